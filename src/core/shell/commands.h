@@ -1,0 +1,72 @@
+#pragma once
+// Everything the user can ask of the main window through its menus and tool
+// buttons, with their captions and hints, in the order they are shown.
+
+#include <QString>
+#include <vector>
+
+namespace tolvane {
+
+enum class Command {
+    // &Main
+    MergeOtherTable, Exit,
+    // &Food Item
+    AddFoodItem, ModifyFoodItem, DeleteFoodItem, AddToPersonalList, RemoveFromPersonalList,
+    ShowPersonalList, ClearPersonalList, AddToMeal,
+    // &Menu
+    LoadMenu, SaveMenuAs, ClearMeal, CopyMeal, PasteMeal, ClearMenu,
+    // &Recipe
+    AddRecipeToFoodItems, LoadRecipe, SaveRecipe, ClearRecipe,
+    // &Weight
+    CreatePlan, NewWeightRow, LoadWeightFile, SaveWeightFile, ClearWeightGrid,
+    // &Activity
+    AddActivity, DeleteActivity,
+    // &Print
+    MenuPrintPreview, ShoppingListPreview, PrintShoppingList, PrintDay, PrintMenu, PrintWeightGraph,
+    PrintRecipe, PrintSetup,
+    // &Help
+    HelpGeneral, HelpDietingHints, HelpLowCalorie, HelpDiabetic, HelpLowSodium, HelpLowCholesterol,
+    HelpRdaGuidelines, Tutor, About,
+};
+
+enum class TopMenu { Main, FoodItem, Menu, Recipe, Weight, Activity, Print, Help };
+
+// One line of a menu: a command, or a separator when `separator` is set.
+struct MenuEntry {
+    bool separator = false;
+    Command command = Command::Exit;
+    QString caption;
+};
+
+struct MenuDefinition {
+    TopMenu menu;
+    QString caption;
+    std::vector<MenuEntry> entries;
+};
+
+// The main menu, top to bottom and left to right.
+const std::vector<MenuDefinition>& mainMenu();
+
+// The caption of a command's menu item as the program starts.
+QString menuCaption(Command command);
+
+struct ToolButtonDefinition {
+    Command command;
+    QString hint;
+};
+
+// The tool bar's eleven buttons, left to right.
+const std::vector<ToolButtonDefinition>& toolButtons();
+
+// Tool buttons that only work on the Menu Planner page.
+bool isPlannerToolButton(Command command);
+
+// The pages of the main window, in order, with their help contexts.
+struct PageDefinition {
+    QString caption;
+    int helpContext;
+};
+enum Page { MenuPlannerPage = 0, RecipesPage, WeightPage, RdaPage, CalculatorsPage, ActivityPlannerPage, PageCount };
+const std::vector<PageDefinition>& pages();
+
+} // namespace tolvane

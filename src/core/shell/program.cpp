@@ -1,0 +1,222 @@
+#include "shell/program.h"
+
+#include "food/foodtableio.h"
+
+#include <utility>
+
+namespace tolvane {
+
+Program::Program(UserInterface& ui, SettingsStore& settings, QString workDir)
+    : ui_(ui), settings_(settings), workDir_(std::move(workDir))
+{
+    setHandler(Command::Exit, [this] { closeClick(); });
+    setHandler(Command::About, [this] { ui_.showAbout(); });
+    disabledMenus_.insert(TopMenu::Activity);
+    disabled_.insert(Command::RemoveFromPersonalList);
+}
+
+StartResult Program::formCreate()
+{
+    const FoodTableLoadResult loaded = loadFoodTable(foodTable_, workDir_, ui_);
+    if (!loaded.ok)
+        return {false, loaded.exitStatus};
+    run(hooks.loadCurrentMenu);
+    run(hooks.loadActivityTable);
+
+    selectedFoodRow_ = foodTable_.rowCount() > 0 ? 0 : -1;
+    closing_ = false;
+    run(hooks.refreshFoodPanel);
+    run(hooks.clearDragState);
+    foodTable_.showPersonalList(false);
+
+    foodTable_.setBusy(false);
+    run(hooks.resetRecipe);
+
+    currentPage_ = MenuPlannerPage;
+    disabledMenus_.insert(TopMenu::Recipe);
+    disabledMenus_.insert(TopMenu::Weight);
+
+    weightChanged_ = false;
+    run(hooks.resetWeightPage);
+
+    if (!openSettings())
+        return {false, SettingsErrorExitStatus};
+    firstRun_ = settings_.wasEmptyAtFirstOpen();
+    const auto restore = [this](const QString& key, int fallback) {
+        if (const auto value = settings_.readInt(key))
+            return *value;
+        settings_.writeInt(key, fallback);
+        return fallback;
+    };
+    windowTop_ = restore(TopKey, DefaultTop);
+    windowLeft_ = restore(LeftKey, DefaultLeft);
+    if (!settings_.close()) {
+        ui_.showMessage(Message::plain(SettingsErrorText, SettingsErrorCaption, Icon::None, only(Button::Ok)));
+        return {false, SettingsErrorExitStatus};
+    }
+    return {};
+}
+
+bool Program::openSettings()
+{
+    if (settings_.open())
+        return true;
+    ui_.showMessage(Message::plain(SettingsErrorText, SettingsErrorCaption, Icon::None, only(Button::Ok)));
+    return false;
+}
+
+void Program::formActivate()
+{
+    run(hooks.clearDragState);
+    run(hooks.showCurrentMeal);
+    if (firstRun_ && !tutorShown_) {
+        tutorShown_ = true;
+        run(hooks.openTutor);
+    }
+}
+
+void Program::pageControlChange(int page)
+{
+    if (page < 0 || page >= PageCount)
+        return;
+    currentPage_ = page;
+    for (const auto& button : toolButtons())
+        if (isPlannerToolButton(button.command))
+            disabledButtons_.insert(button.command);
+
+    const auto only = [this](std::optional<TopMenu> on) {
+        for (TopMenu menu : {TopMenu::FoodItem, TopMenu::Menu, TopMenu::Recipe, TopMenu::Weight, TopMenu::Activity})
+            setMenuEnabled(menu, on && *on == menu);
+    };
+    switch (page) {
+    case MenuPlannerPage:
+        only(std::nullopt);
+        setMenuEnabled(TopMenu::FoodItem, true);
+        setMenuEnabled(TopMenu::Menu, true);
+        selectFoodRow(0);
+        disabledButtons_.clear();
+        break;
+    case RecipesPage: only(TopMenu::Recipe); break;
+    case WeightPage: only(TopMenu::Weight); break;
+    case ActivityPlannerPage: only(TopMenu::Activity); break;
+    default: only(std::nullopt); break;
+    }
+}
+
+void Program::formResize(int top, int left)
+{
+    if (!openSettings()) {
+        ui_.endProgram(SettingsErrorExitStatus);
+        return;
+    }
+    settings_.writeInt(TopKey, top);
+    settings_.writeInt(LeftKey, left);
+    windowTop_ = top;
+    windowLeft_ = left;
+    if (!settings_.close()) {
+        ui_.showMessage(Message::plain(SettingsErrorText, SettingsErrorCaption, Icon::None, only(Button::Ok)));
+        ui_.endProgram(SettingsErrorExitStatus);
+    }
+}
+
+void Program::closeClick()
+{
+    closing_ = true;
+    ui_.closeMainWindow();
+}
+
+void Program::formCloseQuery()
+{
+    if (weightChanged_) {
+        const Button answer = ui_.showMessage(
+            Message::typed(SaveWeightQuestion, Icon::Information, Button::Yes | Button::No, WeightHelpContext));
+        if (answer == Button::Yes)
+            run(hooks.saveWeightFile);
+    }
+    closing_ = true;
+    if (activityChanged_)
+        run(hooks.saveActivityTable);
+}
+
+void Program::formClose() {}
+
+void Program::execute(Command command)
+{
+    const auto it = handlers_.find(command);
+    if (it != handlers_.end() && it->second)
+        it->second();
+}
+
+void Program::setHandler(Command command, std::function<void()> handler)
+{
+    handlers_[command] = std::move(handler);
+}
+
+bool Program::isEnabled(Command command) const
+{
+    return handlers_.count(command) != 0 && disabled_.count(command) == 0;
+}
+
+bool Program::isMenuEnabled(TopMenu menu) const { return disabledMenus_.count(menu) == 0; }
+
+void Program::setEnabled(Command command, bool enabled)
+{
+    if (enabled)
+        disabled_.erase(command);
+    else
+        disabled_.insert(command);
+}
+
+void Program::setMenuEnabled(TopMenu menu, bool enabled)
+{
+    if (enabled)
+        disabledMenus_.erase(menu);
+    else
+        disabledMenus_.insert(menu);
+}
+
+bool Program::isToolButtonEnabled(Command command) const
+{
+    return handlers_.count(command) != 0 && disabledButtons_.count(command) == 0;
+}
+
+void Program::setToolButtonEnabled(Command command, bool enabled)
+{
+    if (enabled)
+        disabledButtons_.erase(command);
+    else
+        disabledButtons_.insert(command);
+}
+
+QString Program::caption(Command command) const
+{
+    const auto it = captions_.find(command);
+    return it != captions_.end() ? it->second : menuCaption(command);
+}
+
+void Program::setCaption(Command command, const QString& caption) { captions_[command] = caption; }
+
+void Program::selectFoodRow(int row)
+{
+    selectedFoodRow_ = row >= 0 && row < foodTable_.rowCount() ? row : -1;
+}
+
+void Program::foodListClick(int row)
+{
+    selectFoodRow(row);
+    run(hooks.refreshFoodPanel);
+}
+
+int Program::insertFoodItem(const FoodItem& record)
+{
+    const int slot = foodTable_.insert(record);
+    saveFoodTable();
+    const int row = foodTable_.rowOfSlot(slot);
+    selectFoodRow(row);
+    run(hooks.refreshFoodPanel);
+    return row;
+}
+
+bool Program::saveFoodTable() { return tolvane::saveFoodTable(foodTable_, workDir_, ui_); }
+
+} // namespace tolvane

@@ -1,0 +1,146 @@
+#pragma once
+// The main window's behaviour: start-up, the pages and which menus and tool
+// buttons are live on each, the window position, and the orderly close. The
+// windows forward their events here and show the state that results.
+
+#include "food/foodtable.h"
+#include "shell/commands.h"
+#include "shell/settingsstore.h"
+#include "shell/userinterface.h"
+
+#include <QString>
+#include <functional>
+#include <map>
+#include <set>
+
+namespace tolvane {
+
+inline const QString ProgramCaption = QStringLiteral("Tolvane");
+inline const QString ApplicationTitle = QStringLiteral("Tolvane for Windows 95");
+inline const QString HelpFileName = QStringLiteral("Tolvane.hlp");
+inline const QString VersionText = QStringLiteral("Version 5.04");
+inline const QString SaveWeightQuestion = QStringLiteral("Do you want to save the weight data?");
+constexpr int MainHelpContext = 1;
+constexpr int WeightHelpContext = 11;
+
+inline const QStringList DayNames = {QStringLiteral("Sunday"),   QStringLiteral("Monday"),
+                                     QStringLiteral("Tuesday"),  QStringLiteral("Wednesday"),
+                                     QStringLiteral("Thursday"), QStringLiteral("Friday"),
+                                     QStringLiteral("Saturday")};
+
+struct StartResult {
+    bool ok = true;
+    int exitStatus = 0;  // the status to end with when not ok
+};
+
+// Where the other parts of the program plug into start-up, activation and
+// close. Each does nothing until its part is there.
+struct ProgramHooks {
+    std::function<void()> loadCurrentMenu;      // "currmenu.db"
+    std::function<void()> loadActivityTable;    // "activity.db"
+    std::function<void()> refreshFoodPanel;     // the food item panel for the selected row
+    std::function<void()> clearDragState;       // the menu planner's drag flags
+    std::function<void()> resetRecipe;          // recipe totals 0, empty pie, "0%" labels
+    std::function<void()> resetWeightPage;      // grid headings, no file name
+    std::function<void()> showCurrentMeal;      // day page, meal and totals tabs of the loaded week
+    std::function<void()> saveWeightFile;       // "Save File" of the weight page
+    std::function<void()> saveActivityTable;    // "activity.db"
+    std::function<void()> openTutor;            // the tutor, on the first run
+};
+
+class Program {
+public:
+    Program(UserInterface& ui, SettingsStore& settings, QString workDir);
+
+    ProgramHooks hooks;
+
+    // The main window is being created: loads the data files, sets up the
+    // pages and restores the window position.
+    StartResult formCreate();
+    // The main window became active.
+    void formActivate();
+    // The user picked another page.
+    void pageControlChange(int page);
+    // The main window was shown, minimised or restored at this position.
+    void formResize(int top, int left);
+    // "E&xit" and "Exit Program".
+    void closeClick();
+    // The main window is about to close (always allowed).
+    void formCloseQuery();
+    void formClose();
+
+    // Runs the command of a menu item or tool button, when it is live.
+    void execute(Command command);
+    // Makes a command available; commands without a handler stay disabled.
+    void setHandler(Command command, std::function<void()> handler);
+
+    bool isEnabled(Command command) const;
+    bool isMenuEnabled(TopMenu menu) const;
+    void setEnabled(Command command, bool enabled);
+    void setMenuEnabled(TopMenu menu, bool enabled);
+    bool isToolButtonEnabled(Command command) const;
+    void setToolButtonEnabled(Command command, bool enabled);
+    // A menu item's caption now (some change with the state).
+    QString caption(Command command) const;
+    void setCaption(Command command, const QString& caption);
+
+    // The food item table and the selected row of the food list (-1: none).
+    FoodTable& foodTable() { return foodTable_; }
+    const FoodTable& foodTable() const { return foodTable_; }
+    int selectedFoodRow() const { return selectedFoodRow_; }
+    void selectFoodRow(int row);
+    // The user clicked a row of the food list.
+    void foodListClick(int row);
+
+    // Adds a record whose name is not yet in the table at its sorted place,
+    // writes the table and selects the new row. Returns the row.
+    int insertFoodItem(const FoodItem& record);
+    // Writes the table; the user is told when that fails.
+    bool saveFoodTable();
+
+    const QString& workDir() const { return workDir_; }
+    int currentPage() const { return currentPage_; }
+    int currentDay() const { return currentDay_; }
+    void setCurrentDay(int day) { currentDay_ = day; }
+    int windowTop() const { return windowTop_; }
+    int windowLeft() const { return windowLeft_; }
+    bool closing() const { return closing_; }
+    bool weightChanged() const { return weightChanged_; }
+    void setWeightChanged(bool changed) { weightChanged_ = changed; }
+    bool activityChanged() const { return activityChanged_; }
+    void setActivityChanged(bool changed) { activityChanged_ = changed; }
+    bool firstRun() const { return firstRun_; }
+
+    UserInterface& ui() { return ui_; }
+
+private:
+    bool openSettings();
+    static void run(const std::function<void()>& hook)
+    {
+        if (hook)
+            hook();
+    }
+
+    UserInterface& ui_;
+    SettingsStore& settings_;
+    QString workDir_;
+    FoodTable foodTable_;
+    int selectedFoodRow_ = -1;
+    int currentPage_ = MenuPlannerPage;
+    int currentDay_ = 0;
+    int windowTop_ = DefaultTop;
+    int windowLeft_ = DefaultLeft;
+    bool closing_ = false;
+    bool weightChanged_ = false;
+    bool activityChanged_ = false;
+    bool firstRun_ = false;
+    bool tutorShown_ = false;
+
+    std::map<Command, std::function<void()>> handlers_;
+    std::set<Command> disabled_;
+    std::set<TopMenu> disabledMenus_;
+    std::set<Command> disabledButtons_;
+    std::map<Command, QString> captions_;
+};
+
+} // namespace tolvane

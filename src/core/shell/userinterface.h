@@ -1,0 +1,63 @@
+#pragma once
+// The one way the program talks to the user: message boxes, file dialogs, the
+// busy cursor and the about box. The windows implement it with Qt; tests
+// implement it with a scripted fake that records what was shown and answers
+// from a queue.
+
+#include <QString>
+#include <optional>
+
+namespace tolvane {
+
+enum class Icon { None, Information, Warning, Error, Confirmation };
+
+enum class Button : unsigned { None = 0, Ok = 1, Cancel = 2, Yes = 4, No = 8, Help = 16 };
+using Buttons = unsigned;
+constexpr Buttons operator|(Button a, Button b) { return static_cast<Buttons>(a) | static_cast<Buttons>(b); }
+constexpr Buttons only(Button b) { return static_cast<Buttons>(b); }
+
+// Help contexts of the messages.
+constexpr int GeneralHelpContext = 17;
+
+struct Message {
+    QString text;
+    QString caption;
+    Icon icon = Icon::None;
+    Buttons buttons = only(Button::Ok);
+    int helpContext = 0;
+
+    // A typed message box: its caption names its type ("Warning", "Error", ...).
+    static Message typed(const QString& text, Icon icon, Buttons buttons, int helpContext);
+    // A plain box with its own caption and no help context.
+    static Message plain(const QString& text, const QString& caption, Icon icon, Buttons buttons);
+
+    bool operator==(const Message&) const = default;
+};
+
+// The caption a typed message box gets from its icon.
+QString captionForIcon(Icon icon);
+
+struct FileDialogRequest {
+    QString title;
+    QString filter;          // "Food item tables (*.dbt)"
+    QString defaultSuffix;   // "dbt"
+    QString initialDirectory;
+};
+
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+    // A modal message box; returns the button pressed.
+    virtual Button showMessage(const Message& message) = 0;
+    virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
+    // The hourglass while a file is written or the table reordered.
+    virtual void setBusy(bool busy) = 0;
+    virtual void showAbout() = 0;
+    // Closes the main window, which runs the close sequence.
+    virtual void closeMainWindow() = 0;
+    // Ends the process at once with this status (after a message that said why).
+    virtual void endProgram(int exitStatus) = 0;
+};
+
+} // namespace tolvane

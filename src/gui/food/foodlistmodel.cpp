@@ -1,0 +1,36 @@
+#include "food/foodlistmodel.h"
+
+#include "food/foodtable.h"
+
+namespace tolvane {
+
+FoodListModel::FoodListModel(const FoodTable& table, QObject* parent) : QAbstractListModel(parent), table_(table)
+{
+    names_ = table_.rowNames();
+}
+
+int FoodListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(names_.size());
+}
+
+QVariant FoodListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= names_.size())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return names_.at(index.row());
+    return {};
+}
+
+void FoodListModel::reload()
+{
+    QStringList names = table_.rowNames();
+    if (names == names_)
+        return;
+    beginResetModel();
+    names_ = std::move(names);
+    endResetModel();
+}
+
+} // namespace tolvane

@@ -1,0 +1,32 @@
+#include "shell/aboutdialog.h"
+
+#include "shell/program.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tolvane {
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("About"));
+    auto* layout = new QVBoxLayout(this);
+    auto* product = new QLabel(ProgramCaption, this);
+    QFont big = product->font();
+    big.setPointSize(big.pointSize() + 6);
+    big.setBold(true);
+    product->setFont(big);
+    product->setAlignment(Qt::AlignCenter);
+    auto* version = new QLabel(VersionText, this);
+    version->setAlignment(Qt::AlignCenter);
+    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setDefault(true);
+    ok->setAccessibleName(QStringLiteral("OK"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(product);
+    layout->addWidget(version);
+    layout->addWidget(ok, 0, Qt::AlignCenter);
+}
+
+} // namespace tolvane

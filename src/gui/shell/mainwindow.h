@@ -1,0 +1,65 @@
+#pragma once
+// The main window: tool bar, six pages and the main menu. It shows the state of
+// the program and forwards the user's events to it.
+
+#include "shell/commands.h"
+
+#include <QMainWindow>
+#include <map>
+
+class QAction;
+class QListView;
+class QMenu;
+class QTabWidget;
+class QToolButton;
+
+namespace tolvane {
+
+class FoodListModel;
+class Program;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(Program& program, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Shows the program's state: enabled commands, captions, lists, selection.
+    void refresh();
+    // Puts the window where the settings say, after start-up.
+    void applyStartPosition();
+
+    QTabWidget* pageControl() const { return pages_; }
+    QListView* foodList() const { return foodList_; }
+    QListView* recipeFoodList() const { return recipeFoodList_; }
+    QAction* action(Command command) const;
+    QMenu* topMenu(TopMenu menu) const;
+    QToolButton* toolButton(Command command) const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar(QWidget* client);
+    void buildPages(QWidget* client);
+    QListView* makeFoodList(QWidget* page, FoodListModel* model, const QString& name);
+    void run(Command command);
+    void savePosition();
+
+    Program& program_;
+    QTabWidget* pages_ = nullptr;
+    QListView* foodList_ = nullptr;
+    QListView* recipeFoodList_ = nullptr;
+    FoodListModel* foodModel_ = nullptr;
+    FoodListModel* recipeFoodModel_ = nullptr;
+    std::map<Command, QAction*> actions_;
+    std::map<TopMenu, QMenu*> menus_;
+    std::map<Command, QToolButton*> toolButtons_;
+    bool closed_ = false;
+};
+
+} // namespace tolvane

@@ -1,0 +1,104 @@
+#include "shell/qtuserinterface.h"
+
+#include "shell/aboutdialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cstdlib>
+
+namespace tolvane {
+
+namespace {
+QMessageBox::Icon qtIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Warning: return QMessageBox::Warning;
+    case Icon::Error: return QMessageBox::Critical;
+    case Icon::Confirmation: return QMessageBox::Question;
+    case Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonPair {
+    Button button;
+    QMessageBox::StandardButton standard;
+};
+constexpr ButtonPair ButtonPairs[] = {
+    {Button::Yes, QMessageBox::Yes}, {Button::No, QMessageBox::No},       {Button::Ok, QMessageBox::Ok},
+    {Button::Cancel, QMessageBox::Cancel}, {Button::Help, QMessageBox::Help},
+};
+
+QString dialogFilter(const FileDialogRequest& request)
+{
+    return request.filter.isEmpty() ? QString() : request.filter + QStringLiteral(";;All files (*)");
+}
+} // namespace
+
+Button QtUserInterface::showMessage(const Message& message)
+{
+    QMessageBox box(qtIcon(message.icon), message.caption, message.text, QMessageBox::NoButton, parent_);
+    for (const auto& pair : ButtonPairs)
+        if (message.buttons & static_cast<Buttons>(pair.button))
+            box.addButton(pair.standard);
+    box.setProperty("helpContext", message.helpContext);
+    const int pressed = box.exec();
+    for (const auto& pair : ButtonPairs)
+        if (pressed == pair.standard)
+            return pair.button;
+    // Closed with Escape or the title bar: the box's cancel-like answer.
+    if (message.buttons & static_cast<Buttons>(Button::Cancel))
+        return Button::Cancel;
+    if (message.buttons & static_cast<Buttons>(Button::No))
+        return Button::No;
+    return Button::Ok;
+}
+
+std::optional<QString> QtUserInterface::openFile(const FileDialogRequest& request)
+{
+    const QString path =
+        QFileDialog::getOpenFileName(parent_, request.title, request.initialDirectory, dialogFilter(request));
+    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+}
+
+std::optional<QString> QtUserInterface::saveFile(const FileDialogRequest& request)
+{
+    QFileDialog dialog(parent_, request.title, request.initialDirectory, dialogFilter(request));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtUserInterface::setBusy(bool busy)
+{
+    if (busy) {
+        if (busyDepth_++ == 0)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (busyDepth_ > 0 && --busyDepth_ == 0) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtUserInterface::showAbout()
+{
+    AboutDialog dialog(parent_);
+    dialog.exec();
+}
+
+void QtUserInterface::closeMainWindow()
+{
+    if (parent_)
+        parent_->close();
+}
+
+void QtUserInterface::endProgram(int exitStatus)
+{
+    std::exit(exitStatus);
+}
+
+} // namespace tolvane
