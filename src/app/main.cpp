@@ -1,8 +1,8 @@
 // Tolvane: a diet planner. Starts in the current directory, which holds the
 // data files.
 
+#include "shell/app.h"
 #include "shell/mainwindow.h"
-#include "shell/program.h"
 #include "shell/qtuserinterface.h"
 
 #include <QApplication>
@@ -10,16 +10,16 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tolvane"));
 
     tolvane::QtUserInterface ui;
     tolvane::SettingsStore settings;
-    tolvane::Program program(ui, settings, QDir::currentPath());
-    tolvane::MainWindow window(program);
+    tolvane::App app(ui, settings, QDir::currentPath());
+    tolvane::MainWindow window(app);
     ui.setParent(&window);
 
-    const tolvane::StartResult started = program.formCreate();
+    const tolvane::StartResult started = app.program.formCreate();
     if (!started.ok)
         return started.exitStatus;
     window.applyStartPosition();

@@ -53,7 +53,7 @@ TEST_F(ProgramTest, StartsInTheGivenOrderAndSelectsTheFirstFood)
     EXPECT_EQ(program.foodTable().count(), 3);
     EXPECT_EQ(program.selectedFoodRow(), 0);
     EXPECT_FALSE(program.foodTable().personalListShown());
-    EXPECT_EQ(program.currentPage(), MenuPlannerPage);
+    EXPECT_EQ(program.currentPage(), MenuPlannerPageIndex);
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -137,9 +137,9 @@ TEST_F(ProgramTest, EachPageEnablesItsOwnMenus)
         bool food, menu, recipe, weight, activity;
     };
     const Row table[] = {
-        {RecipesPage, false, false, true, false, false},   {WeightPage, false, false, false, true, false},
-        {RdaPage, false, false, false, false, false},      {CalculatorsPage, false, false, false, false, false},
-        {ActivityPlannerPage, false, false, false, false, true}, {MenuPlannerPage, true, true, false, false, false},
+        {RecipesPageIndex, false, false, true, false, false},   {WeightPageIndex, false, false, false, true, false},
+        {RdaPageIndex, false, false, false, false, false},      {CalculatorsPageIndex, false, false, false, false, false},
+        {ActivityPlannerPageIndex, false, false, false, false, true}, {MenuPlannerPageIndex, true, true, false, false, false},
     };
     for (const Row& row : table) {
         SCOPED_TRACE(row.page);
@@ -161,13 +161,13 @@ TEST_F(ProgramTest, PlannerToolButtonsWorkOnlyOnThePlannerPage)
     // Buttons whose commands exist report their page state; the exit button always works.
     program.setHandler(Command::CopyMeal, [] {});
     program.setHandler(Command::PrintMenu, [] {});
-    program.pageControlChange(RecipesPage);
+    program.pageControlChange(RecipesPageIndex);
     EXPECT_FALSE(program.isToolButtonEnabled(Command::CopyMeal));
     EXPECT_TRUE(program.isToolButtonEnabled(Command::PrintMenu));
     EXPECT_TRUE(program.isToolButtonEnabled(Command::Exit));
 
     program.selectFoodRow(2);
-    program.pageControlChange(MenuPlannerPage);
+    program.pageControlChange(MenuPlannerPageIndex);
     EXPECT_TRUE(program.isToolButtonEnabled(Command::CopyMeal));
     EXPECT_EQ(program.selectedFoodRow(), 0);
 

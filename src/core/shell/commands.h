@@ -66,7 +66,7 @@ struct PageDefinition {
     QString caption;
     int helpContext;
 };
-enum Page { MenuPlannerPage = 0, RecipesPage, WeightPage, RdaPage, CalculatorsPage, ActivityPlannerPage, PageCount };
+enum Page { MenuPlannerPageIndex = 0, RecipesPageIndex, WeightPageIndex, RdaPageIndex, CalculatorsPageIndex, ActivityPlannerPageIndex, PageCount };
 const std::vector<PageDefinition>& pages();
 
 } // namespace tolvane

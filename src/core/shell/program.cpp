@@ -32,7 +32,7 @@ StartResult Program::formCreate()
     foodTable_.setBusy(false);
     run(hooks.resetRecipe);
 
-    currentPage_ = MenuPlannerPage;
+    currentPage_ = MenuPlannerPageIndex;
     disabledMenus_.insert(TopMenu::Recipe);
     disabledMenus_.insert(TopMenu::Weight);
 
@@ -89,16 +89,16 @@ void Program::pageControlChange(int page)
             setMenuEnabled(menu, on && *on == menu);
     };
     switch (page) {
-    case MenuPlannerPage:
+    case MenuPlannerPageIndex:
         only(std::nullopt);
         setMenuEnabled(TopMenu::FoodItem, true);
         setMenuEnabled(TopMenu::Menu, true);
         selectFoodRow(0);
         disabledButtons_.clear();
         break;
-    case RecipesPage: only(TopMenu::Recipe); break;
-    case WeightPage: only(TopMenu::Weight); break;
-    case ActivityPlannerPage: only(TopMenu::Activity); break;
+    case RecipesPageIndex: only(TopMenu::Recipe); break;
+    case WeightPageIndex: only(TopMenu::Weight); break;
+    case ActivityPlannerPageIndex: only(TopMenu::Activity); break;
     default: only(std::nullopt); break;
     }
 }

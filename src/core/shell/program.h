@@ -126,7 +126,7 @@ private:
     QString workDir_;
     FoodTable foodTable_;
     int selectedFoodRow_ = -1;
-    int currentPage_ = MenuPlannerPage;
+    int currentPage_ = MenuPlannerPageIndex;
     int currentDay_ = 0;
     int windowTop_ = DefaultTop;
     int windowLeft_ = DefaultLeft;

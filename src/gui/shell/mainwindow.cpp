@@ -1,13 +1,15 @@
 #include "shell/mainwindow.h"
 
-#include "food/foodlistmodel.h"
+#include "menu/menuplannerpage.h"
+#include "recipes/recipespage.h"
+#include "shell/app.h"
+#include "shell/emptypage.h"
 #include "shell/program.h"
 #include "shell/toolicons.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QLayout>
-#include <QListView>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -22,7 +24,7 @@ constexpr int ClientHeight = 426;
 QString plainCaption(QString caption) { return caption.remove(QLatin1Char('&')); }
 } // namespace
 
-MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), program_(program)
+MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(app), program_(app.program)
 {
     setWindowTitle(ProgramCaption);
     setAccessibleName(ProgramCaption);
@@ -83,17 +85,6 @@ void MainWindow::buildToolBar(QWidget* client)
     }
 }
 
-QListView* MainWindow::makeFoodList(QWidget* page, FoodListModel* model, const QString& name)
-{
-    auto* list = new QListView(page);
-    list->setModel(model);
-    list->setAccessibleName(name);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setUniformItemSizes(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    return list;
-}
-
 void MainWindow::buildPages(QWidget* client)
 {
     pages_ = new QTabWidget(client);
@@ -102,24 +93,20 @@ void MainWindow::buildPages(QWidget* client)
     font.setPixelSize(13);
     pages_->setFont(font);
     pages_->setAccessibleName(QStringLiteral("Pages"));
-    for (const auto& definition : pages()) {
-        auto* page = new QWidget;
+    for (int index = 0; index < PageCount; ++index) {
+        const PageDefinition& definition = pages()[static_cast<std::size_t>(index)];
+        PageWidget* page = nullptr;
+        switch (index) {
+        case MenuPlannerPageIndex: page = new MenuPlannerPage(app_); break;
+        case RecipesPageIndex: page = new RecipesPage(app_); break;
+        default: page = new EmptyPage; break;
+        }
         page->setAccessibleName(definition.caption);
         page->setProperty("helpContext", definition.helpContext);
         pages_->addTab(page, definition.caption);
+        pageWidgets_.push_back(page);
+        connect(page, &PageWidget::stateChanged, this, &MainWindow::refresh);
     }
-
-    foodModel_ = new FoodListModel(program_.foodTable(), this);
-    foodList_ = makeFoodList(pages_->widget(MenuPlannerPage), foodModel_, QStringLiteral("Food list"));
-    foodList_->setGeometry(4, 4, 221, 221);
-    connect(foodList_, &QListView::clicked, this, [this](const QModelIndex& index) {
-        program_.foodListClick(index.row());
-        refresh();
-    });
-
-    recipeFoodModel_ = new FoodListModel(program_.foodTable(), this);
-    recipeFoodList_ = makeFoodList(pages_->widget(RecipesPage), recipeFoodModel_, QStringLiteral("Recipe food list"));
-    recipeFoodList_->setGeometry(4, 4, 221, 221);
 
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
         program_.pageControlChange(index);
@@ -136,15 +123,8 @@ void MainWindow::run(Command command)
 
 void MainWindow::refresh()
 {
-    foodModel_->reload();
-    recipeFoodModel_->reload();
-    const int row = program_.selectedFoodRow();
-    const QModelIndex index = foodModel_->index(row, 0);
-    if (row >= 0 && foodList_->currentIndex() != index)
-        foodList_->setCurrentIndex(index);
-    else if (row < 0)
-        foodList_->clearSelection();
-
+    for (PageWidget* page : pageWidgets_)
+        page->refresh();
     for (const auto& [menu, qmenu] : menus_)
         qmenu->menuAction()->setEnabled(program_.isMenuEnabled(menu));
     for (const auto& [command, action] : actions_) {
@@ -161,6 +141,12 @@ void MainWindow::applyStartPosition()
 {
     move(program_.windowLeft(), program_.windowTop());
     refresh();
+}
+
+PageWidget* MainWindow::page(int index) const
+{
+    return index >= 0 && index < static_cast<int>(pageWidgets_.size()) ? pageWidgets_[static_cast<std::size_t>(index)]
+                                                                        : nullptr;
 }
 
 QAction* MainWindow::action(Command command) const

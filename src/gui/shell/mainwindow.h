@@ -6,22 +6,23 @@
 
 #include <QMainWindow>
 #include <map>
+#include <vector>
 
 class QAction;
-class QListView;
 class QMenu;
 class QTabWidget;
 class QToolButton;
 
 namespace tolvane {
 
-class FoodListModel;
+class App;
+class PageWidget;
 class Program;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(Program& program, QWidget* parent = nullptr);
+    explicit MainWindow(App& app, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Shows the program's state: enabled commands, captions, lists, selection.
@@ -30,8 +31,7 @@ public:
     void applyStartPosition();
 
     QTabWidget* pageControl() const { return pages_; }
-    QListView* foodList() const { return foodList_; }
-    QListView* recipeFoodList() const { return recipeFoodList_; }
+    PageWidget* page(int index) const;
     QAction* action(Command command) const;
     QMenu* topMenu(TopMenu menu) const;
     QToolButton* toolButton(Command command) const;
@@ -46,16 +46,13 @@ private:
     void buildMenus();
     void buildToolBar(QWidget* client);
     void buildPages(QWidget* client);
-    QListView* makeFoodList(QWidget* page, FoodListModel* model, const QString& name);
     void run(Command command);
     void savePosition();
 
+    App& app_;
     Program& program_;
     QTabWidget* pages_ = nullptr;
-    QListView* foodList_ = nullptr;
-    QListView* recipeFoodList_ = nullptr;
-    FoodListModel* foodModel_ = nullptr;
-    FoodListModel* recipeFoodModel_ = nullptr;
+    std::vector<PageWidget*> pageWidgets_;
     std::map<Command, QAction*> actions_;
     std::map<TopMenu, QMenu*> menus_;
     std::map<Command, QToolButton*> toolButtons_;

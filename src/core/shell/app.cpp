@@ -1,0 +1,7 @@
+#include "shell/app.h"
+
+namespace tolvane {
+
+App::App(UserInterface& ui, SettingsStore& settings, const QString& workDir) : program(ui, settings, workDir) {}
+
+} // namespace tolvane

@@ -1,0 +1,20 @@
+#pragma once
+// The whole program without its windows: the main window's behaviour and each
+// subsystem that plugs into it. The windows and the tests build one of these.
+
+#include "shell/program.h"
+
+namespace tolvane {
+
+class App {
+public:
+    App(UserInterface& ui, SettingsStore& settings, const QString& workDir);
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    Program program;
+    // Subsystems follow, each built after what it uses; each registers its
+    // commands and hooks with `program` in its constructor.
+};
+
+} // namespace tolvane

@@ -1,0 +1,31 @@
+#pragma once
+// The food list: the names of the food items as the table's view shows them.
+
+#include <QListView>
+
+namespace tolvane {
+
+class FoodListModel;
+class Program;
+
+class FoodListView : public QListView {
+    Q_OBJECT
+public:
+    // `followsSelection`: the Menu Planner's list, whose selected row is the
+    // program's selected food item; the Recipes page's copy keeps its own.
+    FoodListView(Program& program, bool followsSelection, QWidget* parent = nullptr);
+
+    void refresh();
+    FoodListModel* foodModel() const { return model_; }
+
+signals:
+    // A click or key changed the program's state.
+    void stateChanged();
+
+private:
+    Program& program_;
+    FoodListModel* model_;
+    bool followsSelection_;
+};
+
+} // namespace tolvane
