@@ -207,6 +207,13 @@ void Program::foodListClick(int row)
     run(hooks.refreshFoodPanel);
 }
 
+void Program::setServingsText(const QString& text)
+{
+    servingsText_ = text;
+    if (!closing_)
+        run(hooks.refreshFoodPanel);
+}
+
 int Program::insertFoodItem(const FoodItem& record)
 {
     const int slot = foodTable_.insert(record);

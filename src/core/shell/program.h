@@ -92,6 +92,11 @@ public:
     // The user clicked a row of the food list.
     void foodListClick(int row);
 
+    // The text of the "# Servings" field of the food item panel ("1" at start).
+    // Setting it refreshes the food item panel, except once the program closes.
+    const QString& servingsText() const { return servingsText_; }
+    void setServingsText(const QString& text);
+
     // Adds a record whose name is not yet in the table at its sorted place,
     // writes the table and selects the new row. Returns the row.
     int insertFoodItem(const FoodItem& record);
@@ -126,6 +131,7 @@ private:
     QString workDir_;
     FoodTable foodTable_;
     int selectedFoodRow_ = -1;
+    QString servingsText_ = QStringLiteral("1");
     int currentPage_ = MenuPlannerPageIndex;
     int currentDay_ = 0;
     int windowTop_ = DefaultTop;
