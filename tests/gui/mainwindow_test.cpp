@@ -1,0 +1,151 @@
+// The main window as the user sees it: caption, size, tool bar, pages, menus.
+
+#include "shell/app.h"
+#include "shell/mainwindow.h"
+#include "food/foodlistview.h"
+#include "food/foodtableio.h"
+#include "menu/menuplannerpage.h"
+#include "scriptedui.h"
+#include "testfiles.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    ScriptedUi ui;
+    SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
+    std::unique_ptr<App> app;
+    std::unique_ptr<MainWindow> window;
+
+    void SetUp() override
+    {
+        writeAll(dir.filePath(FoodTableFileName),
+                 tableBytes({makeItem(QStringLiteral("Toast")), makeItem(QStringLiteral("apple")),
+                             makeItem(QStringLiteral("Milk"))}));
+        app = std::make_unique<App>(ui, settings, dir.path());
+        window = std::make_unique<MainWindow>(*app);
+        ASSERT_TRUE(app->program.formCreate().ok);
+        window->applyStartPosition();
+        window->show();
+    }
+
+    QStringList menuTexts(QMenu* menu) const
+    {
+        QStringList texts;
+        for (QAction* a : menu->actions())
+            texts.append(a->isSeparator() ? QStringLiteral("-") : a->text());
+        return texts;
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, CaptionClientSizeAndPages)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tolvane"));
+    EXPECT_EQ(window->centralWidget()->size(), QSize(632, 426));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+
+    QTabWidget* pages = window->pageControl();
+    EXPECT_EQ(pages->geometry(), QRect(4, 32, 626, 390));
+    QStringList captions;
+    QList<int> helpContexts;
+    for (int i = 0; i < pages->count(); ++i) {
+        captions.append(pages->tabText(i));
+        helpContexts.append(pages->widget(i)->property("helpContext").toInt());
+    }
+    EXPECT_EQ(captions, QStringList({QStringLiteral("Menu Planner"), QStringLiteral("Recipes"),
+                                     QStringLiteral("Weight"), QStringLiteral("RDA"), QStringLiteral("Calculators"),
+                                     QStringLiteral("Activity Planner")}));
+    EXPECT_EQ(helpContexts, QList<int>({1, 10, 11, 3, 25, 26}));
+    EXPECT_EQ(pages->currentIndex(), 0);
+}
+
+TEST_F(MainWindowTest, ToolBarHasElevenHintedButtonsInARow)
+{
+    const QStringList hints = {QStringLiteral("Copy Meal"),     QStringLiteral("Paste Meal"),
+                               QStringLiteral("Clear Meal"),    QStringLiteral("Save Menu"),
+                               QStringLiteral("Load Menu"),     QStringLiteral("Clear Menu"),
+                               QStringLiteral("Print Menu"),    QStringLiteral("Print Shopping List"),
+                               QStringLiteral("Add Food Item"), QStringLiteral("Delete Food Item"),
+                               QStringLiteral("Exit Program")};
+    int x = 2;
+    for (const auto& definition : toolButtons()) {
+        QToolButton* button = window->toolButton(definition.command);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->toolTip(), hints.at((x - 2) / 25));
+        EXPECT_EQ(button->accessibleName(), button->toolTip());
+        EXPECT_EQ(button->geometry(), QRect(x, 2, 25, 25));
+        x += 25;
+    }
+    EXPECT_EQ(x, 2 + 11 * 25);
+}
+
+TEST_F(MainWindowTest, MainMenuCaptionsInOrder)
+{
+    QStringList top;
+    for (QAction* a : window->menuBar()->actions())
+        top.append(a->text());
+    EXPECT_EQ(top, QStringList({QStringLiteral("&Main"), QStringLiteral("&Food Item"), QStringLiteral("&Menu"),
+                                QStringLiteral("&Recipe"), QStringLiteral("&Weight"), QStringLiteral("&Activity"),
+                                QStringLiteral("&Print"), QStringLiteral("&Help")}));
+    EXPECT_EQ(menuTexts(window->topMenu(TopMenu::Main)),
+              QStringList({QStringLiteral("Mer&ge Other FOODITEM.DBT"), QStringLiteral("-"), QStringLiteral("E&xit")}));
+    EXPECT_EQ(menuTexts(window->topMenu(TopMenu::Print)),
+              QStringList({QStringLiteral("Menu Print Pre&view"), QStringLiteral("S&hopping List Preview"),
+                           QStringLiteral("-"), QStringLiteral("Print &Shopping List"), QStringLiteral("Print &Day"),
+                           QStringLiteral("&Print Menu"), QStringLiteral("Print &Weight Graph"),
+                           QStringLiteral("Print &Recipe"), QStringLiteral("-"), QStringLiteral("P&rint Setup")}));
+    EXPECT_EQ(menuTexts(window->topMenu(TopMenu::Help)).last(), QStringLiteral("&About"));
+    EXPECT_EQ(menuTexts(window->topMenu(TopMenu::FoodItem)).size(), 10);
+}
+
+TEST_F(MainWindowTest, MenusFollowThePage)
+{
+    auto enabled = [this](TopMenu m) { return window->topMenu(m)->menuAction()->isEnabled(); };
+    EXPECT_TRUE(enabled(TopMenu::FoodItem));
+    EXPECT_FALSE(enabled(TopMenu::Recipe));
+    EXPECT_FALSE(enabled(TopMenu::Activity));
+    window->pageControl()->setCurrentIndex(RecipesPageIndex);
+    EXPECT_FALSE(enabled(TopMenu::FoodItem));
+    EXPECT_FALSE(enabled(TopMenu::Menu));
+    EXPECT_TRUE(enabled(TopMenu::Recipe));
+    EXPECT_TRUE(window->toolButton(Command::Exit)->isEnabled());
+    window->pageControl()->setCurrentIndex(MenuPlannerPageIndex);
+    EXPECT_TRUE(enabled(TopMenu::FoodItem));
+    EXPECT_FALSE(enabled(TopMenu::Recipe));
+}
+
+TEST_F(MainWindowTest, FoodListShowsTheLoadedTableSortedWithTheFirstRowSelected)
+{
+    auto* planner = dynamic_cast<MenuPlannerPage*>(window->page(MenuPlannerPageIndex));
+    ASSERT_NE(planner, nullptr);
+    FoodListView* list = planner->foodList();
+    ASSERT_EQ(list->model()->rowCount(), 3);
+    QStringList rows;
+    for (int r = 0; r < 3; ++r)
+        rows.append(list->model()->index(r, 0).data().toString());
+    EXPECT_EQ(rows, QStringList({QStringLiteral("apple"), QStringLiteral("Milk"), QStringLiteral("Toast")}));
+    EXPECT_EQ(list->currentIndex().row(), 0);
+    EXPECT_FALSE(list->accessibleName().isEmpty());
+}
+
+TEST_F(MainWindowTest, ExitClosesTheWindowThroughTheCloseSequence)
+{
+    window->action(Command::Exit)->trigger();
+    EXPECT_TRUE(app->program.closing());
+    EXPECT_EQ(ui.closeRequests, 1);  // the scripted user interface stands in for the window here
+}
