@@ -43,6 +43,47 @@ void ScriptedUi::setBusy(bool busy)
         ++busyCalls;
 }
 
+bool ScriptedUi::editFoodItem(FoodItemForm& form)
+{
+    foodItemShown.push_back(form);
+    if (foodItemAnswers.empty()) {
+        form.pressCancel();
+        return false;
+    }
+    const std::vector<FoodItemAttempt> script = foodItemAnswers.front();
+    foodItemAnswers.pop_front();
+    for (const FoodItemAttempt& attempt : script) {
+        for (const auto& [field, text] : attempt.edits)
+            form.text(field) = text;
+        if (!attempt.ok) {
+            form.pressCancel();
+            return false;
+        }
+        if (form.pressOk(*this))
+            return true;
+        foodItemFocusAfterRefusal.push_back(form.focusField());
+    }
+    form.pressCancel();
+    return false;
+}
+
+void ScriptedUi::beginProgress(const QString& caption, int maximum)
+{
+    progress.push_back(ProgressRecord{caption, maximum, {}, false});
+}
+
+void ScriptedUi::setProgress(int value)
+{
+    if (!progress.empty())
+        progress.back().values.push_back(value);
+}
+
+void ScriptedUi::endProgress()
+{
+    if (!progress.empty())
+        progress.back().ended = true;
+}
+
 QStringList ScriptedUi::texts() const
 {
     QStringList list;

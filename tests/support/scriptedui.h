@@ -3,13 +3,30 @@
 // answer is taken from a queue (OK, or the first button, when the queue is
 // empty). File dialogs answer from their own queue (cancelled when empty).
 
+#include "food/fooditemform.h"
 #include "shell/userinterface.h"
 
 #include <QStringList>
 #include <deque>
+#include <utility>
 #include <vector>
 
 namespace tolvane::test {
+
+// One press of a button of the Add/Modify Food Item dialog after typing
+// `edits` into its fields; `ok` false presses Cancel.
+struct FoodItemAttempt {
+    std::vector<std::pair<FoodItemForm::Field, QString>> edits;
+    bool ok = true;
+};
+
+// A progress window as it was shown: caption, maximum, every value set.
+struct ProgressRecord {
+    QString caption;
+    int maximum = 0;
+    std::vector<int> values;
+    bool ended = false;
+};
 
 class ScriptedUi : public UserInterface {
 public:
@@ -24,6 +41,13 @@ public:
     int aboutShown = 0;
     int closeRequests = 0;
     std::optional<int> endedWith;
+    // Add/Modify Food Item: each dialog shown takes one script of attempts
+    // (Cancel when the queue is empty or the script ends with the dialog open).
+    std::deque<std::vector<FoodItemAttempt>> foodItemAnswers;
+    std::vector<FoodItemForm> foodItemShown;               // each form as it opened
+    std::vector<FoodItemForm::Field> foodItemFocusAfterRefusal;
+    std::vector<int> helpTopics;
+    std::vector<ProgressRecord> progress;
 
     Button showMessage(const Message& message) override;
     std::optional<QString> openFile(const FileDialogRequest& request) override;
@@ -32,6 +56,11 @@ public:
     void showAbout() override { ++aboutShown; }
     void closeMainWindow() override { ++closeRequests; }
     void endProgram(int exitStatus) override { endedWith = exitStatus; }
+    bool editFoodItem(FoodItemForm& form) override;
+    void showHelpTopic(int helpContext) override { helpTopics.push_back(helpContext); }
+    void beginProgress(const QString& caption, int maximum) override;
+    void setProgress(int value) override;
+    void endProgress() override;
 
     QStringList texts() const;
 };

@@ -2,6 +2,7 @@
 // The whole program without its windows: the main window's behaviour and each
 // subsystem that plugs into it. The windows and the tests build one of these.
 
+#include "food/fooddata.h"
 #include "shell/program.h"
 
 namespace tolvane {
@@ -15,6 +16,7 @@ public:
     Program program;
     // Subsystems follow, each built after what it uses; each registers its
     // commands and hooks with `program` in its constructor.
+    FoodData food;
 };
 
 } // namespace tolvane

@@ -9,6 +9,8 @@
 
 namespace tolvane {
 
+class FoodItemForm;
+
 enum class Icon { None, Information, Warning, Error, Confirmation };
 
 enum class Button : unsigned { None = 0, Ok = 1, Cancel = 2, Yes = 4, No = 8, Help = 16 };
@@ -58,6 +60,19 @@ public:
     virtual void closeMainWindow() = 0;
     // Ends the process at once with this status (after a message that said why).
     virtual void endProgram(int exitStatus) = 0;
+
+    // The Add/Modify Food Item dialog, modal. The user's typing goes into the
+    // form's texts and the buttons into its press methods; the dialog stays
+    // open while the form refuses an OK. True when it closed with OK.
+    virtual bool editFoodItem(FoodItemForm& form) = 0;
+    // Opens a topic of the program's help by its help context.
+    virtual void showHelpTopic(int helpContext) = 0;
+    // A small progress window beside the main window, not modal, while a long
+    // operation reads a file: shown with the bar at 0 of `maximum`, advanced,
+    // then closed.
+    virtual void beginProgress(const QString& caption, int maximum) = 0;
+    virtual void setProgress(int value) = 0;
+    virtual void endProgress() = 0;
 };
 
 } // namespace tolvane

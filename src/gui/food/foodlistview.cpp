@@ -2,6 +2,9 @@
 
 #include "food/foodlistmodel.h"
 #include "shell/program.h"
+#include "food/personallist.h"
+
+#include <QKeyEvent>
 
 namespace tolvane {
 
@@ -18,7 +21,24 @@ FoodListView::FoodListView(Program& program, bool followsSelection, QWidget* par
             program_.foodListClick(index.row());
             emit stateChanged();
         });
+        // A double click modifies the row its first click selected.
+        connect(this, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
+            program_.foodListClick(index.row());
+            program_.execute(Command::ModifyFoodItem);
+            emit stateChanged();
+        });
     }
+}
+
+void FoodListView::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    if (followsSelection_ && text.size() == 1 && foodListKeyPress(program_, text.front())) {
+        event->accept();
+        emit stateChanged();
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 void FoodListView::refresh()

@@ -22,6 +22,10 @@ signals:
     // A click or key changed the program's state.
     void stateChanged();
 
+protected:
+    // "+" and "-" change the number of servings.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     Program& program_;
     FoodListModel* model_;

@@ -1,8 +1,15 @@
 #include "shell/qtuserinterface.h"
 
+#include "food/fooditemdialog.h"
+#include "food/searchprogress.h"
 #include "shell/aboutdialog.h"
+#include "shell/mainwindow.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -40,6 +47,7 @@ QString dialogFilter(const FileDialogRequest& request)
 
 Button QtUserInterface::showMessage(const Message& message)
 {
+    refreshWindow();
     QMessageBox box(qtIcon(message.icon), message.caption, message.text, QMessageBox::NoButton, parent_);
     for (const auto& pair : ButtonPairs)
         if (message.buttons & static_cast<Buttons>(pair.button))
@@ -99,6 +107,48 @@ void QtUserInterface::closeMainWindow()
 void QtUserInterface::endProgram(int exitStatus)
 {
     std::exit(exitStatus);
+}
+
+void QtUserInterface::refreshWindow()
+{
+    if (auto* window = qobject_cast<MainWindow*>(parent_))
+        window->refresh();
+}
+
+bool QtUserInterface::editFoodItem(FoodItemForm& form)
+{
+    refreshWindow();
+    FoodItemDialog dialog(form, *this, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtUserInterface::showHelpTopic(int helpContext)
+{
+    // Topics are HTML pages named by their context, beside the program.
+    const QString page =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help/%1.html").arg(helpContext));
+    if (QFileInfo::exists(page) && QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+        return;
+    showMessage(Message::plain(QStringLiteral("The help topic %1 is not installed.").arg(helpContext),
+                               QStringLiteral("Help"), Icon::Information, only(Button::Ok)));
+}
+
+void QtUserInterface::beginProgress(const QString& caption, int maximum)
+{
+    endProgress();
+    progress_ = new SearchProgress(caption, maximum, parent_);
+    progress_->show();
+}
+
+void QtUserInterface::setProgress(int value)
+{
+    if (progress_)
+        progress_->setValue(value);
+}
+
+void QtUserInterface::endProgress()
+{
+    delete progress_.data();
 }
 
 } // namespace tolvane

@@ -3,9 +3,13 @@
 
 #include "shell/userinterface.h"
 
+#include <QPointer>
+
 class QWidget;
 
 namespace tolvane {
+
+class SearchProgress;
 
 class QtUserInterface : public UserInterface {
 public:
@@ -19,10 +23,20 @@ public:
     void showAbout() override;
     void closeMainWindow() override;
     void endProgram(int exitStatus) override;
+    bool editFoodItem(FoodItemForm& form) override;
+    void showHelpTopic(int helpContext) override;
+    void beginProgress(const QString& caption, int maximum) override;
+    void setProgress(int value) override;
+    void endProgress() override;
 
 private:
+    // Brings the main window up to date before a modal box or dialog, so the
+    // user sees what it asks about (a selected row, a new caption).
+    void refreshWindow();
+
     QWidget* parent_;
     int busyDepth_ = 0;
+    QPointer<SearchProgress> progress_;
 };
 
 } // namespace tolvane

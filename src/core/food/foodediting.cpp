@@ -1,0 +1,129 @@
+#include "food/foodediting.h"
+
+#include "shell/program.h"
+
+namespace tolvane {
+
+namespace {
+// Writes the name and values of `item` into `record`; everything else of the
+// record (personal flag, reserved bytes) stays as it was.
+void applyEditItem(FoodItem& record, const EditItem& item)
+{
+    // The form refused what cannot be stored, so neither call fails here.
+    record.setName(item.name);
+    for (int n = 0; n < NutrientCount; ++n)
+        record.setNutrient(static_cast<Nutrient>(n), item.values[static_cast<std::size_t>(n)]);
+}
+
+Message info(const QString& text) { return Message::typed(text, Icon::Information, only(Button::Ok), GeneralHelpContext); }
+Message warning(const QString& text) { return Message::typed(text, Icon::Warning, only(Button::Ok), GeneralHelpContext); }
+} // namespace
+
+FoodItem recordFromEditItem(const EditItem& item, const FoodItem& base)
+{
+    FoodItem record = base;
+    applyEditItem(record, item);
+    record.setOnPersonalList(false);
+    return record;
+}
+
+EditItem editItemOf(const FoodItem& record) { return EditItem{record.name(), record.nutrients()}; }
+
+FoodEditing::FoodEditing(Program& program) : program_(program)
+{
+    program_.setHandler(Command::AddFoodItem, [this] { add(); });
+    program_.setHandler(Command::ModifyFoodItem, [this] { modify(); });
+    program_.setHandler(Command::DeleteFoodItem, [this] { remove(); });
+}
+
+void FoodEditing::refreshPanel()
+{
+    if (program_.hooks.refreshFoodPanel)
+        program_.hooks.refreshFoodPanel();
+}
+
+void FoodEditing::add()
+{
+    FoodTable& table = program_.foodTable();
+    UserInterface& ui = program_.ui();
+    if (table.personalListShown()) {
+        ui.showMessage(warning(editmsg::AddInPersonalView));
+        return;
+    }
+    if (table.isFull()) {
+        ui.showMessage(info(editmsg::TableFull));
+        return;
+    }
+    FoodItemForm form(EditItem{});
+    if (!ui.editFoodItem(form))
+        return;
+
+    const int existing = table.findSameName(form.item().name);
+    if (existing >= 0) {
+        ui.showMessage(info(editmsg::SameName));
+        program_.selectFoodRow(table.rowOfSlot(existing));
+        refreshPanel();
+        return;
+    }
+    program_.insertFoodItem(recordFromEditItem(form.item()));
+}
+
+void FoodEditing::modify()
+{
+    FoodTable& table = program_.foodTable();
+    UserInterface& ui = program_.ui();
+    const int row = program_.selectedFoodRow();
+    if (row < 0) {
+        ui.showMessage(info(editmsg::NothingToModify));
+        return;
+    }
+    if (table.personalListShown()) {
+        ui.showMessage(info(editmsg::ModifyInPersonalView));
+        return;
+    }
+    const int slot = table.slotOfRow(row);
+    FoodItemForm form(editItemOf(table.item(slot)));
+    if (!ui.editFoodItem(form))
+        return;
+
+    ui.setBusy(true);
+    applyEditItem(table.item(slot), form.item());
+    // A new name moves the record to its sorted place. No other record is
+    // checked for the same name: a rename may make two items share one.
+    const int newSlot = table.resort(slot);
+    program_.selectFoodRow(table.rowOfSlot(newSlot));
+    refreshPanel();
+    program_.saveFoodTable();
+    ui.setBusy(false);
+}
+
+void FoodEditing::remove()
+{
+    FoodTable& table = program_.foodTable();
+    UserInterface& ui = program_.ui();
+    const int row = program_.selectedFoodRow();
+    if (row < 0) {
+        ui.showMessage(info(editmsg::NothingToDelete));
+        return;
+    }
+    if (table.personalListShown()) {
+        ui.showMessage(warning(editmsg::DeleteInPersonalView));
+        return;
+    }
+    const int slot = table.slotOfRow(row);
+    const Button answer = ui.showMessage(Message::typed(editmsg::deleteQuestion(table.item(slot).name()),
+                                                        Icon::Information, Button::Ok | Button::Cancel,
+                                                        GeneralHelpContext));
+    if (answer != Button::Ok)
+        return;
+
+    ui.setBusy(true);
+    table.removeAt(slot);
+    // The list loses its selection with the row.
+    program_.selectFoodRow(-1);
+    refreshPanel();
+    program_.saveFoodTable();
+    ui.setBusy(false);
+}
+
+} // namespace tolvane

@@ -1,0 +1,135 @@
+#include "food/merge.h"
+
+#include "food/foodediting.h"
+#include "food/fooditemform.h"
+#include "shell/program.h"
+
+#include <QFile>
+#include <QSet>
+#include <limits>
+
+namespace tolvane {
+
+namespace {
+Message typed(const QString& text, Icon icon, Buttons buttons = only(Button::Ok))
+{
+    return Message::typed(text, icon, buttons, GeneralHelpContext);
+}
+
+// The key under which a name counts as present: names equal ignoring case,
+// the test adding uses (NameOrder::sameName), are equal here.
+QString presenceKey(const QString& name) { return name.toCaseFolded(); }
+
+// The row before which `name` would be listed, less one: the last row whose
+// name sorts before it (row 0 when none does, -1 for an empty list).
+int rowBefore(const FoodTable& table, const QString& name)
+{
+    int lo = 0;
+    int hi = table.rowCount();
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (table.order().less(table.rowItem(mid).name(), name))
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    if (table.rowCount() == 0)
+        return -1;
+    return lo > 0 ? lo - 1 : 0;
+}
+
+bool hasValidName(const FoodItem& record)
+{
+    const int length = record.bytes[0];
+    return length > 0 && length <= FoodItem::NameCapacity;
+}
+} // namespace
+
+FoodMerge::FoodMerge(Program& program) : program_(program)
+{
+    program_.setHandler(Command::MergeOtherTable, [this] { mergeOtherTable(); });
+}
+
+void FoodMerge::mergeOtherTable()
+{
+    UserInterface& ui = program_.ui();
+    // The presence test and the added rows must see the whole table.
+    if (program_.foodTable().personalListShown()) {
+        ui.showMessage(typed(editmsg::AddInPersonalView, Icon::Warning));
+        return;
+    }
+    const std::optional<QString> path = ui.openFile(FileDialogRequest{
+        QStringLiteral("Open"), QStringLiteral("Food Item File (*.dbt)"), QStringLiteral("dbt"), QStringLiteral(".")});
+    if (!path)
+        return;
+    mergeFile(*path);
+}
+
+void FoodMerge::mergeFile(const QString& path)
+{
+    UserInterface& ui = program_.ui();
+    FoodTable& table = program_.foodTable();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ui.showMessage(typed(mergemsg::CannotOpen, Icon::Warning));
+        return;
+    }
+    const qint64 recordCount = file.size() / FoodItem::Size;
+    ui.beginProgress(MergeProgressCaption,
+                     static_cast<int>(std::min<qint64>(recordCount, std::numeric_limits<int>::max())));
+
+    QSet<QString> present;
+    present.reserve(table.count());
+    for (int slot = 0; slot < table.count(); ++slot)
+        present.insert(presenceKey(table.item(slot).name()));
+
+    int read = 0;
+    int damaged = 0;
+    FoodItem record;
+    // A tail shorter than a record is not read.
+    while (file.read(reinterpret_cast<char*>(record.bytes.data()), FoodItem::Size) == FoodItem::Size) {
+        ++read;
+        ui.setProgress(read);
+        if (!hasValidName(record)) {
+            ++damaged;
+            continue;
+        }
+        const QString name = record.name();
+        if (present.contains(presenceKey(name)))
+            continue;
+
+        program_.selectFoodRow(rowBefore(table, name));
+        if (program_.hooks.refreshFoodPanel)
+            program_.hooks.refreshFoodPanel();
+        const Button answer = ui.showMessage(
+            typed(mergemsg::notFoundQuestion(name), Icon::Information, (Button::Yes | Button::No) | only(Button::Cancel)));
+        if (answer == Button::Cancel)
+            break;
+        if (answer != Button::Yes)
+            continue;
+        if (table.isFull()) {
+            ui.showMessage(typed(mergemsg::TableFull, Icon::Warning));
+            continue;
+        }
+        FoodItemForm form(editItemOf(record));
+        if (!ui.editFoodItem(form))
+            continue;
+        // The file's record keeps its reserved bytes; it joins off the personal
+        // list. A name changed in the dialog is not tested against the table.
+        const int slot = table.insert(recordFromEditItem(form.item(), record));
+        present.insert(presenceKey(form.item().name));
+        program_.selectFoodRow(table.rowOfSlot(slot));
+        if (program_.hooks.refreshFoodPanel)
+            program_.hooks.refreshFoodPanel();
+    }
+    file.close();
+    // One write for the whole merge.
+    program_.saveFoodTable();
+    ui.endProgress();
+    if (read == 0)
+        ui.showMessage(typed(mergemsg::NoRecords, Icon::Information));
+    else if (damaged > 0)
+        ui.showMessage(typed(mergemsg::damagedNames(damaged), Icon::Warning));
+}
+
+} // namespace tolvane
