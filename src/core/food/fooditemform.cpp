@@ -27,13 +27,15 @@ const QString& invalidMessage(FoodItemForm::Field field)
 }
 } // namespace
 
-FoodItemForm::FoodItemForm(const EditItem& initial, QString caption) : caption_(std::move(caption)), item_(initial)
+FoodItemForm::FoodItemForm(const EditItem& initial, QString caption)
+    : caption_(std::move(caption)), item_(initial), shown_(initial)
 {
     text(Name) = initial.name;
     for (int n = 0; n < NutrientCount; ++n) {
         const Field field = fieldOf(static_cast<Nutrient>(n));
         text(field) = valueText(field, initial.values[static_cast<std::size_t>(n)]);
     }
+    shownTexts_ = texts;
 }
 
 QString FoodItemForm::label(Field field)
@@ -75,7 +77,12 @@ bool FoodItemForm::pressOk(UserInterface& ui)
     editAccepted_ = true;
     for (int n = 0; n < NutrientCount; ++n) {
         const Field field = fieldOf(static_cast<Nutrient>(n));
-        const std::optional<long double> value = parseLenient(text(field));
+        // A field left as shown keeps its value exactly: the shown text is
+        // rounded to the field's decimals, and reading it back would quietly
+        // change a value the user did not touch.
+        const bool untouched = text(field) == shownTexts_[static_cast<std::size_t>(field)];
+        const std::optional<long double> value =
+            untouched ? std::optional<long double>(shown_.values[static_cast<std::size_t>(n)]) : parseLenient(text(field));
         // A value too large for the stored format cannot be kept: it is as
         // unusable as a typing error.
         const std::optional<Real6> stored = value ? longDoubleToReal6(*value) : std::nullopt;

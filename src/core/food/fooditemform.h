@@ -67,7 +67,8 @@ public:
     QString& text(Field field) { return texts[static_cast<std::size_t>(field)]; }
     const QString& text(Field field) const { return texts[static_cast<std::size_t>(field)]; }
 
-    // "OK": reads the six values in field order, then the name. At the first
+    // "OK": reads the six values in field order, then the name; a value
+    // whose text is still as shown is kept as it came in. At the first
     // field that does not read, its message is shown, the focus goes to it and
     // the dialog stays open (false). Values read before it stay in `item`.
     bool pressOk(UserInterface& ui);
@@ -90,6 +91,8 @@ private:
 
     QString caption_;
     EditItem item_;
+    EditItem shown_;  // what the dialog opened with
+    std::array<QString, FieldCount> shownTexts_;
     Field focus_ = Name;
     bool editAccepted_ = false;
 };
