@@ -3,6 +3,7 @@
 // subsystem that plugs into it. The windows and the tests build one of these.
 
 #include "food/fooddata.h"
+#include "menu/menuplanner.h"
 #include "shell/program.h"
 
 namespace tolvane {
@@ -17,6 +18,7 @@ public:
     // Subsystems follow, each built after what it uses; each registers its
     // commands and hooks with `program` in its constructor.
     FoodData food;
+    MenuPlanner menu;
 };
 
 } // namespace tolvane

@@ -1,0 +1,231 @@
+#include "menu/menuplanner.h"
+
+#include "menu/menustore.h"
+#include "shell/program.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tolvane {
+
+MenuPlanner::MenuPlanner(Program& program) : program_(program)
+{
+    program_.setHandler(Command::LoadMenu, [this] { loadMenu(); });
+    program_.setHandler(Command::SaveMenuAs, [this] { saveMenuAs(); });
+    program_.setHandler(Command::ClearMeal, [this] { clearMeal(); });
+    program_.setHandler(Command::CopyMeal, [this] { copyMeal(); });
+    program_.setHandler(Command::PasteMeal, [this] { pasteMeal(); });
+    program_.setHandler(Command::ClearMenu, [this] { clearMenu(); });
+    program_.setHandler(Command::AddToMeal, [this] { addToMeal(); });
+
+    program_.hooks.loadCurrentMenu = [this] { loadCurrentMenu(); };
+    program_.hooks.showCurrentMeal = [this] { showCurrentMeal(); };
+    program_.hooks.refreshFoodPanel = [this] { selected(); };
+    program_.hooks.clearDragState = [this] { clearDragState(); };
+}
+
+int MenuPlanner::currentDay() const { return program_.currentDay(); }
+
+MenuImage MenuPlanner::image() const { return {currentDay(), currentMeal_, totalsView_, week_}; }
+
+std::optional<FocusTarget> MenuPlanner::takeFocusRequest() { return std::exchange(focusRequest_, std::nullopt); }
+
+QString MenuPlanner::rdaMealLabel() const { return MealNames.value(shownMeal_); }
+
+QString MenuPlanner::rdaDayLabel() const { return DayNames.value(shownDay_); }
+
+// --- Files.
+
+void MenuPlanner::loadCurrentMenu()
+{
+    const QString path = QDir(program_.workDir()).filePath(CurrentMenuFileName);
+    for (Meal& m : week_)
+        m.clear();
+    const MenuFileLoad load = loadMenuFile(path);
+    switch (load.state) {
+    case MenuFileState::CannotOpen:
+        program_.ui().showMessage(
+            Message::typed(menumsg::NoCurrentMenu, Icon::Information, only(Button::Ok), GeneralHelpContext));
+        break;
+    case MenuFileState::Damaged: {
+        // Keep the damaged bytes for the user: the next change would replace them.
+        const QString keptAs = setAsideDamagedFile(path);
+        program_.ui().showMessage(Message::typed(menumsg::damagedCurrentMenu(menumsg::problemText(load.read), keptAs),
+                                                 Icon::Warning, only(Button::Ok), GeneralHelpContext));
+        applyImage(MenuImage{});
+        break;
+    }
+    case MenuFileState::Read: applyImage(load.read.image); break;
+    }
+}
+
+bool MenuPlanner::saveCurrentMenu()
+{
+    return saveMenuFile(QDir(program_.workDir()).filePath(CurrentMenuFileName), image(), program_.ui());
+}
+
+void MenuPlanner::applyImage(const MenuImage& image)
+{
+    week_ = image.week;
+    program_.setCurrentDay(image.currentDay);
+    currentMeal_ = image.currentMeal;
+    totalsView_ = image.totalsView;
+}
+
+// --- Menu commands.
+
+void MenuPlanner::copyMeal() { clipboard_ = shownMeal(); }
+
+void MenuPlanner::pasteMeal()
+{
+    shownMealRef() = clipboard_;
+    mealDisplay(shownDay_, shownMeal_);
+}
+
+void MenuPlanner::clearMeal()
+{
+    mealList_.clear();
+    shownMealRef().clear();
+    mealDisplay(shownDay_, shownMeal_);
+}
+
+void MenuPlanner::clearMenu()
+{
+    const Button answer = program_.ui().showMessage(
+        Message::typed(menumsg::ClearMenuQuestion, Icon::Information, Button::Yes | Button::No, GeneralHelpContext));
+    if (answer != Button::Yes)
+        return;
+    mealList_.clear();
+    for (Meal& m : week_)
+        m.clear();
+    mealDisplay(shownDay_, shownMeal_);
+}
+
+void MenuPlanner::loadMenu()
+{
+    const Button answer = program_.ui().showMessage(Message::typed(
+        menumsg::SaveQuestion, Icon::Information, Button::Yes | Button::No | only(Button::Cancel), GeneralHelpContext));
+    if (answer == Button::Cancel)
+        return;
+    if (answer == Button::Yes)
+        saveMenuAs();
+
+    const std::optional<QString> chosen =
+        program_.ui().openFile({QString(), MenuFileFilter, MenuFileSuffix, program_.workDir()});
+    if (chosen) {
+        const MenuFileLoad load = loadMenuFile(QDir(program_.workDir()).filePath(*chosen));
+        switch (load.state) {
+        case MenuFileState::CannotOpen:
+            // The week stays: emptying it would write an empty week over the
+            // current menu at the redisplay below.
+            program_.ui().showMessage(
+                Message::typed(menumsg::NoCurrentMenu, Icon::Information, only(Button::Ok), GeneralHelpContext));
+            break;
+        case MenuFileState::Damaged:
+            program_.ui().showMessage(
+                Message::typed(menumsg::refusedFile(QFileInfo(*chosen).fileName(), menumsg::problemText(load.read)),
+                               Icon::Warning, only(Button::Ok), GeneralHelpContext));
+            break;
+        case MenuFileState::Read: applyImage(load.read.image); break;
+        }
+    }
+    mealDisplay(shownDay_, shownMeal_);
+}
+
+void MenuPlanner::saveMenuAs()
+{
+    const std::optional<QString> chosen =
+        program_.ui().saveFile({QString(), MenuFileFilter, MenuFileSuffix, program_.workDir()});
+    if (chosen)
+        saveMenuFile(QDir(program_.workDir()).filePath(*chosen), image(), program_.ui());
+}
+
+// --- Tabs and activation.
+
+void MenuPlanner::showCurrentMeal()
+{
+    const int day = currentDay();
+    if (shownDay_ != day)
+        dayPageChange(day);
+    if (shownMeal_ != currentMeal_)
+        mealTabChange(currentMeal_);
+    if (totalsTab_ != totalsView_)
+        totalsTabChange(totalsView_);
+    // Nothing above fired for the first meal of the first day.
+    if (day == 0 && currentMeal_ == 0)
+        mealDisplay(0, 0);
+}
+
+void MenuPlanner::dayPageChange(int day)
+{
+    if (day < 0 || day >= DaysPerWeek)
+        return;
+    shownDay_ = day;
+    mealDisplayNoSave(day, shownMeal_);
+    program_.setCurrentDay(day);
+    focusRequest_ = FocusTarget::FoodList;
+    saveCurrentMenu();
+}
+
+void MenuPlanner::mealTabChange(int meal)
+{
+    if (meal < 0 || meal >= MealsPerDay)
+        return;
+    shownMeal_ = meal;
+    mealDisplayNoSave(shownDay_, meal);
+    currentMeal_ = meal;
+    focusRequest_ = FocusTarget::FoodList;
+    saveCurrentMenu();
+}
+
+void MenuPlanner::totalsTabChange(int view)
+{
+    if (view < 0 || view >= TotalsViewCount)
+        return;
+    mealTotals(shownDay_, shownMeal_, view);
+    totalsTab_ = view;
+    totalsView_ = view;
+    // The "Selection" group has no Avg. Day: it shows the week.
+    comparisonSync_ = true;
+    comparison_ = view == AverageDayTotalsView ? WeekTotalsView : view;
+    comparisonSync_ = false;
+    saveCurrentMenu();
+}
+
+void MenuPlanner::comparisonClick(int item)
+{
+    if (comparisonSync_ || item < MealTotalsView || item > WeekTotalsView || item == totalsTab_)
+        return;
+    totalsTabChange(item);
+}
+
+// --- Panels.
+
+void MenuPlanner::selected()
+{
+    const int row = program_.selectedFoodRow();
+    const FoodItem* item = row >= 0 ? &program_.foodTable().rowItem(row) : nullptr;
+    foodPanel_ = tolvane::foodPanel(item, program_.servingsText());
+}
+
+void MenuPlanner::mealDisplay(int day, int meal)
+{
+    mealDisplayNoSave(day, meal);
+    saveCurrentMenu();
+}
+
+void MenuPlanner::mealDisplayNoSave(int day, int meal)
+{
+    mealList_ = mealLines(this->meal(day, meal));
+    mealListSelection_ = -1;
+    mealTotals(day, meal, totalsTab_);
+}
+
+void MenuPlanner::mealTotals(int day, int meal, int view)
+{
+    const MenuSums sums = sumMenu(week_, day, meal);
+    menuPanel_ = tolvane::menuPanel(shownSums(sums, view));
+    menuCalories_ = menuCaloriesText(sums);
+}
+
+} // namespace tolvane

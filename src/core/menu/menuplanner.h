@@ -1,0 +1,139 @@
+#pragma once
+// The menu planner: the week of 28 meals and its files, the meal clipboard,
+// the day, meal and totals tabs, meal editing by drag and drop, the Food Item
+// and Menu Values panels and the RDA page's "Your Menu" side. The Menu Planner
+// and RDA pages show this state and forward their events here.
+
+#include "menu/meal.h"
+#include "menu/panels.h"
+#include "storage/menufile.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace tolvane {
+
+class Program;
+
+// Where a drag began.
+enum class DragSource { None, FoodList, MealList, TrashCan };
+
+// What is being dragged: the source and the row pressed there.
+struct DragItem {
+    DragSource source = DragSource::None;
+    int row = -1;
+};
+
+// A control that should take the keyboard focus after an event.
+enum class FocusTarget { FoodList, Servings };
+
+class MenuPlanner {
+public:
+    explicit MenuPlanner(Program& program);
+    MenuPlanner(const MenuPlanner&) = delete;
+    MenuPlanner& operator=(const MenuPlanner&) = delete;
+
+    // --- The week and the values kept with it in "currmenu.db".
+    const Week& week() const { return week_; }
+    const Meal& meal(int day, int meal) const { return week_[static_cast<std::size_t>(weekIndex(day, meal))]; }
+    int currentDay() const;
+    int currentMeal() const { return currentMeal_; }
+    int totalsView() const { return totalsView_; }
+    const Meal& clipboard() const { return clipboard_; }
+    MenuImage image() const;
+
+    // --- What the Menu Planner page shows: day page, meal tab, totals tab.
+    int shownDay() const { return shownDay_; }
+    int shownMealIndex() const { return shownMeal_; }
+    int totalsTab() const { return totalsTab_; }
+    const Meal& shownMeal() const { return meal(shownDay_, shownMeal_); }
+    const QStringList& mealList() const { return mealList_; }
+    int mealListSelection() const { return mealListSelection_; }
+    const PanelTexts& foodPanel() const { return foodPanel_; }
+    const PanelTexts& menuPanel() const { return menuPanel_; }
+    // The day's calories for the Activity Planner page.
+    const QString& menuCalories() const { return menuCalories_; }
+    bool trashOpen() const { return trashOpen_; }
+    bool entryServingsShown() const { return entryServingsShown_; }
+    // The control that should take the focus now, once.
+    std::optional<FocusTarget> takeFocusRequest();
+
+    // --- The RDA page.
+    int comparison() const { return comparison_; }
+    QString rdaMealLabel() const;
+    QString rdaDayLabel() const;
+
+    // --- Files.
+    // Start-up: "currmenu.db" of the working directory.
+    void loadCurrentMenu();
+    bool saveCurrentMenu();
+
+    // --- Menu commands.
+    void copyMeal();
+    void pasteMeal();
+    void clearMeal();
+    void clearMenu();
+    void loadMenu();
+    void saveMenuAs();
+    // "Add to Mea&l": the selected food item into the shown meal, as a drop.
+    void addToMeal();
+
+    // --- Tabs and activation.
+    // The main window became active: tabs follow the current values.
+    void showCurrentMeal();
+    void dayPageChange(int day);
+    void mealTabChange(int meal);
+    void totalsTabChange(int view);
+    // The RDA page's "Selection" group.
+    void comparisonClick(int item);
+
+    // --- Panels.
+    // The Food Item panel for the selected row and the servings text.
+    void selected();
+    // Fills the meal list for a meal, recomputes the totals and saves.
+    void mealDisplay(int day, int meal);
+    void mealTotals(int day, int meal, int view);
+
+    // --- Meal editing.
+    void mealListClick(int row);
+    // The up-down buttons of the servings field (whole numbers, at least 1).
+    void stepServings(int delta);
+    bool mealListAccepts(const DragItem& item) const;
+    void dropOnMealList(const DragItem& item);
+    // A drag passes over the trash can: it opens. True when it takes the drop.
+    bool trashDragOver(const DragItem& item);
+    void dropOnTrash(const DragItem& item);
+    // A drag that began at `source` ended, dropped or not.
+    void endDrag(DragSource source);
+    void clearDragState();
+
+private:
+    Meal& shownMealRef() { return week_[static_cast<std::size_t>(weekIndex(shownDay_, shownMeal_))]; }
+    void mealDisplayNoSave(int day, int meal);
+    void applyImage(const MenuImage& image);
+    void removeEntry(int entry);
+    void resetAfterDrag(bool resetServings);
+
+    Program& program_;
+    Week week_{};
+    Meal clipboard_{};
+    int currentMeal_ = 0;
+    int totalsView_ = 0;
+
+    int shownDay_ = 0;
+    int shownMeal_ = 0;
+    int totalsTab_ = 0;
+    QStringList mealList_;
+    int mealListSelection_ = -1;
+    PanelTexts foodPanel_ = initialFoodPanel();
+    PanelTexts menuPanel_ = initialMenuPanel();
+    QString menuCalories_;
+    int comparison_ = 0;
+    bool comparisonSync_ = false;
+    bool trashOpen_ = false;
+    bool entryServingsShown_ = false;
+    std::optional<FocusTarget> focusRequest_;
+};
+
+} // namespace tolvane

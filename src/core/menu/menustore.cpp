@@ -1,0 +1,79 @@
+#include "menu/menustore.h"
+
+#include "shell/program.h"
+#include "storage/safesave.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace tolvane {
+
+namespace menumsg {
+
+QString problemText(const MenuFileRead& read)
+{
+    switch (read.problem) {
+    case MenuFileProblem::TooShort: return QStringLiteral("it is too short for a menu");
+    case MenuFileProblem::CurrentValuesOutOfRange:
+        return QStringLiteral("its current day, meal or totals view is out of range");
+    case MenuFileProblem::CountOutOfRange: {
+        const int day = read.badMeal / MealsPerDay;
+        const int meal = read.badMeal % MealsPerDay;
+        return QStringLiteral("%1 %2 has more than 10 items or a negative count")
+            .arg(DayNames.value(day), MealNames.value(meal));
+    }
+    case MenuFileProblem::None: break;
+    }
+    return {};
+}
+
+QString refusedFile(const QString& fileName, const QString& problem)
+{
+    return QStringLiteral("The file \"%1\" is not a menu file or is damaged: %2. The current menu is unchanged.")
+        .arg(fileName, problem);
+}
+
+QString damagedCurrentMenu(const QString& problem, const QString& keptAs)
+{
+    if (keptAs.isEmpty())
+        return QStringLiteral("The current menu file \"%1\" is damaged: %2. It could not be kept aside; the "
+                              "program starts with an empty menu.")
+            .arg(CurrentMenuFileName, problem);
+    return QStringLiteral("The current menu file \"%1\" is damaged: %2. It was kept as \"%3\" and the program "
+                          "starts with an empty menu.")
+        .arg(CurrentMenuFileName, problem, keptAs);
+}
+
+} // namespace menumsg
+
+MenuFileLoad loadMenuFile(const QString& path)
+{
+    MenuFileLoad load;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return load;
+    const QByteArray bytes = file.read(MenuFileSize);
+    load.read = readMenuImage(bytes);
+    load.state = load.read.problem == MenuFileProblem::None ? MenuFileState::Read : MenuFileState::Damaged;
+    return load;
+}
+
+bool saveMenuFile(const QString& path, const MenuImage& image, UserInterface& ui)
+{
+    if (saveFileAtomically(path, writeMenuImage(image)) == SaveResult::Saved)
+        return true;
+    ui.showMessage(Message::typed(menumsg::CannotCreate, Icon::Warning, only(Button::Ok), GeneralHelpContext));
+    return false;
+}
+
+QString setAsideDamagedFile(const QString& path)
+{
+    const QString aside = path + DamagedSuffix;
+    if (QFile::exists(aside))
+        QFile::remove(aside);
+    if (QFile::rename(path, aside) || QFile::copy(path, aside))
+        return QFileInfo(aside).fileName();
+    return {};
+}
+
+} // namespace tolvane

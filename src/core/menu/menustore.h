@@ -1,0 +1,58 @@
+#pragma once
+// Reading and writing menu files ("currmenu.db" and .mnu files) with the
+// messages the user sees when that goes wrong. Every write replaces the file
+// as a whole; a damaged file is refused as a whole and changes nothing.
+
+#include "shell/userinterface.h"
+#include "storage/menufile.h"
+
+#include <QString>
+
+namespace tolvane {
+
+inline const QString CurrentMenuFileName = QStringLiteral("currmenu.db");
+inline const QString DamagedSuffix = QStringLiteral(".damaged");
+
+namespace menumsg {
+inline const QString NoCurrentMenu = QStringLiteral("No current menu found.");
+inline const QString CannotCreate = QStringLiteral("Could not create current menu file.");
+inline const QString SaveQuestion = QStringLiteral("Do you want to save the current menu?.");
+inline const QString ClearMenuQuestion = QStringLiteral("Are you sure you want to clear the menu?");
+inline const QString MealFull =
+    QStringLiteral("There are already 10 items for this meal, you must delete something to add this new item.");
+inline const QString InvalidServings = QStringLiteral("The number of servings is invalid.");
+inline const QString IllegalActionCaption = QStringLiteral("Illegal Action");
+inline const QString IllegalAction =
+    QStringLiteral("You can not delete food list items from your\r\npersonal list, use the Remove from Personal "
+                   "List menu\r\nitem to remove this item from your Personal List.");
+
+// Why a file was refused, for the messages below.
+QString problemText(const MenuFileRead& read);
+// A menu file chosen with "&Load" that is damaged or not a menu.
+QString refusedFile(const QString& fileName, const QString& problem);
+// The current menu at start-up was damaged and put aside (or could not be).
+QString damagedCurrentMenu(const QString& problem, const QString& keptAs);
+} // namespace menumsg
+
+inline const QString MenuFileFilter = QStringLiteral("Menu File (*.mnu)");
+inline const QString MenuFileSuffix = QStringLiteral("mnu");
+
+enum class MenuFileState { Read, CannotOpen, Damaged };
+
+struct MenuFileLoad {
+    MenuFileState state = MenuFileState::CannotOpen;
+    MenuFileRead read;
+};
+
+// Reads a menu file from disk (never more than its 30022 bytes).
+MenuFileLoad loadMenuFile(const QString& path);
+
+// Writes the menu to `path` as a whole; on failure the user is warned and the
+// old file stays. Returns true when written.
+bool saveMenuFile(const QString& path, const MenuImage& image, UserInterface& ui);
+
+// Moves a damaged file aside as "<name>.damaged" (replacing an older one).
+// Returns the new name, or an empty text when it could not be moved or copied.
+QString setAsideDamagedFile(const QString& path);
+
+} // namespace tolvane
