@@ -1,0 +1,43 @@
+// Merging a 2000-record food item table whose items are all present already:
+// the whole file is read and every name looked up, nothing is asked.
+//   food_merge_bench [rounds]   run in a scratch directory
+
+#include "bench_util.h"
+#include "food_bench_support.h"
+
+#include "food/merge.h"
+#include "shell/program.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 20;
+    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/bench-XXXXXX"));
+    foodbench::QuietUi ui;
+    tolvane::SettingsStore settings(dir.filePath(QStringLiteral("Tolvane.conf")));
+    tolvane::Program program(ui, settings, dir.path());
+    tolvane::FoodMerge merge(program);
+    program.foodTable().assign(foodbench::numberedItems(2000));
+
+    const QString other = dir.filePath(QStringLiteral("other.dbt"));
+    {
+        QFile file(other);
+        if (!file.open(QIODevice::WriteOnly) || file.write(program.foodTable().toBytes()) != 2000 * 101)
+            return 1;
+    }
+    std::vector<double> times;
+    for (int r = 0; r < rounds; ++r) {
+        const double t = bench::nowMs();
+        merge.mergeFile(other);
+        times.push_back(bench::nowMs() - t);
+    }
+    if (ui.messages != 0 || program.foodTable().count() != 2000)
+        return 1;
+    std::printf("merge of 2000 records all present (read, look up, one save), median of %d: %.3f ms\n", rounds,
+                bench::median(times));
+    return 0;
+}
