@@ -1,14 +1,28 @@
 #pragma once
-// A user interface for the food benchmarks that answers nothing and shows
-// nothing, and a table of numbered items.
+// For the food benchmarks: timing, a user interface that answers nothing and
+// shows nothing, and a table of numbered items.
 
 #include "food/fooditem.h"
 #include "food/fooditemform.h"
 #include "shell/userinterface.h"
 
+#include <algorithm>
+#include <chrono>
 #include <vector>
 
 namespace foodbench {
+
+inline double nowMs()
+{
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+inline double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0.0 : v[v.size() / 2];
+}
 
 class QuietUi : public tolvane::UserInterface {
 public:

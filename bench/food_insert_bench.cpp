@@ -3,13 +3,13 @@
 // 2000 records.
 //   food_insert_bench [rounds]   run in a scratch directory
 
-#include "bench_util.h"
 #include "food_bench_support.h"
 
 #include "shell/program.h"
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
@@ -30,26 +30,26 @@ int main(int argc, char** argv)
     const QByteArray rawPath = dir.filePath(QStringLiteral("raw.dbt")).toLocal8Bit();
     qsizetype size = 0;
     for (int r = 0; r < rounds; ++r) {
-        double t = bench::nowMs();
+        double t = foodbench::nowMs();
         const int row = program.insertFoodItem(added);
-        insert.push_back(bench::nowMs() - t);
+        insert.push_back(foodbench::nowMs() - t);
 
         const QByteArray bytes = program.foodTable().toBytes();
         size = bytes.size();
-        t = bench::nowMs();
+        t = foodbench::nowMs();
         const int fd = ::open(rawPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (fd < 0 || ::write(fd, bytes.constData(), static_cast<size_t>(bytes.size())) != bytes.size() ||
             ::fsync(fd) != 0)
             return 1;
         ::close(fd);
-        raw.push_back(bench::nowMs() - t);
+        raw.push_back(foodbench::nowMs() - t);
 
         program.foodTable().removeAt(program.foodTable().slotOfRow(row));
     }
     if (ui.messages != 0)
         return 1;
-    const double i = bench::median(insert);
-    const double w = bench::median(raw);
+    const double i = foodbench::median(insert);
+    const double w = foodbench::median(raw);
     std::printf("insert into 1999 items and save %lld bytes, median of %d: %.3f ms; raw write+fsync %.3f ms; "
                 "ratio %.2f\n",
                 static_cast<long long>(size), rounds, i, w, w > 0 ? i / w : 0.0);

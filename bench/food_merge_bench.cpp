@@ -2,7 +2,6 @@
 // the whole file is read and every name looked up, nothing is asked.
 //   food_merge_bench [rounds]   run in a scratch directory
 
-#include "bench_util.h"
 #include "food_bench_support.h"
 
 #include "food/merge.h"
@@ -11,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char** argv)
@@ -31,13 +31,13 @@ int main(int argc, char** argv)
     }
     std::vector<double> times;
     for (int r = 0; r < rounds; ++r) {
-        const double t = bench::nowMs();
+        const double t = foodbench::nowMs();
         merge.mergeFile(other);
-        times.push_back(bench::nowMs() - t);
+        times.push_back(foodbench::nowMs() - t);
     }
     if (ui.messages != 0 || program.foodTable().count() != 2000)
         return 1;
     std::printf("merge of 2000 records all present (read, look up, one save), median of %d: %.3f ms\n", rounds,
-                bench::median(times));
+                foodbench::median(times));
     return 0;
 }
