@@ -67,7 +67,8 @@ TEST_F(FoodEditingTest, AddAfterABadFieldTakesTheCorrectedValues)
     ui.foodItemAnswers.push_back({enter(QStringLiteral("Egg"), {"80", "1,5", "6", "5", "70", "210"}),
                                   set(FoodItemForm::Carbo, QStringLiteral("0.5"))});
     program.execute(Command::AddFoodItem);
-    EXPECT_EQ(ui.messages, std::vector<Message>({typed(QStringLiteral("Invalid entry for carbohydrates."), Icon::Warning)}));
+    EXPECT_EQ(ui.messages,
+              std::vector<Message>({typed(QStringLiteral("Invalid entry for carbohydrates."), Icon::Warning)}));
     EXPECT_EQ(ui.foodItemFocusAfterRefusal, std::vector<FoodItemForm::Field>({FoodItemForm::Carbo}));
     EXPECT_EQ(fileBytes(), tableBytes({apple}) + hex(EggRecord));
 }
@@ -190,7 +191,8 @@ TEST_F(FoodEditingTest, ModifyCancelledOrRefusedLeavesEverything)
     EXPECT_EQ(ui.messages,
               std::vector<Message>(
                   {typed(QStringLiteral("There is no item to modify. Please select an item"), Icon::Information),
-                   typed(QStringLiteral("You cannot modify items from the personal list.  Return to the whole list view."),
+                   typed(QStringLiteral("You cannot modify items from the personal list.  Return to the whole "
+                                        "list view."),
                          Icon::Information)}));
     EXPECT_EQ(ui.foodItemShown.size(), 1u);
     EXPECT_EQ(fileBytes(), before);

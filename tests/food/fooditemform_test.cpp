@@ -90,9 +90,12 @@ TEST(FoodItemFormOk, EachBadFieldGivesItsMessageAndTakesTheFocus)
         FoodItemForm::Field field;
         const char* message;
     } cases[] = {
-        {FoodItemForm::Calories, "Invalid entry for calories."}, {FoodItemForm::Carbo, "Invalid entry for carbohydrates."},
-        {FoodItemForm::Protein, "Invalid entry for proteins."},  {FoodItemForm::Fat, "Invalid entry for fat."},
-        {FoodItemForm::Sodium, "Invalid entry for sodium."},     {FoodItemForm::Chol, "Invalid entry for cholesterol."},
+        {FoodItemForm::Calories, "Invalid entry for calories."},
+        {FoodItemForm::Carbo, "Invalid entry for carbohydrates."},
+        {FoodItemForm::Protein, "Invalid entry for proteins."},
+        {FoodItemForm::Fat, "Invalid entry for fat."},
+        {FoodItemForm::Sodium, "Invalid entry for sodium."},
+        {FoodItemForm::Chol, "Invalid entry for cholesterol."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

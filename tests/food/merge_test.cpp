@@ -139,9 +139,9 @@ TEST_F(MergeTest, NoAndACancelledDialogSkipTheItem_ARenameIsTakenAsTyped)
     start({milk});
     const FoodItem a = foreign("Aa"), b = foreign("Bb"), c = foreign("Cc"), renamedInFile = foreign("Cream");
     ui.answers = {Button::No, Button::Yes, Button::Yes};
-    ui.foodItemAnswers = {{pressCancel()},
-                          {set(FoodItemForm::Calories, QStringLiteral("1,5")),
-                           {{{FoodItemForm::Name, QStringLiteral("Cream")}, {FoodItemForm::Calories, QStringLiteral("15")}}}}};
+    const FoodItemAttempt renameTo{{{FoodItemForm::Name, QStringLiteral("Cream")},
+                                    {FoodItemForm::Calories, QStringLiteral("15")}}};
+    ui.foodItemAnswers = {{pressCancel()}, {set(FoodItemForm::Calories, QStringLiteral("1,5")), renameTo}};
     // "Cream" comes later in the file: after the rename it is present.
     merge(tableBytes({a, b, c, renamedInFile}));
     EXPECT_EQ(ui.texts(), QStringList({question("Aa").text, question("Bb").text, question("Cc").text,

@@ -15,8 +15,14 @@ void applyEditItem(FoodItem& record, const EditItem& item)
         record.setNutrient(static_cast<Nutrient>(n), item.values[static_cast<std::size_t>(n)]);
 }
 
-Message info(const QString& text) { return Message::typed(text, Icon::Information, only(Button::Ok), GeneralHelpContext); }
-Message warning(const QString& text) { return Message::typed(text, Icon::Warning, only(Button::Ok), GeneralHelpContext); }
+Message info(const QString& text)
+{
+    return Message::typed(text, Icon::Information, only(Button::Ok), GeneralHelpContext);
+}
+Message warning(const QString& text)
+{
+    return Message::typed(text, Icon::Warning, only(Button::Ok), GeneralHelpContext);
+}
 } // namespace
 
 FoodItem recordFromEditItem(const EditItem& item, const FoodItem& base)

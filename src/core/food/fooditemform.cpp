@@ -81,8 +81,9 @@ bool FoodItemForm::pressOk(UserInterface& ui)
         // rounded to the field's decimals, and reading it back would quietly
         // change a value the user did not touch.
         const bool untouched = text(field) == shownTexts_[static_cast<std::size_t>(field)];
-        const std::optional<long double> value =
-            untouched ? std::optional<long double>(shown_.values[static_cast<std::size_t>(n)]) : parseLenient(text(field));
+        const std::optional<long double> value = untouched
+                                                     ? shown_.values[static_cast<std::size_t>(n)]
+                                                     : parseLenient(text(field));
         // A value too large for the stored format cannot be kept: it is as
         // unusable as a typing error.
         const std::optional<Real6> stored = value ? longDoubleToReal6(*value) : std::nullopt;

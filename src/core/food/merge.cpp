@@ -101,8 +101,9 @@ void FoodMerge::mergeFile(const QString& path)
         program_.selectFoodRow(rowBefore(table, name));
         if (program_.hooks.refreshFoodPanel)
             program_.hooks.refreshFoodPanel();
-        const Button answer = ui.showMessage(
-            typed(mergemsg::notFoundQuestion(name), Icon::Information, (Button::Yes | Button::No) | only(Button::Cancel)));
+        const Buttons yesNoCancel = (Button::Yes | Button::No) | only(Button::Cancel);
+        const Button answer =
+            ui.showMessage(typed(mergemsg::notFoundQuestion(name), Icon::Information, yesNoCancel));
         if (answer == Button::Cancel)
             break;
         if (answer != Button::Yes)
