@@ -4,6 +4,7 @@
 // and Menu Values panels and the RDA page's "Your Menu" side. The Menu Planner
 // and RDA pages show this state and forward their events here.
 
+#include "menu/dragitem.h"
 #include "menu/meal.h"
 #include "menu/panels.h"
 #include "storage/menufile.h"
@@ -15,15 +16,6 @@
 namespace tolvane {
 
 class Program;
-
-// Where a drag began.
-enum class DragSource { None, FoodList, MealList, TrashCan };
-
-// What is being dragged: the source and the row pressed there.
-struct DragItem {
-    DragSource source = DragSource::None;
-    int row = -1;
-};
 
 // A control that should take the keyboard focus after an event.
 enum class FocusTarget { FoodList, Servings };

@@ -1,6 +1,7 @@
 #include "food/foodlistmodel.h"
 
 #include "food/foodtable.h"
+#include "menu/dragpayload.h"
 
 namespace tolvane {
 
@@ -31,6 +32,23 @@ void FoodListModel::reload()
     beginResetModel();
     names_ = std::move(names);
     endResetModel();
+}
+
+Qt::ItemFlags FoodListModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = QAbstractListModel::flags(index);
+    if (index.isValid() && dragSource_ != DragSource::None)
+        flags |= Qt::ItemIsDragEnabled;
+    return flags;
+}
+
+QStringList FoodListModel::mimeTypes() const { return {DragMimeType}; }
+
+QMimeData* FoodListModel::mimeData(const QModelIndexList& indexes) const
+{
+    if (indexes.isEmpty() || dragSource_ == DragSource::None)
+        return nullptr;
+    return makeDragMimeData({dragSource_, indexes.first().row()});
 }
 
 } // namespace tolvane

@@ -1,6 +1,8 @@
 #pragma once
 // The rows of the food list as a Qt model, read straight from the table's view.
 
+#include "menu/dragitem.h"
+
 #include <QAbstractListModel>
 
 namespace tolvane {
@@ -16,9 +18,17 @@ public:
     // The table or its view changed: show it anew.
     void reload();
 
+    // Dragging rows: the mime data names this source and the row.
+    DragSource dragSource() const { return dragSource_; }
+    void setDragSource(DragSource source) { dragSource_ = source; }
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+
 private:
     const FoodTable& table_;
     QStringList names_;
+    DragSource dragSource_ = DragSource::None;
 };
 
 } // namespace tolvane

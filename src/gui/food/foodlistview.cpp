@@ -4,6 +4,7 @@
 #include "shell/program.h"
 #include "food/personallist.h"
 
+#include <QDrag>
 #include <QKeyEvent>
 
 namespace tolvane {
@@ -39,6 +40,28 @@ void FoodListView::keyPressEvent(QKeyEvent* event)
         return;
     }
     QListView::keyPressEvent(event);
+}
+
+void FoodListView::setDragSource(DragSource source)
+{
+    model_->setDragSource(source);
+    setDragEnabled(source != DragSource::None);
+    setDragDropMode(source != DragSource::None ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop);
+}
+
+void FoodListView::startDrag(Qt::DropActions)
+{
+    const QModelIndex index = currentIndex();
+    if (!index.isValid() || model_->dragSource() == DragSource::None)
+        return;
+    if (followsSelection_) {
+        program_.foodListClick(index.row());
+        emit stateChanged();
+    }
+    auto* drag = new QDrag(this);
+    drag->setMimeData(model_->mimeData({index}));
+    drag->exec(Qt::CopyAction);
+    emit dragFinished();
 }
 
 void FoodListView::refresh()

@@ -1,6 +1,8 @@
 #pragma once
 // The food list: the names of the food items as the table's view shows them.
 
+#include "menu/dragitem.h"
+
 #include <QListView>
 
 namespace tolvane {
@@ -17,14 +19,20 @@ public:
 
     void refresh();
     FoodListModel* foodModel() const { return model_; }
+    // Rows can be dragged, reporting this source; None (the default): no drags.
+    void setDragSource(DragSource source);
 
 signals:
     // A click or key changed the program's state.
     void stateChanged();
+    // A drag that began on this list ended, dropped or not.
+    void dragFinished();
 
 protected:
     // "+" and "-" change the number of servings.
     void keyPressEvent(QKeyEvent* event) override;
+    // Pressing a row to drag it selects it, as a click would.
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     Program& program_;

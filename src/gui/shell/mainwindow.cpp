@@ -1,6 +1,7 @@
 #include "shell/mainwindow.h"
 
 #include "menu/menuplannerpage.h"
+#include "menu/rdapage.h"
 #include "recipes/recipespage.h"
 #include "shell/app.h"
 #include "shell/emptypage.h"
@@ -99,6 +100,7 @@ void MainWindow::buildPages(QWidget* client)
         switch (index) {
         case MenuPlannerPageIndex: page = new MenuPlannerPage(app_); break;
         case RecipesPageIndex: page = new RecipesPage(app_); break;
+        case RdaPageIndex: page = new RdaPage(app_); break;
         default: page = new EmptyPage; break;
         }
         page->setAccessibleName(definition.caption);

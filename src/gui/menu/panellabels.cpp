@@ -1,0 +1,76 @@
+#include "menu/panellabels.h"
+
+#include "menu/piewidget.h"
+
+#include <QLabel>
+
+namespace tolvane {
+
+QFont arialFont(int pixelHeight, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* placeLabel(QWidget* parent, const QString& text, int x, int y, const QFont& font)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    label->adjustSize();
+    label->move(x, y);
+    return label;
+}
+
+QLabel* placeRightLabel(QWidget* parent, const QString& text, int right, int y, const QFont& font,
+                        const QString& accessibleName, int width)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label->setGeometry(right - width, y, width, QFontMetrics(font).height());
+    label->setAccessibleName(accessibleName);
+    return label;
+}
+
+QLabel* placeLegend(QWidget* parent, const QString& text, Rgb color, int x, int y, const QFont& font)
+{
+    QLabel* label = placeLabel(parent, text, x, y, font);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, QColor(color.red, color.green, color.blue));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    return label;
+}
+
+void setLabelText(QLabel* label, const QString& text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+void setFatColor(QLabel* label, bool red)
+{
+    const QColor color = red ? QColor(255, 0, 0) : QColor(0, 0, 0);
+    if (label->palette().color(QPalette::WindowText) == color)
+        return;
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+}
+
+void PanelLabels::show(const PanelTexts& texts) const
+{
+    for (std::size_t n = 0; n < values.size(); ++n)
+        setLabelText(values[n], texts.values[n]);
+    setLabelText(carbohydrate, texts.carbohydratePercent);
+    setLabelText(protein, texts.proteinPercent);
+    setLabelText(fat, texts.fatPercent);
+    setFatColor(fat, texts.fatRed);
+    if (pie)
+        pie->setShares(texts.shares);
+}
+
+} // namespace tolvane

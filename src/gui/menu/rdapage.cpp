@@ -1,0 +1,98 @@
+#include "menu/rdapage.h"
+
+#include "menu/menuplanner.h"
+#include "menu/panellabels.h"
+#include "menu/piewidget.h"
+#include "shell/app.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace tolvane {
+
+namespace {
+const int Rows[3] = {268, 292, 316};
+
+void placeLegends(QWidget* page, int x)
+{
+    const QFont font = arialFont(13);
+    placeLegend(page, QStringLiteral("Carbo"), colors::Lime, x, Rows[0], font);
+    placeLegend(page, QStringLiteral("Protein"), colors::Aqua, x, Rows[1], font);
+    placeLegend(page, QStringLiteral("Fat"), colors::Yellow, x, Rows[2], font);
+}
+
+QLabel* percentLabel(QWidget* page, const QString& text, int right, int row, const QString& name)
+{
+    return placeRightLabel(page, text, right, Rows[row] + 12, arialFont(13), name, 44);
+}
+
+QLabel* boldBlueLabel(QWidget* page, int x, int y, const QString& name)
+{
+    QLabel* label = placeLabel(page, QString(), x, y, arialFont(13, true));
+    label->resize(80, label->height());
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    label->setPalette(palette);
+    label->setAccessibleName(name);
+    return label;
+}
+} // namespace
+
+RdaPage::RdaPage(App& app, QWidget* parent) : PageWidget(parent), planner_(app.menu)
+{
+    const auto busy = [&app] { return app.program.foodTable().busy(); };
+    placeLabel(this, QStringLiteral("FDA Recommended Daily Allowances"), 24, 16, arialFont(13, true));
+    placeLabel(this, QStringLiteral("Your Menu"), 448, 16, arialFont(13, true));
+
+    recommendedPie_ = new PieWidget(QStringLiteral("FDA Recommended Daily Allowances pie"), busy, this);
+    recommendedPie_->setGeometry(32, 40, 225, 225);
+    recommendedPie_->setShares(RecommendedShares);
+    menuPie_ = new PieWidget(QStringLiteral("Your Menu pie"), busy, this);
+    menuPie_->setGeometry(368, 40, 225, 225);
+
+    placeLegends(this, 56);
+    percentLabel(this, QStringLiteral("60%"), 97, 0, QStringLiteral("FDA carbohydrate"));
+    percentLabel(this, QStringLiteral("10%"), 97, 1, QStringLiteral("FDA protein"));
+    percentLabel(this, QStringLiteral("30%"), 97, 2, QStringLiteral("FDA fat"));
+    placeLegends(this, 512);
+    yourCarbo_ = percentLabel(this, QStringLiteral("0%"), 553, 0, QStringLiteral("Your carbohydrate"));
+    yourProtein_ = percentLabel(this, QStringLiteral("0%"), 553, 1, QStringLiteral("Your protein"));
+    yourFat_ = percentLabel(this, QStringLiteral("0%"), 553, 2, QStringLiteral("Your fat"));
+
+    meal_ = boldBlueLabel(this, 320, 288, QStringLiteral("Meal shown"));
+    day_ = boldBlueLabel(this, 320, 304, QStringLiteral("Day shown"));
+
+    auto* box = new QGroupBox(QStringLiteral("Selection"), this);
+    box->setGeometry(400, 272, 81, 81);
+    box->setAccessibleName(QStringLiteral("Selection"));
+    comparison_ = new QButtonGroup(this);
+    const QStringList items = {QStringLiteral("Meal"), QStringLiteral("Day"), QStringLiteral("Week")};
+    for (int i = 0; i < items.size(); ++i) {
+        auto* radio = new QRadioButton(items.at(i), box);
+        radio->setGeometry(8, 16 + 20 * i, 68, 18);
+        radio->setAccessibleName(items.at(i));
+        comparison_->addButton(radio, i);
+    }
+    comparison_->button(0)->setChecked(true);
+    connect(comparison_, &QButtonGroup::idClicked, this, [this](int item) {
+        planner_.comparisonClick(item);
+        emit stateChanged();
+    });
+}
+
+void RdaPage::refresh()
+{
+    const PanelTexts& panel = planner_.menuPanel();
+    setLabelText(yourCarbo_, panel.carbohydratePercent);
+    setLabelText(yourProtein_, panel.proteinPercent);
+    setLabelText(yourFat_, panel.fatPercent);
+    menuPie_->setShares(panel.shares);
+    setLabelText(meal_, planner_.rdaMealLabel());
+    setLabelText(day_, planner_.rdaDayLabel());
+    if (QAbstractButton* chosen = comparison_->button(planner_.comparison()); chosen && !chosen->isChecked())
+        chosen->setChecked(true);
+}
+
+} // namespace tolvane

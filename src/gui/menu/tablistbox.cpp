@@ -1,0 +1,181 @@
+#include "menu/tablistbox.h"
+
+#include "menu/dragpayload.h"
+
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QTextOption>
+
+namespace tolvane {
+
+namespace {
+constexpr int DefaultTabStopUnits = 32;
+
+// Draws a line's text with TAB characters expanded to the list's tab stops.
+class TabStopDelegate : public QStyledItemDelegate {
+public:
+    explicit TabStopDelegate(TabListBox* list) : QStyledItemDelegate(list), list_(list) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QString text = opt.text;
+        opt.text.clear();
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget ? widget->style() : nullptr;
+        if (style)
+            style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+
+        QTextOption textOption(Qt::AlignLeft | Qt::AlignVCenter);
+        textOption.setWrapMode(QTextOption::NoWrap);
+        textOption.setTabStopDistance(list_->tabStopPixels());
+        const bool selected = (opt.state & QStyle::State_Selected) != 0;
+        painter->save();
+        painter->setFont(opt.font);
+        painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(QRectF(opt.rect.adjusted(2, 0, -2, 0)), text, textOption);
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), list_->itemHeight());
+    }
+
+private:
+    TabListBox* list_;
+};
+} // namespace
+
+TabListBox::TabListBox(QWidget* parent) : QListWidget(parent)
+{
+    resize(200, 50);
+    setFrameShape(QFrame::Box);
+    setLineWidth(1);
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setUniformItemSizes(true);
+    setItemDelegate(new TabStopDelegate(this));
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDropIndicatorShown(false);
+    setDragDropMode(QAbstractItemView::DropOnly);
+}
+
+void TabListBox::setTabStops(int dialogUnits)
+{
+    if (dialogUnits == tabStops_)
+        return;
+    tabStops_ = dialogUnits;
+    viewport()->update();
+}
+
+int TabListBox::tabStopPixels() const
+{
+    // The average character width as the classic dialog units measure it.
+    const QString alphabet = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    const int average = (fontMetrics().horizontalAdvance(alphabet) / 26 + 1) / 2;
+    const int units = tabStops_ > 0 ? tabStops_ : DefaultTabStopUnits;
+    return std::max(1, units * average / 4);
+}
+
+void TabListBox::setItemHeight(int pixels)
+{
+    itemHeight_ = pixels;
+    doItemsLayout();
+}
+
+void TabListBox::setLines(const QStringList& lines, int selected)
+{
+    if (this->lines() != lines) {
+        clear();
+        addItems(lines);
+    }
+    if (selected < 0 || selected >= count()) {
+        if (currentRow() != -1 || !selectedItems().isEmpty()) {
+            clearSelection();
+            setCurrentRow(-1);
+        }
+    } else if (currentRow() != selected || !item(selected)->isSelected()) {
+        setCurrentRow(selected, QItemSelectionModel::ClearAndSelect);
+    }
+}
+
+QStringList TabListBox::lines() const
+{
+    QStringList texts;
+    for (int i = 0; i < count(); ++i)
+        texts.append(item(i)->text());
+    return texts;
+}
+
+void TabListBox::setDragSource(DragSource source)
+{
+    source_ = source;
+    setDragEnabled(source != DragSource::None);
+    setDragDropMode(source != DragSource::None ? QAbstractItemView::DragDrop : QAbstractItemView::DropOnly);
+}
+
+QStringList TabListBox::mimeTypes() const { return {DragMimeType}; }
+
+QMimeData* TabListBox::mimeData(const QList<QListWidgetItem*>& items) const
+{
+    return makeDragMimeData({source_, items.isEmpty() ? currentRow() : row(items.first())});
+}
+
+void TabListBox::startDrag(Qt::DropActions)
+{
+    const int pressed = currentRow();
+    if (source_ == DragSource::None || pressed < 0)
+        return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(makeDragMimeData({source_, pressed}));
+    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
+    if (dragEnded)
+        dragEnded();
+}
+
+bool TabListBox::accepts(const QMimeData* mime) const
+{
+    const std::optional<DragItem> item = dragItemOf(mime);
+    return item && acceptsDrop && acceptsDrop(*item);
+}
+
+void TabListBox::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (accepts(event->mimeData())) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TabListBox::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (accepts(event->mimeData())) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TabListBox::dropEvent(QDropEvent* event)
+{
+    const std::optional<DragItem> item = dragItemOf(event->mimeData());
+    if (!item || !accepts(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    if (dropped)
+        dropped(*item);
+}
+
+} // namespace tolvane

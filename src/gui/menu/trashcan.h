@@ -1,0 +1,48 @@
+#pragma once
+// The trash can: a 50 x 50 picture, closed, or open while a drag passes over
+// it. It takes drops from the program's lists and can itself be dragged; what
+// a drag over it, a drop and the end of its own drag do is for its owner.
+
+#include "menu/dragitem.h"
+
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+
+namespace tolvane {
+
+class TrashCan : public QWidget {
+    Q_OBJECT
+public:
+    // `source`: what a drag of the can itself reports.
+    explicit TrashCan(DragSource source = DragSource::TrashCan, QWidget* parent = nullptr);
+
+    bool isOpen() const { return open_; }
+    void setOpen(bool open);
+
+    // The two pictures, drawn once.
+    static const QPixmap& closedPicture();
+    static const QPixmap& openPicture();
+
+    std::function<bool(const DragItem&)> dragOver;  // true: the drop is taken
+    std::function<void(const DragItem&)> dropped;
+    std::function<void()> dragEnded;                // a drag of the can itself ended
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    bool offer(QDropEvent* event);
+
+    DragSource source_;
+    bool open_ = false;
+    QPoint pressedAt_;
+    bool pressed_ = false;
+};
+
+} // namespace tolvane
