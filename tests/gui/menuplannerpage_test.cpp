@@ -285,6 +285,22 @@ TEST_F(PlannerPageTest, TabsMoveTheShownMealAndClickingAnEntryShowsIt)
     EXPECT_EQ(page->foodList()->currentIndex().row(), 2);
 }
 
+TEST_F(PlannerPageTest, ArrowKeysInTheMealListShowEachEntry)
+{
+    app->program.setServingsText(QStringLiteral("2"));
+    dropFoodRow(0);
+    app->program.setServingsText(QStringLiteral("3"));
+    dropFoodRow(1);
+    click(page->mealList()->viewport(), page->mealList()->visualItemRect(page->mealList()->item(0)).center());
+    EXPECT_EQ(page->servings()->text(), QStringLiteral("  2.0"));
+
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QCoreApplication::sendEvent(page->mealList(), &down);
+    EXPECT_EQ(planner().mealListSelection(), 1);
+    EXPECT_EQ(app->program.selectedFoodRow(), 1);
+    EXPECT_EQ(page->servings()->text(), QStringLiteral("  3.0"));
+}
+
 TEST_F(PlannerPageTest, ServingsFieldLimitsTypingAndStepsWithItsButtons)
 {
     page->servings()->setFocus();

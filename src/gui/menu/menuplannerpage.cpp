@@ -8,6 +8,7 @@
 #include "menu/trashcan.h"
 #include "shell/app.h"
 
+#include <QApplication>
 #include <QTabBar>
 
 namespace tolvane {
@@ -81,6 +82,11 @@ void MenuPlannerPage::buildWeek()
     mealList_->raise();
     connect(mealList_, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& index) { forward([&] { planner_.mealListClick(index.row()); }); });
+    // Moving through the entries with the keys is a click on each.
+    connect(mealList_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!showing_ && row >= 0 && QApplication::mouseButtons() == Qt::NoButton)
+            forward([&] { planner_.mealListClick(row); });
+    });
 
     trash_ = new TrashCan(DragSource::TrashCan, this);
     trash_->move(239, 256);
@@ -117,7 +123,9 @@ void MenuPlannerPage::refresh()
     days_->setCurrentIndex(planner_.shownDay());
     showTab(mealTabs_, planner_.shownMealIndex());
     showTab(totalsTabs_, planner_.totalsTab());
+    showing_ = true;
     mealList_->setLines(planner_.mealList(), planner_.mealListSelection());
+    showing_ = false;
     trash_->setOpen(planner_.trashOpen());
     if (servings_->text() != app_.program.servingsText())
         servings_->setText(app_.program.servingsText());
