@@ -1,0 +1,99 @@
+// Start-up to the shown main window with a full 2000-item food table, against a
+// bare Qt window of the same size. One start per process:
+//   startup_bench tolvane <workdir>   the program's own start
+//   startup_bench bare                an empty QWidget of the same client size
+//   startup_bench plain               plain Qt widgets of the same kinds: a menu bar,
+//                                     six tabs and a list of 2000 names (Qt's own floor)
+// Prints "<mode> <ms to exposed> <peak KiB>"; tools/bench.sh runs both and compares.
+
+#include "bench_util.h"
+
+#include "food/foodtable.h"
+#include "shell/app.h"
+#include "shell/mainwindow.h"
+#include "shell/qtuserinterface.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QWidget>
+#include <QWindow>
+#include <cstring>
+
+namespace {
+// A full table is announced with a message box; the benchmark answers it at
+// once so that only the program's own work is timed.
+class NoWaitUi : public tolvane::QtUserInterface {
+public:
+    tolvane::Button showMessage(const tolvane::Message&) override { return tolvane::Button::Ok; }
+};
+
+void waitUntilExposed(QWidget& w)
+{
+    while (!w.windowHandle() || !w.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    QCoreApplication::processEvents();
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const double start = bench::nowMs();
+    if (argc < 2)
+        return 2;
+    const bool bare = std::strcmp(argv[1], "bare") == 0;
+    const bool plain = std::strcmp(argv[1], "plain") == 0;
+    QApplication application(argc, argv);
+    double shown = 0;
+    if (plain) {
+        QMainWindow window;
+        auto* client = new QWidget;
+        client->setFixedSize(632, 426);
+        window.setCentralWidget(client);
+        for (const char* m : {"&Main", "&Food Item", "&Menu", "&Recipe", "&Weight", "&Activity", "&Print", "&Help"})
+            window.menuBar()->addMenu(QString::fromLatin1(m))->addAction(QStringLiteral("Item"));
+        auto* tabs = new QTabWidget(client);
+        tabs->setGeometry(4, 32, 626, 390);
+        for (int i = 0; i < 6; ++i)
+            tabs->addTab(new QWidget, QStringLiteral("Page %1").arg(i));
+        auto* list = new QListWidget(tabs->widget(0));
+        list->setGeometry(4, 4, 221, 221);
+        for (int i = 0; i < 2000; ++i)
+            list->addItem(QStringLiteral("Food item %1").arg(i, 4, 10, QLatin1Char('0')));
+        window.show();
+        waitUntilExposed(window);
+        shown = bench::nowMs();
+    } else if (bare) {
+        QWidget window;
+        window.setFixedSize(632, 426);
+        window.show();
+        waitUntilExposed(window);
+        shown = bench::nowMs();
+    } else {
+        const QString workDir = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir::currentPath();
+        NoWaitUi ui;
+        tolvane::SettingsStore settings(QDir(workDir).filePath(QStringLiteral("bench-settings.conf")));
+        const double t0 = bench::nowMs();
+        tolvane::App app(ui, settings, workDir);
+        tolvane::MainWindow window(app);
+        ui.setParent(&window);
+        const double t1 = bench::nowMs();
+        if (!app.program.formCreate().ok)
+            return 1;
+        const double t2 = bench::nowMs();
+        window.applyStartPosition();
+        window.show();
+        waitUntilExposed(window);
+        shown = bench::nowMs();
+        std::fprintf(stderr, "  application %.2f ms, windows %.2f ms, data files %.2f ms, first show %.2f ms\n",
+                     t0 - start, t1 - t0, t2 - t1, shown - t2);
+        if (app.program.foodTable().count() != 2000)
+            std::fprintf(stderr, "warning: %d food items loaded\n", app.program.foodTable().count());
+    }
+    std::printf("%s %.2f %ld\n", argv[1], shown - start, bench::peakKiB());
+    return 0;
+}
