@@ -17,5 +17,5 @@ run_suite() {
 run_suite "$here/build-test" -DCMAKE_BUILD_TYPE=Release -DTOLVANE_WERROR=ON
 if [ "${TOLVANE_SANITIZE:-0}" = "1" ]; then
   echo "== AddressSanitizer / UndefinedBehaviorSanitizer build =="
-  ASAN_OPTIONS=detect_leaks=0 run_suite "$here/build-asan" -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=ON -DTOLVANE_BENCH=OFF
+  run_suite "$here/build-asan" -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=ON -DTOLVANE_BENCH=OFF
 fi
