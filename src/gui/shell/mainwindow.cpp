@@ -191,7 +191,11 @@ void MainWindow::changeEvent(QEvent* event)
 
 bool MainWindow::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate) {
+    // The first showing counts as an activation even where no window manager
+    // activates windows (a bare X server, the offscreen platform).
+    const bool firstShow = event->type() == QEvent::Show && !activated_;
+    if (event->type() == QEvent::WindowActivate || firstShow) {
+        activated_ = true;
         program_.formActivate();
         refresh();
     }

@@ -57,6 +57,7 @@ private:
     std::map<TopMenu, QMenu*> menus_;
     std::map<Command, QToolButton*> toolButtons_;
     bool closed_ = false;
+    bool activated_ = false;
 };
 
 } // namespace tolvane
