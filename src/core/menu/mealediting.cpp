@@ -125,7 +125,9 @@ void MenuPlanner::endDrag(DragSource source)
         break;
     case DragSource::FoodList:
     case DragSource::TrashCan: resetAfterDrag(true); break;
-    case DragSource::None: return;
+    case DragSource::None:
+    case DragSource::RecipeFoodList:
+    case DragSource::IngredientList: return;
     }
     focusRequest_ = FocusTarget::FoodList;
 }

@@ -4,6 +4,7 @@
 
 #include "food/fooddata.h"
 #include "menu/menuplanner.h"
+#include "recipes/recipes.h"
 #include "shell/program.h"
 
 namespace tolvane {
@@ -19,6 +20,7 @@ public:
     // commands and hooks with `program` in its constructor.
     FoodData food;
     MenuPlanner menu;
+    Recipes recipes;
 };
 
 } // namespace tolvane

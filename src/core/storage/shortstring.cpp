@@ -69,6 +69,27 @@ EncodeResult encodeShortString(const QString& text, std::uint8_t* field, int cap
     return EncodeResult::Ok;
 }
 
+QString decodeWindows1252(const std::uint8_t* bytes, qsizetype length)
+{
+    QString text(length, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < length; ++i)
+        out[i] = decodeByte(bytes[i]);
+    return text;
+}
+
+std::optional<QByteArray> encodeWindows1252(const QString& text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int byte = encodeChar(text[i]);
+        if (byte < 0)
+            return std::nullopt;
+        bytes[i] = static_cast<char>(byte);
+    }
+    return bytes;
+}
+
 bool isWindows1252(const QString& text)
 {
     for (QChar c : text) {

@@ -3,8 +3,10 @@
 // then single-byte Windows-1252 characters. Conversion to and from QString
 // happens here and nowhere else.
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace tolvane {
 
@@ -23,5 +25,10 @@ EncodeResult encodeShortString(const QString& text, std::uint8_t* field, int cap
 
 // True when every character of `text` has a Windows-1252 byte.
 bool isWindows1252(const QString& text);
+
+// Longer single-byte texts without a length byte (a recipe's instructions).
+QString decodeWindows1252(const std::uint8_t* bytes, qsizetype length);
+// The bytes of `text`, or nothing when a character has no Windows-1252 byte.
+std::optional<QByteArray> encodeWindows1252(const QString& text);
 
 } // namespace tolvane

@@ -10,7 +10,11 @@ struct SourceName {
     const char* name;
 };
 constexpr SourceName SourceNames[] = {
-    {DragSource::FoodList, "food-list"}, {DragSource::MealList, "meal-list"}, {DragSource::TrashCan, "trash-can"}};
+    {DragSource::FoodList, "food-list"},
+    {DragSource::MealList, "meal-list"},
+    {DragSource::TrashCan, "trash-can"},
+    {DragSource::RecipeFoodList, "recipe-food-list"},
+    {DragSource::IngredientList, "ingredient-list"}};
 } // namespace
 
 QMimeData* makeDragMimeData(const DragItem& item)

@@ -1,0 +1,121 @@
+#pragma once
+// The recipe being edited on the Recipes page: up to 20 ingredients (each a
+// copy of a whole food item record with its servings), the running totals and
+// the values panel that shows them, the preparation instructions, the two
+// servings fields, and the "&Recipe" menu: save, load, clear and the
+// conversion into a new food item. The page shows this state and forwards its
+// events here.
+
+#include "menu/dragitem.h"
+#include "menu/panels.h"
+#include "recipes/recipefile.h"
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace tolvane {
+
+class Program;
+
+// A control of the Recipes page that should take the keyboard focus.
+enum class RecipeFocus { FoodList, FoodServings, RecipeServings };
+
+class Recipes {
+public:
+    // Registers the four "&Recipe" commands and the start-up reset.
+    explicit Recipes(Program& program);
+    Recipes(const Recipes&) = delete;
+    Recipes& operator=(const Recipes&) = delete;
+
+    // --- The recipe.
+    int count() const { return count_; }
+    const FoodItem& ingredient(int i) const { return ingredients_.at(static_cast<std::size_t>(i)); }
+    long double ingredientServings(int i) const { return real6ToLongDouble(servings_.at(static_cast<std::size_t>(i))); }
+    // Servings times values summed over the ingredients, each sum a stored real.
+    const Nutrients& recipeTotals() const { return totals_; }
+    // The carbohydrate, protein and fat shares of the last panel refresh.
+    const Shares& recipeShares() const { return panel_.shares; }
+    // The instructions as the memo holds them: lines separated by CR LF.
+    const QString& instructions() const { return instructions_; }
+    // Keeps at most 2000 characters, never half of a CR LF.
+    void setInstructions(const QString& text);
+
+    // --- What the page shows.
+    const QStringList& ingredientLines() const { return lines_; }
+    int ingredientSelection() const { return selection_; }
+    const PanelTexts& panel() const { return panel_; }
+    // "Food Item Servings": the servings of the next ingredient.
+    const QString& foodServingsText() const { return foodServings_; }
+    void setFoodServingsText(const QString& text);
+    // "# Servings": how many servings the recipe makes.
+    const QString& recipeServingsText() const { return recipeServings_; }
+    void setRecipeServingsText(const QString& text);
+    bool trashOpen() const { return trashOpen_; }
+    // The control that should take the focus now, once.
+    std::optional<RecipeFocus> takeFocusRequest();
+
+    // --- Editing.
+    // Adds ingredient `index` into the totals (index below the count), then
+    // refreshes the panel; any other index only refreshes.
+    void totals(int index);
+    bool ingredientListAccepts(const DragItem& item) const;
+    // A row of the page's food list (row = table slot) dropped on the ingredient list.
+    void dropOnIngredientList(const DragItem& item);
+    void ingredientListClick(int row);
+    // A drag passes over the trash can; true when the can takes the drop.
+    bool trashDragOver(const DragItem& item);
+    void dropOnTrash(const DragItem& item);
+    // A drag that began at `source` ended, dropped or not.
+    void endDrag(DragSource source);
+    // A key typed in the page's food list: "+" and "-" change the servings.
+    void foodListKeyPress(QChar key);
+    // The up-down buttons of the two servings fields (whole numbers 1 to 100).
+    void stepFoodServings(int delta);
+    void stepRecipeServings(int delta);
+    // Activation of the main window: the trash can is closed.
+    void clearDragState() { trashOpen_ = false; }
+
+    // --- "&Recipe" menu.
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+    SaveOutcome save();
+    void load();
+    void clear();
+    void addToFoodItems();
+    // Start-up: totals zero, an empty pie, "0%" percentages.
+    void reset();
+
+    // The file image of the recipe as "&Save Recipe" writes it; empty when
+    // the instructions cannot be stored.
+    std::optional<RecipeImage> image() const;
+    // Replaces the recipe by a file's (whose image was checked), summing its
+    // ingredients anew.
+    void apply(const RecipeImage& image);
+
+private:
+    void appendIngredient(const FoodItem& item, const Real6& servings, bool cutLine);
+    void refreshPanel();
+    void servingsChanged();
+    void requestFocus(RecipeFocus target) { focusRequest_ = target; }
+
+    Program& program_;
+    std::array<FoodItem, RecipeCapacity> ingredients_{};
+    std::array<Real6, RecipeCapacity> servings_{};
+    int count_ = 0;
+    Nutrients totals_{};
+    PanelTexts panel_;
+    QStringList lines_;
+    int selection_ = -1;
+    QString instructions_;
+    QString foodServings_ = QStringLiteral("1");
+    QString recipeServings_ = QStringLiteral("1");
+    bool trashOpen_ = false;
+    std::optional<RecipeFocus> focusRequest_;
+};
+
+// The ingredient list's line: "(", the servings with one decimal in at least
+// 4 characters, ")", a TAB, the name; cut to 50 characters when `cut`.
+QString ingredientLine(const QString& name, long double servings, bool cut);
+
+} // namespace tolvane
