@@ -9,6 +9,8 @@
 #include "testfiles.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -148,4 +150,17 @@ TEST_F(MainWindowTest, ExitClosesTheWindowThroughTheCloseSequence)
     window->action(Command::Exit)->trigger();
     EXPECT_TRUE(app->program.closing());
     EXPECT_EQ(ui.closeRequests, 1);  // the scripted user interface stands in for the window here
+}
+
+TEST_F(MainWindowTest, PressingAFoodRowSelectsItBeforeAnyDragOrRelease)
+{
+    auto* planner = dynamic_cast<MenuPlannerPage*>(window->page(MenuPlannerPageIndex));
+    ASSERT_NE(planner, nullptr);
+    FoodListView* list = planner->foodList();
+    const QPoint at = list->visualRect(list->model()->index(2, 0)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &press);
+    EXPECT_EQ(app->program.selectedFoodRow(), 2);
+    EXPECT_EQ(list->currentIndex().row(), 2);
 }

@@ -6,6 +6,7 @@
 
 #include <QDrag>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace tolvane {
 
@@ -49,9 +50,21 @@ void FoodListView::setDragSource(DragSource source)
     setDragDropMode(source != DragSource::None ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop);
 }
 
+void FoodListView::mousePressEvent(QMouseEvent* event)
+{
+    // Pressing a row selects it at once: a drag may start from it before any
+    // click is complete.
+    pressed_ = indexAt(event->position().toPoint());
+    QListView::mousePressEvent(event);
+    if (followsSelection_ && pressed_.isValid() && pressed_.row() != program_.selectedFoodRow()) {
+        program_.foodListClick(pressed_.row());
+        emit stateChanged();
+    }
+}
+
 void FoodListView::startDrag(Qt::DropActions)
 {
-    const QModelIndex index = currentIndex();
+    const QModelIndex index = pressed_.isValid() ? QModelIndex(pressed_) : currentIndex();
     if (!index.isValid() || model_->dragSource() == DragSource::None)
         return;
     if (followsSelection_) {

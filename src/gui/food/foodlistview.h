@@ -32,9 +32,11 @@ protected:
     // "+" and "-" change the number of servings.
     void keyPressEvent(QKeyEvent* event) override;
     // Pressing a row to drag it selects it, as a click would.
+    void mousePressEvent(QMouseEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
 
 private:
+    QPersistentModelIndex pressed_;  // the row a drag starts from
     Program& program_;
     FoodListModel* model_;
     bool followsSelection_;
