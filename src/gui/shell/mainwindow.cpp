@@ -194,7 +194,9 @@ bool MainWindow::event(QEvent* event)
     // The first showing counts as an activation even where no window manager
     // activates windows (a bare X server, the offscreen platform).
     const bool firstShow = event->type() == QEvent::Show && !activated_;
-    if (event->type() == QEvent::WindowActivate || firstShow) {
+    if (event->type() == QEvent::WindowActivate && skipActivation_ && !firstShow) {
+        skipActivation_ = false;
+    } else if (event->type() == QEvent::WindowActivate || firstShow) {
         activated_ = true;
         program_.formActivate();
         refresh();

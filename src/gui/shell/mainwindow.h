@@ -29,6 +29,9 @@ public:
     void refresh();
     // Puts the window where the settings say, after start-up.
     void applyStartPosition();
+    // The next activation returns from a file dialog: it does not re-show the
+    // week's current day, meal and view (a menu just loaded keeps the tabs).
+    void skipNextActivation() { skipActivation_ = true; }
 
     QTabWidget* pageControl() const { return pages_; }
     PageWidget* page(int index) const;
@@ -58,6 +61,7 @@ private:
     std::map<Command, QToolButton*> toolButtons_;
     bool closed_ = false;
     bool activated_ = false;
+    bool skipActivation_ = false;
 };
 
 } // namespace tolvane

@@ -67,6 +67,9 @@ Button QtUserInterface::showMessage(const Message& message)
 
 std::optional<QString> QtUserInterface::openFile(const FileDialogRequest& request)
 {
+    // A file dialog is the system's, not one of the program's windows: the main
+    // window coming back from it is not a new activation.
+    skipActivationAfterFileDialog();
     const QString path =
         QFileDialog::getOpenFileName(parent_, request.title, request.initialDirectory, dialogFilter(request));
     return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
@@ -74,6 +77,7 @@ std::optional<QString> QtUserInterface::openFile(const FileDialogRequest& reques
 
 std::optional<QString> QtUserInterface::saveFile(const FileDialogRequest& request)
 {
+    skipActivationAfterFileDialog();
     QFileDialog dialog(parent_, request.title, request.initialDirectory, dialogFilter(request));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
@@ -107,6 +111,12 @@ void QtUserInterface::closeMainWindow()
 void QtUserInterface::endProgram(int exitStatus)
 {
     std::exit(exitStatus);
+}
+
+void QtUserInterface::skipActivationAfterFileDialog()
+{
+    if (auto* window = qobject_cast<MainWindow*>(parent_))
+        window->skipNextActivation();
 }
 
 void QtUserInterface::refreshWindow()

@@ -33,6 +33,7 @@ private:
     // Brings the main window up to date before a modal box or dialog, so the
     // user sees what it asks about (a selected row, a new caption).
     void refreshWindow();
+    void skipActivationAfterFileDialog();
 
     QWidget* parent_;
     int busyDepth_ = 0;
