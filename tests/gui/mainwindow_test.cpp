@@ -164,3 +164,24 @@ TEST_F(MainWindowTest, PressingAFoodRowSelectsItBeforeAnyDragOrRelease)
     EXPECT_EQ(app->program.selectedFoodRow(), 2);
     EXPECT_EQ(list->currentIndex().row(), 2);
 }
+
+TEST_F(MainWindowTest, EveryControlHasANameForScreenReaders)
+{
+    QStringList unnamed;
+    int checked = 0;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        // Controls a user reaches: anything that takes focus, and the painted views.
+        const bool control = widget->focusPolicy() != Qt::NoFocus || widget->inherits("tolvane::PieWidget") ||
+                             widget->inherits("tolvane::TrashCan");
+        if (!control || widget->inherits("QScrollBar") || widget->parentWidget()->inherits("QAbstractScrollArea"))
+            continue;
+        ++checked;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+        if (name.trimmed().isEmpty())
+            unnamed.append(QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ') +
+                           widget->objectName());
+    }
+    EXPECT_GT(checked, 30);
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QStringLiteral(", ")).toStdString();
+}
