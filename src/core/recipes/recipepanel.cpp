@@ -7,7 +7,10 @@ namespace tolvane {
 namespace {
 constexpr int TextLimit = 10;
 
-QString recipePercentText(long double share) { return formatFixed(share * 100, 2, 0).left(TextLimit) + QLatin1Char('%'); }
+QString recipePercentText(long double share)
+{
+    return formatFixed(share * 100, 2, 0).left(TextLimit) + QLatin1Char('%');
+}
 } // namespace
 
 PanelTexts initialRecipePanel()

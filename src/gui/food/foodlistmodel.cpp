@@ -24,9 +24,22 @@ QVariant FoodListModel::data(const QModelIndex& index, int role) const
     return {};
 }
 
+void FoodListModel::setWholeTable(bool whole)
+{
+    wholeTable_ = whole;
+    reload();
+}
+
 void FoodListModel::reload()
 {
-    QStringList names = table_.rowNames();
+    QStringList names;
+    if (wholeTable_) {
+        names.reserve(table_.count());
+        for (int slot = 0; slot < table_.count(); ++slot)
+            names.append(table_.item(slot).name());
+    } else {
+        names = table_.rowNames();
+    }
     if (names == names_)
         return;
     beginResetModel();

@@ -17,6 +17,10 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     // The table or its view changed: show it anew.
     void reload();
+    // Shows every record of the table in slot order, whatever the view shows
+    // (the Recipes page's copy of the list).
+    void setWholeTable(bool whole);
+    bool wholeTable() const { return wholeTable_; }
 
     // Dragging rows: the mime data names this source and the row.
     DragSource dragSource() const { return dragSource_; }
@@ -29,6 +33,7 @@ private:
     const FoodTable& table_;
     QStringList names_;
     DragSource dragSource_ = DragSource::None;
+    bool wholeTable_ = false;
 };
 
 } // namespace tolvane

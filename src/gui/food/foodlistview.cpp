@@ -40,6 +40,8 @@ void FoodListView::keyPressEvent(QKeyEvent* event)
         emit stateChanged();
         return;
     }
+    if (!followsSelection_ && text.size() == 1)
+        emit keyTyped(text.front());
     QListView::keyPressEvent(event);
 }
 

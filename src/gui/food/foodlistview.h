@@ -27,6 +27,9 @@ signals:
     void stateChanged();
     // A drag that began on this list ended, dropped or not.
     void dragFinished();
+    // A character typed into a list that does not follow the program's
+    // selection; the list still handles the key itself afterwards.
+    void keyTyped(QChar key);
 
 protected:
     // "+" and "-" change the number of servings.

@@ -134,7 +134,9 @@ void TrashCan::mousePressEvent(QMouseEvent* event)
 
 void TrashCan::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!pressed_ || (event->position().toPoint() - pressedAt_).manhattanLength() < QApplication::startDragDistance())
+    // A can made with no source of its own cannot be dragged.
+    if (!pressed_ || source_ == DragSource::None ||
+        (event->position().toPoint() - pressedAt_).manhattanLength() < QApplication::startDragDistance())
         return;
     pressed_ = false;
     auto* drag = new QDrag(this);

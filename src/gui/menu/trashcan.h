@@ -14,7 +14,7 @@ namespace tolvane {
 class TrashCan : public QWidget {
     Q_OBJECT
 public:
-    // `source`: what a drag of the can itself reports.
+    // `source`: what a drag of the can itself reports (None: it cannot be dragged).
     explicit TrashCan(DragSource source = DragSource::TrashCan, QWidget* parent = nullptr);
 
     bool isOpen() const { return open_; }
