@@ -1,5 +1,6 @@
 #include "recipes/recipefile.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tolvane {
@@ -13,10 +14,6 @@ constexpr std::array<Nutrient, NutrientCount> FileTotalsOrder = {Nutrient::Calor
                                                                  Nutrient::Cholesterol, Nutrient::Sodium};
 
 std::uint8_t* at(QByteArray& bytes, int offset) { return reinterpret_cast<std::uint8_t*>(bytes.data()) + offset; }
-const std::uint8_t* at(const QByteArray& bytes, int offset)
-{
-    return reinterpret_cast<const std::uint8_t*>(bytes.constData()) + offset;
-}
 constexpr std::size_t slot(int i) { return static_cast<std::size_t>(i); }
 } // namespace
 
@@ -28,14 +25,20 @@ RecipeFileRead readRecipeImage(const QByteArray& bytes)
         read.problem = RecipeFileProblem::WrongSize;
         return read;
     }
-    const std::uint8_t* c = at(bytes, CountOffset);
+    // Work on a copy of exactly the file's size, so every offset below is
+    // checked against the array the reads come from.
+    std::array<std::uint8_t, RecipeFileSize> file{};
+    std::copy(bytes.cbegin(), bytes.cend(), file.begin());
+    const auto field = [&file](int offset) { return file.data() + offset; };
+
+    const std::uint8_t* c = field(CountOffset);
     read.count = static_cast<qint32>(static_cast<std::uint32_t>(c[0]) | static_cast<std::uint32_t>(c[1]) << 8 |
                                      static_cast<std::uint32_t>(c[2]) << 16 | static_cast<std::uint32_t>(c[3]) << 24);
     if (read.count < 0 || read.count > RecipeCapacity) {
         read.problem = RecipeFileProblem::CountOutOfRange;
         return read;
     }
-    const std::uint8_t* text = at(bytes, InstructionsOffset);
+    const std::uint8_t* text = field(InstructionsOffset);
     const void* zero = std::memchr(text, 0, InstructionsCapacity + 1);
     if (!zero) {
         read.problem = RecipeFileProblem::NoTerminator;
@@ -45,14 +48,13 @@ RecipeFileRead readRecipeImage(const QByteArray& bytes)
     RecipeImage& image = read.image;
     image.count = read.count;
     for (int i = 0; i < image.count; ++i) {
-        std::memcpy(image.ingredients[slot(i)].bytes.data(), at(bytes, i * FoodItem::Size), FoodItem::Size);
-        std::memcpy(image.servings[slot(i)].data(), at(bytes, ServingsOffset + 6 * i), 6);
+        std::memcpy(image.ingredients[slot(i)].bytes.data(), field(i * FoodItem::Size), FoodItem::Size);
+        std::memcpy(image.servings[slot(i)].data(), field(ServingsOffset + 6 * i), 6);
     }
     for (int k = 0; k < NutrientCount; ++k)
-        image.totals[static_cast<std::size_t>(FileTotalsOrder[slot(k)])] =
-            real6ToLongDouble(at(bytes, TotalsOffset + 6 * k));
+        image.totals[static_cast<std::size_t>(FileTotalsOrder[slot(k)])] = real6ToLongDouble(field(TotalsOffset + 6 * k));
     image.instructions = QByteArray(reinterpret_cast<const char*>(text), static_cast<const std::uint8_t*>(zero) - text);
-    std::memcpy(image.recipeServings.data(), at(bytes, RecipeServingsOffset), 6);
+    std::memcpy(image.recipeServings.data(), field(RecipeServingsOffset), 6);
     return read;
 }
 
