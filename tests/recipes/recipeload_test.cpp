@@ -228,3 +228,13 @@ TEST_F(RecipeLoadTest, TheRecipeMenuLivesOnTheRecipesPage)
     program.pageControlChange(MenuPlannerPageIndex);
     EXPECT_FALSE(program.isMenuEnabled(TopMenu::Recipe));
 }
+
+TEST_F(RecipeLoadTest, AFileWithoutIngredientsLeavesThePanelAsItWas)
+{
+    saveAs(QStringLiteral("empty.rcp"));
+    loadFrom(QStringLiteral("empty.rcp"));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(recipes.panel().values[0], QStringLiteral("0"));
+    EXPECT_EQ(recipes.panel().carbohydratePercent, QStringLiteral("0%"));
+    EXPECT_EQ(recipes.recipeServingsText(), QStringLiteral("  1.0"));
+}

@@ -137,10 +137,14 @@ void Recipes::apply(const RecipeImage& image)
     selection_ = -1;
     // The file's totals are not trusted: they are summed from the ingredients.
     totals_ = Nutrients{};
+    // Summed one by one as the ingredients are added; the panel shows the
+    // end. A file without ingredients leaves the panel as it was.
     for (int i = 0; i < image.count && i < RecipeCapacity; ++i) {
         appendIngredient(image.ingredients[at(i)], image.servings[at(i)], false);
-        totals(i);
+        addToTotals(i);
     }
+    if (count_ > 0)
+        refreshPanel();
     setInstructions(decodeWindows1252(reinterpret_cast<const std::uint8_t*>(image.instructions.constData()),
                                       std::min<qsizetype>(image.instructions.size(), InstructionsCapacity)));
     setRecipeServingsText(formatFixed(real6ToLongDouble(image.recipeServings), 5, 1));

@@ -101,13 +101,18 @@ void Recipes::reset()
 
 void Recipes::totals(int index)
 {
-    if (index >= 0 && index < count_) {
-        const Nutrients values = ingredient(index).nutrients();
-        const long double servings = ingredientServings(index);
-        for (std::size_t n = 0; n < totals_.size(); ++n)
-            totals_[n] = roundToReal6(totals_[n] + servings * values[n]);
-    }
+    addToTotals(index);
     refreshPanel();
+}
+
+void Recipes::addToTotals(int index)
+{
+    if (index < 0 || index >= count_)
+        return;
+    const Nutrients values = ingredient(index).nutrients();
+    const long double servings = ingredientServings(index);
+    for (std::size_t n = 0; n < totals_.size(); ++n)
+        totals_[n] = roundToReal6(totals_[n] + servings * values[n]);
 }
 
 void Recipes::refreshPanel() { panel_ = recipePanel(totals_); }

@@ -95,6 +95,7 @@ public:
 
 private:
     void appendIngredient(const FoodItem& item, const Real6& servings, bool cutLine);
+    void addToTotals(int index);
     void refreshPanel();
     void servingsChanged();
     void requestFocus(RecipeFocus target) { focusRequest_ = target; }
