@@ -147,6 +147,9 @@ TEST_F(RecipesPageTest, LaidOutAsThePageGivesIt)
         EXPECT_EQ(textColor(page->panel().values[n]), QColor(0, 0, 255));
         EXPECT_EQ(page->panel().values[n]->text(), QStringLiteral("0"));
     }
+    // The percentages begin at x 131 with their first text, "00%".
+    const int percentWidth = QFontMetrics(page->panel().carbohydrate->font()).horizontalAdvance(QStringLiteral("00%"));
+    EXPECT_EQ(rightEdge(page->panel().carbohydrate) - percentWidth, 131);
     EXPECT_EQ(page->panel().carbohydrate->y(), 48);
     EXPECT_EQ(page->panel().fat->y(), 96);
     const QLabel* fatCaption = labelWithText(page->recipeBox(), QStringLiteral("Fat"));

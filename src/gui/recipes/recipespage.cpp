@@ -150,8 +150,8 @@ void RecipesPage::buildRecipeBox()
     placeLegend(box_, QStringLiteral("Carbo"), colors::Lime, 112, 36, small);
     placeLegend(box_, QStringLiteral("Protein"), colors::Aqua, 112, 60, small);
     placeLegend(box_, QStringLiteral("Fat"), colors::Yellow, 112, 84, small);
-    // Laid out from the left with their first text; they keep that right edge.
-    const int right = 131 + QFontMetrics(small).horizontalAdvance(recipes_.panel().carbohydratePercent);
+    // Laid out from the left with their first text, "00%"; they keep that right edge.
+    const int right = 131 + QFontMetrics(small).horizontalAdvance(QStringLiteral("00%"));
     panel_.carbohydrate = placeRightLabel(box_, recipes_.panel().carbohydratePercent, right, 48, small,
                                           QStringLiteral("Recipe carbohydrate percentage"), 40);
     panel_.protein = placeRightLabel(box_, recipes_.panel().proteinPercent, right, 72, small,
