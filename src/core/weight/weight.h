@@ -1,0 +1,44 @@
+#pragma once
+// The Weight and Calculators pages: the weight log with its "&Weight" menu,
+// the calculators, and the weight plan that turns the calculators' goal into
+// a week-by-week plan in the log.
+
+#include "weight/calculators.h"
+#include "weight/weightlog.h"
+
+namespace tolvane {
+
+class Program;
+
+namespace planmsg {
+inline const QString InvalidData =
+    QStringLiteral("You must have entered valid data in the calculator to use this function.");
+} // namespace planmsg
+
+class Weight {
+public:
+    // Registers the "&Weight" commands, the start-up reset and the close save.
+    explicit Weight(Program& program, const QLocale& locale = QLocale::system());
+    Weight(const Weight&) = delete;
+    Weight& operator=(const Weight&) = delete;
+
+    WeightLog& log() { return log_; }
+    const WeightLog& log() const { return log_; }
+    Calculators& calculators() { return calculators_; }
+    const Calculators& calculators() const { return calculators_; }
+
+    // "&Create Plan" of the Weight page and menu; true when a plan was made.
+    bool createPlan();
+    // "&Create Plan" of the Calculators page: shows the Weight page when a
+    // plan was made.
+    void createPlanFromCalculators();
+
+private:
+    void inform(const QString& text);
+
+    Program& program_;
+    WeightLog log_;
+    Calculators calculators_;
+};
+
+} // namespace tolvane

@@ -1,0 +1,216 @@
+#include "weight/weightlog.h"
+
+#include "shell/program.h"
+#include "storage/daytext.h"
+#include "storage/numbertext.h"
+#include "storage/real6.h"
+#include "storage/safesave.h"
+
+#include <QFile>
+
+namespace tolvane {
+
+namespace weightmsg {
+QString cannotOpen(const QString& fileName) { return QStringLiteral("Can not open file ") + fileName + u'.'; }
+QString conversionError(int row) { return QStringLiteral("Weight conversion error in row %1.").arg(row); }
+QString cannotCreate(const QString& fileName) { return QStringLiteral("Cannot create weight file ") + fileName + u'.'; }
+QString refusedFile(const QString& fileName, const QString& problem)
+{
+    return QStringLiteral("The file \"%1\" is not a valid weight file: %2. Nothing was loaded.").arg(fileName, problem);
+}
+} // namespace weightmsg
+
+namespace {
+constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+Message warning(const QString& text) { return Message::typed(text, Icon::Warning, only(Button::Ok), GeneralHelpContext); }
+
+QString problemText(WeightFileProblem problem, qint64 size, qint64 record)
+{
+    switch (problem) {
+    case WeightFileProblem::PartialRecord:
+        return QStringLiteral("it is %1 bytes long, which is not a whole number of %2-byte records")
+            .arg(size)
+            .arg(WeightRecordSize);
+    case WeightFileProblem::TooLarge:
+        return QStringLiteral("it holds more than %1 records").arg(MaxWeightRecords);
+    case WeightFileProblem::BadDate: return QStringLiteral("record %1 holds no valid date").arg(record);
+    case WeightFileProblem::None: break;
+    }
+    return {};
+}
+
+// A weight as a stored real holds it, read strictly; empty when it is no number.
+std::optional<Real6> weightValue(const QString& text, const QLocale& locale)
+{
+    const std::optional<long double> value = parseStrict(text, locale);
+    if (!value)
+        return std::nullopt;
+    return longDoubleToReal6(*value);
+}
+} // namespace
+
+WeightLog::WeightLog(Program& program, QLocale locale) : program_(program), locale_(std::move(locale)) { reset(); }
+
+QString WeightLog::cell(int column, int row) const
+{
+    if (column < 0 || column >= WeightColumnCount || row < 0 || row >= rowCount())
+        return {};
+    return rows_[at(row)][at(column)];
+}
+
+void WeightLog::setCell(int column, int row, const QString& text)
+{
+    if (column < 0 || column >= WeightColumnCount || row < 1 || row >= rowCount())
+        return;
+    rows_[at(row)][at(column)] = text;
+}
+
+void WeightLog::editCell(int column, int row, const QString& text)
+{
+    if (column < 0 || column >= WeightColumnCount || row < 1 || row >= rowCount())
+        return;
+    rows_[at(row)][at(column)] = text;
+    changed();
+    graph();
+}
+
+void WeightLog::setRowCount(int rows) { rows_.resize(at(std::max(rows, 2))); }
+
+void WeightLog::newRow()
+{
+    rows_.emplace_back();
+    changed();
+}
+
+void WeightLog::removeRow()
+{
+    // The heading row stays a heading: the last data row is emptied instead of removed.
+    if (rowCount() > 2)
+        rows_.pop_back();
+    else
+        rows_[1] = Row{};
+    changed();
+}
+
+void WeightLog::clearGrid()
+{
+    rows_.resize(2);
+    rows_[1] = Row{};
+    graph();
+}
+
+void WeightLog::loadFile()
+{
+    const std::optional<QString> path =
+        program_.ui().openFile({QString(), WeightFileFilter, WeightFileSuffix, program_.workDir()});
+    if (path) {
+        fileName_ = *path;
+        loadweightfile(*path);
+    }
+    graph();
+}
+
+WeightLog::SaveOutcome WeightLog::saveFile()
+{
+    const QString proposed = fileName_.isEmpty() ? program_.workDir() : fileName_;
+    const std::optional<QString> path =
+        program_.ui().saveFile({QString(), WeightFileFilter, WeightFileSuffix, proposed});
+    if (!path)
+        return SaveOutcome::Cancelled;
+    fileName_ = *path;
+    return saveweightfile(*path) ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
+void WeightLog::saveAtClose()
+{
+    // A save that failed is offered again, so that a file name that cannot be
+    // written does not lose the log; a cancelled dialog gives it up.
+    while (saveFile() == SaveOutcome::Failed) {
+        const Button again = program_.ui().showMessage(
+            Message::typed(SaveWeightQuestion, Icon::Information, Button::Yes | Button::No, WeightHelpContext));
+        if (again != Button::Yes)
+            return;
+    }
+}
+
+void WeightLog::loadweightfile(const QString& fileName)
+{
+    UserInterface& ui = program_.ui();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ui.showMessage(warning(weightmsg::cannotOpen(fileName)));
+        return;
+    }
+    const qint64 size = file.size();
+    // The size is checked before anything is read, so an oversized file is never read in.
+    const WeightFileProblem sizeProblem = checkWeightFileSize(size);
+    if (sizeProblem != WeightFileProblem::None) {
+        ui.showMessage(warning(weightmsg::refusedFile(fileName, problemText(sizeProblem, size, 0))));
+        return;
+    }
+    const QByteArray bytes = file.read(size);
+    if (bytes.size() != size) {
+        ui.showMessage(warning(weightmsg::cannotOpen(fileName)));
+        return;
+    }
+    const WeightFileRead read = readWeightImage(bytes);
+    if (read.problem != WeightFileProblem::None) {
+        ui.showMessage(warning(weightmsg::refusedFile(fileName, problemText(read.problem, size, read.record))));
+        return;
+    }
+    if (read.records.empty())
+        return;
+    rows_.resize(read.records.size() + 1);
+    for (std::size_t i = 0; i < read.records.size(); ++i) {
+        const WeightRecord& record = read.records[i];
+        const long double actual = real6ToLongDouble(record.actual);
+        Row& row = rows_[i + 1];
+        row[DateColumn] = formatShortDate(dateFromDayNumber(static_cast<long double>(record.date)), locale_);
+        row[PlanColumn] = formatFixed(real6ToLongDouble(record.plan), 6, 1);
+        row[ActualColumn] = actual > 0 ? formatFixed(actual, 6, 1) : QString();
+    }
+}
+
+bool WeightLog::saveweightfile(const QString& fileName)
+{
+    UserInterface& ui = program_.ui();
+    std::vector<WeightRecord> records;
+    records.reserve(rows_.size());
+    const QDate now = today();
+    for (int r = 1; r < rowCount(); ++r) {
+        const Row& row = rows_[at(r)];
+        const std::optional<QDate> date = parseShortDate(row[DateColumn], locale_, now);
+        const std::optional<Real6> plan = weightValue(row[PlanColumn], locale_);
+        const bool noActual = row[ActualColumn].trimmed().isEmpty();
+        const std::optional<Real6> actual = noActual ? std::optional<Real6>(Real6{}) : weightValue(row[ActualColumn], locale_);
+        if (!date || !plan || !actual) {
+            ui.showMessage(Message::typed(weightmsg::conversionError(r), Icon::Information, only(Button::Ok),
+                                          GeneralHelpContext));
+            return false;
+        }
+        records.push_back({static_cast<double>(dayNumberFromDate(*date)), *plan, *actual});
+    }
+    if (saveFileAtomically(fileName, writeWeightImage(records)) != SaveResult::Saved) {
+        ui.showMessage(warning(weightmsg::cannotCreate(fileName)));
+        return false;
+    }
+    return true;
+}
+
+void WeightLog::reset()
+{
+    rows_.assign(2, Row{});
+    rows_[0] = Row{QStringLiteral("Date"), QStringLiteral("Plan"), QStringLiteral("Actual")};
+    fileName_.clear();
+}
+
+void WeightLog::changed() { program_.setWeightChanged(true); }
+
+void WeightLog::graph()
+{
+    if (repaintGraph)
+        repaintGraph();
+}
+
+} // namespace tolvane

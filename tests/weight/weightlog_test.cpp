@@ -1,0 +1,276 @@
+// The weight log: the grid's rows and commands, the weight file byte for byte,
+// loading over the grid, refused files, the checks before saving, and the
+// question at close.
+
+#include "weightfixture.h"
+
+#include <QFile>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+const QString Date = QStringLiteral("Date");
+
+// 12/7/26 plan 150 no actual; 12/14/26 plan 149.5 actual 148.
+const QByteArray Golden = QByteArray::fromHex("0000000060a3e640"
+                                              "880000000016"
+                                              "000000000000"
+                                              "0000000040a4e640"
+                                              "880000008015"
+                                              "880000000014");
+
+class WeightLogTest : public WeightTest {
+protected:
+    void load(const QString& name)
+    {
+        ui.openAnswers.push_back(path(name));
+        program.execute(Command::LoadWeightFile);
+    }
+    void save(const QString& name)
+    {
+        ui.saveAnswers.push_back(path(name));
+        program.execute(Command::SaveWeightFile);
+    }
+    void fillGolden()
+    {
+        fill({{QStringLiteral("12/7/26"), QStringLiteral("150"), QString()},
+              {QStringLiteral("12/14/2026"), QStringLiteral(" 149.5 "), QStringLiteral("148.0")}});
+    }
+};
+
+TEST_F(WeightLogTest, StartsWithHeadingsAndOneEmptyRow)
+{
+    EXPECT_EQ(log.rowCount(), 2);
+    EXPECT_EQ(row(0), (QStringList{Date, QStringLiteral("Plan"), QStringLiteral("Actual")}));
+    EXPECT_EQ(row(1), (QStringList{QString(), QString(), QString()}));
+    EXPECT_FALSE(program.weightChanged());
+    EXPECT_TRUE(log.fileName().isEmpty());
+    for (Command c : {Command::CreatePlan, Command::NewWeightRow, Command::LoadWeightFile, Command::SaveWeightFile,
+                      Command::ClearWeightGrid})
+        EXPECT_TRUE(program.isEnabled(c));
+}
+
+TEST_F(WeightLogTest, RowCommandsAndTheChangedFlag)
+{
+    log.editCell(PlanColumn, 1, QStringLiteral("15"));
+    EXPECT_TRUE(program.weightChanged());
+    EXPECT_EQ(graphRepaints, 1);
+    program.setWeightChanged(false);
+    program.execute(Command::NewWeightRow);
+    EXPECT_EQ(log.rowCount(), 3);
+    EXPECT_TRUE(program.weightChanged());
+    log.editCell(DateColumn, 2, QStringLiteral("x"));
+    program.execute(Command::NewWeightRow);
+    // Remove Row drops the last row whatever is selected.
+    log.removeRow();
+    EXPECT_EQ(log.rowCount(), 3);
+    EXPECT_EQ(log.cell(DateColumn, 2), QStringLiteral("x"));
+    log.removeRow();
+    // The last data row is emptied, never removed: the heading stays a heading.
+    log.removeRow();
+    EXPECT_EQ(log.rowCount(), 2);
+    EXPECT_EQ(row(1), (QStringList{QString(), QString(), QString()}));
+    EXPECT_EQ(log.cell(DateColumn, 0), Date);
+    // Headings are not data.
+    log.editCell(DateColumn, 0, QStringLiteral("y"));
+    EXPECT_EQ(log.cell(DateColumn, 0), Date);
+    EXPECT_EQ(graphRepaints, 2);
+
+    program.setWeightChanged(false);
+    fillGolden();
+    program.execute(Command::ClearWeightGrid);
+    EXPECT_EQ(log.rowCount(), 2);
+    EXPECT_EQ(row(1), (QStringList{QString(), QString(), QString()}));
+    EXPECT_FALSE(program.weightChanged());
+    EXPECT_EQ(graphRepaints, 3);
+}
+
+TEST_F(WeightLogTest, SaveWritesTheGoldenBytesAndLoadReadsThemBack)
+{
+    fillGolden();
+    save(QStringLiteral("log.wgt"));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(readAll(path(QStringLiteral("log.wgt"))).toHex(), Golden.toHex());
+    EXPECT_EQ(log.fileName(), path(QStringLiteral("log.wgt")));
+    ASSERT_EQ(ui.saveRequests.size(), 1u);
+    EXPECT_EQ(ui.saveRequests[0].filter, QStringLiteral("Weight File (*.wgt)"));
+    EXPECT_EQ(ui.saveRequests[0].defaultSuffix, QStringLiteral("wgt"));
+    // The next save proposes the file just chosen.
+    program.execute(Command::SaveWeightFile);
+    EXPECT_EQ(ui.saveRequests[1].initialDirectory, path(QStringLiteral("log.wgt")));
+
+    program.execute(Command::ClearWeightGrid);
+    load(QStringLiteral("log.wgt"));
+    EXPECT_EQ(log.rowCount(), 3);
+    EXPECT_EQ(row(1), (QStringList{QStringLiteral("12/7/26"), QStringLiteral(" 150.0"), QString()}));
+    EXPECT_EQ(row(2), (QStringList{QStringLiteral("12/14/26"), QStringLiteral(" 149.5"), QStringLiteral(" 148.0")}));
+    // The padded texts save back to the same bytes.
+    save(QStringLiteral("again.wgt"));
+    EXPECT_EQ(readAll(path(QStringLiteral("again.wgt"))), Golden);
+}
+
+TEST_F(WeightLogTest, LoadingReplacesRowsFromRowOneAndDropsTheRest)
+{
+    writeAll(path(QStringLiteral("log.wgt")), Golden);
+    fill(std::vector<std::array<QString, 3>>(9, {QStringLiteral("old"), QStringLiteral("1"), QStringLiteral("2")}));
+    program.setWeightChanged(false);
+    load(QStringLiteral("log.wgt"));
+    EXPECT_EQ(log.rowCount(), 3);
+    EXPECT_EQ(log.cell(DateColumn, 2), QStringLiteral("12/14/26"));
+    EXPECT_FALSE(program.weightChanged());
+    EXPECT_EQ(graphRepaints, 1);
+    // An empty file changes nothing but the file name.
+    writeAll(path(QStringLiteral("empty.wgt")), {});
+    load(QStringLiteral("empty.wgt"));
+    EXPECT_EQ(log.rowCount(), 3);
+    EXPECT_EQ(log.fileName(), path(QStringLiteral("empty.wgt")));
+    EXPECT_TRUE(ui.messages.empty());
+    // A cancelled dialog changes nothing, and the graph is drawn anyway.
+    program.execute(Command::LoadWeightFile);
+    EXPECT_EQ(log.fileName(), path(QStringLiteral("empty.wgt")));
+    EXPECT_EQ(graphRepaints, 3);
+}
+
+TEST_F(WeightLogTest, DamagedFilesAreRefusedAndChangeNothing)
+{
+    fillGolden();
+    const auto refusedWith = [&](const QString& name, const QByteArray& bytes, const QString& problem) {
+        writeAll(path(name), bytes);
+        ui.messages.clear();
+        load(name);
+        EXPECT_EQ(ui.messages, (std::vector<Message>{warning(weightmsg::refusedFile(path(name), problem))}))
+            << name.toStdString();
+        EXPECT_EQ(log.rowCount(), 3);
+        EXPECT_EQ(log.cell(PlanColumn, 2), QStringLiteral(" 149.5 "));
+    };
+    refusedWith(QStringLiteral("short.wgt"), Golden.left(39),
+                QStringLiteral("it is 39 bytes long, which is not a whole number of 20-byte records"));
+    refusedWith(QStringLiteral("long.wgt"), Golden + "x",
+                QStringLiteral("it is 41 bytes long, which is not a whole number of 20-byte records"));
+    QByteArray nan = Golden;
+    nan.replace(20, 8, QByteArray::fromHex("000000000000f87f"));
+    refusedWith(QStringLiteral("nan.wgt"), nan, QStringLiteral("record 2 holds no valid date"));
+    QByteArray far = Golden;
+    far.replace(0, 8, QByteArray::fromHex("0000000000004e41"));  // 3.9e6 days: year 12577
+    refusedWith(QStringLiteral("far.wgt"), far, QStringLiteral("record 1 holds no valid date"));
+    refusedWith(QStringLiteral("huge.wgt"), QByteArray((MaxWeightRecords + 1) * WeightRecordSize, '\0'),
+                QStringLiteral("it holds more than 100000 records"));
+
+    ui.messages.clear();
+    ui.openAnswers.push_back(path(QStringLiteral("missing.wgt")));
+    program.execute(Command::LoadWeightFile);
+    EXPECT_EQ(ui.messages,
+              (std::vector<Message>{warning(QStringLiteral("Can not open file ") + path(QStringLiteral("missing.wgt")) +
+                                            QStringLiteral("."))}));
+    EXPECT_EQ(log.fileName(), path(QStringLiteral("missing.wgt")));
+}
+
+TEST_F(WeightLogTest, ActualWeightsOfZeroOrBelowReadBackEmpty)
+{
+    QByteArray bytes = Golden.left(20);
+    bytes.replace(14, 6, QByteArray::fromHex("880000000096"));  // -150
+    writeAll(path(QStringLiteral("neg.wgt")), bytes);
+    load(QStringLiteral("neg.wgt"));
+    EXPECT_EQ(log.rowCount(), 2);
+    EXPECT_EQ(log.cell(ActualColumn, 1), QString());
+}
+
+TEST_F(WeightLogTest, RowsThatDoNotConvertStopTheSaveAndKeepTheFile)
+{
+    writeAll(path(QStringLiteral("log.wgt")), Golden);
+    const auto refusedAt = [&](int r, const std::vector<std::array<QString, 3>>& rows) {
+        fill(rows);
+        ui.messages.clear();
+        save(QStringLiteral("log.wgt"));
+        EXPECT_EQ(ui.messages, (std::vector<Message>{Message::typed(
+                                   QStringLiteral("Weight conversion error in row %1.").arg(r), Icon::Information,
+                                   only(Button::Ok), GeneralHelpContext)}));
+        EXPECT_EQ(readAll(path(QStringLiteral("log.wgt"))), Golden);
+    };
+    const QString d = QStringLiteral("12/7/26");
+    const QString w = QStringLiteral("150");
+    refusedAt(3, {{d, w, {}}, {d, w, {}}, {d, QString(), {}}});            // no plan
+    refusedAt(1, {{d + QStringLiteral(" 10:00"), w, {}}});                 // a time after the date
+    refusedAt(1, {{d + QStringLiteral("x"), w, {}}});
+    refusedAt(2, {{d, w, {}}, {QStringLiteral("13/1/26"), w, {}}});        // no 13th month
+    refusedAt(1, {{d, QStringLiteral("150,5"), {}}});                      // not the decimal separator
+    refusedAt(1, {{d, w, QStringLiteral("1e40")}});                        // beyond a stored real
+    refusedAt(1, {{d, w, QStringLiteral("abc")}});
+    // Blank actual weights count as 0; signs and exponents are read.
+    fill({{d, QStringLiteral("+1.5e2"), QStringLiteral("   ")}});
+    save(QStringLiteral("one.wgt"));
+    EXPECT_EQ(readAll(path(QStringLiteral("one.wgt"))), Golden.left(20));
+}
+
+TEST_F(WeightLogTest, FileThatCannotBeCreatedIsReported)
+{
+    fillGolden();
+    const QString name = dir.filePath(QStringLiteral("no/such/dir/log.wgt"));
+    ui.saveAnswers.push_back(name);
+    program.execute(Command::SaveWeightFile);
+    EXPECT_EQ(ui.messages,
+              (std::vector<Message>{warning(QStringLiteral("Cannot create weight file ") + name + QStringLiteral("."))}));
+}
+
+TEST_F(WeightLogTest, CloseAsksOnlyAfterChangesAndSavesOnYes)
+{
+    program.formCloseQuery();
+    EXPECT_TRUE(ui.messages.empty());
+
+    log.editCell(DateColumn, 1, QStringLiteral("12/7/26"));
+    log.editCell(PlanColumn, 1, QStringLiteral("150"));
+    save(QStringLiteral("log.wgt"));
+    EXPECT_TRUE(program.weightChanged());  // saving does not clear it
+    ui.answers.push_back(Button::Yes);
+    ui.saveAnswers.push_back(path(QStringLiteral("close.wgt")));
+    program.formCloseQuery();
+    const Message question =
+        Message::typed(SaveWeightQuestion, Icon::Information, Button::Yes | Button::No, WeightHelpContext);
+    EXPECT_EQ(ui.messages, (std::vector<Message>{question}));
+    EXPECT_EQ(readAll(path(QStringLiteral("close.wgt"))), Golden.left(20));
+
+    // No: nothing written.
+    ui.messages.clear();
+    ui.answers.push_back(Button::No);
+    program.formCloseQuery();
+    EXPECT_EQ(ui.saveRequests.size(), 2u);
+}
+
+TEST_F(WeightLogTest, FailedSaveAtCloseAsksAgain)
+{
+    log.editCell(DateColumn, 1, QStringLiteral("12/7/26"));
+    log.editCell(PlanColumn, 1, QStringLiteral("150"));
+    const QString bad = dir.filePath(QStringLiteral("no/such/log.wgt"));
+    ui.answers = {Button::Yes, Button::Ok, Button::Yes};
+    ui.saveAnswers = {bad, path(QStringLiteral("good.wgt"))};
+    program.formCloseQuery();
+    const Message question =
+        Message::typed(SaveWeightQuestion, Icon::Information, Button::Yes | Button::No, WeightHelpContext);
+    EXPECT_EQ(ui.messages, (std::vector<Message>{question, warning(weightmsg::cannotCreate(bad)), question}));
+    EXPECT_EQ(readAll(path(QStringLiteral("good.wgt"))), Golden.left(20));
+    // A cancelled dialog at close gives the save up without asking again.
+    ui.messages.clear();
+    ui.answers = {Button::Yes};
+    program.formCloseQuery();
+    EXPECT_EQ(ui.messages, (std::vector<Message>{question}));
+}
+
+TEST(WeightFile, ReaderAndWriterAgreeOnEveryField)
+{
+    std::vector<WeightRecord> records(3);
+    records[0] = {-1.0, {0x88, 0, 0, 0, 0, 0x16}, {}};
+    records[1] = {2958465.0, {0x81, 1, 2, 3, 4, 5}, {0x7f, 0, 0, 0, 0, 0x80}};  // 9999-12-31
+    records[2] = {46363.75, {}, {0x88, 0, 0, 0, 0, 0x14}};  // a time of day is dropped when shown, kept here
+    const QByteArray bytes = writeWeightImage(records);
+    ASSERT_EQ(bytes.size(), 60);
+    EXPECT_EQ(bytes.mid(20, 20).toHex(), QByteArray("00000080409246418101020304057f0000000080"));
+    const WeightFileRead read = readWeightImage(bytes);
+    EXPECT_EQ(read.problem, WeightFileProblem::None);
+    EXPECT_EQ(read.records, records);
+    EXPECT_EQ(readWeightImage({}).records.size(), 0u);
+    EXPECT_EQ(checkWeightFileSize(MaxWeightRecords * WeightRecordSize), WeightFileProblem::None);
+}
+
+} // namespace
