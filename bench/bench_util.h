@@ -1,5 +1,8 @@
 #pragma once
-// Small helpers shared by the benchmarks: timing, medians, peak memory.
+// Small helpers shared by the benchmarks: timing, medians, peak memory, and a
+// user who answers every question at once and shows nothing.
+
+#include "shell/userinterface.h"
 
 #include <algorithm>
 #include <chrono>
@@ -9,6 +12,32 @@
 #include <sys/resource.h>
 
 namespace bench {
+
+class SilentUi : public tolvane::UserInterface {
+public:
+    explicit SilentUi(tolvane::Button answer = tolvane::Button::Ok) : answer_(answer) {}
+    int messages = 0;
+    tolvane::Button showMessage(const tolvane::Message&) override
+    {
+        ++messages;
+        return answer_;
+    }
+    std::optional<QString> openFile(const tolvane::FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> saveFile(const tolvane::FileDialogRequest&) override { return std::nullopt; }
+    void setBusy(bool) override {}
+    void showAbout() override {}
+    void closeMainWindow() override {}
+    void endProgram(int) override {}
+    bool editFoodItem(tolvane::FoodItemForm&) override { return false; }
+    void showHelpTopic(int) override {}
+    void beginProgress(const QString&, int) override {}
+    void setProgress(int) override {}
+    void endProgress() override {}
+    bool addActivity(tolvane::ActivityForm&) override { return false; }
+
+private:
+    tolvane::Button answer_;
+};
 
 inline double nowMs()
 {

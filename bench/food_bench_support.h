@@ -4,7 +4,7 @@
 
 #include "food/fooditem.h"
 #include "food/fooditemform.h"
-#include "shell/userinterface.h"
+#include "bench_util.h"
 
 #include <algorithm>
 #include <chrono>
@@ -12,38 +12,14 @@
 
 namespace foodbench {
 
-inline double nowMs()
-{
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-}
-
-inline double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0.0 : v[v.size() / 2];
-}
-
-class QuietUi : public tolvane::UserInterface {
-public:
-    int messages = 0;
-    tolvane::Button showMessage(const tolvane::Message&) override
-    {
-        ++messages;
-        return tolvane::Button::No;
-    }
-    std::optional<QString> openFile(const tolvane::FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> saveFile(const tolvane::FileDialogRequest&) override { return std::nullopt; }
-    void setBusy(bool) override {}
-    void showAbout() override {}
-    void closeMainWindow() override {}
-    void endProgram(int) override {}
-    bool editFoodItem(tolvane::FoodItemForm&) override { return false; }
-    void showHelpTopic(int) override {}
-    void beginProgress(const QString&, int) override {}
-    void setProgress(int) override {}
-    void endProgress() override {}
+using bench::median;
+using bench::nowMs;
+// Answers No to every question.
+struct QuietUi : bench::SilentUi {
+    QuietUi() : SilentUi(tolvane::Button::No) {}
 };
+
+
 
 // "Food item 0000", ... in name order, with values in every field.
 inline std::vector<tolvane::FoodItem> numberedItems(int count)

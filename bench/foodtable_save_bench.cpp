@@ -15,21 +15,7 @@
 #include <unistd.h>
 
 namespace {
-class SilentUi : public tolvane::UserInterface {
-public:
-    tolvane::Button showMessage(const tolvane::Message&) override { return tolvane::Button::Ok; }
-    std::optional<QString> openFile(const tolvane::FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> saveFile(const tolvane::FileDialogRequest&) override { return std::nullopt; }
-    void setBusy(bool) override {}
-    void showAbout() override {}
-    void closeMainWindow() override {}
-    void endProgram(int) override {}
-    bool editFoodItem(tolvane::FoodItemForm&) override { return false; }
-    void showHelpTopic(int) override {}
-    void beginProgress(const QString&, int) override {}
-    void setProgress(int) override {}
-    void endProgress() override {}
-};
+using bench::SilentUi;
 
 tolvane::FoodTable fullTable()
 {

@@ -3,7 +3,7 @@
 // full week (28 meals of ten entries).
 
 #include "menu/menuplanner.h"
-#include "shell/userinterface.h"
+#include "bench_util.h"
 
 #include <algorithm>
 #include <chrono>
@@ -11,33 +11,10 @@
 
 namespace menubench {
 
-inline double nowMs()
-{
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-}
+using bench::median;
+using bench::nowMs;
 
-inline double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0.0 : v[v.size() / 2];
-}
-
-class SilentUi : public tolvane::UserInterface {
-public:
-    tolvane::Button showMessage(const tolvane::Message&) override { return tolvane::Button::Ok; }
-    std::optional<QString> openFile(const tolvane::FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> saveFile(const tolvane::FileDialogRequest&) override { return std::nullopt; }
-    void setBusy(bool) override {}
-    void showAbout() override {}
-    void closeMainWindow() override {}
-    void endProgram(int) override {}
-    bool editFoodItem(tolvane::FoodItemForm&) override { return false; }
-    void showHelpTopic(int) override {}
-    void beginProgress(const QString&, int) override {}
-    void setProgress(int) override {}
-    void endProgress() override {}
-};
+using bench::SilentUi;
 
 inline tolvane::FoodItem item(int i)
 {

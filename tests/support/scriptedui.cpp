@@ -84,6 +84,28 @@ void ScriptedUi::endProgress()
         progress.back().ended = true;
 }
 
+bool ScriptedUi::addActivity(ActivityForm& form)
+{
+    activityShown.push_back(form);
+    if (!activityAnswers.empty()) {
+        const std::vector<ActivityAttempt> script = activityAnswers.front();
+        activityAnswers.pop_front();
+        for (const ActivityAttempt& attempt : script) {
+            if (attempt.name)
+                form.nameText = *attempt.name;
+            if (attempt.calories)
+                form.caloriesText = *attempt.calories;
+            if (!attempt.add)
+                break;
+            if (form.pressAdd(*this))
+                return true;
+            activityFocusAfterRefusal.push_back(form.focusField());
+        }
+    }
+    form.pressCancel();
+    return false;
+}
+
 QStringList ScriptedUi::texts() const
 {
     QStringList list;

@@ -3,6 +3,7 @@
 // answer is taken from a queue (OK, or the first button, when the queue is
 // empty). File dialogs answer from their own queue (cancelled when empty).
 
+#include "activity/activityform.h"
 #include "food/fooditemform.h"
 #include "shell/userinterface.h"
 
@@ -18,6 +19,14 @@ namespace tolvane::test {
 struct FoodItemAttempt {
     std::vector<std::pair<FoodItemForm::Field, QString>> edits;
     bool ok = true;
+};
+
+// One press of a button of the Add Activity dialog after typing into its
+// fields (a field left out keeps its text); `add` false presses "&Cancel".
+struct ActivityAttempt {
+    std::optional<QString> name;
+    std::optional<QString> calories;
+    bool add = true;
 };
 
 // A progress window as it was shown: caption, maximum, every value set.
@@ -48,6 +57,11 @@ public:
     std::vector<FoodItemForm::Field> foodItemFocusAfterRefusal;
     std::vector<int> helpTopics;
     std::vector<ProgressRecord> progress;
+    // Add Activity: each dialog shown takes one script of attempts ("&Cancel"
+    // when the queue is empty or the script ends with the dialog open).
+    std::deque<std::vector<ActivityAttempt>> activityAnswers;
+    std::vector<ActivityForm> activityShown;               // each form as it opened
+    std::vector<ActivityForm::Field> activityFocusAfterRefusal;
 
     Button showMessage(const Message& message) override;
     std::optional<QString> openFile(const FileDialogRequest& request) override;
@@ -61,6 +75,7 @@ public:
     void beginProgress(const QString& caption, int maximum) override;
     void setProgress(int value) override;
     void endProgress() override;
+    bool addActivity(ActivityForm& form) override;
 
     QStringList texts() const;
 };

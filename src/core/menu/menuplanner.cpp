@@ -154,6 +154,7 @@ void MenuPlanner::showCurrentMeal()
     // Nothing above fired for the first meal of the first day.
     if (day == 0 && currentMeal_ == 0)
         mealDisplay(0, 0);
+    dayShowingLabel_ = DayNames.value(day);
 }
 
 void MenuPlanner::dayPageChange(int day)
@@ -163,6 +164,7 @@ void MenuPlanner::dayPageChange(int day)
     shownDay_ = day;
     mealDisplayNoSave(day, shownMeal_);
     program_.setCurrentDay(day);
+    dayShowingLabel_ = DayNames.value(day);
     focusRequest_ = FocusTarget::FoodList;
     saveCurrentMenu();
 }
@@ -226,6 +228,7 @@ void MenuPlanner::mealTotals(int day, int meal, int view)
     const MenuSums sums = sumMenu(week_, day, meal);
     menuPanel_ = tolvane::menuPanel(shownSums(sums, view));
     menuCalories_ = menuCaloriesText(sums);
+    dayCalories_ = sums.day[static_cast<std::size_t>(Nutrient::Calories)];
 }
 
 } // namespace tolvane

@@ -46,6 +46,11 @@ public:
     const PanelTexts& menuPanel() const { return menuPanel_; }
     // The day's calories for the Activity Planner page.
     const QString& menuCalories() const { return menuCalories_; }
+    // The same calories unrounded, for the Activity Planner's calorie balance.
+    long double dayCalories() const { return dayCalories_; }
+    // The Activity Planner's day label: "Day Showing" until a day is shown,
+    // then the shown day's name.
+    const QString& dayShowingLabel() const { return dayShowingLabel_; }
     bool trashOpen() const { return trashOpen_; }
     bool entryServingsShown() const { return entryServingsShown_; }
     // The control that should take the focus now, once.
@@ -121,6 +126,8 @@ private:
     PanelTexts foodPanel_ = initialFoodPanel();
     PanelTexts menuPanel_ = initialMenuPanel();
     QString menuCalories_;
+    long double dayCalories_ = 0;
+    QString dayShowingLabel_ = QStringLiteral("Day Showing");
     int comparison_ = 0;
     bool comparisonSync_ = false;
     bool trashOpen_ = false;

@@ -2,6 +2,7 @@
 // The whole program without its windows: the main window's behaviour and each
 // subsystem that plugs into it. The windows and the tests build one of these.
 
+#include "activity/activityplanner.h"
 #include "food/fooddata.h"
 #include "menu/menuplanner.h"
 #include "recipes/recipes.h"
@@ -21,6 +22,7 @@ public:
     FoodData food;
     MenuPlanner menu;
     Recipes recipes;
+    ActivityPlanner activity;
 };
 
 } // namespace tolvane

@@ -9,6 +9,7 @@
 
 namespace tolvane {
 
+class ActivityForm;
 class FoodItemForm;
 
 enum class Icon { None, Information, Warning, Error, Confirmation };
@@ -73,6 +74,10 @@ public:
     virtual void beginProgress(const QString& caption, int maximum) = 0;
     virtual void setProgress(int value) = 0;
     virtual void endProgress() = 0;
+    // The Add Activity dialog, modal, with the fields of its previous use. The
+    // user's typing goes into the form and "&Add" into `pressAdd`; the dialog
+    // stays open while the form refuses. True when it closed with "&Add".
+    virtual bool addActivity(ActivityForm& form) = 0;
 };
 
 } // namespace tolvane

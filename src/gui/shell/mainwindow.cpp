@@ -1,5 +1,6 @@
 #include "shell/mainwindow.h"
 
+#include "activity/activityplannerpage.h"
 #include "menu/menuplannerpage.h"
 #include "menu/rdapage.h"
 #include "recipes/recipespage.h"
@@ -101,6 +102,7 @@ void MainWindow::buildPages(QWidget* client)
         case MenuPlannerPageIndex: page = new MenuPlannerPage(app_); break;
         case RecipesPageIndex: page = new RecipesPage(app_); break;
         case RdaPageIndex: page = new RdaPage(app_); break;
+        case ActivityPlannerPageIndex: page = new ActivityPlannerPage(app_); break;
         default: page = new EmptyPage; break;
         }
         page->setAccessibleName(definition.caption);

@@ -1,5 +1,6 @@
 #include "shell/qtuserinterface.h"
 
+#include "activity/addactivitydialog.h"
 #include "food/fooditemdialog.h"
 #include "food/searchprogress.h"
 #include "shell/aboutdialog.h"
@@ -129,6 +130,13 @@ bool QtUserInterface::editFoodItem(FoodItemForm& form)
 {
     refreshWindow();
     FoodItemDialog dialog(form, *this, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUserInterface::addActivity(ActivityForm& form)
+{
+    refreshWindow();
+    AddActivityDialog dialog(form, *this, parent_);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -28,6 +28,7 @@ public:
     void beginProgress(const QString& caption, int maximum) override;
     void setProgress(int value) override;
     void endProgress() override;
+    bool addActivity(ActivityForm& form) override;
 
 private:
     // Brings the main window up to date before a modal box or dialog, so the

@@ -1,0 +1,80 @@
+#pragma once
+// The Activity Planner: the table of activities with the calories each burns
+// per hour, the calories burned over a duration and the day's calorie balance
+// against the menu. The table comes from "activity.db" at start-up and goes
+// back there at close when it changed. The Activity Planner page shows this
+// state and forwards its events here.
+
+#include "activity/activityform.h"
+#include "storage/activityfile.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace tolvane {
+
+class MenuPlanner;
+class Program;
+
+class ActivityPlanner {
+public:
+    ActivityPlanner(Program& program, const MenuPlanner& menu);
+    ActivityPlanner(const ActivityPlanner&) = delete;
+    ActivityPlanner& operator=(const ActivityPlanner&) = delete;
+
+    // --- The table: row i of the activity list is slot i, in name order.
+    int count() const { return static_cast<int>(table_.size()); }
+    const ActivityRecord& record(int row) const { return table_.at(static_cast<std::size_t>(row)); }
+    QStringList names() const;
+    int selectedRow() const { return selectedRow_; }
+
+    // --- What the page shows.
+    const QString& durationText() const { return durationText_; }
+    int durationPosition() const { return durationPosition_; }
+    // Calories burned by the selected activity over the duration; empty when
+    // the duration does not read or nothing is selected. The activity
+    // calories field shows the same text.
+    QString caloriesBurnedText() const;
+    // Menu calories minus the calories burned, empty as above.
+    QString calorieBalanceText() const;
+    // The day label: "Day Showing" until the menu planner shows a day.
+    QString dayLabel() const;
+    // The shown day's menu calories, rounded.
+    QString menuCaloriesText() const;
+
+    // --- Events of the page.
+    void listClick(int row);
+    void durationChange(const QString& text);
+    // The spin control beside the duration field (0 to 120).
+    void stepDuration(int delta);
+
+    // --- "&Activity" menu.
+    void addActivity();
+    void deleteActivity();
+    // The Add Activity dialog's fields, kept from one use to the next.
+    ActivityForm& addForm() { return addForm_; }
+
+    // --- Files.
+    void loadActivityTable();
+    // Writes the table in list order; the user is told when that fails.
+    bool saveActivityTable();
+
+private:
+    // The calories the selected activity burns over the duration, unrounded.
+    std::optional<long double> burned() const;
+    // Inserts after the names that sort equal; returns the row.
+    int insert(const ActivityRecord& record);
+    void keepAside(const QString& path, int loaded, bool tooMany);
+
+    Program& program_;
+    const MenuPlanner& menu_;
+    std::vector<ActivityRecord> table_;
+    int selectedRow_ = -1;
+    QString durationText_ = QStringLiteral("60");
+    int durationPosition_ = 60;
+    ActivityForm addForm_;
+};
+
+} // namespace tolvane
