@@ -7,6 +7,7 @@
 #include "menu/menuplanner.h"
 #include "recipes/recipes.h"
 #include "shell/program.h"
+#include "weight/weight.h"
 
 namespace tolvane {
 
@@ -22,6 +23,7 @@ public:
     FoodData food;
     MenuPlanner menu;
     Recipes recipes;
+    Weight weight;
     ActivityPlanner activity;
 };
 

@@ -8,6 +8,8 @@
 #include "shell/emptypage.h"
 #include "shell/program.h"
 #include "shell/toolicons.h"
+#include "weight/calculatorspage.h"
+#include "weight/weightpage.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -102,6 +104,8 @@ void MainWindow::buildPages(QWidget* client)
         case MenuPlannerPageIndex: page = new MenuPlannerPage(app_); break;
         case RecipesPageIndex: page = new RecipesPage(app_); break;
         case RdaPageIndex: page = new RdaPage(app_); break;
+        case WeightPageIndex: page = new WeightPage(app_); break;
+        case CalculatorsPageIndex: page = new CalculatorsPage(app_); break;
         case ActivityPlannerPageIndex: page = new ActivityPlannerPage(app_); break;
         default: page = new EmptyPage; break;
         }

@@ -1,0 +1,147 @@
+#include "weight/calculatorspage.h"
+
+#include "menu/panellabels.h"
+#include "shell/app.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tolvane {
+
+namespace {
+using F = Calculators::Field;
+
+QGroupBox* addBox(QWidget* parent, const QString& caption, const QRect& geometry)
+{
+    auto* box = new QGroupBox(caption, parent);
+    box->setGeometry(geometry);
+    box->setAccessibleName(caption);
+    return box;
+}
+
+// The colour Windows gives inactive window borders, the ground of the result fields.
+const QColor InactiveBorder(212, 208, 200);
+} // namespace
+
+CalculatorsPage::CalculatorsPage(App& app, QWidget* parent) : PageWidget(parent), weight_(app.weight)
+{
+    QGroupBox* maintenance = addBox(this, QStringLiteral("1. Caloric Maintenance"), {8, 8, 593, 113});
+    placeLabel(maintenance, QStringLiteral("Current Weight:"), 8, 24, font());
+    addInput(maintenance, F::CurrentWeight, QStringLiteral("Current Weight"), {104, 24, 41, 24});
+    placeLabel(maintenance, QStringLiteral("Age:"), 8, 56, font());
+    addInput(maintenance, F::Age, QStringLiteral("Age"), {56, 56, 41, 24});
+    placeLabel(maintenance, QStringLiteral("Height:"), 168, 24, font());
+    placeLabel(maintenance, QStringLiteral("(in inches)"), 168, 48, font());
+    addInput(maintenance, F::Height, QStringLiteral("Height"), {216, 24, 41, 24});
+    placeLabel(maintenance, QStringLiteral("Caloric Requirement:"), 144, 80, font());
+    addResult(maintenance, F::CalorieReq, QStringLiteral("Caloric Requirement"), {280, 80, 49, 24});
+    gender_ = addRadioGroup(maintenance, QStringLiteral("Gender"), {QStringLiteral("Female"), QStringLiteral("Male")},
+                            {280, 16, 129, 49});
+    activity_ = addRadioGroup(maintenance, QStringLiteral("Activity Level"),
+                              {QStringLiteral("Low/Sedentary"), QStringLiteral("Moderate"), QStringLiteral("Heavy")},
+                              {424, 16, 161, 73});
+    connect(gender_, &QButtonGroup::idClicked, this, [this](int id) {
+        weight_.calculators().setGender(static_cast<Gender>(id));
+        emit stateChanged();
+    });
+    connect(activity_, &QButtonGroup::idClicked, this, [this](int id) {
+        weight_.calculators().setActivityLevel(static_cast<ActivityLevel>(id));
+        emit stateChanged();
+    });
+
+    QGroupBox* goal = addBox(this, QStringLiteral("2. Weight Loss Goal"), {8, 136, 593, 65});
+    placeLabel(goal, QStringLiteral("Goal Weight:"), 8, 24, font());
+    addInput(goal, F::GoalWeight, QStringLiteral("Goal Weight"), {88, 24, 41, 24});
+    placeLabel(goal, QStringLiteral("Diet Plan Calories:"), 144, 24, font());
+    addInput(goal, F::PlanCalories, QStringLiteral("Diet Plan Calories"), {264, 24, 41, 24});
+    placeLabel(goal, QStringLiteral("Weeks to Goal:"), 320, 24, font());
+    addResult(goal, F::WeeksToGoal, QStringLiteral("Weeks to Goal"), {416, 24, 41, 24});
+
+    QGroupBox* bmi = addBox(this, QStringLiteral("3. Body Mass Index"), {8, 216, 273, 65});
+    placeLabel(bmi, QStringLiteral("BMI Now:"), 16, 24, font());
+    addResult(bmi, F::BmiNow, QStringLiteral("BMI Now"), {80, 24, 41, 24});
+    placeLabel(bmi, QStringLiteral("BMI at Goal:"), 136, 24, font());
+    addResult(bmi, F::BmiGoal, QStringLiteral("BMI at Goal"), {216, 24, 41, 24});
+
+    createPlan_ = new QPushButton(QStringLiteral("&Create Plan"), this);
+    createPlan_->setGeometry(384, 240, 81, 25);
+    createPlan_->setAccessibleName(QStringLiteral("Create Plan"));
+    connect(createPlan_, &QPushButton::clicked, this, [this] {
+        weight_.createPlanFromCalculators();
+        emit stateChanged();
+    });
+
+    refresh();
+    QWidget* order[] = {field(F::CurrentWeight), field(F::Age), field(F::Height),
+                        gender_->checkedButton(), activity_->checkedButton(), field(F::GoalWeight),
+                        field(F::PlanCalories), createPlan_};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+QLineEdit* CalculatorsPage::addInput(QWidget* box, Calculators::Field field, const QString& name, const QRect& geometry)
+{
+    auto* edit = new QLineEdit(box);
+    edit->setGeometry(geometry);
+    edit->setAccessibleName(name);
+    fields_.at(static_cast<std::size_t>(field)) = edit;
+    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+        weight_.calculators().setText(field, text);
+        emit stateChanged();
+    });
+    return edit;
+}
+
+QLineEdit* CalculatorsPage::addResult(QWidget* box, Calculators::Field field, const QString& name, const QRect& geometry)
+{
+    auto* edit = new QLineEdit(box);
+    edit->setGeometry(geometry);
+    edit->setAccessibleName(name);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    edit->setFont(arialFont(13, true));
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, InactiveBorder);
+    palette.setColor(QPalette::Text, Qt::blue);
+    edit->setPalette(palette);
+    fields_.at(static_cast<std::size_t>(field)) = edit;
+    return edit;
+}
+
+QButtonGroup* CalculatorsPage::addRadioGroup(QWidget* box, const QString& caption, const QStringList& items,
+                                             const QRect& geometry)
+{
+    QGroupBox* frame = addBox(box, caption, geometry);
+    auto* group = new QButtonGroup(frame);
+    const int step = (geometry.height() - 18) / static_cast<int>(items.size());
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], frame);
+        button->setGeometry(8, 16 + i * step, geometry.width() - 16, step);
+        button->setAccessibleName(items[i]);
+        group->addButton(button, i);
+    }
+    return group;
+}
+
+void CalculatorsPage::refresh()
+{
+    const Calculators& calc = weight_.calculators();
+    for (int f = 0; f < Calculators::FieldCount; ++f) {
+        QLineEdit* edit = fields_.at(static_cast<std::size_t>(f));
+        const QString& text = calc.text(static_cast<F>(f));
+        if (edit->text() != text)
+            edit->setText(text);
+    }
+    if (QAbstractButton* button = gender_->button(static_cast<int>(calc.gender())); button && !button->isChecked())
+        button->setChecked(true);
+    if (QAbstractButton* button = activity_->button(static_cast<int>(calc.activityLevel()));
+        button && !button->isChecked())
+        button->setChecked(true);
+}
+
+} // namespace tolvane

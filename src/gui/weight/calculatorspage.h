@@ -1,0 +1,44 @@
+#pragma once
+// The Calculators page: caloric maintenance, the weight loss goal and the body
+// mass index, each in its box, and the "&Create Plan" button. Typing and
+// clicks go to the calculators, which fill the four result fields.
+
+#include "shell/pagewidget.h"
+#include "weight/calculators.h"
+
+#include <array>
+
+class QButtonGroup;
+class QLineEdit;
+class QPushButton;
+
+namespace tolvane {
+
+class App;
+class Weight;
+
+class CalculatorsPage : public PageWidget {
+    Q_OBJECT
+public:
+    explicit CalculatorsPage(App& app, QWidget* parent = nullptr);
+    void refresh() override;
+
+    QLineEdit* field(Calculators::Field field) const { return fields_.at(static_cast<std::size_t>(field)); }
+    QButtonGroup* gender() const { return gender_; }
+    QButtonGroup* activityLevel() const { return activity_; }
+    QPushButton* createPlanButton() const { return createPlan_; }
+
+private:
+    QLineEdit* addInput(QWidget* box, Calculators::Field field, const QString& name, const QRect& geometry);
+    QLineEdit* addResult(QWidget* box, Calculators::Field field, const QString& name, const QRect& geometry);
+    QButtonGroup* addRadioGroup(QWidget* box, const QString& caption, const QStringList& items,
+                                const QRect& geometry);
+
+    Weight& weight_;
+    std::array<QLineEdit*, Calculators::FieldCount> fields_{};
+    QButtonGroup* gender_ = nullptr;
+    QButtonGroup* activity_ = nullptr;
+    QPushButton* createPlan_ = nullptr;
+};
+
+} // namespace tolvane

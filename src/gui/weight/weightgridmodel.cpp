@@ -1,0 +1,73 @@
+#include "weight/weightgridmodel.h"
+
+#include "weight/weightlog.h"
+
+namespace tolvane {
+
+WeightGridModel::WeightGridModel(WeightLog& log, QObject* parent)
+    : QAbstractTableModel(parent), log_(log), shownRows_(log.rowCount() - 1)
+{
+}
+
+int WeightGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shownRows_; }
+
+int WeightGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : WeightColumnCount; }
+
+QVariant WeightGridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return log_.cell(index.column(), index.row() + 1);
+}
+
+QVariant WeightGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    return log_.cell(section, 0);
+}
+
+Qt::ItemFlags WeightGridModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+bool WeightGridModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    const QString text = value.toString();
+    // Typing already reached the log key by key; committing the same text is no new edit.
+    if (text != log_.cell(index.column(), index.row() + 1)) {
+        edit(index, text);
+        emit dataChanged(index, index);
+    }
+    return true;
+}
+
+void WeightGridModel::edit(const QModelIndex& index, const QString& text)
+{
+    if (!index.isValid())
+        return;
+    // No dataChanged for the one cell here: it would write the text back into
+    // the open editor and move its cursor.
+    log_.editCell(index.column(), index.row() + 1, text);
+}
+
+void WeightGridModel::showLog()
+{
+    const int rows = log_.rowCount() - 1;
+    if (rows != shownRows_) {
+        beginResetModel();
+        shownRows_ = rows;
+        endResetModel();
+        return;
+    }
+    if (rows > 0)
+        emit dataChanged(this->index(0, 0), this->index(rows - 1, WeightColumnCount - 1));
+    emit headerDataChanged(Qt::Horizontal, 0, WeightColumnCount - 1);
+}
+
+} // namespace tolvane

@@ -1,0 +1,94 @@
+#include "weight/weightpage.h"
+
+#include "shell/app.h"
+#include "weight/weightgridmodel.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableView>
+
+namespace tolvane {
+
+namespace {
+// Hands every keystroke in a cell's editor to the log, as the grid's cells
+// are the log itself.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    CellDelegate(WeightGridModel& model, WeightPage& page) : QStyledItemDelegate(&page), model_(model), page_(page) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            line->setAccessibleName(QStringLiteral("Weight grid cell"));
+            const QPersistentModelIndex at(index);
+            connect(line, &QLineEdit::textEdited, &page_, [this, at](const QString& text) {
+                model_.edit(at, text);
+                emit page_.stateChanged();
+            });
+        }
+        return editor;
+    }
+
+private:
+    WeightGridModel& model_;
+    WeightPage& page_;
+};
+} // namespace
+
+WeightPage::WeightPage(App& app, QWidget* parent)
+    : PageWidget(parent), program_(app.program), weight_(app.weight), model_(new WeightGridModel(app.weight.log(), this)),
+      grid_(new QTableView(this)), graphArea_(new QWidget(this))
+{
+    grid_->setModel(model_);
+    grid_->setItemDelegate(new CellDelegate(*model_, *this));
+    grid_->setGeometry(8, 8, 210, 249);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(20);
+    grid_->horizontalHeader()->setFixedHeight(20);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->horizontalHeader()->setHighlightSections(false);
+    grid_->setColumnWidth(DateColumn, 76);
+    grid_->setColumnWidth(PlanColumn, 64);
+    grid_->setColumnWidth(ActualColumn, 64);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    grid_->setTabKeyNavigation(true);
+    grid_->setToolTip(QStringLiteral("Enter weight data in grid"));
+    grid_->setAccessibleName(QStringLiteral("Weight grid"));
+    grid_->setAccessibleDescription(QStringLiteral("Enter weight data in grid"));
+
+    graphArea_->setGeometry(232, 8, 377, 337);
+    graphArea_->setAccessibleName(QStringLiteral("Weight graph"));
+
+    createPlan_ = addButton(QStringLiteral("&Create Plan"), {8, 272, 81, 25});
+    connect(createPlan_, &QPushButton::clicked, this, [this] {
+        program_.execute(Command::CreatePlan);
+        emit stateChanged();
+    });
+    newRow_ = addButton(QStringLiteral("&New Row"), {112, 272, 81, 25});
+    connect(newRow_, &QPushButton::clicked, this, [this] {
+        program_.execute(Command::NewWeightRow);
+        emit stateChanged();
+    });
+    removeRow_ = addButton(QStringLiteral("&Remove Row"), {112, 304, 81, 25});
+    connect(removeRow_, &QPushButton::clicked, this, [this] {
+        weight_.log().removeRow();
+        emit stateChanged();
+    });
+}
+
+QPushButton* WeightPage::addButton(const QString& caption, const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setGeometry(geometry);
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return button;
+}
+
+void WeightPage::refresh() { model_->showLog(); }
+
+} // namespace tolvane

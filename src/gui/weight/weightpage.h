@@ -1,0 +1,44 @@
+#pragma once
+// The Weight page: the weight grid, its buttons and, beside it, the place of
+// the weight graph.
+
+#include "shell/pagewidget.h"
+
+class QPushButton;
+class QTableView;
+
+namespace tolvane {
+
+class App;
+class Program;
+class Weight;
+class WeightGridModel;
+
+class WeightPage : public PageWidget {
+    Q_OBJECT
+public:
+    explicit WeightPage(App& app, QWidget* parent = nullptr);
+    void refresh() override;
+
+    QTableView* grid() const { return grid_; }
+    WeightGridModel* gridModel() const { return model_; }
+    // The area the weight graph is drawn in, 377 x 337 at 232, 8.
+    QWidget* graphArea() const { return graphArea_; }
+    QPushButton* createPlanButton() const { return createPlan_; }
+    QPushButton* newRowButton() const { return newRow_; }
+    QPushButton* removeRowButton() const { return removeRow_; }
+
+private:
+    QPushButton* addButton(const QString& caption, const QRect& geometry);
+
+    Program& program_;
+    Weight& weight_;
+    WeightGridModel* model_;
+    QTableView* grid_;
+    QWidget* graphArea_;
+    QPushButton* createPlan_;
+    QPushButton* newRow_;
+    QPushButton* removeRow_;
+};
+
+} // namespace tolvane

@@ -1,0 +1,165 @@
+// The Weight and Calculators pages on the offscreen platform: their layout,
+// typing into a grid cell and into the calculator fields, the radio groups
+// and the Create Plan buttons.
+
+#include "food/foodtableio.h"
+#include "shell/app.h"
+#include "shell/mainwindow.h"
+#include "weight/calculatorspage.h"
+#include "weight/weightgridmodel.h"
+#include "weight/weightpage.h"
+#include "qstringprint.h"
+#include "scriptedui.h"
+#include "testfiles.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QAction>
+#include <QPushButton>
+#include <QTableView>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QKeyEvent>
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+using namespace tolvane::test;
+using F = Calculators::Field;
+
+namespace {
+
+// Types text key by key into a widget, as the keyboard does.
+void keyClicks(QWidget* widget, const QString& text)
+{
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+class WeightPagesTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    ScriptedUi ui;
+    SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
+    std::unique_ptr<App> app;
+    std::unique_ptr<MainWindow> window;
+    WeightPage* weightPage = nullptr;
+    CalculatorsPage* calcPage = nullptr;
+
+    void SetUp() override
+    {
+        writeAll(dir.filePath(FoodTableFileName), tableBytes({makeItem(QStringLiteral("Apple"), {52, 14, 0, 0, 1, 0})}));
+        app = std::make_unique<App>(ui, settings, dir.path());
+        window = std::make_unique<MainWindow>(*app);
+        ASSERT_TRUE(app->program.formCreate().ok);
+        window->show();
+        app->program.formActivate();
+        weightPage = static_cast<WeightPage*>(window->page(WeightPageIndex));
+        calcPage = static_cast<CalculatorsPage*>(window->page(CalculatorsPageIndex));
+    }
+
+    void typeInto(F field, const QString& text)
+    {
+        QLineEdit* edit = calcPage->field(field);
+        edit->setFocus();
+        edit->clear();
+        keyClicks(edit, text);
+    }
+};
+
+TEST_F(WeightPagesTest, WeightPageLayoutAndHeadings)
+{
+    window->pageControl()->setCurrentIndex(WeightPageIndex);
+    QTableView* grid = weightPage->grid();
+    EXPECT_EQ(grid->geometry(), QRect(8, 8, 210, 249));
+    EXPECT_EQ(grid->columnWidth(0), 76);
+    EXPECT_EQ(grid->columnWidth(1), 64);
+    EXPECT_EQ(grid->columnWidth(2), 64);
+    EXPECT_EQ(grid->verticalHeader()->defaultSectionSize(), 20);
+    EXPECT_EQ(grid->toolTip(), QStringLiteral("Enter weight data in grid"));
+    QAbstractItemModel* model = grid->model();
+    EXPECT_EQ(model->rowCount(), 1);
+    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Date"));
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Plan"));
+    EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Actual"));
+    EXPECT_EQ(weightPage->createPlanButton()->geometry(), QRect(8, 272, 81, 25));
+    EXPECT_EQ(weightPage->newRowButton()->geometry(), QRect(112, 272, 81, 25));
+    EXPECT_EQ(weightPage->removeRowButton()->geometry(), QRect(112, 304, 81, 25));
+    EXPECT_EQ(weightPage->removeRowButton()->text(), QStringLiteral("&Remove Row"));
+    EXPECT_EQ(weightPage->graphArea()->geometry(), QRect(232, 8, 377, 337));
+
+    weightPage->newRowButton()->click();
+    EXPECT_EQ(model->rowCount(), 2);
+    EXPECT_TRUE(app->program.weightChanged());
+    weightPage->removeRowButton()->click();
+    EXPECT_EQ(model->rowCount(), 1);
+}
+
+TEST_F(WeightPagesTest, TypingInACellReachesTheLogKeyByKey)
+{
+    window->pageControl()->setCurrentIndex(WeightPageIndex);
+    QTableView* grid = weightPage->grid();
+    const QModelIndex plan = grid->model()->index(0, 1);
+    grid->setCurrentIndex(plan);  // any edit trigger opens the cell's editor
+    auto* editor = grid->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    keyClicks(editor, QStringLiteral("15"));
+    EXPECT_EQ(app->weight.log().cell(PlanColumn, 1), QStringLiteral("15"));
+    EXPECT_TRUE(app->program.weightChanged());
+    // The window's refresh after each key leaves the editor open and its text whole.
+    keyClicks(editor, QStringLiteral("0.5"));
+    EXPECT_EQ(editor->text(), QStringLiteral("150.5"));
+    EXPECT_EQ(app->weight.log().cell(PlanColumn, 1), QStringLiteral("150.5"));
+    // The menu's New Row shows at once.
+    window->action(Command::NewWeightRow)->trigger();
+    EXPECT_EQ(grid->model()->rowCount(), 2);
+}
+
+TEST_F(WeightPagesTest, CalculatorsPageLayoutTypingAndPlan)
+{
+    window->pageControl()->setCurrentIndex(CalculatorsPageIndex);
+    EXPECT_EQ(calcPage->field(F::CurrentWeight)->geometry(), QRect(104, 24, 41, 24));
+    EXPECT_EQ(calcPage->field(F::CalorieReq)->geometry(), QRect(280, 80, 49, 24));
+    EXPECT_EQ(calcPage->field(F::CurrentWeight)->parentWidget()->geometry(), QRect(8, 8, 593, 113));
+    EXPECT_EQ(calcPage->field(F::WeeksToGoal)->parentWidget()->geometry(), QRect(8, 136, 593, 65));
+    EXPECT_EQ(calcPage->field(F::BmiGoal)->parentWidget()->geometry(), QRect(8, 216, 273, 65));
+    EXPECT_EQ(calcPage->createPlanButton()->geometry(), QRect(384, 240, 81, 25));
+    EXPECT_EQ(calcPage->field(F::BmiNow)->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(calcPage->field(F::CalorieReq)->isReadOnly());
+    EXPECT_TRUE(calcPage->field(F::CalorieReq)->font().bold());
+    EXPECT_EQ(calcPage->gender()->checkedId(), 0);
+    EXPECT_EQ(calcPage->activityLevel()->checkedId(), 1);
+
+    typeInto(F::CurrentWeight, QStringLiteral("150"));
+    typeInto(F::Age, QStringLiteral("40"));
+    typeInto(F::Height, QStringLiteral("65"));
+    EXPECT_EQ(calcPage->field(F::CalorieReq)->text(), QStringLiteral("1963"));
+    EXPECT_EQ(calcPage->field(F::BmiNow)->text(), QStringLiteral("25.0"));
+    calcPage->gender()->button(1)->click();
+    EXPECT_EQ(app->weight.calculators().gender(), Gender::Male);
+    EXPECT_NE(calcPage->field(F::CalorieReq)->text(), QStringLiteral("1963"));
+    calcPage->gender()->button(0)->click();
+    typeInto(F::PlanCalories, QStringLiteral("1500"));
+    ui.messages.clear();
+    typeInto(F::GoalWeight, QStringLiteral("140"));
+    EXPECT_EQ(calcPage->field(F::WeeksToGoal)->text(), QStringLiteral("12"));
+    EXPECT_EQ(calcPage->field(F::BmiGoal)->text(), QStringLiteral("23.3"));
+    ASSERT_EQ(ui.messages.size(), 2u);  // "1" and "14" are out of reach
+    EXPECT_EQ(ui.messages[0].text, calcmsg::NotInTwoYears);
+
+    calcPage->createPlanButton()->click();
+    EXPECT_EQ(window->pageControl()->currentIndex(), WeightPageIndex);
+    EXPECT_EQ(weightPage->grid()->model()->rowCount(), 13);
+    EXPECT_EQ(weightPage->grid()->model()->index(12, 2).data().toString(), QString());
+    EXPECT_TRUE(window->topMenu(TopMenu::Weight)->menuAction()->isEnabled());
+}
+
+} // namespace
