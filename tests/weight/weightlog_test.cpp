@@ -167,6 +167,18 @@ TEST_F(WeightLogTest, DamagedFilesAreRefusedAndChangeNothing)
     EXPECT_EQ(log.fileName(), path(QStringLiteral("missing.wgt")));
 }
 
+TEST_F(WeightLogTest, DatesOfAnotherCenturyKeepTheirYearThroughASave)
+{
+    // 3/1/99 would read back as 2099 in 2026: the grid shows the year in full.
+    QByteArray bytes = Golden.left(20);
+    bytes.replace(0, 8, QByteArray::fromHex("0000000080afe140"));  // 1999-03-01
+    writeAll(path(QStringLiteral("old.wgt")), bytes);
+    load(QStringLiteral("old.wgt"));
+    EXPECT_EQ(log.cell(DateColumn, 1), QStringLiteral("3/1/1999"));
+    save(QStringLiteral("again.wgt"));
+    EXPECT_EQ(readAll(path(QStringLiteral("again.wgt"))), bytes);
+}
+
 TEST_F(WeightLogTest, ActualWeightsOfZeroOrBelowReadBackEmpty)
 {
     QByteArray bytes = Golden.left(20);

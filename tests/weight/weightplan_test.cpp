@@ -52,6 +52,15 @@ TEST_F(WeightPlanTest, WorkedExampleWritesTodayAndTwelveWeeks)
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(WeightPlanTest, WeeksInTheNextCenturyShowTheYearInFull)
+{
+    log.today = [] { return QDate(2099, 12, 4); };
+    example();
+    ASSERT_TRUE(weight.createPlan());
+    EXPECT_EQ(log.cell(DateColumn, 1), QStringLiteral("12/4/99"));
+    EXPECT_EQ(log.cell(DateColumn, 5), QStringLiteral("1/1/2100"));
+}
+
 TEST_F(WeightPlanTest, GoalEqualToWeightRewritesOnlyRowOne)
 {
     fill({{QStringLiteral("a"), QStringLiteral("1"), QStringLiteral("2")},

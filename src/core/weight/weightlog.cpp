@@ -50,7 +50,11 @@ std::optional<Real6> weightValue(const QString& text, const QLocale& locale)
 }
 } // namespace
 
-WeightLog::WeightLog(Program& program, QLocale locale) : program_(program), locale_(std::move(locale)) { reset(); }
+WeightLog::WeightLog(Program& program, QLocale locale)
+    : program_(program), locale_(std::move(locale)), twoDigitYear_(!shortDatePattern(locale_).contains(QStringLiteral("yyyy")))
+{
+    reset();
+}
 
 QString WeightLog::cell(int column, int row) const
 {
@@ -166,7 +170,7 @@ void WeightLog::loadweightfile(const QString& fileName)
         const WeightRecord& record = read.records[i];
         const long double actual = real6ToLongDouble(record.actual);
         Row& row = rows_[i + 1];
-        row[DateColumn] = formatShortDate(dateFromDayNumber(static_cast<long double>(record.date)), locale_);
+        row[DateColumn] = dateText(dateFromDayNumber(static_cast<long double>(record.date)));
         row[PlanColumn] = formatFixed(real6ToLongDouble(record.plan), 6, 1);
         row[ActualColumn] = actual > 0 ? formatFixed(actual, 6, 1) : QString();
     }
@@ -196,6 +200,16 @@ bool WeightLog::saveweightfile(const QString& fileName)
         return false;
     }
     return true;
+}
+
+QString WeightLog::dateText(const QDate& date) const
+{
+    // A two-digit year reads back in the century of today.
+    if (!twoDigitYear_ || date.year() / 100 == today().year() / 100)
+        return formatShortDate(date, locale_);
+    QString pattern = shortDatePattern(locale_);
+    pattern.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return date.toString(pattern);
 }
 
 void WeightLog::reset()

@@ -60,6 +60,10 @@ public:
     void loadweightfile(const QString& fileName);
     bool saveweightfile(const QString& fileName);
 
+    // A date as the grid shows it: the short date format, with the year in
+    // full where two digits would read back in another century.
+    QString dateText(const QDate& date) const;
+
     // Start-up: headings, one empty data row, no file name.
     void reset();
     const QString& fileName() const { return fileName_; }
@@ -77,6 +81,7 @@ private:
 
     Program& program_;
     QLocale locale_;
+    bool twoDigitYear_;
     std::vector<Row> rows_;
     QString fileName_;
 };
