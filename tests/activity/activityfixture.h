@@ -59,8 +59,7 @@ protected:
     {
         std::vector<Message> found;
         for (const Message& m : ui.messages)
-            if (m.text.contains(QStringLiteral("activit"), Qt::CaseInsensitive)
-                || m.text == activitymsg::NoItemSelected || m.text == activitymsg::NotNumeric)
+            if (m.text.contains(QStringLiteral("activit"), Qt::CaseInsensitive))
                 found.push_back(m);
         return found;
     }

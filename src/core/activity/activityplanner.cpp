@@ -25,7 +25,7 @@ ActivityPlanner::ActivityPlanner(Program& program, const MenuPlanner& menu) : pr
     program_.setHandler(Command::AddActivity, [this] { addActivity(); });
     program_.setHandler(Command::DeleteActivity, [this] { deleteActivity(); });
     program_.hooks.loadActivityTable = [this] { loadActivityTable(); };
-    program_.hooks.saveActivityTable = [this] { saveActivityTable(); };
+    program_.hooks.saveActivityTable = [this] { saveActivityTableAtClose(); };
 }
 
 QStringList ActivityPlanner::names() const
@@ -191,6 +191,16 @@ bool ActivityPlanner::saveActivityTable()
     case SaveResult::WriteFailed: program_.ui().showMessage(warning(activitymsg::CannotWrite)); return false;
     }
     return false;
+}
+
+void ActivityPlanner::saveActivityTableAtClose()
+{
+    while (!saveActivityTable()) {
+        const Message retry = Message::typed(activitymsg::RetrySave, Icon::Confirmation, Button::Yes | Button::No,
+                                             GeneralHelpContext);
+        if (program_.ui().showMessage(retry) != Button::Yes)
+            return;
+    }
 }
 
 namespace activitymsg {

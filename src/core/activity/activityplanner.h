@@ -60,6 +60,9 @@ public:
     void loadActivityTable();
     // Writes the table in list order; the user is told when that fails.
     bool saveActivityTable();
+    // At close: a failed write is offered again until it succeeds or the
+    // user lets the changes go.
+    void saveActivityTableAtClose();
 
 private:
     // The calories the selected activity burns over the duration, unrounded.
