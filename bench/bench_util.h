@@ -2,6 +2,7 @@
 // Small helpers shared by the benchmarks: timing, medians, peak memory, and a
 // user who answers every question at once and shows nothing.
 
+#include "printing/printsurface.h"
 #include "shell/userinterface.h"
 
 #include <algorithm>
@@ -34,6 +35,13 @@ public:
     void setProgress(int) override {}
     void endProgress() override {}
     bool addActivity(tolvane::ActivityForm&) override { return false; }
+    std::optional<QString> askTitle(const tolvane::TitlePrompt&) override { return std::nullopt; }
+    std::unique_ptr<tolvane::PrintJob> beginPrintJob(tolvane::PageOrientation, const QString&) override
+    {
+        return nullptr;
+    }
+    void showPrintPreview(const tolvane::PreviewRequest&) override {}
+    void printSetup() override {}
 
 private:
     tolvane::Button answer_;

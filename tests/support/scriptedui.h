@@ -5,6 +5,7 @@
 
 #include "activity/activityform.h"
 #include "food/fooditemform.h"
+#include "scriptedprinter.h"
 #include "shell/userinterface.h"
 
 #include <QStringList>
@@ -62,6 +63,16 @@ public:
     std::deque<std::vector<ActivityAttempt>> activityAnswers;
     std::vector<ActivityForm> activityShown;               // each form as it opened
     std::vector<ActivityForm::Field> activityFocusAfterRefusal;
+    // Menu Title dialog: each answer from the queue (nullopt = Cancel); OK
+    // with the initial title when the queue is empty.
+    std::deque<std::optional<QString>> titleAnswers;
+    std::vector<TitlePrompt> titlePrompts;
+    // The printer: its page, whether one is there, every job started.
+    PageMetrics printerPage{5100, 6600};
+    bool printerAvailable = true;
+    std::vector<std::shared_ptr<PrintRecord>> prints;
+    std::vector<std::shared_ptr<PreviewRecord>> previews;
+    int printSetups = 0;
 
     Button showMessage(const Message& message) override;
     std::optional<QString> openFile(const FileDialogRequest& request) override;
@@ -76,6 +87,10 @@ public:
     void setProgress(int value) override;
     void endProgress() override;
     bool addActivity(ActivityForm& form) override;
+    std::optional<QString> askTitle(const TitlePrompt& prompt) override;
+    std::unique_ptr<PrintJob> beginPrintJob(PageOrientation orientation, const QString& documentTitle) override;
+    void showPrintPreview(const PreviewRequest& request) override;
+    void printSetup() override { ++printSetups; }
 
     QStringList texts() const;
 };

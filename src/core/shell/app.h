@@ -5,6 +5,7 @@
 #include "activity/activityplanner.h"
 #include "food/fooddata.h"
 #include "menu/menuplanner.h"
+#include "printing/printing.h"
 #include "recipes/recipes.h"
 #include "shell/program.h"
 #include "weight/weight.h"
@@ -25,6 +26,7 @@ public:
     Recipes recipes;
     Weight weight;
     ActivityPlanner activity;
+    Printing printing;
 };
 
 } // namespace tolvane

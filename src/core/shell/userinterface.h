@@ -5,12 +5,17 @@
 // from a queue.
 
 #include <QString>
+#include <memory>
 #include <optional>
 
 namespace tolvane {
 
 class ActivityForm;
 class FoodItemForm;
+class PrintJob;
+struct PreviewRequest;
+struct TitlePrompt;
+enum class PageOrientation;
 
 enum class Icon { None, Information, Warning, Error, Confirmation };
 
@@ -78,6 +83,17 @@ public:
     // user's typing goes into the form and "&Add" into `pressAdd`; the dialog
     // stays open while the form refuses. True when it closed with "&Add".
     virtual bool addActivity(ActivityForm& form) = 0;
+    // The Menu Title dialog, modal, set up as the prompt says. The title typed,
+    // or nothing when the user cancelled.
+    virtual std::optional<QString> askTitle(const TitlePrompt& prompt) = 0;
+    // Starts a document on the printer with this orientation and document
+    // title. Nothing when no printer takes it (the user was told, or chose
+    // not to save the printout as a file instead).
+    virtual std::unique_ptr<PrintJob> beginPrintJob(PageOrientation orientation, const QString& documentTitle) = 0;
+    // The Print Preview window with the page the request draws.
+    virtual void showPrintPreview(const PreviewRequest& request) = 0;
+    // The printer set-up dialog; its choices apply to later printouts.
+    virtual void printSetup() = 0;
 };
 
 } // namespace tolvane

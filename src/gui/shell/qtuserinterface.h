@@ -29,6 +29,11 @@ public:
     void setProgress(int value) override;
     void endProgress() override;
     bool addActivity(ActivityForm& form) override;
+    // Printing (src/gui/printing/qtprinting.cpp).
+    std::optional<QString> askTitle(const TitlePrompt& prompt) override;
+    std::unique_ptr<PrintJob> beginPrintJob(PageOrientation orientation, const QString& documentTitle) override;
+    void showPrintPreview(const PreviewRequest& request) override;
+    void printSetup() override;
 
 private:
     // Brings the main window up to date before a modal box or dialog, so the

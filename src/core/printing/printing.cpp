@@ -1,0 +1,104 @@
+#include "printing/printing.h"
+
+#include "menu/menuplanner.h"
+#include "printing/menuprintout.h"
+#include "printing/shoppinglist.h"
+#include "shell/program.h"
+
+namespace tolvane {
+
+namespace {
+// The title box holds at most 30 characters, whatever the dialog returned.
+std::optional<QString> askTitle(UserInterface& ui, const TitlePrompt& prompt)
+{
+    std::optional<QString> title = ui.askTitle(prompt);
+    if (title)
+        title = title->left(TitleMaxLength);
+    return title;
+}
+
+// Starts a job, lets `draw` fill it and sends it; nothing when no printer
+// took the job.
+void print(UserInterface& ui, PageOrientation orientation, const QString& title,
+           const std::function<void(Canvas&, const PageMetrics&)>& draw)
+{
+    std::unique_ptr<PrintJob> job = ui.beginPrintJob(orientation, title);
+    if (!job)
+        return;
+    draw(job->canvas(), job->page());
+    job->end();
+}
+} // namespace
+
+Printing::Printing(Program& program, MenuPlanner& menu) : program_(program), menu_(menu)
+{
+    program_.setHandler(Command::MenuPrintPreview, [this] { printPreview(); });
+    program_.setHandler(Command::PrintMenu, [this] { printMenu(); });
+    program_.setHandler(Command::ShoppingListPreview, [this] { shoppingListPreview(); });
+    program_.setHandler(Command::PrintShoppingList, [this] { printShoppingList(); });
+    program_.setHandler(Command::PrintSetup, [this] { printSetup(); });
+}
+
+PreviewRequest Printing::preview(std::function<void(Canvas&)> draw, bool modal)
+{
+    PreviewRequest request;
+    request.draw = std::move(draw);
+    request.print = [this] { previewPrint(); };
+    request.printSetup = [this] { printSetup(); };
+    request.modal = modal;
+    return request;
+}
+
+void Printing::printPreview()
+{
+    previewKind_ = PreviewKind::Menu;
+    TitlePrompt prompt = menuTitlePrompt();
+    if (tutorPreview_)
+        prompt.prompt.clear();  // the tutor's own prompt stays in the dialog
+    const std::optional<QString> title = askTitle(program_.ui(), prompt);
+    if (!title)
+        return;
+    const Week week = menu_.week();
+    program_.ui().showPrintPreview(
+        preview([week, t = *title](Canvas& canvas) { drawMenuPreview(canvas, week, t); }, !tutorPreview_));
+}
+
+void Printing::printMenu()
+{
+    const std::optional<QString> title = askTitle(program_.ui(), menuTitlePrompt());
+    if (!title)
+        return;
+    print(program_.ui(), PageOrientation::Portrait, *title, [&](Canvas& canvas, const PageMetrics& page) {
+        drawMenuPage(canvas, page, menu_.week(), *title);
+    });
+}
+
+void Printing::shoppingListPreview()
+{
+    previewKind_ = PreviewKind::ShoppingList;
+    const ShoppingList list = shoplistprep(menu_.week());
+    const QString title = shoppingListTitle(today());
+    program_.ui().showPrintPreview(
+        preview([list, title](Canvas& canvas) { drawShoppingListPreview(canvas, list, title); }, true));
+}
+
+void Printing::printShoppingList()
+{
+    const ShoppingList list = shoplistprep(menu_.week());
+    const QString title = shoppingListTitle(today());
+    print(program_.ui(), PageOrientation::Portrait, title, [&](Canvas& canvas, const PageMetrics& page) {
+        drawShoppingListPage(canvas, page, list, title);
+    });
+}
+
+void Printing::printSetup() { program_.ui().printSetup(); }
+
+void Printing::previewPrint()
+{
+    if (previewKind_ == PreviewKind::Menu)
+        printMenu();
+    else
+        printShoppingList();
+}
+
+} // namespace tolvane
