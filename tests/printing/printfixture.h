@@ -28,10 +28,11 @@ protected:
     static FoodItem bread() { return makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}); }
 
     // Loads the week as if it were "currmenu.db" at start-up.
-    void useWeek(const Week& week)
+    void useWeek(const Week& week, int currentDay = 0)
     {
         MenuImage image;
         image.week = week;
+        image.currentDay = currentDay;
         writeAll(dir.filePath(CurrentMenuFileName), writeMenuImage(image));
         planner.loadCurrentMenu();
         ASSERT_TRUE(ui.messages.empty());

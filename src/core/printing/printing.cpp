@@ -1,9 +1,11 @@
 #include "printing/printing.h"
 
 #include "menu/menuplanner.h"
+#include "printing/dayprintout.h"
 #include "printing/menuprintout.h"
 #include "printing/shoppinglist.h"
 #include "shell/program.h"
+#include "storage/daytext.h"
 
 namespace tolvane {
 
@@ -36,6 +38,7 @@ Printing::Printing(Program& program, MenuPlanner& menu) : program_(program), men
     program_.setHandler(Command::PrintMenu, [this] { printMenu(); });
     program_.setHandler(Command::ShoppingListPreview, [this] { shoppingListPreview(); });
     program_.setHandler(Command::PrintShoppingList, [this] { printShoppingList(); });
+    program_.setHandler(Command::PrintDay, [this] { printDay(); });
     program_.setHandler(Command::PrintSetup, [this] { printSetup(); });
 }
 
@@ -88,6 +91,18 @@ void Printing::printShoppingList()
     const QString title = shoppingListTitle(today());
     print(program_.ui(), PageOrientation::Portrait, title, [&](Canvas& canvas, const PageMetrics& page) {
         drawShoppingListPage(canvas, page, list, title);
+    });
+}
+
+void Printing::printDay()
+{
+    const int day = menu_.currentDay();
+    const std::optional<QString> title = askTitle(program_.ui(), dayTitlePrompt(day));
+    if (!title)
+        return;
+    const QString printedOn = formatShortDate(today());
+    print(program_.ui(), PageOrientation::Portrait, *title, [&](Canvas& canvas, const PageMetrics& page) {
+        drawDayPage(canvas, page, menu_.week(), day, *title, printedOn);
     });
 }
 

@@ -30,6 +30,8 @@ public:
     // "S&hopping List Preview" and "Print &Shopping List".
     void shoppingListPreview();
     void printShoppingList();
+    // "Print &Day": the day shown in the menu planner, on one page.
+    void printDay();
     // "P&rint Setup".
     void printSetup();
     // The preview window's "&Print": prints what the preview shows, from the
