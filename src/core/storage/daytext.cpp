@@ -1,5 +1,6 @@
 #include "storage/daytext.h"
 
+#include <utility>
 #include <QStringView>
 
 #include <array>
@@ -108,9 +109,15 @@ const QString& fallbackPattern()
 
 DatePattern patternFor(const QLocale& locale)
 {
+    // A weight log shows thousands of dates in one locale: take its pattern
+    // apart once, not for every date.
+    static thread_local std::optional<std::pair<QLocale, DatePattern>> last;
+    if (last && last->first == locale)
+        return last->second;
     DatePattern p = analysePattern(locale.dateFormat(QLocale::ShortFormat));
     if (!p.valid)
         p = analysePattern(fallbackPattern());
+    last.emplace(locale, p);
     return p;
 }
 
