@@ -164,6 +164,12 @@ TEST_F(PrintTest, TutorPreviewKeepsItsPromptAndDoesNotWait)
     EXPECT_EQ(ui.titlePrompts[0].caption, QStringLiteral("Menu Title"));
     ASSERT_EQ(ui.previews.size(), 1u);
     EXPECT_FALSE(ui.previews[0]->request.modal);
+
+    program.formActivate();
+    EXPECT_FALSE(printing.tutorPreview());
+    program.execute(Command::MenuPrintPreview);
+    EXPECT_EQ(ui.titlePrompts.at(1).prompt, QStringLiteral("Enter menu title:"));
+    EXPECT_TRUE(ui.previews.at(1)->request.modal);
 }
 
 TEST(MenuTexts, ServingsAndCalorieLinesRoundHalvesAwayFromZero)

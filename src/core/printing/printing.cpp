@@ -40,6 +40,7 @@ Printing::Printing(Program& program, MenuPlanner& menu) : program_(program), men
     program_.setHandler(Command::PrintShoppingList, [this] { printShoppingList(); });
     program_.setHandler(Command::PrintDay, [this] { printDay(); });
     program_.setHandler(Command::PrintSetup, [this] { printSetup(); });
+    program_.hooks.clearTutorPreview = [this] { tutorPreview_ = false; };
 }
 
 PreviewRequest Printing::preview(std::function<void(Canvas&)> draw, bool modal)

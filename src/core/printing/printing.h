@@ -39,7 +39,8 @@ public:
     void previewPrint();
 
     // While the tutor demonstrates the menu preview, its own prompt stays in
-    // the title dialog and the preview is shown without waiting.
+    // the title dialog and the preview is shown without waiting. Each
+    // activation of the main window ends it.
     void setTutorPreview(bool on) { tutorPreview_ = on; }
     bool tutorPreview() const { return tutorPreview_; }
 

@@ -68,6 +68,7 @@ bool Program::openSettings()
 void Program::formActivate()
 {
     run(hooks.clearDragState);
+    run(hooks.clearTutorPreview);
     run(hooks.showCurrentMeal);
     if (firstRun_ && !tutorShown_) {
         tutorShown_ = true;

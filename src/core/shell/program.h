@@ -46,6 +46,7 @@ struct ProgramHooks {
     std::function<void()> saveWeightFile;       // "Save File" of the weight page
     std::function<void()> saveActivityTable;    // "activity.db"
     std::function<void()> openTutor;            // the tutor, on the first run
+    std::function<void()> clearTutorPreview;    // each activation ends a tutor's menu preview
 };
 
 class Program {
