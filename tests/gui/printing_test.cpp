@@ -6,13 +6,10 @@
 #include "printing/previewwindow.h"
 #include "printing/printerjob.h"
 #include "printing/shoppinglist.h"
-#include "printing/titledialog.h"
 #include "testfiles.h"
 
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -72,17 +69,6 @@ TEST(PrintPreviewWidget, PageImageShowsTheGridAndTheTexts)
     EXPECT_EQ(prints, 1);
 }
 
-TEST(PrintPreviewWidget, TitleDialogTakesThePromptAndThirtyCharacters)
-{
-    TitleDialog dialog;
-    dialog.setUp(menuTitlePrompt());
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Menu Title"));
-    EXPECT_EQ(dialog.title(), QStringLiteral("Weekly Menu"));
-    EXPECT_EQ(dialog.titleEdit()->accessibleName(), QStringLiteral("Enter menu title:"));
-    dialog.titleEdit()->setText(QStringLiteral("0123456789012345678901234567890123"));
-    EXPECT_EQ(dialog.title().size(), 30);
-}
-
 TEST(PrintToPdf, MenuIsOnePageAndALongShoppingListTwo)
 {
     QTemporaryDir dir;
@@ -107,12 +93,6 @@ TEST(PrintToPdf, MenuIsOnePageAndALongShoppingListTwo)
                                     [&](Canvas& c, const PageMetrics& p) { drawMenuPage(c, p, week, QStringLiteral("Weekly Menu")); });
     ASSERT_TRUE(menu.startsWith("%PDF"));
     EXPECT_EQ(pdfPageCount(menu), 1);
-    // The document title, in the info dictionary as UTF-16.
-    const QString docTitle = QStringLiteral("Weekly Menu");
-    QByteArray utf16;
-    for (QChar c : docTitle)
-        utf16.append(static_cast<char>(c.unicode() >> 8)).append(static_cast<char>(c.unicode() & 0xff));
-    EXPECT_TRUE(menu.contains(utf16) || menu.contains("Weekly Menu"));
 
     ShoppingList list;
     for (int i = 0; i < 275; ++i)

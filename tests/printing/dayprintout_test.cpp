@@ -122,18 +122,7 @@ TEST_F(PrintTest, DailyMenuOfAFullDayEndsOnRow67OfTheOnePage)
     EXPECT_EQ(texts.at(texts.size() - 4), left(300, 67, QStringLiteral("Day Percents")));
     EXPECT_EQ(texts.last(), QStringLiteral("R 3768 %1 11.1%").arg(67 * Line));
     EXPECT_TRUE(job.canvas.only(QStringLiteral("newpage")).isEmpty());
-}
-
-TEST_F(PrintTest, DailyMenuCancelledPrintsNothing)
-{
-    ui.titleAnswers.push_back(std::nullopt);
-    program.execute(Command::PrintDay);
-    EXPECT_TRUE(ui.prints.empty());
-}
-
-TEST(DayTexts, EntryTextIsCutAtFortyOneCharacters)
-{
-    EXPECT_EQ(dayEntryText(QStringLiteral("Apple"), 1.5L), QStringLiteral("( 1.5)  Apple"));
+    // A 30-character name fits; the line is cut at 41 characters.
     const QString thirty(30, QLatin1Char('n'));
     EXPECT_EQ(dayEntryText(thirty, 2), QStringLiteral("( 2.0)  ") + thirty);
     EXPECT_EQ(dayEntryText(thirty, 123456.0L), (QStringLiteral("(123456.0) ") + thirty).left(41));

@@ -112,30 +112,21 @@ TEST_F(PrintTest, MenuPreviewPlacesEveryTextAtFixedPositions)
     EXPECT_TRUE(ui.prints.empty());
 }
 
-TEST_F(PrintTest, CancelledTitleDrawsAndPrintsNothing)
+TEST_F(PrintTest, CancelOrNoPrinterDrawsNothingAndTitlesKeepThirtyCharacters)
 {
     useSmallWeek();
-    ui.titleAnswers = {std::nullopt, std::nullopt};
-    program.execute(Command::PrintMenu);
-    program.execute(Command::MenuPrintPreview);
-    EXPECT_EQ(ui.titlePrompts.size(), 2u);
-    EXPECT_TRUE(ui.prints.empty());
+    ui.titleAnswers = {std::nullopt, std::nullopt, std::nullopt,
+                       QStringLiteral("A title that is longer than thirty characters")};
+    for (Command c : {Command::PrintMenu, Command::MenuPrintPreview, Command::PrintDay, Command::PrintMenu})
+        program.execute(c);
+    EXPECT_EQ(ui.titlePrompts.size(), 4u);
     EXPECT_TRUE(ui.previews.empty());
-}
-
-TEST_F(PrintTest, TitleIsCutToTheDialogsThirtyCharacters)
-{
-    ui.titleAnswers.push_back(QStringLiteral("A title that is longer than thirty characters"));
-    program.execute(Command::PrintMenu);
     ASSERT_EQ(ui.prints.size(), 1u);
     EXPECT_EQ(ui.prints[0]->documentTitle, QStringLiteral("A title that is longer than th"));
-}
 
-TEST_F(PrintTest, NoPrinterMeansNoDrawing)
-{
     ui.printerAvailable = false;
-    program.execute(Command::PrintMenu);
-    EXPECT_TRUE(ui.prints.empty());
+    program.execute(Command::PrintShoppingList);
+    EXPECT_EQ(ui.prints.size(), 1u);
 }
 
 TEST_F(PrintTest, PreviewsPrintAsksForTheTitleAgainAndPrintsTheCurrentWeek)
@@ -172,10 +163,9 @@ TEST_F(PrintTest, TutorPreviewKeepsItsPromptAndDoesNotWait)
     EXPECT_TRUE(ui.previews.at(1)->request.modal);
 }
 
-TEST(MenuTexts, ServingsAndCalorieLinesRoundHalvesAwayFromZero)
+TEST(MenuTexts, TextsRoundHalvesAwayFromZeroAndMeasuresToEven)
 {
-    EXPECT_EQ(menuServingsText(1.25L), QStringLiteral("( 1.3) "));
-    EXPECT_EQ(menuServingsText(123456.0L), QStringLiteral("(123456.0)"));
+    EXPECT_EQ(menuServingsText(123456.25L), QStringLiteral("(123456.3)"));
     EnergySums sums;
     sums.calories = 1234.5L;
     sums.carbohydrate = 25;
@@ -184,17 +174,6 @@ TEST(MenuTexts, ServingsAndCalorieLinesRoundHalvesAwayFromZero)
     // Base 195: 51.28%, 25.64%, 23.08%.
     EXPECT_EQ(mealCaloriesLine(sums), QStringLiteral("Meal Calories: 1235    c 51  p 26  f 23"));
     EXPECT_EQ(dayCaloriesLine(sums), QStringLiteral("Day Calories:  1235    c 51  p 26  f 23"));
-}
-
-TEST(PageMetricsTest, LetterPageAt600Dpi)
-{
-    const PageMetrics page{5100, 6600};
-    EXPECT_EQ(page.sideMargin(), 150);
-    EXPECT_EQ(page.tenth(), 60);
-    EXPECT_EQ(page.topMargin(), 450);
-    EXPECT_EQ(page.lineHeight(96), 64);
-    // Layout measures take halves to the even neighbour.
-    EXPECT_EQ(roundMeasure(1.5L), 2);
     EXPECT_EQ(roundMeasure(2.5L), 2);
 }
 
