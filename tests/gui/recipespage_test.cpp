@@ -272,6 +272,20 @@ TEST_F(RecipesPageTest, TheMemoKeepsTwoThousandCharactersWithCrLfLines)
     EXPECT_EQ(page->instructions()->toPlainText(), QString(1000, QLatin1Char('\n')));
 }
 
+TEST_F(RecipesPageTest, ThePrintoutTakesTheMemosScreenLines)
+{
+    const QString paragraph =
+        QStringLiteral("Simmer the onions in butter until soft, add the stock and the potatoes, then cook slowly.");
+    page->instructions()->setPlainText(paragraph + QStringLiteral("\nServe hot.\n"));
+    QApplication::processEvents();
+    ASSERT_TRUE(recipes().memoScreenLines);
+    const QStringList lines = recipes().memoScreenLines();
+    // The paragraph wraps at the memo's width; every character stays, in order.
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines.last(), QStringLiteral("Serve hot."));
+    EXPECT_EQ(lines.mid(0, lines.size() - 1).join(QString()), paragraph);
+}
+
 TEST_F(RecipesPageTest, ALoadedRecipeFillsThePage)
 {
     dropFoodRow(1, QStringLiteral("2"));

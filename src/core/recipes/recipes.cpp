@@ -4,6 +4,7 @@
 
 #include "recipes/recipes.h"
 
+#include "printing/recipeprintout.h"
 #include "recipes/recipepanel.h"
 #include "recipes/recipetexts.h"
 #include "shell/program.h"
@@ -53,6 +54,9 @@ Recipes::Recipes(Program& program) : program_(program), panel_(initialRecipePane
     program_.setHandler(Command::LoadRecipe, [this] { load(); });
     program_.setHandler(Command::SaveRecipe, [this] { save(); });
     program_.setHandler(Command::ClearRecipe, [this] { clear(); });
+    program_.setHandler(Command::PrintRecipe, [this] {
+        printRecipe(program_.ui(), *this, memoScreenLines ? memoScreenLines() : memoLines(instructions_));
+    });
     program_.hooks.resetRecipe = [this] { reset(); };
     // The trash can is shared with the Menu Planner's: activation closes both.
     program_.hooks.clearDragState = [this, previous = std::move(program_.hooks.clearDragState)] {

@@ -13,6 +13,7 @@
 #include <QChar>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace tolvane {
@@ -41,6 +42,10 @@ public:
     const QString& instructions() const { return instructions_; }
     // Keeps at most 2000 characters, never half of a CR LF.
     void setInstructions(const QString& text);
+    // The instruction lines as the page's memo shows them, long paragraphs
+    // broken where the memo wraps them; the printout prints these. Unset
+    // (no window): one line per stored line.
+    std::function<QStringList()> memoScreenLines;
 
     // --- What the page shows.
     const QStringList& ingredientLines() const { return lines_; }

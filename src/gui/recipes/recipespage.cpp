@@ -6,13 +6,17 @@
 #include "menu/servingsedit.h"
 #include "menu/tablistbox.h"
 #include "menu/trashcan.h"
+#include "printing/recipeprintout.h"
 #include "recipes/recipes.h"
 #include "shell/app.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
 namespace tolvane {
 
@@ -28,6 +32,29 @@ QString toMemo(QString text)
 }
 
 QString fromMemo(QString text) { return text.replace(QLatin1Char('\n'), CrLf); }
+
+// The memo's lines as they show on screen: each paragraph broken where the
+// memo wraps it (a paragraph not laid out yet stays whole). A final empty
+// paragraph is no line, as with the stored text.
+QStringList screenLines(const QPlainTextEdit& memo)
+{
+    QStringList lines;
+    for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        if (!block.next().isValid() && text.isEmpty())
+            break;
+        const QTextLayout* layout = block.layout();
+        if (!layout || layout->lineCount() <= 1) {
+            lines.append(text);
+            continue;
+        }
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            lines.append(text.mid(line.textStart(), line.textLength()));
+        }
+    }
+    return lines;
+}
 
 ServingsEdit* makeServingsEdit(QWidget* parent, const QRect& geometry, const QString& name)
 {
@@ -100,6 +127,9 @@ void RecipesPage::buildIngredients()
     instructions_->setTabChangesFocus(true);
     instructions_->setAccessibleName(QStringLiteral("Recipe Preparation Instructions"));
     connect(instructions_, &QPlainTextEdit::textChanged, this, &RecipesPage::instructionsEdited);
+    recipes_.memoScreenLines = [memo = QPointer<QPlainTextEdit>(instructions_), &recipes = recipes_] {
+        return memo ? screenLines(*memo) : memoLines(recipes.instructions());
+    };
 }
 
 void RecipesPage::buildRecipeBox()
