@@ -24,6 +24,7 @@
 #include <QTableView>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QImage>
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
@@ -163,3 +164,35 @@ TEST_F(WeightPagesTest, CalculatorsPageLayoutTypingAndPlan)
 }
 
 } // namespace
+
+TEST_F(WeightPagesTest, GraphAreaPaintsTheLogsLines)
+{
+    window->pageControl()->setCurrentIndex(WeightPageIndex);
+    ui.messages.clear();  // start-up's missing menu and activity files
+    WeightLog& log = app->weight.log();
+    log.setRowCount(3);
+    log.setCell(DateColumn, 1, log.dateText(QDate(2026, 12, 7)));
+    log.setCell(PlanColumn, 1, QStringLiteral("200"));
+    log.setCell(DateColumn, 2, log.dateText(QDate(2026, 12, 21)));
+    log.setCell(PlanColumn, 2, QStringLiteral("190"));
+    log.editCell(ActualColumn, 2, QStringLiteral("195"));
+
+    QWidget* area = weightPage->graphArea();
+    EXPECT_EQ(area->accessibleName(), QStringLiteral("Weight graph"));
+    EXPECT_FALSE(area->accessibleDescription().isEmpty());
+    const QImage image = area->grab().toImage();
+    int blue = 0;
+    int red = 0;
+    int white = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            blue += pixel == qRgb(0, 0, 255) ? 1 : 0;
+            red += pixel == qRgb(255, 0, 0) ? 1 : 0;
+            white += pixel == qRgb(255, 255, 255) ? 1 : 0;
+        }
+    EXPECT_GT(blue, 300);  // the plan line from corner to corner, 2 pixels wide
+    EXPECT_GT(red, 100);
+    EXPECT_GT(white, 80000);  // the plot box
+    EXPECT_TRUE(ui.messages.empty());
+}

@@ -13,6 +13,7 @@ class RecordingCanvas : public Canvas {
 public:
     QStringList calls;
     int charWidth = 6;
+    int lineHeight = 10;
 
     void setPenColor(Rgb color) override { record(u"pen", color); }
     void setPenWidth(int width) override { calls.append(QStringLiteral("penwidth %1").arg(width)); }
@@ -32,6 +33,9 @@ public:
     {
         calls.append(QStringLiteral("text %1 %2 ").arg(x).arg(y) + text);
     }
+    int textHeight(const QString&) override { return lineHeight; }
+    void setClipRect(int x1, int y1, int x2, int y2) override { record(u"clip", {x1, y1, x2, y2}); }
+    void clearClip() override { calls.append(QStringLiteral("noclip")); }
     void moveTo(int x, int y) override { record(u"moveto", {x, y}); }
     void lineTo(int x, int y) override { record(u"lineto", {x, y}); }
     void rectangle(int x1, int y1, int x2, int y2) override { record(u"rectangle", {x1, y1, x2, y2}); }

@@ -57,6 +57,22 @@ public:
     virtual void setTransparentText(bool transparent) = 0;
     virtual int textWidth(const QString& text) = 0;
     virtual void textOut(int x, int y, const QString& text) = 0;
+    // The line height of the current font, for text that stands on a point.
+    // Surfaces that only collect texts have no height to give.
+    virtual int textHeight(const QString& text)
+    {
+        (void)text;
+        return 0;
+    }
+
+    // Lines and figures drawn from here on are cut to (x1, y1)-(x2, y2), the
+    // right and bottom edges excluded, until the clip is cleared. Surfaces
+    // that draw nothing may ignore it.
+    virtual void setClipRect(int x1, int y1, int x2, int y2)
+    {
+        (void)x1, (void)y1, (void)x2, (void)y2;
+    }
+    virtual void clearClip() {}
 
     virtual void moveTo(int x, int y) = 0;
     virtual void lineTo(int x, int y) = 0;

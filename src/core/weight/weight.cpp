@@ -7,7 +7,8 @@
 namespace tolvane {
 
 Weight::Weight(Program& program, const QLocale& locale)
-    : program_(program), log_(program, locale), calculators_(program.ui(), locale)
+    : program_(program), log_(program, locale), calculators_(program.ui(), locale),
+      graph_(program, log_)
 {
     program.setHandler(Command::CreatePlan, [this] { createPlan(); });
     program.setHandler(Command::NewWeightRow, [this] { log_.newRow(); });

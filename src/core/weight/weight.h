@@ -4,6 +4,7 @@
 // a week-by-week plan in the log.
 
 #include "weight/calculators.h"
+#include "weight/weightgraph.h"
 #include "weight/weightlog.h"
 
 namespace tolvane {
@@ -26,6 +27,7 @@ public:
     const WeightLog& log() const { return log_; }
     Calculators& calculators() { return calculators_; }
     const Calculators& calculators() const { return calculators_; }
+    WeightGraph& graph() { return graph_; }
 
     // "&Create Plan" of the Weight page and menu; true when a plan was made.
     bool createPlan();
@@ -39,6 +41,7 @@ private:
     Program& program_;
     WeightLog log_;
     Calculators calculators_;
+    WeightGraph graph_;
 };
 
 } // namespace tolvane

@@ -91,6 +91,19 @@ void PainterCanvas::textOut(int x, int y, const QString& text)
     painter_.drawText(QPoint(left, y + metrics.ascent()), text);
 }
 
+int PainterCanvas::textHeight(const QString& text)
+{
+    Q_UNUSED(text);
+    return QFontMetrics(font_, painter_.device()).height();
+}
+
+void PainterCanvas::setClipRect(int x1, int y1, int x2, int y2)
+{
+    painter_.setClipRect(QRect(x1, y1, x2 - x1, y2 - y1));
+}
+
+void PainterCanvas::clearClip() { painter_.setClipping(false); }
+
 void PainterCanvas::lineTo(int x, int y)
 {
     const QPoint to(x, y);

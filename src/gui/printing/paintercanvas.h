@@ -30,6 +30,9 @@ public:
     void setTransparentText(bool transparent) override { transparent_ = transparent; }
     int textWidth(const QString& text) override;
     void textOut(int x, int y, const QString& text) override;
+    int textHeight(const QString& text) override;
+    void setClipRect(int x1, int y1, int x2, int y2) override;
+    void clearClip() override;
     void moveTo(int x, int y) override { position_ = QPoint(x, y); }
     void lineTo(int x, int y) override;
     void rectangle(int x1, int y1, int x2, int y2) override;

@@ -1,6 +1,7 @@
 #include "weight/weightpage.h"
 
 #include "shell/app.h"
+#include "weight/weightgraphview.h"
 #include "weight/weightgridmodel.h"
 
 #include <QHeaderView>
@@ -40,7 +41,7 @@ private:
 
 WeightPage::WeightPage(App& app, QWidget* parent)
     : PageWidget(parent), program_(app.program), weight_(app.weight), model_(new WeightGridModel(app.weight.log(), this)),
-      grid_(new QTableView(this)), graphArea_(new QWidget(this))
+      grid_(new QTableView(this)), graphArea_(new WeightGraphView(app.weight.graph(), app.weight.log(), this))
 {
     grid_->setModel(model_);
     grid_->setItemDelegate(new CellDelegate(*model_, *this));
@@ -62,7 +63,6 @@ WeightPage::WeightPage(App& app, QWidget* parent)
     grid_->setAccessibleDescription(QStringLiteral("Enter weight data in grid"));
 
     graphArea_->setGeometry(232, 8, 377, 337);
-    graphArea_->setAccessibleName(QStringLiteral("Weight graph"));
 
     createPlan_ = addButton(QStringLiteral("&Create Plan"), {8, 272, 81, 25});
     connect(createPlan_, &QPushButton::clicked, this, [this] {

@@ -1,0 +1,273 @@
+#include "weight/weightgraph.h"
+
+#include "shell/program.h"
+#include "storage/daytext.h"
+#include "storage/numbertext.h"
+#include "weight/weightlog.h"
+
+#include <cmath>
+
+namespace tolvane {
+
+namespace {
+// A two-digit year 00 to 80 is this program's 2000 to 2080 on screen. A year
+// typed in full is read as it stands, and the locale's own separator is kept.
+QString screenDateText(const QString& text)
+{
+    const qsizetype size = text.size();
+    if (size < 3 || text.right(2) > QStringLiteral("80"))
+        return text;
+    const QChar separator = text.at(size - 3);
+    if (separator.isDigit())
+        return text;
+    return text.left(size - 3) + separator + QStringLiteral("20") + text.right(2);
+}
+
+// An empty cell is 0, no point; nothing when the text is not a number.
+std::optional<long double> readWeight(const QString& text, GraphReading reading, const QLocale& locale)
+{
+    const bool empty = reading == GraphReading::Screen ? text.trimmed().isEmpty() : text.isEmpty();
+    if (empty)
+        return 0.0L;
+    return parseStrict(text, locale);
+}
+
+void fold(GraphData& data, long double value)
+{
+    if (value == 0)
+        return;
+    if (value > data.max)
+        data.max = value;
+    if (value < data.min)
+        data.min = value;
+}
+
+int pointX(const GraphData& data, long double date, long double xScale, bool wrapEarlier)
+{
+    long double days = date - data.points.front().date;
+    if (wrapEarlier && days < 0)
+        days += 36526;
+    return roundMeasure(std::trunc(days) * xScale);
+}
+
+int pointY(const GraphData& data, long double weight, long double yScale)
+{
+    return roundMeasure((data.max - weight) * yScale);
+}
+
+QString weightLabel(const GraphData& data, int i) { return formatFixed(data.max - data.range * 0.1L * i, 5, 1); }
+
+QString dateLabel(const GraphData& data, int i, const QLocale& locale)
+{
+    return formatShortDate(dateFromDayNumber(data.points.front().date + data.span * 0.1L * i), locale);
+}
+} // namespace
+
+GraphRead readGraph(const WeightLog& log, GraphReading reading)
+{
+    GraphRead read;
+    const int n = log.rowCount() - 1;
+    if (n < 2) {
+        read.status = GraphRead::Status::TooFewRows;
+        return read;
+    }
+    GraphData& data = read.data;
+    data.points.reserve(static_cast<std::size_t>(n));
+    for (int r = 1; r <= n; ++r) {
+        QString dateText = log.cell(DateColumn, r);
+        if (reading == GraphReading::Screen)
+            dateText = screenDateText(dateText);
+        const std::optional<QDate> date = parseShortDate(dateText, log.locale(), log.today());
+        if (!date) {
+            read.status = GraphRead::Status::BadDate;
+            return read;
+        }
+        const std::optional<long double> plan = readWeight(log.cell(PlanColumn, r), reading, log.locale());
+        const std::optional<long double> actual =
+            plan ? readWeight(log.cell(ActualColumn, r), reading, log.locale()) : std::nullopt;
+        if (!actual) {
+            read.status = GraphRead::Status::BadWeight;
+            return read;
+        }
+        const GraphPoint point{dayNumberFromDate(*date), *plan, *actual};
+        fold(data, point.plan);
+        fold(data, point.actual);
+        data.points.push_back(point);
+    }
+    data.range = data.max - data.min;
+    if (data.range == 0)
+        data.range = 1;
+    data.span = data.points.back().date - data.points.front().date;
+    if (data.span == 0)
+        data.span = 1;
+    return read;
+}
+
+void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb face, const QLocale& locale)
+{
+    canvas.setPenColor(colors::Black);
+    canvas.setPenWidth(1);
+    canvas.setBrushColor(face);
+    canvas.rectangle(0, 0, GraphAreaWidth - 1, GraphAreaHeight - 1);
+
+    const int right = PlotLeft + PlotWidth - 1;
+    const int bottom = PlotTop + PlotHeight - 1;
+    canvas.setBrushColor(colors::White);
+    canvas.fillRect(PlotLeft, PlotTop, right, bottom);
+    canvas.rectangle(PlotLeft, PlotTop, right, bottom);
+    if (!data)
+        return;
+
+    const long double yScale = (PlotHeight - 5) / data->range;
+    const long double xScale = (PlotWidth - 5) / data->span;
+
+    canvas.setFontName(QStringLiteral("Arial"));
+    canvas.setFontPixelHeight(13);
+    canvas.setFontStyle(Plain);
+    canvas.setTransparentText(true);
+    canvas.setTextAlign(TextAlign::Left);
+    for (int i = 0; i <= 10; ++i)
+        canvas.textOut(5, roundMeasure(i * PlotHeight * 0.1L) + 1, weightLabel(*data, i));
+    canvas.setTextAlign(TextAlign::Center);
+    for (int i = 0; i <= 9; ++i)
+        canvas.textOut(roundMeasure(i * PlotWidth * 0.1L) + PlotLeft, PlotHeight + (i % 2 == 0 ? 14 : 29),
+                       dateLabel(*data, i, locale));
+
+    canvas.setClipRect(PlotLeft, PlotTop, PlotLeft + PlotWidth, PlotTop + PlotHeight);
+    const auto line = [&](Rgb color, long double GraphPoint::*weight) {
+        canvas.setPenColor(color);
+        canvas.setPenWidth(2);
+        canvas.moveTo(PlotLeft + 2, PlotTop + pointY(*data, data->points.front().*weight, yScale));
+        for (std::size_t r = 1; r < data->points.size(); ++r) {
+            const GraphPoint& p = data->points[r];
+            if (p.*weight != 0)
+                canvas.lineTo(PlotLeft + pointX(*data, p.date, xScale, true),
+                              PlotTop + pointY(*data, p.*weight, yScale));
+        }
+    };
+    line(colors::Blue, &GraphPoint::plan);
+    line(colors::Red, &GraphPoint::actual);
+    canvas.clearClip();
+}
+
+void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphData& data, const QString& title,
+                         const QLocale& locale)
+{
+    const int w = page.width;
+    const int h = page.height;
+    const int t = h / 66;
+    const int left = 2 * (w / 11);
+    const int top = h / 8 + h / 32;
+    const int right = w - w / 11;
+    const int bottom = h - h / 8 - h / 16;
+
+    canvas.setTransparentText(true);
+    canvas.setPenColor(colors::Black);
+    canvas.setPenWidth(1);
+    canvas.setBrushColor(colors::White);
+    canvas.rectangle(w / 11, h / 8, w - w / 11, h - h / 8);
+    canvas.rectangle(left, top, right, bottom);
+
+    canvas.setFontName(QStringLiteral("Arial"));
+    canvas.setFontSize(16);
+    canvas.setFontStyle(Bold);
+    canvas.setTextAlign(TextAlign::Left);
+    canvas.textOut(w / 2 - canvas.textWidth(title) / 2, t, title);
+
+    canvas.setFontSize(10);
+    canvas.setFontStyle(Plain);
+    for (int i = 0; i <= 10; ++i)
+        canvas.textOut(w / 11 + w / 22, roundMeasure(i * (bottom - top) * 0.1L) + top - t / 2, weightLabel(data, i));
+    canvas.setTextAlign(TextAlign::Center);
+    for (int i = 0; i <= 9; ++i)
+        canvas.textOut(roundMeasure(i * (right - left) * 0.1L) + left, bottom + (i % 2 == 0 ? t : 2 * t),
+                       dateLabel(data, i, locale));
+
+    const long double yScale = (bottom - top - 5) / data.range;
+    const long double xScale = (right - left - 5) / data.span;
+    // The markers stand on their points, centred.
+    const auto line = [&](Rgb color, long double GraphPoint::*weight, const QString& marker) {
+        canvas.setPenColor(color);
+        canvas.setPenWidth(5);
+        canvas.moveTo(left + 2, top + pointY(data, data.points.front().*weight, yScale));
+        for (std::size_t r = 1; r < data.points.size(); ++r) {
+            const GraphPoint& p = data.points[r];
+            if (p.*weight == 0)
+                continue;
+            const int x = left + pointX(data, p.date, xScale, false);
+            const int y = top + pointY(data, p.*weight, yScale);
+            canvas.lineTo(x, y);
+            canvas.textOut(x, y - canvas.textHeight(marker), marker);
+            canvas.moveTo(x, y);
+        }
+    };
+    line(colors::Blue, &GraphPoint::plan, QStringLiteral("x"));
+    line(colors::Red, &GraphPoint::actual, QStringLiteral("+"));
+
+    canvas.setTextAlign(TextAlign::Left);
+    canvas.textOut(w / 11, h - h / 8 + t, QStringLiteral("Plan - x"));
+    canvas.textOut(w / 11, h - h / 8 + 2 * t, QStringLiteral("Actual - +"));
+}
+
+WeightGraph::WeightGraph(Program& program, WeightLog& log) : program_(program), log_(log)
+{
+    program_.setHandler(Command::PrintWeightGraph, [this] { print(); });
+}
+
+QStringList WeightGraph::cells() const
+{
+    QStringList all;
+    for (int r = 1; r < log_.rowCount(); ++r)
+        for (int c = 0; c < WeightColumnCount; ++c)
+            all.append(log_.cell(c, r));
+    return all;
+}
+
+void WeightGraph::paint(Canvas& canvas, Rgb face)
+{
+    const GraphRead read = readGraph(log_, GraphReading::Screen);
+    if (read.status == GraphRead::Status::Ok) {
+        toldFor_.reset();
+        drawWeightGraph(canvas, read.data, face, log_.locale());
+        return;
+    }
+    drawWeightGraph(canvas, std::nullopt, face, log_.locale());
+    if (read.status == GraphRead::Status::BadWeight) {
+        const QStringList now = cells();
+        if (toldFor_ != now) {
+            toldFor_ = now;
+            messagePending_ = true;
+        }
+    }
+}
+
+void WeightGraph::showPendingMessage()
+{
+    if (!messagePending_)
+        return;
+    messagePending_ = false;
+    program_.ui().showMessage(
+        Message::typed(graphmsg::NotANumber, Icon::Information, only(Button::Ok), GeneralHelpContext));
+}
+
+void WeightGraph::print()
+{
+    const GraphRead read = readGraph(log_, GraphReading::Printer);
+    if (read.status == GraphRead::Status::BadWeight)
+        program_.ui().showMessage(
+            Message::typed(graphmsg::NotANumber, Icon::Information, only(Button::Ok), GeneralHelpContext));
+    if (read.status != GraphRead::Status::Ok)
+        return;
+    std::optional<QString> title = program_.ui().askTitle(
+        {QStringLiteral("Enter graph title:"), QStringLiteral("Enter Graph Title"), QString()});
+    if (!title)
+        return;
+    *title = title->left(TitleMaxLength);
+    std::unique_ptr<PrintJob> job = program_.ui().beginPrintJob(PageOrientation::Landscape, *title);
+    if (!job)
+        return;
+    drawWeightGraphPage(job->canvas(), job->page(), read.data, *title, log_.locale());
+    job->end();
+}
+
+} // namespace tolvane

@@ -1,0 +1,90 @@
+#pragma once
+// The weight graph: the log's planned weights in blue and actual weights in
+// red over time, drawn on the Weight page beside the grid and printed on one
+// landscape page. It keeps no data: every drawing reads the cells afresh.
+
+#include "printing/canvas.h"
+#include "printing/printsurface.h"
+
+#include <QLocale>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace tolvane {
+
+class Program;
+class WeightLog;
+
+namespace graphmsg {
+inline const QString NotANumber = QStringLiteral("The value in one of the rows does not convert to a number.");
+} // namespace graphmsg
+
+// The graph area on the Weight page and the white plot box inside it.
+inline constexpr int GraphAreaWidth = 377;
+inline constexpr int GraphAreaHeight = 337;
+inline constexpr int PlotLeft = 56;
+inline constexpr int PlotTop = 8;
+inline constexpr int PlotWidth = 321;
+inline constexpr int PlotHeight = 289;
+
+// One data row: its day number and weights, 0 for an empty weight cell.
+struct GraphPoint {
+    long double date = 0;
+    long double plan = 0;
+    long double actual = 0;
+};
+
+struct GraphData {
+    std::vector<GraphPoint> points;  // rows 1 ... n
+    long double max = 0;             // largest non-zero weight
+    long double min = 30000;         // smallest non-zero weight
+    long double range = 1;           // max - min, or 1
+    long double span = 1;            // last date - first date, or 1
+};
+
+// The screen reads a two-digit year 00 to 80 as 2000 to 2080 and takes a cell
+// of blanks as empty; the printer takes every text as it stands.
+enum class GraphReading { Screen, Printer };
+
+struct GraphRead {
+    enum class Status { Ok, TooFewRows, BadDate, BadWeight };
+    Status status = Status::Ok;
+    GraphData data;
+};
+
+GraphRead readGraph(const WeightLog& log, GraphReading reading);
+
+// The graph area on the screen; `data` is empty when only the empty plot box
+// is to be shown.
+void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb face, const QLocale& locale);
+// The landscape page with its title, markers and legend.
+void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphData& data, const QString& title,
+                         const QLocale& locale);
+
+class WeightGraph {
+public:
+    WeightGraph(Program& program, WeightLog& log);
+    WeightGraph(const WeightGraph&) = delete;
+    WeightGraph& operator=(const WeightGraph&) = delete;
+
+    // The paint of the graph area. A weight that does not convert is to be
+    // told once for the grid as it stands, so the repaint the message box
+    // itself causes does not bring it back; the message waits until the paint
+    // is over.
+    void paint(Canvas& canvas, Rgb face);
+    bool messagePending() const { return messagePending_; }
+    void showPendingMessage();
+    // "Print &Weight Graph".
+    void print();
+
+private:
+    QStringList cells() const;
+
+    Program& program_;
+    WeightLog& log_;
+    std::optional<QStringList> toldFor_;
+    bool messagePending_ = false;
+};
+
+} // namespace tolvane

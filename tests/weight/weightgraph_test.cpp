@@ -1,0 +1,185 @@
+// The weight graph: its screen geometry and labels from the log's cells, the
+// rows it cannot read, and the printed landscape page.
+
+#include "weightfixture.h"
+
+#include "recordingcanvas.h"
+#include "scriptedprinter.h"
+
+namespace tolvane::test {
+namespace {
+
+const Rgb Face{212, 208, 200};
+
+class WeightGraphTest : public WeightTest {
+protected:
+    WeightGraph& graph = weight.graph();
+
+    RecordingCanvas paint()
+    {
+        RecordingCanvas canvas;
+        graph.paint(canvas, Face);
+        graph.showPendingMessage();
+        return canvas;
+    }
+
+    // Plan 200 -> 198 -> 196 over ten days; actual 200, none, 199.
+    void fillSmallLog()
+    {
+        fill({{{QStringLiteral("12/7/26"), QStringLiteral("200.0"), QStringLiteral("200.0")}},
+              {{QStringLiteral("12/12/26"), QStringLiteral("198.0"), QString()}},
+              {{QStringLiteral("12/17/26"), QStringLiteral("196.0"), QStringLiteral("199.0")}}});
+    }
+};
+
+const QStringList EmptyBox{QStringLiteral("pen 0 0 0"),         QStringLiteral("penwidth 1"),
+                           QStringLiteral("brush 212 208 200"), QStringLiteral("rectangle 0 0 376 336"),
+                           QStringLiteral("brush 255 255 255"), QStringLiteral("fillrect 56 8 376 296"),
+                           QStringLiteral("rectangle 56 8 376 296")};
+
+TEST_F(WeightGraphTest, SmallLogOnScreen)
+{
+    fillSmallLog();
+    const RecordingCanvas canvas = paint();
+    EXPECT_EQ(canvas.calls.mid(0, 7), EmptyBox);
+    EXPECT_TRUE(canvas.calls.contains(QStringLiteral("fontheight 13")));
+
+    // max 200, range 4, yScale 284 / 4 = 71; span 10 days, xScale 31.6.
+    const QStringList texts = canvas.only(QStringLiteral("text"));
+    ASSERT_EQ(texts.size(), 21);
+    EXPECT_EQ(texts[0], QStringLiteral("text 5 1 200.0"));
+    EXPECT_EQ(texts[1], QStringLiteral("text 5 30 199.6"));
+    EXPECT_EQ(texts[4], QStringLiteral("text 5 117 198.4"));
+    EXPECT_EQ(texts[10], QStringLiteral("text 5 290 196.0"));
+    EXPECT_EQ(texts[11], QStringLiteral("text 56 303 12/7/26"));
+    EXPECT_EQ(texts[12], QStringLiteral("text 88 318 12/8/26"));
+    EXPECT_EQ(texts[17], QStringLiteral("text 249 303 12/13/26"));
+    EXPECT_EQ(texts[20], QStringLiteral("text 345 318 12/16/26"));
+
+    // The lines inside the plot box at (56, 8), clipped to it; the actual line
+    // skips row 2, which has no actual weight.
+    const qsizetype clip = canvas.calls.indexOf(QStringLiteral("clip 56 8 377 297"));
+    ASSERT_GE(clip, 0);
+    EXPECT_EQ(canvas.calls.mid(clip + 1),
+              (QStringList{QStringLiteral("pen 0 0 255"), QStringLiteral("penwidth 2"), QStringLiteral("moveto 58 8"),
+                           QStringLiteral("lineto 214 150"), QStringLiteral("lineto 372 292"),
+                           QStringLiteral("pen 255 0 0"), QStringLiteral("penwidth 2"), QStringLiteral("moveto 58 8"),
+                           QStringLiteral("lineto 372 79"), QStringLiteral("noclip")}));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(WeightGraphTest, ScreenDatesAndEdgeValues)
+{
+    // 00 is 2000 on screen; a later row dated before row 1 is moved a century
+    // on; equal weights put every point on the top edge; row 1 without an
+    // actual weight starts the red line below the box.
+    fill({{{QStringLiteral("1/3/00"), QStringLiteral("150"), QString()}},
+          {{QStringLiteral("1/2/00"), QStringLiteral("150"), QStringLiteral(" 150 ")}},
+          {{QStringLiteral("1/13/00"), QStringLiteral("150"), QStringLiteral("   ")}}});
+    const RecordingCanvas canvas = paint();
+    const QStringList lines = canvas.only(QStringLiteral("moveto")) + canvas.only(QStringLiteral("lineto"));
+    // range 1, yScale 284: the red start is 150 x 284 below the top. Span 10,
+    // xScale 31.6; row 2 is 36525 days on, 36525 x 31.6 = 1154190: clipped.
+    EXPECT_EQ(lines, (QStringList{QStringLiteral("moveto 58 8"), QStringLiteral("moveto 58 42608"),
+                                  QStringLiteral("lineto 1154246 8"), QStringLiteral("lineto 372 8"),
+                                  QStringLiteral("lineto 1154246 8")}));
+    EXPECT_TRUE(canvas.only(QStringLiteral("text")).contains(QStringLiteral("text 56 303 1/3/00")));
+    EXPECT_TRUE(canvas.only(QStringLiteral("text")).contains(QStringLiteral("text 5 1 150.0")));
+
+    // A year typed in full is read as it stands, not rebuilt into "/20".
+    fill({{{QStringLiteral("12/7/2026"), QStringLiteral("200"), QString()}},
+          {{QStringLiteral("12/17/2026"), QStringLiteral("190"), QString()}}});
+    EXPECT_EQ(paint().only(QStringLiteral("lineto")), QStringList{QStringLiteral("lineto 372 292")});
+}
+
+TEST_F(WeightGraphTest, EmptyLogShowsTheEmptyBoxAndPrintsNothing)
+{
+    fill({{{QStringLiteral("12/7/26"), QStringLiteral("200"), QStringLiteral("200")}}});
+    EXPECT_EQ(paint().calls, EmptyBox);
+    program.execute(Command::PrintWeightGraph);
+    EXPECT_TRUE(ui.titlePrompts.empty());
+    EXPECT_TRUE(ui.prints.empty());
+}
+
+TEST_F(WeightGraphTest, UnreadableCells)
+{
+    // A date that does not convert: the empty box, no message.
+    fillSmallLog();
+    log.setCell(DateColumn, 2, QStringLiteral("soon"));
+    EXPECT_EQ(paint().calls, EmptyBox);
+    EXPECT_TRUE(ui.messages.empty());
+    program.execute(Command::PrintWeightGraph);
+    EXPECT_TRUE(ui.titlePrompts.empty());
+
+    // A weight that does not convert: told once for the grid as it stands,
+    // again once the grid changes.
+    fillSmallLog();
+    log.editCell(PlanColumn, 2, QStringLiteral("19x"));
+    EXPECT_EQ(paint().calls, EmptyBox);
+    paint();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], info(graphmsg::NotANumber));
+    log.editCell(PlanColumn, 2, QStringLiteral("19xy"));
+    paint();
+    EXPECT_EQ(ui.messages.size(), 2u);
+    log.editCell(PlanColumn, 2, QStringLiteral("198"));
+    EXPECT_EQ(paint().only(QStringLiteral("lineto")).size(), 3);
+    EXPECT_EQ(ui.messages.size(), 2u);
+
+    // The printer reads a cell of blanks as a number that fails: the message,
+    // no title, no page.
+    ui.messages.clear();
+    log.setCell(ActualColumn, 2, QStringLiteral("  "));
+    program.execute(Command::PrintWeightGraph);
+    EXPECT_EQ(ui.messages, (std::vector<Message>{info(graphmsg::NotANumber)}));
+    EXPECT_TRUE(ui.titlePrompts.empty());
+    EXPECT_TRUE(ui.prints.empty());
+}
+
+TEST_F(WeightGraphTest, TitleCancelledPrintsNothing)
+{
+    fillSmallLog();
+    ui.titleAnswers.push_back(std::nullopt);
+    program.execute(Command::PrintWeightGraph);
+    EXPECT_EQ(ui.titlePrompts, (std::vector<TitlePrompt>{{QStringLiteral("Enter graph title:"),
+                                                          QStringLiteral("Enter Graph Title"), QString()}}));
+    EXPECT_TRUE(ui.prints.empty());
+}
+
+TEST_F(WeightGraphTest, PrintedLandscapePage)
+{
+    fillSmallLog();
+    ui.printerPage = {6600, 5100};
+    ui.titleAnswers.push_back(QStringLiteral("Weight"));
+    program.execute(Command::PrintWeightGraph);
+    ASSERT_EQ(ui.prints.size(), 1u);
+    const PrintRecord& print = *ui.prints[0];
+    EXPECT_EQ(print.orientation, PageOrientation::Landscape);
+    EXPECT_EQ(print.documentTitle, QStringLiteral("Weight"));
+    EXPECT_TRUE(print.ended);
+    EXPECT_TRUE(print.canvas.only(QStringLiteral("newpage")).isEmpty());
+
+    // W 6600, H 5100: text step 77; plot frame 1200, 796 to 6000, 4145;
+    // yScale 3344 / 4 = 836, xScale 4795 / 10 = 479.5.
+    EXPECT_EQ(print.canvas.only(QStringLiteral("rectangle")),
+              (QStringList{QStringLiteral("rectangle 600 637 6000 4463"),
+                           QStringLiteral("rectangle 1200 796 6000 4145")}));
+    EXPECT_EQ(print.canvas.only(QStringLiteral("moveto")) + print.canvas.only(QStringLiteral("lineto")),
+              (QStringList{QStringLiteral("moveto 1202 796"), QStringLiteral("moveto 3598 2468"),
+                           QStringLiteral("moveto 5995 4140"), QStringLiteral("moveto 1202 796"),
+                           QStringLiteral("moveto 5995 1632"), QStringLiteral("lineto 3598 2468"),
+                           QStringLiteral("lineto 5995 4140"), QStringLiteral("lineto 5995 1632")}));
+    const QStringList texts = print.canvas.only(QStringLiteral("text"));
+    ASSERT_EQ(texts.size(), 1 + 11 + 10 + 3 + 2);
+    EXPECT_EQ(texts[0], QStringLiteral("text 3282 77 Weight"));
+    EXPECT_EQ(texts[1], QStringLiteral("text 900 758 200.0"));
+    EXPECT_EQ(texts[11], QStringLiteral("text 900 4107 196.0"));
+    EXPECT_EQ(texts[12], QStringLiteral("text 1200 4222 12/7/26"));
+    EXPECT_EQ(texts[13], QStringLiteral("text 1680 4299 12/8/26"));
+    EXPECT_EQ(texts.mid(22), (QStringList{QStringLiteral("text 3598 2458 x"), QStringLiteral("text 5995 4130 x"),
+                                          QStringLiteral("text 5995 1622 +"), QStringLiteral("text 600 4540 Plan - x"),
+                                          QStringLiteral("text 600 4617 Actual - +")}));
+}
+
+} // namespace
+} // namespace tolvane::test
