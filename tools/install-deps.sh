@@ -9,6 +9,7 @@ packages=(
   libgtest-dev googletest
   fonts-liberation2
   xvfb xauth
+  python3 desktop-file-utils appstream
 )
 
 missing=()

@@ -105,7 +105,10 @@ TEST_F(MainWindowTest, MainMenuCaptionsInOrder)
                                 QStringLiteral("&Recipe"), QStringLiteral("&Weight"), QStringLiteral("&Activity"),
                                 QStringLiteral("&Print"), QStringLiteral("&Help")}));
     EXPECT_EQ(menuTexts(window->topMenu(TopMenu::Main)),
-              QStringList({QStringLiteral("Mer&ge Other FOODITEM.DBT"), QStringLiteral("-"), QStringLiteral("E&xit")}));
+              QStringList({QStringLiteral("Mer&ge Other FOODITEM.DBT"), QStringLiteral("-"), QStringLiteral("E&xit"),
+                           QStringLiteral("-"), QStringLiteral("&Import Food Items from CSV..."),
+                           QStringLiteral("Export &Food Items as CSV..."), QStringLiteral("Export &Menu as CSV..."),
+                           QStringLiteral("Export &Weight Log as CSV...")}));
     EXPECT_EQ(menuTexts(window->topMenu(TopMenu::Print)),
               QStringList({QStringLiteral("Menu Print Pre&view"), QStringLiteral("S&hopping List Preview"),
                            QStringLiteral("-"), QStringLiteral("Print &Shopping List"), QStringLiteral("Print &Day"),
