@@ -4,7 +4,6 @@
 //   makeicon OUTPUT_FOLDER SIZE...     writes OUTPUT_FOLDER/SIZE/tolvane.png
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -36,9 +35,10 @@ void draw(QPainter& p, int size)
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    const QStringList args = QGuiApplication::arguments();
+    // Shapes only, no text: no application object (and no display) is needed.
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
     if (args.size() < 3) {
         std::fputs("usage: makeicon OUTPUT_FOLDER SIZE...\n", stderr);
         return 1;
