@@ -9,6 +9,7 @@ packages=(
   libgtest-dev googletest
   fonts-liberation2
   xvfb xauth
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "menu/menuplanner.h"
 #include "printing/dayprintout.h"
 #include "printing/menuprintout.h"
+#include "printing/printout.h"
 #include "printing/shoppinglist.h"
 #include "shell/program.h"
 #include "storage/daytext.h"
@@ -17,18 +18,6 @@ std::optional<QString> askTitle(UserInterface& ui, const TitlePrompt& prompt)
     if (title)
         title = title->left(TitleMaxLength);
     return title;
-}
-
-// Starts a job, lets `draw` fill it and sends it; nothing when no printer
-// took the job.
-void print(UserInterface& ui, PageOrientation orientation, const QString& title,
-           const std::function<void(Canvas&, const PageMetrics&)>& draw)
-{
-    std::unique_ptr<PrintJob> job = ui.beginPrintJob(orientation, title);
-    if (!job)
-        return;
-    draw(job->canvas(), job->page());
-    job->end();
 }
 } // namespace
 
@@ -72,7 +61,7 @@ void Printing::printMenu()
     const std::optional<QString> title = askTitle(program_.ui(), menuTitlePrompt());
     if (!title)
         return;
-    print(program_.ui(), PageOrientation::Portrait, *title, [&](Canvas& canvas, const PageMetrics& page) {
+    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Portrait, *title, [&](Canvas& canvas, const PageMetrics& page) {
         drawMenuPage(canvas, page, menu_.week(), *title);
     });
 }
@@ -90,7 +79,7 @@ void Printing::printShoppingList()
 {
     const ShoppingList list = shoplistprep(menu_.week());
     const QString title = shoppingListTitle(today());
-    print(program_.ui(), PageOrientation::Portrait, title, [&](Canvas& canvas, const PageMetrics& page) {
+    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Portrait, title, [&](Canvas& canvas, const PageMetrics& page) {
         drawShoppingListPage(canvas, page, list, title);
     });
 }
@@ -102,7 +91,7 @@ void Printing::printDay()
     if (!title)
         return;
     const QString printedOn = formatShortDate(today());
-    print(program_.ui(), PageOrientation::Portrait, *title, [&](Canvas& canvas, const PageMetrics& page) {
+    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Portrait, *title, [&](Canvas& canvas, const PageMetrics& page) {
         drawDayPage(canvas, page, menu_.week(), day, *title, printedOn);
     });
 }
