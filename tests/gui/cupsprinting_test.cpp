@@ -15,7 +15,9 @@
 #include "scriptedui.h"
 #include "testfiles.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QPushButton>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QImage>
@@ -237,7 +239,8 @@ protected:
                 ASSERT_FALSE(image.isNull());
                 // A page rendered across is the landscape page turned.
                 QRectF printable = layout.paintRectPoints().toRectF();
-                if ((image.width() > image.height()) != (layout.fullRectPoints().width() > layout.fullRectPoints().height()))
+                const QRect sheet = layout.fullRectPoints();
+                if ((image.width() > image.height()) != (sheet.width() > sheet.height()))
                     printable = QRectF(printable.top(), printable.left(), printable.height(), printable.width());
                 const Ink ink = inkOf(image, printable);
                 EXPECT_GT(ink.inside, 50) << "page " << page;
@@ -304,8 +307,40 @@ TEST_F(CupsPrinting, PrintSetupListsTheQueuesAndItsChoicesApply)
     RunPrinter::opened = nullptr;
     EXPECT_EQ(RunPrinter::instance().printer().pageLayout().pageSize().id(), QPageSize::Letter);
     program.execute(Command::PrintMenu);
+    EXPECT_NEAR(pdfFacts(nextPdf()).size.height(), LetterPoints.height(), 2.0);
+
+    // On the same queue the user picks A4 in the dialog's printer properties:
+    // the next printout comes out on A4.
+    bool picked = false;
+    RunPrinter::opened = [&](QPrintDialog& dialog) {
+        auto* properties = dialog.findChild<QPushButton*>(QStringLiteral("properties"));
+        ASSERT_TRUE(properties);
+        QTimer::singleShot(0, &dialog, [&dialog, properties, &picked] {
+            QTimer::singleShot(0, [&picked] {
+                for (QWidget* window : QApplication::topLevelWidgets()) {
+                    auto* paper = window->isVisible() ? window->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"))
+                                                      : nullptr;
+                    if (!paper || paper->findText(QStringLiteral("A4")) < 0)
+                        continue;
+                    paper->setCurrentIndex(paper->findText(QStringLiteral("A4")));
+                    picked = true;
+                    if (auto* box = qobject_cast<QDialog*>(window))
+                        box->accept();
+                }
+            });
+            properties->click();
+            dialog.accept();
+        });
+    };
+    program.execute(Command::PrintSetup);
+    RunPrinter::opened = nullptr;
+    ASSERT_TRUE(picked);
+    EXPECT_EQ(RunPrinter::instance().printer().printerName(), queue);
+    EXPECT_EQ(RunPrinter::instance().printer().pageLayout().pageSize().id(), QPageSize::A4);
+    program.execute(Command::PrintMenu);
     const PdfFacts facts = pdfFacts(nextPdf());
-    EXPECT_NEAR(facts.size.height(), LetterPoints.height(), 2.0);
+    EXPECT_NEAR(facts.size.width(), A4Points.width(), 2.0);
+    EXPECT_NEAR(facts.size.height(), A4Points.height(), 2.0);
 }
 
 // Without any queue each printout offers its own PDF file.

@@ -9,8 +9,9 @@ namespace {
 
 Message error(const QString& text) { return Message::typed(text, Icon::Error, only(Button::Ok), GeneralHelpContext); }
 
-const Message Offer = Message::typed(QStringLiteral("No printer is installed. Save the printout as a PDF file instead?"),
-                                     Icon::Confirmation, Button::Yes | Button::No, GeneralHelpContext);
+const Message Offer =
+    Message::typed(QStringLiteral("No printer is installed. Save the printout as a PDF file instead?"),
+                   Icon::Confirmation, Button::Yes | Button::No, GeneralHelpContext);
 
 TEST_F(PrintTest, WithoutAPrinterEachPrintoutOffersItsOwnPdfFile)
 {
@@ -73,8 +74,9 @@ TEST_F(PrintTest, FailuresOfThePrinterAndOfThePdfFileAreTold)
         ui.saveAnswers.push_back(file);
         program.execute(Command::PrintShoppingList);
         ASSERT_EQ(ui.messages.size(), 2u);
-        EXPECT_EQ(ui.messages[1], error(starts ? QStringLiteral("Cannot write file %1. Is the disk full? Nothing was saved.").arg(file)
-                                               : QStringLiteral("Cannot create file %1").arg(file)));
+        const QString told = starts ? QStringLiteral("Cannot write file %1. Is the disk full? Nothing was saved.")
+                                    : QStringLiteral("Cannot create file %1");
+        EXPECT_EQ(ui.messages[1], error(told.arg(file)));
     }
 }
 

@@ -61,9 +61,10 @@ void Printing::printMenu()
     const std::optional<QString> title = askTitle(program_.ui(), menuTitlePrompt());
     if (!title)
         return;
-    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Portrait, *title, [&](Canvas& canvas, const PageMetrics& page) {
-        drawMenuPage(canvas, page, menu_.week(), *title);
-    });
+    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Portrait, *title,
+                [&](Canvas& canvas, const PageMetrics& page) {
+                    drawMenuPage(canvas, page, menu_.week(), *title);
+                });
 }
 
 void Printing::shoppingListPreview()
@@ -79,9 +80,10 @@ void Printing::printShoppingList()
 {
     const ShoppingList list = shoplistprep(menu_.week());
     const QString title = shoppingListTitle(today());
-    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Portrait, title, [&](Canvas& canvas, const PageMetrics& page) {
-        drawShoppingListPage(canvas, page, list, title);
-    });
+    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Portrait, title,
+                [&](Canvas& canvas, const PageMetrics& page) {
+                    drawShoppingListPage(canvas, page, list, title);
+                });
 }
 
 void Printing::printDay()
@@ -91,9 +93,10 @@ void Printing::printDay()
     if (!title)
         return;
     const QString printedOn = formatShortDate(today());
-    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Portrait, *title, [&](Canvas& canvas, const PageMetrics& page) {
-        drawDayPage(canvas, page, menu_.week(), day, *title, printedOn);
-    });
+    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Portrait, *title,
+                [&](Canvas& canvas, const PageMetrics& page) {
+                    drawDayPage(canvas, page, menu_.week(), day, *title, printedOn);
+                });
 }
 
 void Printing::printSetup() { program_.ui().printSetup(); }

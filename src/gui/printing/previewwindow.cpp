@@ -29,7 +29,8 @@ QImage blankPage()
 // pen, brush and font it had.
 class PreviewCanvas : public PainterCanvas {
 public:
-    PreviewCanvas(QPainter& painter, std::deque<QImage>& pages) : PainterCanvas(painter), painter_(painter), pages_(pages)
+    PreviewCanvas(QPainter& painter, std::deque<QImage>& pages)
+        : PainterCanvas(painter), painter_(painter), pages_(pages)
     {
     }
     void newPage() override
