@@ -372,5 +372,28 @@ TEST_F(NoPrinterQueue, EachPrintoutGoesToItsOwnPdfFile)
     EXPECT_EQ(ui.messages.size(), FivePrintouts.size());  // the offer, each time
 }
 
+TEST_F(NoPrinterQueue, SetupWithoutAPrinterLeavesNoFileBehindForLaterPrintouts)
+{
+    // With no queue Qt's dialog can only choose "print to file"; OK there
+    // keeps the paper but no file.
+    QString offered;
+    RunPrinter::opened = [&](QPrintDialog& dialog) {
+        QTimer::singleShot(0, &dialog, [&dialog, &offered] {
+            offered = dialog.printer()->outputFileName();
+            dialog.accept();
+        });
+    };
+    program.execute(Command::PrintSetup);
+    RunPrinter::opened = nullptr;
+    EXPECT_TRUE(RunPrinter::instance().printer().outputFileName().isEmpty()) << offered.toStdString();
+
+    ui.answers.push_back(Button::Yes);
+    ui.saveAnswers.push_back(dir.filePath(QStringLiteral("menu.pdf")));
+    program.execute(Command::PrintMenu);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, QStringLiteral("No printer is installed. Save the printout as a PDF file instead?"));
+    EXPECT_TRUE(readAll(dir.filePath(QStringLiteral("menu.pdf"))).startsWith("%PDF"));
+}
+
 } // namespace
 } // namespace tolvane::test
