@@ -11,6 +11,7 @@ packages=(
   xvfb xauth
   python3 desktop-file-utils appstream
   locales
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 # The tests run under these locales (decimal comma, year-first dates); a test

@@ -1,5 +1,6 @@
 #include "weight/weightgraph.h"
 
+#include "printing/printout.h"
 #include "shell/program.h"
 #include "storage/daytext.h"
 #include "storage/numbertext.h"
@@ -282,11 +283,10 @@ void WeightGraph::print()
     if (!title)
         return;
     *title = title->left(TitleMaxLength);
-    std::unique_ptr<PrintJob> job = program_.ui().beginPrintJob(PageOrientation::Landscape, *title);
-    if (!job)
-        return;
-    drawWeightGraphPage(job->canvas(), job->page(), read.data, *title, log_.locale());
-    job->end();
+    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Landscape, *title,
+                [&](Canvas& canvas, const PageMetrics& page) {
+                    drawWeightGraphPage(canvas, page, read.data, *title, log_.locale());
+                });
 }
 
 } // namespace tolvane
