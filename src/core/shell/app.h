@@ -4,6 +4,7 @@
 
 #include "activity/activityplanner.h"
 #include "food/fooddata.h"
+#include "guide/tutor.h"
 #include "menu/menuplanner.h"
 #include "printing/printing.h"
 #include "recipes/recipes.h"
@@ -27,6 +28,7 @@ public:
     Weight weight;
     ActivityPlanner activity;
     Printing printing;
+    Tutor tutor;
 };
 
 } // namespace tolvane

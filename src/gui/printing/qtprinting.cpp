@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPointer>
 #include <QPrinterInfo>
 
 namespace tolvane {
@@ -18,6 +19,8 @@ namespace tolvane {
 namespace {
 
 QPrinter* runPrinter = nullptr;
+// The preview shown without waiting (the tutor's), so it can be closed again.
+QPointer<PreviewWindow> openPreview;
 
 void deleteRunPrinter()
 {
@@ -93,6 +96,13 @@ void QtUserInterface::showPrintPreview(const PreviewRequest& request)
     auto* window = new PreviewWindow(request, parent_);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
+    openPreview = window;
+}
+
+void QtUserInterface::closePrintPreview()
+{
+    if (openPreview)
+        openPreview->close();
 }
 
 void QtUserInterface::printSetup()

@@ -9,6 +9,7 @@ class QWidget;
 
 namespace tolvane {
 
+class HelpWindow;
 class SearchProgress;
 
 class QtUserInterface : public UserInterface {
@@ -34,6 +35,15 @@ public:
     std::unique_ptr<PrintJob> beginPrintJob(PageOrientation orientation, const QString& documentTitle) override;
     void showPrintPreview(const PreviewRequest& request) override;
     void printSetup() override;
+    void closePrintPreview() override;
+    // The tutor, the information window and the help viewer
+    // (src/gui/guide/guideui.cpp).
+    void showTutor(Tutor& tutor) override;
+    void showInformation(Information& information) override;
+    void focusServings() override;
+
+    // The help viewer, once it has been opened.
+    HelpWindow* helpWindow() const;
 
 private:
     // Brings the main window up to date before a modal box or dialog, so the
@@ -44,6 +54,7 @@ private:
     QWidget* parent_;
     int busyDepth_ = 0;
     QPointer<SearchProgress> progress_;
+    QPointer<HelpWindow> help_;
 };
 
 } // namespace tolvane
