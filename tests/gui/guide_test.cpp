@@ -316,6 +316,9 @@ TEST_F(GuideWindowTest, F1OnEachPageAndDialogOpensItsTopic)
     EXPECT_EQ(ui.helpTopics.back(), 11);
     QTest::keyClick(window->toolButton(Command::Exit), Qt::Key_F1);
     EXPECT_EQ(ui.helpTopics.back(), 1);
+    ui.helpTopics.clear();
+    QTest::keyClick(window->topMenu(TopMenu::Help), Qt::Key_F1);  // an open menu
+    EXPECT_EQ(ui.helpTopics, std::vector<int>({1}));
 
     FoodItemForm form{EditItem{}};
     FoodItemDialog dialog(form, ui, window.get());

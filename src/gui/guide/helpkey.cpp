@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -21,8 +22,9 @@ int HelpKey::contextOf(const QWidget* widget)
         const QVariant context = w->property("helpContext");
         if (context.isValid())
             return context.toInt();
-        // A dialog without a context of its own does not borrow its owner's.
-        if (w->isWindow())
+        // A dialog without a context of its own does not borrow its owner's;
+        // an open menu belongs to its window.
+        if (w->isWindow() && !qobject_cast<const QMenu*>(w))
             break;
     }
     return 0;
