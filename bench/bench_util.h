@@ -47,6 +47,10 @@ public:
     }
     void showPrintPreview(const tolvane::PreviewRequest&) override {}
     void printSetup() override {}
+    void closePrintPreview() override {}
+    void showTutor(tolvane::Tutor&) override {}
+    void showInformation(tolvane::Information&) override {}
+    void focusServings() override {}
 
 private:
     tolvane::Button answer_;

@@ -114,4 +114,28 @@ QStringList ScriptedUi::texts() const
     return list;
 }
 
+void ScriptedUi::showTutor(Tutor& tutor)
+{
+    ++tutorsShown;
+    windows.append(QStringLiteral("tutor"));
+    if (!tutorScripts.empty()) {
+        const auto script = tutorScripts.front();
+        tutorScripts.pop_front();
+        script(tutor);
+    }
+    if (tutor.isOpen())
+        tutor.pressCancel();
+}
+
+void ScriptedUi::showInformation(Information& information)
+{
+    ++informationShown;
+    windows.append(QStringLiteral("information"));
+    if (!informationScripts.empty()) {
+        const auto script = informationScripts.front();
+        informationScripts.pop_front();
+        script(information);
+    }
+}
+
 } // namespace tolvane::test

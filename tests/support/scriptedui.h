@@ -5,11 +5,13 @@
 
 #include "activity/activityform.h"
 #include "food/fooditemform.h"
+#include "guide/tutor.h"
 #include "scriptedprinter.h"
 #include "shell/userinterface.h"
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -77,6 +79,17 @@ public:
     std::vector<std::shared_ptr<PrintRecord>> prints;
     std::vector<std::shared_ptr<PreviewRecord>> previews;
     int printSetups = 0;
+    int previewsClosed = 0;
+    // Tutor and information window: each one shown runs the next script of
+    // the queue while it is open (the tutor is cancelled, the information
+    // window left, when the queue is empty or the script leaves it open).
+    std::deque<std::function<void(Tutor&)>> tutorScripts;
+    std::deque<std::function<void(Information&)>> informationScripts;
+    int tutorsShown = 0;
+    int informationShown = 0;
+    int servingsFocused = 0;
+    // The tutor and information windows, in the order shown.
+    QStringList windows;
 
     Button showMessage(const Message& message) override;
     std::optional<QString> openFile(const FileDialogRequest& request) override;
@@ -98,6 +111,10 @@ public:
                                           const QString& documentTitle) override;
     void showPrintPreview(const PreviewRequest& request) override;
     void printSetup() override { ++printSetups; }
+    void closePrintPreview() override { ++previewsClosed; }
+    void showTutor(Tutor& tutor) override;
+    void showInformation(Information& information) override;
+    void focusServings() override { ++servingsFocused; }
 
     QStringList texts() const;
 };

@@ -5,6 +5,7 @@
 #include "activity/activityplanner.h"
 #include "exchange/exchange.h"
 #include "food/fooddata.h"
+#include "guide/tutor.h"
 #include "menu/menuplanner.h"
 #include "printing/printing.h"
 #include "recipes/recipes.h"
@@ -29,6 +30,7 @@ public:
     ActivityPlanner activity;
     Printing printing;
     Exchange exchange;
+    Tutor tutor;
 };
 
 } // namespace tolvane

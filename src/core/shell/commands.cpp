@@ -86,6 +86,16 @@ bool isPlannerToolButton(Command command)
     return command != Command::PrintMenu && command != Command::PrintShoppingList && command != Command::Exit;
 }
 
+const std::vector<HelpMenuTopic>& helpMenuTopics()
+{
+    static const std::vector<HelpMenuTopic> topics = {
+        {Command::HelpGeneral, 1},       {Command::HelpDietingHints, 21}, {Command::HelpLowCalorie, 4},
+        {Command::HelpDiabetic, 5},      {Command::HelpLowSodium, 6},     {Command::HelpLowCholesterol, 7},
+        {Command::HelpRdaGuidelines, 3},
+    };
+    return topics;
+}
+
 const std::vector<PageDefinition>& pages()
 {
     static const std::vector<PageDefinition> list = {

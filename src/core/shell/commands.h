@@ -61,6 +61,13 @@ const std::vector<ToolButtonDefinition>& toolButtons();
 // Tool buttons that only work on the Menu Planner page.
 bool isPlannerToolButton(Command command);
 
+// The "&Help" items that open a help topic, with its help context.
+struct HelpMenuTopic {
+    Command command;
+    int helpContext;
+};
+const std::vector<HelpMenuTopic>& helpMenuTopics();
+
 // The pages of the main window, in order, with their help contexts.
 struct PageDefinition {
     QString caption;

@@ -11,6 +11,8 @@ Program::Program(UserInterface& ui, SettingsStore& settings, QString workDir)
 {
     setHandler(Command::Exit, [this] { closeClick(); });
     setHandler(Command::About, [this] { ui_.showAbout(); });
+    for (const HelpMenuTopic& topic : helpMenuTopics())
+        setHandler(topic.command, [this, context = topic.helpContext] { ui_.showHelpTopic(context); });
     disabledMenus_.insert(TopMenu::Activity);
     disabled_.insert(Command::RemoveFromPersonalList);
 }
@@ -118,6 +120,12 @@ void Program::formResize(int top, int left)
         ui_.showMessage(Message::plain(SettingsErrorText, SettingsErrorCaption, Icon::None, only(Button::Ok)));
         ui_.endProgram(SettingsErrorExitStatus);
     }
+}
+
+void Program::formMove(int top, int left)
+{
+    windowTop_ = top;
+    windowLeft_ = left;
 }
 
 void Program::closeClick()

@@ -64,6 +64,9 @@ public:
     void pageControlChange(int page);
     // The main window was shown, minimised or restored at this position.
     void formResize(int top, int left);
+    // The main window moved: windows placed beside it (the tutor) follow,
+    // but the stored position changes only on a resize.
+    void formMove(int top, int left);
     // "E&xit" and "Exit Program".
     void closeClick();
     // The main window is about to close (always allowed).

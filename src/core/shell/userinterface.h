@@ -12,6 +12,8 @@ namespace tolvane {
 
 class ActivityForm;
 class FoodItemForm;
+class Information;
+class Tutor;
 class PrintJob;
 struct PreviewRequest;
 struct TitlePrompt;
@@ -101,6 +103,16 @@ public:
     virtual void showPrintPreview(const PreviewRequest& request) = 0;
     // The printer set-up dialog; its choices apply to later printouts.
     virtual void printSetup() = 0;
+    // Closes the print preview window when it is open.
+    virtual void closePrintPreview() = 0;
+    // The Tutor window, modal: "&Next" goes to `pressNext`, "&Cancel" to
+    // `pressCancel`, any close to `close`; it follows the tutor's text and place
+    // after each and closes when the tutor is no longer open.
+    virtual void showTutor(Tutor& tutor) = 0;
+    // The information window, modal, until its "E&xit".
+    virtual void showInformation(Information& information) = 0;
+    // Puts the focus in the "# Servings" field of the Menu Planner page.
+    virtual void focusServings() = 0;
 };
 
 } // namespace tolvane

@@ -55,6 +55,13 @@ void QtUserInterface::showPrintPreview(const PreviewRequest& request)
         window->show();
 }
 
+void QtUserInterface::closePrintPreview()
+{
+    // The preview shown without waiting (the tutor's demonstration).
+    if (previewWindow_ && !previewWindow_->isModal())
+        previewWindow_->close();
+}
+
 void QtUserInterface::printSetup() { RunPrinter::instance().setup(parent_); }
 
 } // namespace tolvane

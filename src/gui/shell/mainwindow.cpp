@@ -1,6 +1,7 @@
 #include "shell/mainwindow.h"
 
 #include "activity/activityplannerpage.h"
+#include "guide/helpkey.h"
 #include "menu/menuplannerpage.h"
 #include "menu/rdapage.h"
 #include "recipes/recipespage.h"
@@ -12,6 +13,7 @@
 #include "weight/weightpage.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -45,6 +47,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     buildToolBar(client);
     buildPages(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    qApp->installEventFilter(new HelpKey(program_.ui(), this));
 }
 
 MainWindow::~MainWindow() = default;
@@ -185,6 +188,13 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     savePosition();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    const QRect frame = frameGeometry();
+    program_.formMove(frame.top(), frame.left());
 }
 
 void MainWindow::changeEvent(QEvent* event)

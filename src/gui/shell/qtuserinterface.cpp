@@ -7,10 +7,6 @@
 #include "shell/mainwindow.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
-#include <QUrl>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -140,17 +136,6 @@ bool QtUserInterface::addActivity(ActivityForm& form)
     refreshWindow();
     AddActivityDialog dialog(form, *this, parent_);
     return dialog.exec() == QDialog::Accepted;
-}
-
-void QtUserInterface::showHelpTopic(int helpContext)
-{
-    // Topics are HTML pages named by their context, beside the program.
-    const QString page =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help/%1.html").arg(helpContext));
-    if (QFileInfo::exists(page) && QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-        return;
-    showMessage(Message::plain(QStringLiteral("The help topic %1 is not installed.").arg(helpContext),
-                               QStringLiteral("Help"), Icon::Information, only(Button::Ok)));
 }
 
 void QtUserInterface::beginProgress(const QString& caption, int maximum)

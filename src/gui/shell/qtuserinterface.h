@@ -10,6 +10,7 @@ class QWidget;
 namespace tolvane {
 
 class PreviewWindow;
+class HelpWindow;
 class SearchProgress;
 class TitleDialog;
 
@@ -43,6 +44,15 @@ public:
     // run, made when first shown.
     TitleDialog* titleDialog();
     PreviewWindow* previewWindow();
+    void closePrintPreview() override;
+    // The tutor, the information window and the help viewer
+    // (src/gui/guide/guideui.cpp).
+    void showTutor(Tutor& tutor) override;
+    void showInformation(Information& information) override;
+    void focusServings() override;
+
+    // The help viewer, once it has been opened.
+    HelpWindow* helpWindow() const;
 
 private:
     // Brings the main window up to date before a modal box or dialog, so the
@@ -55,6 +65,7 @@ private:
     QPointer<SearchProgress> progress_;
     QPointer<TitleDialog> titleDialog_;
     QPointer<PreviewWindow> previewWindow_;
+    QPointer<HelpWindow> help_;
 };
 
 } // namespace tolvane

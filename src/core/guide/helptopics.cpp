@@ -1,0 +1,39 @@
+#include "guide/helptopics.h"
+
+#include <algorithm>
+
+namespace tolvane {
+
+const std::vector<HelpTopic>& helpTopics()
+{
+    static const std::vector<HelpTopic> topics = {
+        {1, QStringLiteral("General: the Menu Planner"), QStringLiteral("general.html")},
+        {3, QStringLiteral("RDA Guidelines"), QStringLiteral("rda.html")},
+        {4, QStringLiteral("Low Calorie"), QStringLiteral("lowcalorie.html")},
+        {5, QStringLiteral("Diabetic"), QStringLiteral("diabetic.html")},
+        {6, QStringLiteral("Low Sodium"), QStringLiteral("lowsodium.html")},
+        {7, QStringLiteral("Low Cholesterol"), QStringLiteral("lowcholesterol.html")},
+        {9, QStringLiteral("Add/Modify Food Item"), QStringLiteral("fooditem.html")},
+        {10, QStringLiteral("Recipes"), QStringLiteral("recipes.html")},
+        {11, QStringLiteral("Building a Weight Graph"), QStringLiteral("weight.html")},
+        {17, QStringLiteral("Messages"), QStringLiteral("messages.html")},
+        {21, QStringLiteral("Dieting Hints"), QStringLiteral("dietinghints.html")},
+        {22, QStringLiteral("Disclaimer"), QStringLiteral("disclaimer.html")},
+        {25, QStringLiteral("Calculators"), QStringLiteral("calculators.html")},
+        {26, QStringLiteral("Activity Planner"), QStringLiteral("activity.html")},
+        {32, QStringLiteral("Updated Food Item List"), QStringLiteral("fooditemlist.html")},
+        {33, QStringLiteral("Personal List"), QStringLiteral("personallist.html")},
+    };
+    return topics;
+}
+
+std::optional<HelpTopic> helpTopic(int context)
+{
+    const auto& topics = helpTopics();
+    const auto it = std::find_if(topics.begin(), topics.end(), [context](const HelpTopic& t) { return t.context == context; });
+    if (it == topics.end())
+        return std::nullopt;
+    return *it;
+}
+
+} // namespace tolvane

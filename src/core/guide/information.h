@@ -1,0 +1,37 @@
+#pragma once
+// The information window "INFORMATION YOU NEED TO KNOW": four topics to read
+// before first use. A label once clicked stays marked as read for the run.
+
+#include <QString>
+#include <array>
+
+namespace tolvane {
+
+class UserInterface;
+
+class Information {
+public:
+    struct Label {
+        QString text;
+        int x;
+        int y;
+        int helpContext;
+    };
+    static constexpr int LabelCount = 4;
+
+    static const QString& caption();
+    static const QString& text();
+    static const std::array<Label, LabelCount>& labels();
+
+    explicit Information(UserInterface& ui) : ui_(ui) {}
+
+    // A click on a label opens its topic and marks it read.
+    void clickLabel(int index);
+    bool visited(int index) const;
+
+private:
+    UserInterface& ui_;
+    std::array<bool, LabelCount> visited_{};
+};
+
+} // namespace tolvane

@@ -1,0 +1,60 @@
+#include "guide/informationwindow.h"
+
+#include "guide/information.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace tolvane {
+
+InformationWindow::InformationWindow(Information& information, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      information_(information), text_(new QPlainTextEdit(this)), exit_(new QPushButton(QStringLiteral("E&xit"), this))
+{
+    setWindowTitle(Information::caption());
+    setAccessibleName(Information::caption());
+    setFixedSize(300, 230);
+
+    text_->setGeometry(8, 8, 284, 72);
+    text_->setReadOnly(true);
+    text_->setPlainText(Information::text());
+    text_->setAccessibleName(QStringLiteral("Information"));
+    text_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+
+    for (int i = 0; i < Information::LabelCount; ++i) {
+        const Information::Label& label = Information::labels()[static_cast<std::size_t>(i)];
+        // A flat button looks like the label and is reached by Tab and read as
+        // something to press.
+        auto* button = new QPushButton(label.text, this);
+        button->setFlat(true);
+        button->setAutoDefault(false);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setGeometry(label.x, label.y, 250, 20);
+        button->setAccessibleName(label.text);
+        connect(button, &QPushButton::clicked, this, [this, i] {
+            information_.clickLabel(i);
+            showLabel(i);
+        });
+        labels_[static_cast<std::size_t>(i)] = button;
+        showLabel(i);
+    }
+    exit_->setGeometry(112, 194, 75, 25);
+    exit_->setAccessibleName(QStringLiteral("Exit"));
+    exit_->setDefault(true);
+    connect(exit_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void InformationWindow::showLabel(int index)
+{
+    QPushButton* button = labels_[static_cast<std::size_t>(index)];
+    const bool read = information_.visited(index);
+    QPalette palette = button->palette();
+    const QColor colour = read ? QColor(Qt::magenta) : QColor(Qt::blue);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::WindowText, colour);
+    button->setPalette(palette);
+    button->setStyleSheet(QStringLiteral("text-align: left; border: none; padding: 0; color: %1;").arg(colour.name()));
+    button->setAccessibleDescription(read ? QStringLiteral("read") : QStringLiteral("not read yet"));
+}
+
+} // namespace tolvane
