@@ -43,6 +43,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -62,6 +63,7 @@ private:
     bool closed_ = false;
     bool activated_ = false;
     bool skipActivation_ = false;
+    bool placedOnScreen_ = false;
 };
 
 } // namespace tolvane
