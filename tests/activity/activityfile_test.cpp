@@ -50,10 +50,17 @@ TEST(ActivityFile, ReaderStopsAtTheFirstProblem)
 
     const QByteArray full = Walking.repeated(MaxActivities);
     EXPECT_EQ(readActivityImage(full).problem, ActivityFileProblem::None);
-    const ActivityFileRead over = readActivityImage(full + hex("00"));
+    const ActivityFileRead over = readActivityImage(full + Walking);
     EXPECT_EQ(over.problem, ActivityFileProblem::TooMany);
     EXPECT_EQ(over.records.size(), 100u);
-    EXPECT_EQ(ActivityFileReadLimit, full.size() + 1);
+    EXPECT_EQ(ActivityFileReadLimit, full.size() + Walking.size());
+    // A piece of a record after a full table is a cut record, not a 101st.
+    for (const QByteArray& piece : {hex("00"), Walking.left(36)}) {
+        const ActivityFileRead cutAfterFull = readActivityImage(full + piece);
+        EXPECT_EQ(cutAfterFull.problem, ActivityFileProblem::Truncated);
+        EXPECT_EQ(cutAfterFull.problemRecord, 100);
+        EXPECT_EQ(cutAfterFull.records.size(), 100u);
+    }
 }
 
 } // namespace

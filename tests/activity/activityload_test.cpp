@@ -42,6 +42,18 @@ TEST_F(ActivityTest, TruncatedFileLoadsWholeRecordsWarnsAndIsRewrittenWholeAtClo
     EXPECT_EQ(activity.count(), 2);
     app.program.formCloseQuery();
     EXPECT_EQ(readAll(activityPath()), records);
+
+    // Cut short after a full table: still a cut record, not a 101st activity.
+    std::vector<ActivityRecord> hundred;
+    for (int i = 0; i < MaxActivities; ++i)
+        hundred.push_back(activityRecord(QStringLiteral("Activity %1").arg(i, 3, 10, QLatin1Char('0')), i));
+    writeAll(activityPath(), activityImage(hundred) + QByteArray(10, '\x07'));
+    ui.messages.clear();
+    activity.loadActivityTable();
+    EXPECT_EQ(ui.messages, std::vector<Message>{warning17(QStringLiteral("There is an error in the activity file."))});
+    EXPECT_EQ(activity.count(), MaxActivities);
+    EXPECT_TRUE(app.program.activityChanged());
+    EXPECT_FALSE(QFile::exists(activityPath() + QStringLiteral(".damaged")));
 }
 
 TEST_F(ActivityTest, RecordsThatCannotBeReadKeepTheWholeFileAside)

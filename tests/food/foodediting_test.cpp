@@ -108,6 +108,16 @@ TEST_F(FoodEditingTest, AddRefusesASameNameIgnoringCaseAndSelectsTheExistingItem
     program.execute(Command::AddFoodItem);
     EXPECT_EQ(program.foodTable().rowNames(), QStringList({QStringLiteral("Apple"), QStringLiteral("Bread"),
                                                            QStringLiteral("Milk"), QStringLiteral("Milk shake")}));
+
+    // Only a to z fold: an accented capital is a letter of its own.
+    ui.messages.clear();
+    ui.foodItemAnswers.push_back({enter(QStringLiteral("éclair"), {"1", "1", "1", "1", "1", "1"})});
+    ui.foodItemAnswers.push_back({enter(QStringLiteral("ÉCLAIR"), {"1", "1", "1", "1", "1", "1"})});
+    program.execute(Command::AddFoodItem);
+    program.execute(Command::AddFoodItem);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(program.foodTable().count(), 6);
+    EXPECT_TRUE(program.foodTable().rowNames().contains(QStringLiteral("ÉCLAIR")));
 }
 
 TEST_F(FoodEditingTest, AddIsRefusedBeforeTheDialogInThePersonalView)

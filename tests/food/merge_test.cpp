@@ -208,8 +208,7 @@ TEST_F(MergeTest, FilesThatAreEmptyOrCutShort)
     start({apple});
     const QByteArray before = fileBytes();
     merge(QByteArray());
-    EXPECT_EQ(ui.messages, std::vector<Message>({typed(QStringLiteral("The file holds no food items."),
-                                                       Icon::Information)}));
+    EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(ui.progress.back().maximum, 0);
     EXPECT_TRUE(ui.progress.back().ended);
     EXPECT_EQ(fileBytes(), before);
@@ -223,7 +222,7 @@ TEST_F(MergeTest, FilesThatAreEmptyOrCutShort)
     EXPECT_EQ(ui.progress.back().values, std::vector<int>({1, 2}));
 }
 
-TEST_F(MergeTest, RecordsWithoutAValidNameAreLeftOutAndCounted)
+TEST_F(MergeTest, AnEmptyNameIsOfferedAsAddTakesItTooLongNamesAreLeftOut)
 {
     start({apple});
     FoodItem tooLong = foreign("Long");
@@ -233,14 +232,29 @@ TEST_F(MergeTest, RecordsWithoutAValidNameAreLeftOutAndCounted)
     FoodItem empty = foreign("x");
     empty.bytes[0] = 0;
     const FoodItem bread = foreign("Bread");
-    ui.answers = {Button::Yes};
-    ui.foodItemAnswers = {{pressOk()}};
+    ui.answers = {Button::Yes, Button::Yes};
+    ui.foodItemAnswers = {{pressOk()}, {pressOk()}};
     merge(tableBytes({tooLong, bread, huge, empty}));
     EXPECT_EQ(ui.messages,
-              std::vector<Message>({question("Bread"),
-                                    typed(QStringLiteral("3 of the file's records have no valid name (empty or longer "
-                                                         "than 30 characters) and were left out."),
+              std::vector<Message>({question("Bread"), question(""),
+                                    typed(QStringLiteral("2 of the file's records have no valid name (longer than 30 "
+                                                         "characters) and were left out."),
                                           Icon::Warning)}));
     EXPECT_EQ(ui.progress.back().values, std::vector<int>({1, 2, 3, 4}));
-    EXPECT_EQ(fileBytes(), tableBytes({apple, added(bread)}));
+    EXPECT_EQ(program.foodTable().rowNames(), (QStringList{QString(), QStringLiteral("Apple"), QStringLiteral("Bread")}));
+    EXPECT_EQ(fileBytes().size(), 3 * FoodItem::Size);
+
+    // Once there, the empty name counts as present, as it does for Add.
+    ui.messages.clear();
+    merge(tableBytes({empty}));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(MergeTest, PresenceFoldsOnlyTheAsciiLetters)
+{
+    start({makeItem(QStringLiteral("Crème brûlée")), apple});
+    ui.answers = {Button::No};
+    merge(tableBytes({foreign("APPLE"), makeItem(QStringLiteral("CRÈME BRÛLÉE"))}));
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, QStringLiteral("CRÈME BRÛLÉE not found. Do you want to add this item?"));
 }

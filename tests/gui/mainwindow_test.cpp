@@ -10,6 +10,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QSettings>
 #include <QMouseEvent>
 #include <QAction>
 #include <QMenu>
@@ -75,6 +78,51 @@ TEST_F(MainWindowTest, CaptionClientSizeAndPages)
                                      QStringLiteral("Activity Planner")}));
     EXPECT_EQ(helpContexts, QList<int>({1, 10, 11, 3, 25, 26}));
     EXPECT_EQ(pages->currentIndex(), 0);
+}
+
+TEST_F(MainWindowTest, ApplicationTitleAndTheWindowsOwnFont)
+{
+    // The task bar's title beside the window's caption.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Tolvane for Windows 95"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tolvane"));
+
+    // "System": bold, 16 pixels, on everything outside the pages.
+    const QFont own = window->toolButton(Command::CopyMeal)->font();
+    EXPECT_TRUE(own.bold());
+    EXPECT_EQ(own.pixelSize(), 16);
+    // The pages keep their plain Arial of 13 pixels, down to their labels.
+    const QFont pageFont = window->pageControl()->font();
+    EXPECT_EQ(pageFont.family(), QStringLiteral("Arial"));
+    EXPECT_EQ(pageFont.pixelSize(), 13);
+    EXPECT_FALSE(pageFont.bold());
+    const QList<QLabel*> labels = window->page(RecipesPageIndex)->findChildren<QLabel*>();
+    ASSERT_FALSE(labels.isEmpty());
+    for (const QLabel* label : labels)
+        EXPECT_FALSE(label->font().bold()) << label->text().toStdString();
+}
+
+TEST_F(MainWindowTest, APlaceStoredOffTheScreenShowsTheWindowOnItAndStaysStored)
+{
+    QTemporaryDir other;
+    const QString conf = other.filePath(QStringLiteral("Tolvane.conf"));
+    {
+        QSettings stored(conf, QSettings::NativeFormat);
+        stored.setValue(QStringLiteral("Top"), 5000);
+        stored.setValue(QStringLiteral("Left"), 6000);
+    }
+    SettingsStore otherSettings(conf);
+    App otherApp(ui, otherSettings, other.path());
+    MainWindow shown(otherApp);
+    ASSERT_TRUE(otherApp.program.formCreate().ok);
+    shown.applyStartPosition();
+    shown.show();
+    QApplication::processEvents();
+
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(area.contains(shown.frameGeometry())) << shown.frameGeometry().x() << "," << shown.frameGeometry().y();
+    const QSettings after(conf, QSettings::NativeFormat);
+    EXPECT_EQ(after.value(QStringLiteral("Top")).toInt(), 5000);
+    EXPECT_EQ(after.value(QStringLiteral("Left")).toInt(), 6000);
 }
 
 TEST_F(MainWindowTest, ToolBarHasElevenHintedButtonsInARow)

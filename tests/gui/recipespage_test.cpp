@@ -119,6 +119,12 @@ TEST_F(RecipesPageTest, LaidOutAsThePageGivesIt)
     EXPECT_EQ(page->foodList()->geometry(), QRect(4, 16, 217, 210));
     EXPECT_EQ(page->ingredientList()->geometry(), QRect(288, 18, 321, 191));
     EXPECT_EQ(page->ingredientList()->itemHeight(), 14);
+    // The food list's rows are 14 pixels high too, one below the other.
+    const QAbstractItemModel* foods = page->foodList()->model();
+    ASSERT_GE(foods->rowCount(), 2);
+    EXPECT_EQ(page->foodList()->visualRect(foods->index(0, 0)).height(), 14);
+    EXPECT_EQ(page->foodList()->visualRect(foods->index(1, 0)).top(),
+              page->foodList()->visualRect(foods->index(0, 0)).top() + 14);
     EXPECT_EQ(page->ingredientList()->tabStops(), 0);
     EXPECT_EQ(page->foodServings()->geometry(), QRect(226, 89, 36, 24));
     EXPECT_EQ(page->foodServingsUpDown()->geometry(), QRect(262, 89, 12, 24));
@@ -390,7 +396,7 @@ TEST_F(RecipesPageTest, ALoadedRecipeFillsThePage)
 
     ui.openAnswers.push_back(QStringLiteral("toast.rcp"));
     window->action(Command::LoadRecipe)->trigger();
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.messages, std::vector<Message>{createQuestion(QStringLiteral("toast.rcp"))});  // at the save
     EXPECT_EQ(page->ingredientList()->lines(), QStringList{QStringLiteral("( 2.0)\tBread")});
     EXPECT_EQ(page->instructions()->toPlainText(), QStringLiteral("Toast.\nButter."));
     EXPECT_EQ(page->recipeServings()->text(), QStringLiteral("  3.0"));

@@ -186,12 +186,26 @@ TEST_F(PlannerTest, SaveAsThenLoadGivesTheSameWeekWithoutMovingTheTabs)
     dropFood(2, QStringLiteral("3"));
     const MenuImage saved = planner.image();
 
-    ui.answers = {Button::Yes};
-    ui.saveAnswers = {QStringLiteral("week1.mnu")};
-    ui.openAnswers = {QStringLiteral("week1.mnu")};
+    // Names typed without their suffix; the new file is created only after
+    // the question.
+    ui.answers = {Button::Yes, Button::Yes};
+    ui.saveAnswers = {QStringLiteral("week1")};
+    ui.openAnswers = {QStringLiteral("week1")};
     program.execute(Command::LoadMenu);  // saves first, then loads what it saved
     ASSERT_EQ(ui.saveRequests.size(), 1u);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1],
+              Message::plain(QStringLiteral("week1.mnu\nThis file does not exist.\nDo you want to create it?"),
+                             QStringLiteral("Save As"), Icon::Warning, Button::Yes | Button::No));
     EXPECT_EQ(readAll(dir.filePath(QStringLiteral("week1.mnu"))), writeMenuImage(saved));
+    // Saving over it asks nothing; "No" to a new name writes nothing.
+    ui.messages.clear();
+    ui.saveAnswers = {QStringLiteral("week1.mnu"), QStringLiteral("week2")};
+    ui.answers = {Button::No};
+    program.execute(Command::SaveMenuAs);
+    program.execute(Command::SaveMenuAs);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("week2.mnu"))));
 
     program.execute(Command::ClearMeal);
     planner.dayPageChange(0);
@@ -257,8 +271,9 @@ TEST_F(PlannerTest, FailedWritesWarnAndKeepTheWeek)
     const MenuImage before = planner.image();
     ui.saveAnswers = {dir.filePath(QStringLiteral("no/such/folder/week.mnu"))};
     program.execute(Command::SaveMenuAs);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], Message::typed(QStringLiteral("Could not create current menu file."), Icon::Warning,
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0], createQuestion(QStringLiteral("week.mnu")));
+    EXPECT_EQ(ui.messages[1], Message::typed(QStringLiteral("Could not create current menu file."), Icon::Warning,
                                              only(Button::Ok), 17));
     EXPECT_EQ(planner.image(), before);
 

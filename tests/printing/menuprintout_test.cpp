@@ -4,6 +4,8 @@
 #include "printfixture.h"
 #include "printing/menuprintout.h"
 
+#include <limits>
+
 namespace tolvane::test {
 namespace {
 
@@ -195,6 +197,9 @@ TEST(MenuTexts, TextsRoundHalvesAwayFromZeroAndMeasuresToEven)
     EXPECT_EQ(mealCaloriesLine(sums), QStringLiteral("Meal Calories: 1235    c 51  p 26  f 23"));
     EXPECT_EQ(dayCaloriesLine(sums), QStringLiteral("Day Calories:  1235    c 51  p 26  f 23"));
     EXPECT_EQ(roundMeasure(2.5L), 2);
+    // Past an int it saturates rather than wrapping to the other side.
+    EXPECT_EQ(roundMeasure(4.26e13L), std::numeric_limits<int>::max());
+    EXPECT_EQ(roundMeasure(-4.26e13L), std::numeric_limits<int>::min());
 }
 
 } // namespace

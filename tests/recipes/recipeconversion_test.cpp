@@ -122,6 +122,15 @@ TEST_F(RecipeConversionTest, TheSameNameInOtherLettersIsRefused)
     EXPECT_EQ(program.foodTable().count(), 3);
     EXPECT_EQ(program.selectedFoodRow(), 1);
     EXPECT_EQ(panelRefreshes, 1);
+
+    // Only a to z fold: "ÉCLAIR" beside "éclair" is another item.
+    ui.messages.clear();
+    ui.foodItemAnswers.push_back(nameIt(QStringLiteral("éclair")));
+    ui.foodItemAnswers.push_back(nameIt(QStringLiteral("ÉCLAIR")));
+    program.execute(Command::AddRecipeToFoodItems);
+    program.execute(Command::AddRecipeToFoodItems);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(program.foodTable().count(), 5);
 }
 
 TEST_F(RecipeConversionTest, ThePersonalListRefusesFirst)

@@ -161,7 +161,8 @@ TEST_F(RecipeFileTest, AFileThatCannotBeCreatedIsReported)
 {
     ui.saveAnswers.push_back(path(QStringLiteral("missing/folder/x.rcp")));
     EXPECT_EQ(recipes.save(), Recipes::SaveOutcome::Failed);
-    EXPECT_EQ(ui.messages, std::vector<Message>{warning(recipemsg::CannotCreate)});
+    EXPECT_EQ(ui.messages,
+              (std::vector<Message>{createQuestion(QStringLiteral("x.rcp")), warning(recipemsg::CannotCreate)}));
 }
 
 TEST_F(RecipeFileTest, SavingReplacesAnOlderFileWhole)

@@ -10,6 +10,7 @@
 #include "scriptedui.h"
 #include "testfiles.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -81,10 +82,20 @@ protected:
     QString path(const QString& name) const { return dir.filePath(name); }
 
     // "&Save Recipe" into `name` of the working directory.
+    // A new file is created after its question, which is checked and left
+    // out of `ui.messages`.
     QByteArray saveAs(const QString& name)
     {
+        const bool isNew = !QFile::exists(path(name));
+        const std::size_t before = ui.messages.size();
         ui.saveAnswers.push_back(name);
         program.execute(Command::SaveRecipe);
+        if (!isNew)
+            return readAll(path(name));
+        if (ui.messages.size() > before && ui.messages[before] == createQuestion(name))
+            ui.messages.erase(ui.messages.begin() + static_cast<std::ptrdiff_t>(before));
+        else
+            ADD_FAILURE() << "no question before creating " << name.toStdString();
         return readAll(path(name));
     }
 

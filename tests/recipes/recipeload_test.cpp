@@ -120,7 +120,7 @@ TEST_F(RecipeLoadTest, AnsweringYesSavesFirst)
     ui.saveAnswers.push_back(QStringLiteral("mine.rcp"));
     loadFrom(QStringLiteral("stew.rcp"));
 
-    EXPECT_EQ(ui.messages, std::vector<Message>{saveQuestion()});
+    EXPECT_EQ(ui.messages, (std::vector<Message>{saveQuestion(), createQuestion(QStringLiteral("mine.rcp"))}));
     EXPECT_EQ(readAll(path(QStringLiteral("mine.rcp"))).mid(0, 5), QByteArrayLiteral("\x04Soup"));
     EXPECT_EQ(recipes.ingredientLines().first(), QStringLiteral("( 2.0)\tApple"));
     EXPECT_EQ(recipes.count(), 2);
@@ -133,7 +133,8 @@ TEST_F(RecipeLoadTest, ASaveThatFailedKeepsTheRecipe)
     ui.saveAnswers.push_back(path(QStringLiteral("no/such/folder/mine.rcp")));
     loadFrom(QStringLiteral("stew.rcp"));
 
-    EXPECT_EQ(ui.messages, (std::vector<Message>{saveQuestion(), warning(recipemsg::CannotCreate)}));
+    EXPECT_EQ(ui.messages, (std::vector<Message>{saveQuestion(), createQuestion(QStringLiteral("mine.rcp")),
+                                                 warning(recipemsg::CannotCreate)}));
     EXPECT_TRUE(ui.openRequests.empty());
     EXPECT_EQ(recipes.count(), 1);
 }

@@ -100,6 +100,35 @@ TEST_F(ProgramTest, ResizeWritesThePositionAtOnce)
     EXPECT_EQ(stored(QStringLiteral("Top")).toInt(), 123);
 }
 
+TEST_F(ProgramTest, APlaceOffTheScreenIsShownInsideItAndKeptStored)
+{
+    {
+        QSettings s(settingsPath, QSettings::NativeFormat);
+        s.setValue(QStringLiteral("Top"), 900);
+        s.setValue(QStringLiteral("Left"), 2000);
+    }
+    ASSERT_TRUE(program.formCreate().ok);
+    const QSize frame(640, 480);
+    // A place that fits is kept as it is.
+    EXPECT_EQ(program.startPosition(frame, QRect(0, 0, 3840, 2160)), QPoint(2000, 900));
+    // Off to the right and below: moved in just far enough.
+    const QRect screen(0, 30, 1024, 738);
+    EXPECT_EQ(program.startPosition(frame, screen), QPoint(1024 - 640, 30 + 738 - 480));
+    // Shown there, the window keeps the stored place for the next run...
+    program.formResize(30 + 738 - 480, 1024 - 640);
+    EXPECT_EQ(stored(QStringLiteral("Top")).toInt(), 900);
+    EXPECT_EQ(stored(QStringLiteral("Left")).toInt(), 2000);
+    // ...until the user moves it and it is minimised or restored elsewhere.
+    program.formResize(40, 50);
+    EXPECT_EQ(stored(QStringLiteral("Top")).toInt(), 40);
+    EXPECT_EQ(stored(QStringLiteral("Left")).toInt(), 50);
+
+    // A window larger than the free area (twice the size at a scale of 2)
+    // keeps its top left corner on the screen.
+    EXPECT_EQ(program.startPosition(QSize(1280, 960), screen), QPoint(0, 30));
+    EXPECT_EQ(program.startPosition(QSize(100, 100), QRect(-1280, -200, 1280, 1024)), QPoint(-100, 40));
+}
+
 TEST_F(ProgramTest, UnwritableSettingsEndTheStartWithAFailureStatus)
 {
     // The settings file's folder is a plain file: nothing can be stored.

@@ -1,6 +1,14 @@
 #include "scriptedui.h"
 
+#include "shell/filechoice.h"
+
 namespace tolvane::test {
+
+Message createQuestion(const QString& fileName)
+{
+    return Message::plain(createFileQuestion(fileName), QStringLiteral("Save As"), Icon::Warning,
+                          Button::Yes | Button::No);
+}
 
 Button ScriptedUi::showMessage(const Message& message)
 {

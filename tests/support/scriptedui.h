@@ -40,6 +40,9 @@ struct ProgressRecord {
     bool ended = false;
 };
 
+// The question a save asks before it creates the file `fileName`.
+Message createQuestion(const QString& fileName);
+
 class ScriptedUi : public UserInterface {
 public:
     std::vector<Message> messages;

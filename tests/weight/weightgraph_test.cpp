@@ -92,6 +92,28 @@ TEST_F(WeightGraphTest, ScreenDatesAndEdgeValues)
     EXPECT_EQ(paint().only(QStringLiteral("lineto")), QStringList{QStringLiteral("lineto 372 292")});
 }
 
+TEST_F(WeightGraphTest, PointsFarOffTheBoxStayOnTheirSide)
+{
+    // Plans a billionth apart: yScale is 284e9, so row 1's missing actual
+    // weight lies 150 x 284e9 pixels below the top, far past any int. It is
+    // drawn 2^24 pixels down, still below the box, on screen and on paper.
+    fill({{{QStringLiteral("12/7/26"), QStringLiteral("150"), QString()}},
+          {{QStringLiteral("12/17/26"), QStringLiteral("150.000000001"), QStringLiteral("150")}}});
+    const RecordingCanvas canvas = paint();
+    EXPECT_EQ(canvas.only(QStringLiteral("moveto")),
+              (QStringList{QStringLiteral("moveto 58 292"), QStringLiteral("moveto 58 16777224")}));
+    EXPECT_EQ(canvas.only(QStringLiteral("lineto")),
+              (QStringList{QStringLiteral("lineto 372 8"), QStringLiteral("lineto 372 292")}));
+
+    // Page 5100 x 6600: plot frame 926, 1031 to 4637, 5363.
+    ui.titleAnswers = {QStringLiteral("Plan")};
+    program.execute(Command::PrintWeightGraph);
+    ASSERT_EQ(ui.prints.size(), 1u);
+    EXPECT_EQ(ui.prints.back()->canvas.only(QStringLiteral("moveto")),
+              (QStringList{QStringLiteral("moveto 928 5358"), QStringLiteral("moveto 4632 1031"),
+                           QStringLiteral("moveto 928 16778247"), QStringLiteral("moveto 4632 5358")}));
+}
+
 TEST_F(WeightGraphTest, EmptyLogShowsTheEmptyBoxAndPrintsNothing)
 {
     fill({{{QStringLiteral("12/7/26"), QStringLiteral("200"), QStringLiteral("200")}}});

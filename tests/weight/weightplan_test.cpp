@@ -49,7 +49,7 @@ TEST_F(WeightPlanTest, WorkedExampleWritesTodayAndTwelveWeeks)
     ui.saveAnswers.push_back(path(QStringLiteral("plan.wgt")));
     program.execute(Command::SaveWeightFile);
     EXPECT_EQ(readAll(path(QStringLiteral("plan.wgt"))).size(), 13 * WeightRecordSize);
-    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.messages, std::vector<Message>{createQuestion(QStringLiteral("plan.wgt"))});
 }
 
 TEST_F(WeightPlanTest, WeeksInTheNextCenturyShowTheYearInFull)

@@ -2,6 +2,7 @@
 
 #include "food/foodediting.h"
 #include "food/fooditemform.h"
+#include "shell/filechoice.h"
 #include "shell/program.h"
 
 #include <QFile>
@@ -16,9 +17,9 @@ Message typed(const QString& text, Icon icon, Buttons buttons = only(Button::Ok)
     return Message::typed(text, icon, buttons, GeneralHelpContext);
 }
 
-// The key under which a name counts as present: names equal ignoring case,
-// the test adding uses (NameOrder::sameName), are equal here.
-QString presenceKey(const QString& name) { return name.toCaseFolded(); }
+// The key under which a name counts as present: the names adding takes for
+// the same item (NameOrder::sameName) are equal here.
+QString presenceKey(const QString& name) { return NameOrder::sameNameKey(name); }
 
 // The row before which `name` would be listed, less one: the last row whose
 // name sorts before it (row 0 when none does, -1 for an empty list).
@@ -38,11 +39,9 @@ int rowBefore(const FoodTable& table, const QString& name)
     return lo > 0 ? lo - 1 : 0;
 }
 
-bool hasValidName(const FoodItem& record)
-{
-    const int length = record.bytes[0];
-    return length > 0 && length <= FoodItem::NameCapacity;
-}
+// An empty name is a name like any other, as adding takes it; a length past
+// the field is no food item record.
+bool hasValidName(const FoodItem& record) { return record.bytes[0] <= FoodItem::NameCapacity; }
 } // namespace
 
 FoodMerge::FoodMerge(Program& program) : program_(program)
@@ -58,7 +57,7 @@ void FoodMerge::mergeOtherTable()
         ui.showMessage(typed(editmsg::AddInPersonalView, Icon::Warning));
         return;
     }
-    const std::optional<QString> path = ui.openFile(FileDialogRequest{
+    const std::optional<QString> path = chooseFileToOpen(ui, FileDialogRequest{
         QStringLiteral("Open"), QStringLiteral("Food Item File (*.dbt)"), QStringLiteral("dbt"), QStringLiteral(".")});
     if (!path)
         return;
@@ -127,9 +126,7 @@ void FoodMerge::mergeFile(const QString& path)
     // One write for the whole merge.
     program_.saveFoodTable();
     ui.endProgress();
-    if (read == 0)
-        ui.showMessage(typed(mergemsg::NoRecords, Icon::Information));
-    else if (damaged > 0)
+    if (damaged > 0)
         ui.showMessage(typed(mergemsg::damagedNames(damaged), Icon::Warning));
 }
 

@@ -18,11 +18,10 @@ inline QString notFoundQuestion(const QString& name)
     return name + QStringLiteral(" not found. Do you want to add this item?");
 }
 inline const QString TableFull = QStringLiteral("Food item table full.");
-inline const QString NoRecords = QStringLiteral("The file holds no food items.");
 inline QString damagedNames(int count)
 {
-    return QStringLiteral("%1 of the file's records have no valid name (empty or longer than 30 characters) and "
-                          "were left out.")
+    return QStringLiteral("%1 of the file's records have no valid name (longer than 30 characters) and were left "
+                          "out.")
         .arg(count);
 }
 } // namespace mergemsg

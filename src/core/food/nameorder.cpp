@@ -21,9 +21,15 @@ int NameOrder::compare(const QString& a, const QString& b) const
     return QString::compare(a, b, Qt::CaseInsensitive);
 }
 
-bool NameOrder::sameName(const QString& a, const QString& b)
+bool NameOrder::sameName(const QString& a, const QString& b) { return sameNameKey(a) == sameNameKey(b); }
+
+QString NameOrder::sameNameKey(const QString& name)
 {
-    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
+    QString key = name;
+    for (QChar& c : key)
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - u'a' + u'A');
+    return key;
 }
 
 } // namespace tolvane

@@ -16,8 +16,11 @@ public:
     int compare(const QString& a, const QString& b) const;
     bool less(const QString& a, const QString& b) const { return compare(a, b) < 0; }
 
-    // Two names that adding treats as the same item: equal ignoring case.
+    // Two names that adding treats as the same item: equal once the ASCII
+    // letters are folded to capitals; every other character must match.
     static bool sameName(const QString& a, const QString& b);
+    // The name with a to z as capitals, the key under which sameName holds.
+    static QString sameNameKey(const QString& name);
 
 private:
     QCollator collator_;

@@ -1,6 +1,7 @@
 #include "menu/menuplanner.h"
 
 #include "menu/menustore.h"
+#include "shell/filechoice.h"
 #include "shell/program.h"
 
 #include <QDir>
@@ -111,7 +112,7 @@ void MenuPlanner::loadMenu()
         saveMenuAs();
 
     const std::optional<QString> chosen =
-        program_.ui().openFile({QString(), MenuFileFilter, MenuFileSuffix, program_.workDir()});
+        chooseFileToOpen(program_.ui(), {QString(), MenuFileFilter, MenuFileSuffix, program_.workDir()});
     if (chosen) {
         const MenuFileLoad load = loadMenuFile(QDir(program_.workDir()).filePath(*chosen));
         switch (load.state) {
@@ -135,7 +136,8 @@ void MenuPlanner::loadMenu()
 void MenuPlanner::saveMenuAs()
 {
     const std::optional<QString> chosen =
-        program_.ui().saveFile({QString(), MenuFileFilter, MenuFileSuffix, program_.workDir()});
+        chooseFileToSave(program_.ui(), {QString(), MenuFileFilter, MenuFileSuffix, program_.workDir()},
+                         program_.workDir());
     if (chosen)
         saveMenuFile(QDir(program_.workDir()).filePath(*chosen), image(), program_.ui());
 }

@@ -2,9 +2,18 @@
 
 #include "storage/numbertext.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace tolvane {
 
-int roundMeasure(long double value) { return static_cast<int>(roundHalfEven(value)); }
+int roundMeasure(long double value)
+{
+    // Saturates instead of wrapping past what an int holds.
+    constexpr std::int64_t lo = std::numeric_limits<int>::min();
+    constexpr std::int64_t hi = std::numeric_limits<int>::max();
+    return static_cast<int>(std::clamp(roundHalfEven(value), lo, hi));
+}
 
 int PageMetrics::sideMargin() const { return roundMeasure(width * (1.0L / 8.5L) * 0.25L); }
 

@@ -6,6 +6,7 @@
 #include "food/foodediting.h"
 #include "food/fooditemform.h"
 #include "recipes/recipetexts.h"
+#include "shell/filechoice.h"
 #include "shell/program.h"
 #include "storage/numbertext.h"
 #include "storage/safesave.h"
@@ -83,7 +84,7 @@ Recipes::SaveOutcome Recipes::save()
         return SaveOutcome::Failed;
     }
     const std::optional<QString> chosen =
-        ui.saveFile({QString(), RecipeFileFilter, RecipeFileSuffix, program_.workDir()});
+        chooseFileToSave(ui, {QString(), RecipeFileFilter, RecipeFileSuffix, program_.workDir()}, program_.workDir());
     if (!chosen)
         return SaveOutcome::Cancelled;
     switch (saveFileAtomically(QDir(program_.workDir()).filePath(*chosen), writeRecipeImage(*recipe))) {
@@ -108,7 +109,7 @@ void Recipes::load()
     }
 
     const std::optional<QString> chosen =
-        ui.openFile({QString(), RecipeFileFilter, RecipeFileSuffix, program_.workDir()});
+        chooseFileToOpen(ui, {QString(), RecipeFileFilter, RecipeFileSuffix, program_.workDir()});
     if (!chosen)
         return;
     QFile file(QDir(program_.workDir()).filePath(*chosen));

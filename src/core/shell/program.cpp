@@ -2,6 +2,7 @@
 
 #include "food/foodtableio.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tolvane {
@@ -106,8 +107,25 @@ void Program::pageControlChange(int page)
     }
 }
 
+QPoint Program::startPosition(const QSize& frame, const QRect& available)
+{
+    const auto inside = [](int stored, int first, int free, int size) {
+        return std::clamp(stored, first, std::max(first, first + free - size));
+    };
+    const QPoint shown(inside(windowLeft_, available.left(), available.width(), frame.width()),
+                       inside(windowTop_, available.top(), available.height(), frame.height()));
+    movedInto_ = shown != QPoint(windowLeft_, windowTop_) ? std::optional<QPoint>(shown) : std::nullopt;
+    return shown;
+}
+
 void Program::formResize(int top, int left)
 {
+    // Shown where it was moved to, the window keeps its stored place for a
+    // run on the screen it came from.
+    if (movedInto_ && *movedInto_ == QPoint(left, top)) {
+        top = windowTop_;
+        left = windowLeft_;
+    }
     if (!openSettings()) {
         ui_.endProgram(SettingsErrorExitStatus);
         return;

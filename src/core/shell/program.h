@@ -8,8 +8,12 @@
 #include "shell/settingsstore.h"
 #include "shell/userinterface.h"
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <map>
 #include <set>
 
@@ -62,6 +66,12 @@ public:
     void formActivate();
     // The user picked another page.
     void pageControlChange(int page);
+    // Where the main window, `frame` in size with its border, is shown on a
+    // screen whose free area is `available`: at the stored place, moved just
+    // far enough to lie inside the area (a place stored on another monitor or
+    // at another scale). The stored place is kept while the window stands
+    // where it was moved to.
+    QPoint startPosition(const QSize& frame, const QRect& available);
     // The main window was shown, minimised or restored at this position.
     void formResize(int top, int left);
     // The main window moved: windows placed beside it (the tutor) follow,
@@ -140,6 +150,7 @@ private:
     int currentDay_ = 0;
     int windowTop_ = DefaultTop;
     int windowLeft_ = DefaultLeft;
+    std::optional<QPoint> movedInto_;  // where a stored place off the screen was shown
     bool closing_ = false;
     bool weightChanged_ = false;
     bool activityChanged_ = false;

@@ -12,13 +12,15 @@ ActivityFileRead readActivityImage(const QByteArray& bytes)
     qsizetype offset = 0;
     int index = 0;
     while (offset < size) {
-        if (index == MaxActivities) {
-            read.problem = ActivityFileProblem::TooMany;
+        // A piece of a record is a cut record wherever it stands, also after
+        // a full table.
+        if (size - offset < ActivityRecord::Size) {
+            read.problem = ActivityFileProblem::Truncated;
             read.problemRecord = index;
             break;
         }
-        if (size - offset < ActivityRecord::Size) {
-            read.problem = ActivityFileProblem::Truncated;
+        if (index == MaxActivities) {
+            read.problem = ActivityFileProblem::TooMany;
             read.problemRecord = index;
             break;
         }

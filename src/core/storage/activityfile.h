@@ -50,9 +50,9 @@ struct ActivityFileRead {
     int problemRecord = -1;               // index of the record where reading stopped
 };
 
-// The most bytes a reader needs to look at: a full table and one byte more,
-// which tells whether the file goes on.
-constexpr qint64 ActivityFileReadLimit = qint64{MaxActivities} * ActivityRecord::Size + 1;
+// The most bytes a reader needs to look at: a full table and one record more,
+// which tells a further activity from a record cut short.
+constexpr qint64 ActivityFileReadLimit = qint64{MaxActivities + 1} * ActivityRecord::Size;
 
 // Reads the records of a file image, stopping at the first problem.
 ActivityFileRead readActivityImage(const QByteArray& bytes);

@@ -6,6 +6,7 @@
 #include "storage/numbertext.h"
 #include "weight/weightlog.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tolvane {
@@ -58,17 +59,25 @@ void fold(GraphData& data, long double value)
         data.min = value;
 }
 
+// Weights a billionth apart put a row without a weight billions of pixels off
+// the box. Such a point is drawn at this distance instead, far past any page
+// and on its own side, so that the clipped line looks the same and adding the
+// box's offset cannot overflow.
+constexpr long double CoordinateLimit = 1 << 24;
+
+int coordinate(long double value) { return roundMeasure(std::clamp(value, -CoordinateLimit, CoordinateLimit)); }
+
 int pointX(const GraphData& data, long double date, long double xScale, bool wrapEarlier)
 {
     long double days = date - data.points.front().date;
     if (wrapEarlier && days < 0)
         days += 36526;
-    return roundMeasure(std::trunc(days) * xScale);
+    return coordinate(std::trunc(days) * xScale);
 }
 
 int pointY(const GraphData& data, long double weight, long double yScale)
 {
-    return roundMeasure((data.max - weight) * yScale);
+    return coordinate((data.max - weight) * yScale);
 }
 
 QString weightLabel(const GraphData& data, int i, const QLocale& locale)

@@ -1,5 +1,6 @@
 #include "weight/weightlog.h"
 
+#include "shell/filechoice.h"
 #include "shell/program.h"
 #include "storage/daytext.h"
 #include "storage/numbertext.h"
@@ -107,7 +108,7 @@ void WeightLog::clearGrid()
 void WeightLog::loadFile()
 {
     const std::optional<QString> path =
-        program_.ui().openFile({QString(), WeightFileFilter, WeightFileSuffix, program_.workDir()});
+        chooseFileToOpen(program_.ui(), {QString(), WeightFileFilter, WeightFileSuffix, program_.workDir()});
     if (path) {
         fileName_ = *path;
         loadweightfile(*path);
@@ -119,7 +120,7 @@ WeightLog::SaveOutcome WeightLog::saveFile()
 {
     const QString proposed = fileName_.isEmpty() ? program_.workDir() : fileName_;
     const std::optional<QString> path =
-        program_.ui().saveFile({QString(), WeightFileFilter, WeightFileSuffix, proposed});
+        chooseFileToSave(program_.ui(), {QString(), WeightFileFilter, WeightFileSuffix, proposed});
     if (!path)
         return SaveOutcome::Cancelled;
     fileName_ = *path;

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QStyledItemDelegate>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
@@ -25,6 +26,20 @@ namespace tolvane {
 
 namespace {
 const QString CrLf = QStringLiteral("\r\n");
+constexpr int ListItemHeight = 14;
+
+// Rows of the list box's fixed item height, whatever the font's own height.
+class FixedRowHeight : public QStyledItemDelegate {
+public:
+    FixedRowHeight(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+    }
+
+private:
+    int height_;
+};
 
 // The recipe keeps its lines separated by CR LF; the memo by line feeds.
 QString toMemo(QString text)
@@ -81,6 +96,7 @@ RecipesPage::RecipesPage(App& app, QWidget* parent)
     placeLabel(this, QStringLiteral("Food Items"), 13, 2, arialFont(13));
     foodList_->setGeometry(4, 16, 217, 210);
     foodList_->setFont(arialFont(11));
+    foodList_->setItemDelegate(new FixedRowHeight(ListItemHeight, foodList_));
     foodList_->setAccessibleName(QStringLiteral("Food Items"));
     foodList_->foodModel()->setWholeTable(true);
     foodList_->setDragSource(DragSource::RecipeFoodList);
@@ -98,7 +114,7 @@ void RecipesPage::buildIngredients()
     ingredients_ = new TabListBox(this);
     ingredients_->setGeometry(288, 18, 321, 191);
     ingredients_->setFont(arialFont(11));
-    ingredients_->setItemHeight(14);
+    ingredients_->setItemHeight(ListItemHeight);
     ingredients_->setTabStops(0);
     ingredients_->setSelectionMode(QAbstractItemView::SingleSelection);
     ingredients_->setAccessibleName(QStringLiteral("Recipe Ingredients"));

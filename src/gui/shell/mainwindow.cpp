@@ -15,8 +15,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWindowStateChangeEvent>
@@ -28,10 +31,24 @@ constexpr int ClientWidth = 632;
 constexpr int ClientHeight = 426;
 
 QString plainCaption(QString caption) { return caption.remove(QLatin1Char('&')); }
+
+// The window's own font, "System": Windows' bold 16-pixel screen font. Linux
+// has no font of that name, so the desktop's general font stands in, in the
+// same size and weight. The menus and dialogs keep the desktop's fonts.
+QFont windowFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPixelSize(16);
+    font.setBold(true);
+    return font;
+}
 } // namespace
 
 MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(app), program_(app.program)
 {
+    // The task bar names the program by the application's title; the window
+    // keeps its own caption.
+    QGuiApplication::setApplicationDisplayName(ApplicationTitle);
     setWindowTitle(ProgramCaption);
     setAccessibleName(ProgramCaption);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -40,6 +57,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
 
     auto* client = new QWidget(this);
     client->setFixedSize(ClientWidth, ClientHeight);
+    client->setFont(windowFont());
     client->setAccessibleName(QStringLiteral("Main window"));
     setCentralWidget(client);
 
@@ -98,6 +116,7 @@ void MainWindow::buildPages(QWidget* client)
     pages_->setGeometry(4, 32, 626, 390);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
+    font.setBold(false);  // not the window's bold
     pages_->setFont(font);
     pages_->setAccessibleName(QStringLiteral("Pages"));
     for (int index = 0; index < PageCount; ++index) {
@@ -152,6 +171,25 @@ void MainWindow::applyStartPosition()
 {
     move(program_.windowLeft(), program_.windowTop());
     refresh();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (placedOnScreen_)
+        return;
+    placedOnScreen_ = true;
+    // Only a shown window knows its frame: a place stored on another monitor
+    // or at another scale is brought inside the screen now.
+    const QRect frame = frameGeometry();
+    QScreen* screen = QGuiApplication::screenAt(frame.topLeft());
+    if (!screen)
+        screen = this->screen();
+    if (!screen)
+        return;
+    const QPoint place = program_.startPosition(frame.size(), screen->availableGeometry());
+    if (place != frame.topLeft())
+        move(place);
 }
 
 PageWidget* MainWindow::page(int index) const

@@ -44,6 +44,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -63,6 +64,7 @@ private:
     bool closed_ = false;
     bool activated_ = false;
     bool skipActivation_ = false;
+    bool placedOnScreen_ = false;
 };
 
 } // namespace tolvane

@@ -35,11 +35,6 @@ constexpr ButtonPair ButtonPairs[] = {
     {Button::Yes, QMessageBox::Yes}, {Button::No, QMessageBox::No},       {Button::Ok, QMessageBox::Ok},
     {Button::Cancel, QMessageBox::Cancel}, {Button::Help, QMessageBox::Help},
 };
-
-QString dialogFilter(const FileDialogRequest& request)
-{
-    return request.filter.isEmpty() ? QString() : request.filter + QStringLiteral(";;All files (*)");
-}
 } // namespace
 
 Button QtUserInterface::showMessage(const Message& message)
@@ -67,15 +62,23 @@ std::optional<QString> QtUserInterface::openFile(const FileDialogRequest& reques
     // A file dialog is the system's, not one of the program's windows: the main
     // window coming back from it is not a new activation.
     skipActivationAfterFileDialog();
-    const QString path =
-        QFileDialog::getOpenFileName(parent_, request.title, request.initialDirectory, dialogFilter(request));
-    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+    // The one filter the command names; a name typed without a suffix is
+    // looked for with the default one.
+    QFileDialog dialog(parent_, request.title, request.initialDirectory, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QString> QtUserInterface::saveFile(const FileDialogRequest& request)
 {
     skipActivationAfterFileDialog();
-    QFileDialog dialog(parent_, request.title, request.initialDirectory, dialogFilter(request));
+    // Qt's question before replacing a file stays: the command itself asks
+    // before creating one.
+    QFileDialog dialog(parent_, request.title, request.initialDirectory, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.suggestedName.isEmpty())
