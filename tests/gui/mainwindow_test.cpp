@@ -112,7 +112,10 @@ TEST_F(MainWindowTest, MainMenuCaptionsInOrder)
                            QStringLiteral("&Print Menu"), QStringLiteral("Print &Weight Graph"),
                            QStringLiteral("Print &Recipe"), QStringLiteral("-"), QStringLiteral("P&rint Setup")}));
     EXPECT_EQ(menuTexts(window->topMenu(TopMenu::Help)).last(), QStringLiteral("&About"));
-    EXPECT_EQ(menuTexts(window->topMenu(TopMenu::FoodItem)).size(), 10);
+    const QStringList food = menuTexts(window->topMenu(TopMenu::FoodItem));
+    EXPECT_EQ(food.size(), 12);
+    EXPECT_EQ(food.mid(9), QStringList({QStringLiteral("Add to Mea&l"), QStringLiteral("-"),
+                                        QStringLiteral("&Find Food Item...")}));
 }
 
 TEST_F(MainWindowTest, MenusFollowThePage)

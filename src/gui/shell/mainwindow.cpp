@@ -1,6 +1,7 @@
 #include "shell/mainwindow.h"
 
 #include "activity/activityplannerpage.h"
+#include "food/foodfindbar.h"
 #include "menu/menuplannerpage.h"
 #include "menu/rdapage.h"
 #include "recipes/recipespage.h"
@@ -15,6 +16,7 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWindowStateChangeEvent>
@@ -44,6 +46,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     buildMenus();
     buildToolBar(client);
     buildPages(client);
+    buildKeys();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -120,6 +123,47 @@ void MainWindow::buildPages(QWidget* client)
         program_.pageControlChange(index);
         refresh();
     });
+
+    findBars_[MenuPlannerPageIndex] =
+        new FoodFindBar(static_cast<MenuPlannerPage*>(pageWidgets_[MenuPlannerPageIndex])->foodList());
+    findBars_[RecipesPageIndex] = new FoodFindBar(static_cast<RecipesPage*>(pageWidgets_[RecipesPageIndex])->foodList());
+}
+
+void MainWindow::buildKeys()
+{
+    // The page control's keys wherever the focus is: Ctrl+Tab and Ctrl+PgDown
+    // go to the next page, Ctrl+Shift+Tab and Ctrl+PgUp to the one before.
+    const auto step = [this](int delta) {
+        const int count = pages_->count();
+        pages_->setCurrentIndex((pages_->currentIndex() + delta + count) % count);
+    };
+    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [step] { step(1); });
+    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                    QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [step] { step(-1); });
+
+    // Ctrl+F finds a food item on every page with a food list, also where the
+    // "&Food Item" menu is off; the menu item shows the key and works while
+    // its menu is open.
+    program_.setHandler(Command::FindFoodItem, [this] { openFind(); });
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] { run(Command::FindFoodItem); });
+    if (QAction* find = action(Command::FindFoodItem)) {
+        find->setShortcut(QKeySequence::Find);
+        find->setShortcutContext(Qt::WidgetShortcut);
+    }
+}
+
+void MainWindow::openFind()
+{
+    if (FoodFindBar* bar = findBar(pages_->currentIndex()))
+        bar->open();
+}
+
+FoodFindBar* MainWindow::findBar(int page) const
+{
+    const auto it = findBars_.find(page);
+    return it == findBars_.end() ? nullptr : it->second;
 }
 
 void MainWindow::run(Command command)
