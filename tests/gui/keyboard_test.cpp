@@ -3,6 +3,7 @@
 // drag as the program expects: on the offscreen platform.
 
 #include "activity/activityplannerpage.h"
+#include "activity/activitytexts.h"
 #include "food/foodfindbar.h"
 #include "food/foodlistmodel.h"
 #include "food/foodlistview.h"
@@ -13,6 +14,7 @@
 #include "menu/trashcan.h"
 #include "recipes/recipespage.h"
 #include "shell/app.h"
+#include "storage/activityfile.h"
 #include "shell/mainwindow.h"
 #include "weight/calculatorspage.h"
 #include "qstringprint.h"
@@ -86,6 +88,12 @@ protected:
                              makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}),
                              makeItem(QStringLiteral("Cheese"), {110, 0.4L, 7, 9, 180, 30}),
                              makeItem(QStringLiteral("Wheat bread"), {70, 12, 3, 1, 140, 0})}));
+        std::vector<ActivityRecord> activities(2);
+        activities[0].setName(QStringLiteral("Cycling"));
+        activities[0].setCaloriesPerHour(400);
+        activities[1].setName(QStringLiteral("Walking"));
+        activities[1].setCaloriesPerHour(300);
+        writeAll(dir.filePath(ActivityFileName), activityImage(activities));
         app = std::make_unique<App>(ui, settings, dir.path());
         window = std::make_unique<MainWindow>(*app);
         ASSERT_TRUE(app->program.formCreate().ok);
@@ -148,6 +156,19 @@ TEST_F(KeyboardTest, KeysAndTheSelectionModelSelectTheProgramsFoodItem)
     window->action(Command::DeleteFoodItem)->trigger();
     EXPECT_EQ(app->program.foodTable().rowNames(),
               QStringList({QStringLiteral("Apple"), QStringLiteral("Bread"), QStringLiteral("Cheese")}));
+}
+
+TEST_F(KeyboardTest, TheActivityListFollowsKeysAndScreenReaders)
+{
+    window->pageControl()->setCurrentIndex(ActivityPlannerPageIndex);
+    auto* page = static_cast<ActivityPlannerPage*>(window->page(ActivityPlannerPageIndex));
+    QAccessible::queryAccessibleInterface(page->activityList())->tableInterface()->selectRow(1);
+    EXPECT_EQ(app->activity.selectedRow(), 1);
+    EXPECT_EQ(page->caloriesBurnedField()->text(), QStringLiteral("300"));
+    page->activityList()->setFocus();
+    key(page->activityList(), Qt::Key_Up);
+    EXPECT_EQ(app->activity.selectedRow(), 0);
+    EXPECT_EQ(page->caloriesBurnedField()->text(), QStringLiteral("400"));
 }
 
 TEST_F(KeyboardTest, ShowingTheProgramsStateIsNoUserChange)
