@@ -36,7 +36,12 @@ public:
     void endProgress() override {}
     bool addActivity(tolvane::ActivityForm&) override { return false; }
     std::optional<QString> askTitle(const tolvane::TitlePrompt&) override { return std::nullopt; }
+    bool printerInstalled() override { return false; }
     std::unique_ptr<tolvane::PrintJob> beginPrintJob(tolvane::PageOrientation, const QString&) override
+    {
+        return nullptr;
+    }
+    std::unique_ptr<tolvane::PrintJob> beginPdfJob(const QString&, tolvane::PageOrientation, const QString&) override
     {
         return nullptr;
     }

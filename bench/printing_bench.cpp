@@ -14,7 +14,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QPainter>
-#include <QPrinter>
+#include <QPageLayout>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -53,11 +53,9 @@ public:
 double printToPdf(const QString& path, const std::function<void(tolvane::Canvas&, const tolvane::PageMetrics&)>& draw)
 {
     const double t = menubench::nowMs();
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    auto job = tolvane::PainterPrintJob::start(std::move(printer), tolvane::PageOrientation::Portrait,
-                                               QStringLiteral("bench"));
+    const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
+    auto job = tolvane::PainterPrintJob::startPdf(path, letter, tolvane::PageOrientation::Portrait,
+                                                  QStringLiteral("bench"));
     if (!job)
         return -1;
     draw(job->canvas(), job->page());

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tolvane in Release mode and starts it in the
-# current directory (where it keeps its data files).
+# Installs what is missing, builds Tolvane in Release mode and starts it on the
+# user's data folder (~/.local/share/Tolvane, created with the starter foods and
+# activities on the first start). Options given are passed on instead
+# (--data-dir DIR, --help, ...).
 set -euo pipefail
+[ $# -eq 0 ] && set -- --user-data
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$here/tools/install-deps.sh"
 cmake -S "$here" -B "$here/build-release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTOLVANE_TESTS=OFF >/dev/null

@@ -1,17 +1,71 @@
 // Tolvane: a diet planner. Starts in the current directory, which holds the
-// data files.
+// data files, unless the command line names another data folder.
 
 #include "shell/app.h"
+#include "shell/datafolder.h"
 #include "shell/mainwindow.h"
 #include "shell/qtuserinterface.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
+#include <QIcon>
+#include <QStandardPaths>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// The data folder the command line asks for: empty for the current directory.
+QString requestedDataFolder(const QApplication& application)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("A diet planner: food items, a weekly menu, recipes, a weight log "
+                                                    "and activities. Without an option the data files are kept in "
+                                                    "the current directory."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QStringLiteral("Keep the data files in <folder> (created with the starter "
+                                                    "food and activity tables when missing)."),
+                                     QStringLiteral("folder"));
+    const QCommandLineOption userData(QStringLiteral("user-data"),
+                                      QStringLiteral("Keep the data files in the user's data folder (%1).")
+                                          .arg(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    parser.addOption(dataDir);
+    parser.addOption(userData);
+    parser.process(application);
+    if (parser.isSet(dataDir) && parser.isSet(userData)) {
+        std::fputs("tolvane: --data-dir and --user-data cannot be used together.\n", stderr);
+        std::exit(2);
+    }
+    if (parser.isSet(userData))
+        return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return parser.value(dataDir);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tolvane"));
+    QApplication::setApplicationName(QStringLiteral("Tolvane"));
+    QApplication::setApplicationVersion(QStringLiteral("5.04"));
+    // Matches the window to its launcher and icon on a Linux desktop.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tolvane.Tolvane"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tolvane")));
+
+    const QString folder = requestedDataFolder(application);
+    if (!folder.isEmpty()) {
+        const tolvane::DataFolder prepared = tolvane::prepareDataFolder(folder);
+        if (!prepared.ok || !QDir::setCurrent(folder)) {
+            std::fprintf(stderr, "tolvane: %s\n",
+                         qUtf8Printable(prepared.error.isEmpty()
+                                            ? QStringLiteral("Cannot change to the folder %1.").arg(folder)
+                                            : prepared.error));
+            return 1;
+        }
+    }
 
     tolvane::QtUserInterface ui;
     tolvane::SettingsStore settings;

@@ -28,6 +28,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
@@ -353,7 +354,9 @@ TEST_F(KeyboardTest, TextPutInWithoutKeysCountsAsTyping)
     insert(calculators->field(Calculators::Field::Height), QStringLiteral("65"));
     insert(calculators->field(Calculators::Field::Age), QStringLiteral("40"));
     EXPECT_EQ(calculators->field(Calculators::Field::CalorieReq)->text(), QStringLiteral("1963"));
-    EXPECT_EQ(calculators->field(Calculators::Field::BmiNow)->text(), QStringLiteral("25.0"));
+    // The user's decimal separator.
+    EXPECT_EQ(calculators->field(Calculators::Field::BmiNow)->text(),
+              QStringLiteral("25") + QLocale::system().decimalPoint() + QStringLiteral("0"));
     insert(calculators->field(Calculators::Field::PlanCalories), QStringLiteral("1500"));
     insert(calculators->field(Calculators::Field::GoalWeight), QStringLiteral("140"));
     EXPECT_EQ(calculators->field(Calculators::Field::WeeksToGoal)->text(), QStringLiteral("12"));

@@ -158,6 +158,24 @@ TEST(PiePixels, AllCarbohydrateIsAFullGreenDiscAndNothingIsSilver)
     EXPECT_EQ(empty.pixelColor(34, 64), rgb(piecolors::Shadow));
 }
 
+TEST(PiePixels, TinySharesDoNotFillTheDisc)
+{
+    // 0.1% carbohydrate, half protein: the left half aqua, the right half fat.
+    const QImage half = drawnPie(69, {0.001L, 0.5L, 0.499L});
+    EXPECT_EQ(half.pixelColor(15, 32), rgb(piecolors::Protein));
+    EXPECT_EQ(half.pixelColor(25, 12), rgb(piecolors::Protein));
+    EXPECT_EQ(half.pixelColor(54, 32), rgb(piecolors::Fat));
+    EXPECT_EQ(half.pixelColor(45, 50), rgb(piecolors::Fat));
+    // 99.9% carbohydrate and 0.1% protein: green all round.
+    const QImage green = drawnPie(69, {0.999L, 0.001L, 0});
+    for (const QPoint p : {QPoint(15, 32), QPoint(54, 32), QPoint(34, 50), QPoint(25, 15)})
+        EXPECT_EQ(green.pixelColor(p), rgb(piecolors::Carbohydrate)) << p.x() << "," << p.y();
+    // 0.1% protein alone: the fat's yellow disc with at most a sliver at the top.
+    const QImage fat = drawnPie(225, {0, 0.001L, 0.999L});
+    for (const QPoint p : {QPoint(40, 110), QPoint(180, 110), QPoint(112, 180), QPoint(80, 40), QPoint(150, 40)})
+        EXPECT_EQ(fat.pixelColor(p), rgb(piecolors::Fat)) << p.x() << "," << p.y();
+}
+
 TEST(PainterCanvasPie, AnglesFollowTheRadialsOfAStretchedBox)
 {
     // Box (2, 2)-(67, 63): centre (34, 32), half axes 32 and 30.

@@ -6,10 +6,20 @@
 #include "printing/previewwindow.h"
 #include "printing/printerjob.h"
 #include "printing/shoppinglist.h"
+#include "printing/titledialog.h"
+#include "shell/qtuserinterface.h"
 #include "testfiles.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
-#include <QPrinter>
+#include <QPushButton>
+#include <QTimer>
+#include <csignal>
+#include <sys/resource.h>
+#include <QPageLayout>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -22,6 +32,8 @@ Week smallWeek()
     week[weekIndex(1, 0)].append(makeItem(QStringLiteral("Apple"), {52, 14, 0.3L, 0.2L, 1, 0}), 1.5L);
     return week;
 }
+
+QPageLayout letter() { return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()); }
 
 int darkPixels(const QImage& image, const QRect& area)
 {
@@ -57,7 +69,8 @@ TEST(PrintPreviewWidget, PageImageShowsTheGridAndTheTexts)
     int prints = 0;
     request.draw = [&](Canvas& c) { drawMenuPreview(c, week, QStringLiteral("Weekly Menu")); };
     request.print = [&] { ++prints; };
-    PreviewWindow window(request);
+    PreviewWindow window;
+    window.setRequest(request);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Print Preview"));
     EXPECT_EQ(window.page(), page);
     const QList<QAction*> actions = window.menuBar()->actions();
@@ -74,11 +87,8 @@ TEST(PrintToPdf, MenuIsOnePageAndALongShoppingListTwo)
     QTemporaryDir dir;
     const auto printTo = [&](const QString& name, const QString& title,
                              const std::function<void(Canvas&, const PageMetrics&)>& draw) {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(dir.filePath(name));
         std::unique_ptr<PainterPrintJob> job =
-            PainterPrintJob::start(std::move(printer), PageOrientation::Portrait, title);
+            PainterPrintJob::startPdf(dir.filePath(name), letter(), PageOrientation::Portrait, title);
         EXPECT_TRUE(job);
         if (!job)
             return QByteArray();
@@ -105,15 +115,122 @@ TEST(PrintToPdf, MenuIsOnePageAndALongShoppingListTwo)
 TEST(PrintToPdf, AJobDroppedBeforeItsEndLeavesNoDocument)
 {
     QTemporaryDir dir;
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(dir.filePath(QStringLiteral("dropped.pdf")));
     {
-        auto job = PainterPrintJob::start(std::move(printer), PageOrientation::Portrait, QStringLiteral("x"));
+        auto job = PainterPrintJob::startPdf(dir.filePath(QStringLiteral("dropped.pdf")), letter(),
+                                             PageOrientation::Portrait, QStringLiteral("x"));
         ASSERT_TRUE(job);
         job->canvas().textOut(10, 10, QStringLiteral("half"));
     }
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("dropped.pdf"))));
+}
+
+
+void typeInto(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
+// The shown title dialog's Cancel button.
+void pressCancel(TitleDialog* dialog)
+{
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == QStringLiteral("Cancel"))
+            button->click();
+}
+
+TEST(TitleDialogWidget, OneDialogThirtyCharactersCancelAndTheTutorsPrompt)
+{
+    QtUserInterface ui;
+    TitleDialog* dialog = ui.titleDialog();
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        answered = dialog->isVisible() && dialog->focusWidget() == dialog->titleEdit();
+        dialog->titleEdit()->selectAll();
+        typeInto(dialog->titleEdit(), QStringLiteral("Thirty-five characters of a title!!"));
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(dialog->titleEdit(), &enter);
+    });
+    const std::optional<QString> title =
+        ui.askTitle({QStringLiteral("Enter menu title:"), QStringLiteral("Menu Title"), QStringLiteral("Weekly Menu")});
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(title, std::optional<QString>(QStringLiteral("Thirty-five characters of a ti")));
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Menu Title"));
+
+    // The tutor leaves the prompt as it was; Cancel gives no title.
+    QString shownTitle;
+    QTimer::singleShot(0, [&] {
+        shownTitle = dialog->titleEdit()->text();
+        pressCancel(dialog);
+    });
+    EXPECT_FALSE(ui.askTitle({QString(), QStringLiteral("Menu Title"), QStringLiteral("Weekly Menu")}));
+    EXPECT_EQ(shownTitle, QStringLiteral("Weekly Menu"));
+    EXPECT_EQ(dialog->promptLabel()->text(), QStringLiteral("Enter menu title:"));
+    EXPECT_EQ(ui.titleDialog(), dialog);
+}
+
+TEST(PrintPreviewWidget, OneWindowForTheRunAndALongShoppingListOnTwoPages)
+{
+    QtUserInterface ui;
+    ShoppingList list;
+    for (int i = 0; i < 280; ++i)
+        list.push_back({QStringLiteral("Item %1").arg(i, 3, 10, QLatin1Char('0')), {}, 1});
+    PreviewRequest request;
+    request.modal = false;
+    request.draw = [&](Canvas& c) { drawShoppingListPreview(c, list, QStringLiteral("Shopping List")); };
+    ui.showPrintPreview(request);
+    PreviewWindow* window = ui.previewWindow();
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(window->pages().size(), 2u);
+    const QImage& first = window->pages()[0];
+    const QImage& second = window->pages()[1];
+    EXPECT_GT(darkPixels(first, QRect(526, 70, 250, 1080)), 100);     // third column
+    EXPECT_GT(darkPixels(second, QRect(10, 70, 250, 120)), 100);      // entries 271 to 280
+    EXPECT_EQ(darkPixels(second, QRect(10, 200, 790, 1000)), 0);
+    EXPECT_EQ(darkPixels(second, QRect(268, 0, 532, 1200)), 0);
+
+    const Week week = smallWeek();
+    request.draw = [&](Canvas& c) { drawMenuPreview(c, week, QStringLiteral("Weekly Menu")); };
+    ui.showPrintPreview(request);
+    EXPECT_EQ(ui.previewWindow(), window);
+    EXPECT_EQ(window->pages().size(), 1u);
+    window->close();
+}
+
+TEST(PrintToPdf, AFailedWriteIsToldAndReplacesNoEarlierFile)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("menu.pdf"));
+    writeAll(file, "earlier printout");
+    const Week week = smallWeek();
+    const auto printMenu = [&] {
+        auto job = PainterPrintJob::startPdf(file, letter(), PageOrientation::Portrait, QStringLiteral("Menu"));
+        if (!job)
+            return false;
+        drawMenuPage(job->canvas(), job->page(), week, QStringLiteral("Menu"));
+        return job->end();
+    };
+
+    // Files may grow to 4 KB only, as on a full disk.
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool ended = printMenu();
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(ended);
+    EXPECT_EQ(readAll(file), QByteArray("earlier printout"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("menu.pdf")});
+    EXPECT_TRUE(printMenu());
+    EXPECT_TRUE(readAll(file).startsWith("%PDF"));
+    EXPECT_FALSE(PainterPrintJob::startPdf(dir.filePath(QStringLiteral("no/such/folder.pdf")), letter(),
+                                           PageOrientation::Portrait, QStringLiteral("Menu")));
 }
 
 } // namespace

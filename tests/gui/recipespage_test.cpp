@@ -21,6 +21,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QTextCursor>
 #include <QDragEnterEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -270,6 +273,91 @@ TEST_F(RecipesPageTest, TheMemoKeepsTwoThousandCharactersWithCrLfLines)
         kept += QStringLiteral("\r\n");
     EXPECT_EQ(recipes().instructions(), kept);
     EXPECT_EQ(page->instructions()->toPlainText(), QString(1000, QLatin1Char('\n')));
+}
+
+namespace {
+void pressKey(QWidget* widget, int key, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &release);
+}
+
+void typeText(QWidget* widget, const QString& text)
+{
+    for (QChar c : text)
+        pressKey(widget, 0, QString(c));
+}
+
+void placeCursor(QPlainTextEdit* memo, int position, int anchor = -1)
+{
+    QTextCursor cursor = memo->textCursor();
+    cursor.setPosition(anchor < 0 ? position : anchor);
+    cursor.setPosition(position, QTextCursor::KeepAnchor);
+    memo->setTextCursor(cursor);
+}
+
+// Undoes every step the memo holds.
+void undoAll(QPlainTextEdit* memo)
+{
+    for (int i = 0; i < 100 && memo->document()->isUndoAvailable(); ++i)
+        memo->undo();
+}
+} // namespace
+
+TEST_F(RecipesPageTest, AFullMemoRefusesTypingAndKeepsTextCursorAndUndo)
+{
+    QPlainTextEdit* memo = page->instructions();
+    // 5 + 2 (CR LF) + 1991 = 1998 characters as stored.
+    const QString body = QStringLiteral("Chop.\n") + QString(1991, QLatin1Char('b'));
+    memo->setPlainText(body);
+    ASSERT_EQ(recipes().instructions().size(), 1998);
+    placeCursor(memo, 0);
+    typeText(memo, QStringLiteral("xyz"));
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("xy") + body);
+    EXPECT_EQ(memo->textCursor().position(), 2);
+    EXPECT_EQ(recipes().instructions().size(), 2000);
+    EXPECT_TRUE(recipes().instructions().endsWith(QString(1991, QLatin1Char('b'))));
+
+    // A line break takes two characters; typing over a selection frees its room.
+    pressKey(memo, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("xy") + body);
+    placeCursor(memo, 3, 2);
+    typeText(memo, QStringLiteral("KL"));
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("xyKhop.\n") + QString(1991, QLatin1Char('b')));
+    EXPECT_EQ(memo->textCursor().position(), 3);
+
+    // Nothing was put back: every step is still there to undo.
+    undoAll(memo);
+    EXPECT_EQ(memo->toPlainText(), body);
+    EXPECT_EQ(recipes().instructions().size(), 1998);
+}
+
+TEST_F(RecipesPageTest, PastedAndComposedTextIsCutToWhatFits)
+{
+    QPlainTextEdit* memo = page->instructions();
+    const QString body(1995, QLatin1Char('b'));
+    memo->setPlainText(body);
+    placeCursor(memo, 10);
+    // Five characters left: "12", a line break (two) and "3".
+    auto* data = new QMimeData;
+    data->setText(QStringLiteral("12\r\n34"));
+    QApplication::clipboard()->setMimeData(data);
+    memo->paste();
+    EXPECT_EQ(memo->toPlainText(), body.left(10) + QStringLiteral("12\n3") + body.mid(10));
+    EXPECT_EQ(memo->textCursor().position(), 14);
+    EXPECT_EQ(recipes().instructions().size(), 2000);
+    // One paste, one undo step.
+    memo->undo();
+    EXPECT_EQ(memo->toPlainText(), body);
+
+    // An input method's committed text: only what fits gets in.
+    placeCursor(memo, 0);
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("\u00E9t\u00E9 dur"));
+    QApplication::sendEvent(memo, &commit);
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("\u00E9t\u00E9 d") + body);
 }
 
 TEST_F(RecipesPageTest, ThePrintoutTakesTheMemosScreenLines)

@@ -94,16 +94,19 @@ TEST(MenuSums, PickTheMealTheDayTheWeekAndTheAverageDay)
     const Week week = weekWith({{0, 0, 1, {2000, 250, 100, 60, 1000, 100}},
                                 {0, 2, 2, {1000, 100, 50, 40, 500, 50}},
                                 {3, 1, 6, {1000, 100, 50, 40, 500, 50}},
-                                {6, 3, 1, {4000, 500, 200, 120, 2000, 200}}});
+                                {6, 3, 1, {4000, 500, 200, 120, 2000, 200}},
+                                // The selected meal on another day counts for the week only.
+                                {4, 2, 7, {1000, 100, 50, 40, 500, 50}}});
     const MenuSums sums = sumMenu(week, 0, 2);
     EXPECT_EQ(sums.meal[0], 2000.0L);
+    EXPECT_EQ(sums.meal[5], 100.0L);
     EXPECT_EQ(sums.day[0], 4000.0L);
-    EXPECT_EQ(sums.week[0], 14000.0L);
+    EXPECT_EQ(sums.week[0], 21000.0L);
 
     const PanelTexts average = menuPanel(shownSums(sums, AverageDayTotalsView));
-    EXPECT_EQ(average.values[0], QStringLiteral("    2000"));
+    EXPECT_EQ(average.values[0], QStringLiteral("    3000"));
     const PanelTexts whole = menuPanel(shownSums(sums, WeekTotalsView));
-    EXPECT_EQ(whole.values[0], QStringLiteral("   14000"));
+    EXPECT_EQ(whole.values[0], QStringLiteral("   21000"));
     EXPECT_EQ(percents(average), percents(whole));
     EXPECT_EQ(menuPanel(shownSums(sums, MealTotalsView)).values[0], QStringLiteral("    2000"));
     EXPECT_EQ(menuPanel(shownSums(sums, DayTotalsView)).values[0], QStringLiteral("    4000"));

@@ -74,6 +74,23 @@ TEST(Pie, ProteinAloneStartsAtTwelveOClock)
     EXPECT_EQ(drawn(69, {0, 0.25L, 0.75L}).last(), QStringLiteral("pie 2 2 67 62 34 2 2 34"));
 }
 
+TEST(Pie, ATinyShareWhoseEndFallsOnItsStartIsLeftOut)
+{
+    // 0.1% carbohydrate ends on the start point: drawn, it would be a full
+    // green disc hiding the protein's half and the fat.
+    EXPECT_EQ(drawn(69, {0.001L, 0.5L, 0.499L}).mid(4),
+              lines({"brush 255 255 0", "ellipse 2 2 67 62", "brush 0 255 255", "pie 2 2 67 62 34 2 34 66"}));
+    // 99.9% carbohydrate closes on itself and is the whole disc; the 0.1% of
+    // protein after it would cover everything in aqua.
+    EXPECT_EQ(drawn(69, {0.999L, 0.001L, 0}).mid(4),
+              lines({"brush 255 255 0", "ellipse 2 2 67 62", "brush 0 255 0", "pie 2 2 67 62 34 2 34 2"}));
+    EXPECT_EQ(drawn(69, {0, 0.001L, 0.999L}).mid(4), lines({"brush 255 255 0", "ellipse 2 2 67 62"}));
+    EXPECT_EQ(drawn(225, {0.0005L, 0.5L, 0.4995L}).mid(4), lines({"brush 255 255 0", "ellipse 2 2 223 218",
+                                                                  "brush 0 255 255", "pie 2 2 223 218 112 2 112 222"}));
+    // A small share whose end point moved off the start is still drawn.
+    EXPECT_EQ(drawn(69, {0.004L, 0.5L, 0.496L}).mid(6, 2), lines({"brush 0 255 0", "pie 2 2 67 62 34 2 33 2"}));
+}
+
 TEST(Pie, NothingIsDrawnWhileTheTableIsBusy)
 {
     EXPECT_TRUE(drawn(69, RecommendedShares, true).isEmpty());

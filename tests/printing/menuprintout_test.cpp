@@ -146,6 +146,26 @@ TEST_F(PrintTest, PreviewsPrintAsksForTheTitleAgainAndPrintsTheCurrentWeek)
     EXPECT_EQ(ui.printSetups, 2);
 }
 
+TEST_F(PrintTest, PreviewsPrintFollowsWhatThePreviewLastShowed)
+{
+    program.execute(Command::ShoppingListPreview);
+    EXPECT_EQ(printing.previewKind(), Printing::PreviewKind::ShoppingList);
+    program.execute(Command::MenuPrintPreview);
+    EXPECT_EQ(printing.previewKind(), Printing::PreviewKind::Menu);
+    ASSERT_EQ(ui.previews.size(), 2u);
+    // The menu asks for its title again; the shopping list would not.
+    ui.previews[1]->request.print();
+    EXPECT_EQ(ui.titlePrompts.size(), 2u);
+    ASSERT_EQ(ui.prints.size(), 1u);
+    EXPECT_EQ(ui.prints[0]->documentTitle, QStringLiteral("Weekly Menu"));
+
+    program.execute(Command::ShoppingListPreview);
+    ui.previews[2]->request.print();
+    EXPECT_EQ(ui.titlePrompts.size(), 2u);
+    ASSERT_EQ(ui.prints.size(), 2u);
+    EXPECT_TRUE(ui.prints[1]->documentTitle.startsWith(QStringLiteral("Shopping List - ")));
+}
+
 TEST_F(PrintTest, TutorPreviewKeepsItsPromptAndDoesNotWait)
 {
     printing.setTutorPreview(true);

@@ -92,6 +92,17 @@ TEST_F(PrintTest, LongShoppingListFillsColumnsThenFurtherPages)
     EXPECT_EQ(preview[1], text(10, 70, QStringLiteral("(  1.0)  Item 0000")));
     EXPECT_EQ(preview[90], text(10, 70 + 89 * 12, QStringLiteral("(  1.0)  Item 0089")));
     EXPECT_EQ(preview[91], text(268, 70, QStringLiteral("(  1.0)  Item 0090")));
+    EXPECT_EQ(preview[270], text(526, 70 + 89 * 12, QStringLiteral("(  1.0)  Item 0269")));
+    // Entry 271 would stand at x = 784, off the 800-pixel image: a cleared
+    // second preview page takes entries 271 to 280 in the first column.
+    const QStringList& previewCalls = ui.previews.at(0)->canvas.calls;
+    const qsizetype previewBreak = previewCalls.indexOf(QStringLiteral("newpage"));
+    ASSERT_GE(previewBreak, 0);
+    EXPECT_EQ(previewCalls.count(QStringLiteral("newpage")), 1);
+    EXPECT_EQ(previewCalls[previewBreak - 1], preview[270]);
+    EXPECT_EQ(previewCalls[previewBreak + 1], QStringLiteral("fillrect 0 0 800 1200"));
+    EXPECT_EQ(previewCalls[previewBreak + 2], text(10, 70, QStringLiteral("(  1.0)  Item 0270")));
+    EXPECT_EQ(preview[280], text(10, 70 + 9 * 12, QStringLiteral("(  1.0)  Item 0279")));
 
     const QStringList& calls = ui.prints.at(0)->canvas.calls;
     const QStringList printed = ui.prints.at(0)->canvas.only(QStringLiteral("text"));

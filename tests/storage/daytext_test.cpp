@@ -146,3 +146,27 @@ TEST(ParseShortDate, ReadsBackWhatIsShown)
         }
     }
 }
+
+TEST(ShortDateYearField, FindsTheYearWhereverTheFormatPutsIt)
+{
+    EXPECT_EQ(shortDateYearField(kUs), 2);
+    EXPECT_EQ(shortDateYearField(kGerman), 2);
+    EXPECT_EQ(shortDateYearField(QLocale(QLocale::Japanese, QLocale::Japan)), 0);
+    EXPECT_EQ(shortDateYearField(QLocale(QLocale::Swedish, QLocale::Sweden)), 0);
+    EXPECT_EQ(shortDateYearField(QLocale(QLocale::Chinese, QLocale::China)), 0);
+    EXPECT_EQ(shortDateYearField(QLocale::c()), 2);
+}
+
+TEST(ParseShortDate, ReadsBackWhatIsShownInYearFirstLocales)
+{
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    EXPECT_EQ(s(formatShortDate(QDate(2024, 3, 5), japanese)), "2024/03/05");
+    EXPECT_EQ(s(formatShortDate(QDate(2024, 3, 5), swedish)), "2024-03-05");
+    for (const QLocale& locale : {japanese, swedish, QLocale(QLocale::Chinese, QLocale::China)}) {
+        for (QDate d(1990, 1, 1); d.year() < 2100; d = d.addDays(101)) {
+            const QString text = formatShortDate(d, locale);
+            ASSERT_EQ(parseShortDate(text, locale, kToday), d) << s(text) << " in " << s(locale.name());
+        }
+    }
+}

@@ -83,6 +83,20 @@ TEST(ShortString, AgreesWithTheSystemCodec)
     }
 }
 
+TEST(ShortString, PinsTheEuroSignAndTheCurlyDoubleQuotes)
+{
+    // Fixed points of the code page, so that two characters swapped in both
+    // directions fail here even where no system codec checks the table.
+    const std::uint8_t field[4] = {3, 0x80, 0x93, 0x94};
+    EXPECT_EQ(decodeShortString(field, 3), u"\u20AC\u201C\u201D"_s);
+    Field f = filled(0);
+    ASSERT_EQ(encodeShortString(u"\u201D\u20AC\u201C"_s, f.data(), kCapacity), EncodeResult::Ok);
+    EXPECT_EQ(f[0], 3);
+    EXPECT_EQ(f[1], 0x94);
+    EXPECT_EQ(f[2], 0x80);
+    EXPECT_EQ(f[3], 0x93);
+}
+
 TEST(ShortString, EncodesAccentsAndTheEuroSign)
 {
     Field f = filled(0x55);

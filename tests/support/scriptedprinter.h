@@ -14,7 +14,9 @@ struct PrintRecord {
     QString documentTitle;
     PageMetrics page;
     RecordingCanvas canvas;
+    QString pdfFile;  // empty on the printer
     bool ended = false;
+    bool endSucceeds = true;
 };
 
 struct PreviewRecord {
@@ -28,7 +30,11 @@ public:
     explicit RecordingPrintJob(std::shared_ptr<PrintRecord> record) : record_(std::move(record)) {}
     Canvas& canvas() override { return record_->canvas; }
     PageMetrics page() const override { return record_->page; }
-    void end() override { record_->ended = true; }
+    bool end() override
+    {
+        record_->ended = true;
+        return record_->endSucceeds;
+    }
 
 private:
     std::shared_ptr<PrintRecord> record_;

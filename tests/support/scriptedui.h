@@ -67,9 +67,13 @@ public:
     // with the initial title when the queue is empty.
     std::deque<std::optional<QString>> titleAnswers;
     std::vector<TitlePrompt> titlePrompts;
-    // The printer: its page, whether one is there, every job started.
+    // The printer: its page, whether one is there, every job started (PDF
+    // files too). `jobsStart` false refuses the next jobs; `jobsEnd` false
+    // makes their end fail.
     PageMetrics printerPage{5100, 6600};
     bool printerAvailable = true;
+    bool jobsStart = true;
+    bool jobsEnd = true;
     std::vector<std::shared_ptr<PrintRecord>> prints;
     std::vector<std::shared_ptr<PreviewRecord>> previews;
     int printSetups = 0;
@@ -88,7 +92,10 @@ public:
     void endProgress() override;
     bool addActivity(ActivityForm& form) override;
     std::optional<QString> askTitle(const TitlePrompt& prompt) override;
+    bool printerInstalled() override { return printerAvailable; }
     std::unique_ptr<PrintJob> beginPrintJob(PageOrientation orientation, const QString& documentTitle) override;
+    std::unique_ptr<PrintJob> beginPdfJob(const QString& fileName, PageOrientation orientation,
+                                          const QString& documentTitle) override;
     void showPrintPreview(const PreviewRequest& request) override;
     void printSetup() override { ++printSetups; }
 

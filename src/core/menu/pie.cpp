@@ -22,6 +22,14 @@ Point endPoint(long double centre, int radius, long double share)
 }
 
 int roundHalfEvenInt(long double value) { return static_cast<int>(std::nearbyint(value)); }
+
+// A slice whose end point falls on its start point is drawn by the platform as
+// the whole disc. That is right for a share that fills (nearly) the whole turn;
+// a tiny share truncated onto its start point is left out instead.
+bool drawable(Point start, Point end, long double share)
+{
+    return start.x != end.x || start.y != end.y || share >= 0.5L;
+}
 } // namespace
 
 void drawPie(Canvas& canvas, int width, int height, const Shares& shares, bool tableBusy)
@@ -52,14 +60,18 @@ void drawPie(Canvas& canvas, int width, int height, const Shares& shares, bool t
     Point start{roundHalfEvenInt(centre), top};
     if (shares.carbohydrate > 0) {
         const Point end = endPoint(centre, radius, shares.carbohydrate);
-        canvas.setBrushColor(piecolors::Carbohydrate);
-        canvas.pie(left, top, right, bottom, start.x, start.y, end.x, end.y);
+        if (drawable(start, end, shares.carbohydrate)) {
+            canvas.setBrushColor(piecolors::Carbohydrate);
+            canvas.pie(left, top, right, bottom, start.x, start.y, end.x, end.y);
+        }
         start = end;
     }
     if (shares.protein > 0) {
         const Point end = endPoint(centre, radius, shares.carbohydrate + shares.protein);
-        canvas.setBrushColor(piecolors::Protein);
-        canvas.pie(left, top, right, bottom, start.x, start.y, end.x, end.y);
+        if (drawable(start, end, shares.protein)) {
+            canvas.setBrushColor(piecolors::Protein);
+            canvas.pie(left, top, right, bottom, start.x, start.y, end.x, end.y);
+        }
     }
 }
 

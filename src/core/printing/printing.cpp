@@ -3,6 +3,7 @@
 #include "menu/menuplanner.h"
 #include "printing/dayprintout.h"
 #include "printing/menuprintout.h"
+#include "printing/printout.h"
 #include "printing/shoppinglist.h"
 #include "shell/program.h"
 #include "storage/daytext.h"
@@ -17,18 +18,6 @@ std::optional<QString> askTitle(UserInterface& ui, const TitlePrompt& prompt)
     if (title)
         title = title->left(TitleMaxLength);
     return title;
-}
-
-// Starts a job, lets `draw` fill it and sends it; nothing when no printer
-// took the job.
-void print(UserInterface& ui, PageOrientation orientation, const QString& title,
-           const std::function<void(Canvas&, const PageMetrics&)>& draw)
-{
-    std::unique_ptr<PrintJob> job = ui.beginPrintJob(orientation, title);
-    if (!job)
-        return;
-    draw(job->canvas(), job->page());
-    job->end();
 }
 } // namespace
 
@@ -72,9 +61,10 @@ void Printing::printMenu()
     const std::optional<QString> title = askTitle(program_.ui(), menuTitlePrompt());
     if (!title)
         return;
-    print(program_.ui(), PageOrientation::Portrait, *title, [&](Canvas& canvas, const PageMetrics& page) {
-        drawMenuPage(canvas, page, menu_.week(), *title);
-    });
+    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Portrait, *title,
+                [&](Canvas& canvas, const PageMetrics& page) {
+                    drawMenuPage(canvas, page, menu_.week(), *title);
+                });
 }
 
 void Printing::shoppingListPreview()
@@ -90,9 +80,10 @@ void Printing::printShoppingList()
 {
     const ShoppingList list = shoplistprep(menu_.week());
     const QString title = shoppingListTitle(today());
-    print(program_.ui(), PageOrientation::Portrait, title, [&](Canvas& canvas, const PageMetrics& page) {
-        drawShoppingListPage(canvas, page, list, title);
-    });
+    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Portrait, title,
+                [&](Canvas& canvas, const PageMetrics& page) {
+                    drawShoppingListPage(canvas, page, list, title);
+                });
 }
 
 void Printing::printDay()
@@ -102,9 +93,10 @@ void Printing::printDay()
     if (!title)
         return;
     const QString printedOn = formatShortDate(today());
-    print(program_.ui(), PageOrientation::Portrait, *title, [&](Canvas& canvas, const PageMetrics& page) {
-        drawDayPage(canvas, page, menu_.week(), day, *title, printedOn);
-    });
+    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Portrait, *title,
+                [&](Canvas& canvas, const PageMetrics& page) {
+                    drawDayPage(canvas, page, menu_.week(), day, *title, printedOn);
+                });
 }
 
 void Printing::printSetup() { program_.ui().printSetup(); }

@@ -54,7 +54,8 @@ public:
     virtual ~PrintJob() = default;
     virtual Canvas& canvas() = 0;
     virtual PageMetrics page() const = 0;
-    virtual void end() = 0;
+    // False when the document could not be sent or written whole.
+    virtual bool end() = 0;
 };
 
 // What the Print Preview window shows and what its menu does.

@@ -2,6 +2,7 @@
 
 #include "printing/dayprintout.h"
 #include "printing/menuprintout.h"
+#include "printing/printout.h"
 #include "recipes/recipes.h"
 #include "shell/userinterface.h"
 #include "storage/numbertext.h"
@@ -155,17 +156,15 @@ void drawRecipePage(Canvas& canvas, const PageMetrics& page, const Recipes& reci
     }
 }
 
-void printRecipe(UserInterface& ui, const Recipes& recipes, const QStringList& instructions)
+void printRecipe(UserInterface& ui, const QString& workDir, const Recipes& recipes, const QStringList& instructions)
 {
     std::optional<QString> title = ui.askTitle(recipeTitlePrompt());
     if (!title)
         return;
     *title = title->left(TitleMaxLength);
-    std::unique_ptr<PrintJob> job = ui.beginPrintJob(PageOrientation::Portrait, *title);
-    if (!job)
-        return;  // no printer took the job
-    drawRecipePage(job->canvas(), job->page(), recipes, *title, instructions);
-    job->end();
+    runPrintout(ui, workDir, PageOrientation::Portrait, *title, [&](Canvas& canvas, const PageMetrics& page) {
+        drawRecipePage(canvas, page, recipes, *title, instructions);
+    });
 }
 
 } // namespace tolvane

@@ -32,6 +32,6 @@ void drawRecipePage(Canvas& canvas, const PageMetrics& page, const Recipes& reci
                     const QStringList& instructions);
 
 // "Print &Recipe": asks for the title and prints; Cancel prints nothing.
-void printRecipe(UserInterface& ui, const Recipes& recipes, const QStringList& instructions);
+void printRecipe(UserInterface& ui, const QString& workDir, const Recipes& recipes, const QStringList& instructions);
 
 } // namespace tolvane

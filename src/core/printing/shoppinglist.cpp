@@ -71,9 +71,18 @@ void drawShoppingListPreview(Canvas& canvas, const ShoppingList& list, const QSt
     // Centred on the page image, whatever the size of the main window.
     drawTitle(canvas, PreviewWidth / 2, 10, title);
     setEntryFont(canvas);
-    for (int r = 0; r < static_cast<int>(list.size()); ++r)
-        canvas.textOut((r / ShoppingLinesPerColumn) * 258 + 10, (r % ShoppingLinesPerColumn) * 12 + 70,
+    // Three columns fill the image; a longer list goes on to a further preview
+    // page in the same columns, as the printer page does.
+    constexpr int PerPage = ShoppingLinesPerColumn * ShoppingColumnsPerPage;
+    for (int r = 0; r < static_cast<int>(list.size()); ++r) {
+        const int onPage = r % PerPage;
+        if (r > 0 && onPage == 0) {
+            canvas.newPage();
+            canvas.fillRect(0, 0, PreviewWidth, PreviewHeight);
+        }
+        canvas.textOut((onPage / ShoppingLinesPerColumn) * 258 + 10, (onPage % ShoppingLinesPerColumn) * 12 + 70,
                        shoppingLine(list[static_cast<std::size_t>(r)]));
+    }
 }
 
 void drawShoppingListPage(Canvas& canvas, const PageMetrics& page, const ShoppingList& list, const QString& title)

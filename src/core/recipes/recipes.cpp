@@ -55,7 +55,8 @@ Recipes::Recipes(Program& program) : program_(program), panel_(initialRecipePane
     program_.setHandler(Command::SaveRecipe, [this] { save(); });
     program_.setHandler(Command::ClearRecipe, [this] { clear(); });
     program_.setHandler(Command::PrintRecipe, [this] {
-        printRecipe(program_.ui(), *this, memoScreenLines ? memoScreenLines() : memoLines(instructions_));
+        printRecipe(program_.ui(), program_.workDir(), *this,
+                    memoScreenLines ? memoScreenLines() : memoLines(instructions_));
     });
     program_.hooks.resetRecipe = [this] { reset(); };
     // The trash can is shared with the Menu Planner's: activation closes both.

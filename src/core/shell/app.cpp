@@ -2,6 +2,6 @@
 
 namespace tolvane {
 
-App::App(UserInterface& ui, SettingsStore& settings, const QString& workDir) : program(ui, settings, workDir), food(program), menu(program), recipes(program), weight(program), activity(program, menu), printing(program, menu) {}
+App::App(UserInterface& ui, SettingsStore& settings, const QString& workDir) : program(ui, settings, workDir), food(program), menu(program), recipes(program), weight(program), activity(program, menu), printing(program, menu), exchange(program, menu, weight) {}
 
 } // namespace tolvane

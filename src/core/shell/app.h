@@ -3,6 +3,7 @@
 // subsystem that plugs into it. The windows and the tests build one of these.
 
 #include "activity/activityplanner.h"
+#include "exchange/exchange.h"
 #include "food/fooddata.h"
 #include "menu/menuplanner.h"
 #include "printing/printing.h"
@@ -27,6 +28,7 @@ public:
     Weight weight;
     ActivityPlanner activity;
     Printing printing;
+    Exchange exchange;
 };
 
 } // namespace tolvane

@@ -11,7 +11,11 @@ const std::vector<MenuDefinition>& mainMenu()
 {
     static const std::vector<MenuDefinition> menus = {
         {TopMenu::Main, QStringLiteral("&Main"),
-         {item(Command::MergeOtherTable, u"Mer&ge Other FOODITEM.DBT"), separator(), item(Command::Exit, u"E&xit")}},
+         {item(Command::MergeOtherTable, u"Mer&ge Other FOODITEM.DBT"), separator(), item(Command::Exit, u"E&xit"),
+         separator(), item(Command::ImportFoodItemsCsv, u"&Import Food Items from CSV..."),
+         item(Command::ExportFoodItemsCsv, u"Export &Food Items as CSV..."),
+         item(Command::ExportMenuCsv, u"Export &Menu as CSV..."),
+         item(Command::ExportWeightLogCsv, u"Export &Weight Log as CSV...")}},
         {TopMenu::FoodItem, QStringLiteral("&Food Item"),
          {item(Command::AddFoodItem, u"&Add Food Item"), item(Command::ModifyFoodItem, u"&Modify Food Item"),
           item(Command::DeleteFoodItem, u"&Delete Food Item"), separator(),

@@ -50,6 +50,7 @@ struct FileDialogRequest {
     QString filter;          // "Food item tables (*.dbt)"
     QString defaultSuffix;   // "dbt"
     QString initialDirectory;
+    QString suggestedName = {};  // the file name the save dialog starts with
 };
 
 class UserInterface {
@@ -86,10 +87,16 @@ public:
     // The Menu Title dialog, modal, set up as the prompt says. The title typed,
     // or nothing when the user cancelled.
     virtual std::optional<QString> askTitle(const TitlePrompt& prompt) = 0;
+    // Whether a printer is there to take printouts.
+    virtual bool printerInstalled() = 0;
     // Starts a document on the printer with this orientation and document
-    // title. Nothing when no printer takes it (the user was told, or chose
-    // not to save the printout as a file instead).
+    // title. Nothing when the printer refuses it.
     virtual std::unique_ptr<PrintJob> beginPrintJob(PageOrientation orientation, const QString& documentTitle) = 0;
+    // The same into a new PDF file, on the paper chosen in printer set-up.
+    // The file appears only when the job ends well. Nothing when it cannot be
+    // created.
+    virtual std::unique_ptr<PrintJob> beginPdfJob(const QString& fileName, PageOrientation orientation,
+                                                  const QString& documentTitle) = 0;
     // The Print Preview window with the page the request draws.
     virtual void showPrintPreview(const PreviewRequest& request) = 0;
     // The printer set-up dialog; its choices apply to later printouts.

@@ -190,6 +190,16 @@ QString formatShortDate(const QDate& date, const QLocale& locale)
     return out;
 }
 
+int shortDateYearField(const QLocale& locale)
+{
+    const DatePattern p = patternFor(locale);
+    for (int k = 0; k < 3; ++k) {
+        if (p.field[k] == QLatin1Char('y'))
+            return k;
+    }
+    return 2;
+}
+
 std::optional<QDate> parseShortDate(const QString& text, const QLocale& locale, const QDate& today)
 {
     const DatePattern p = patternFor(locale);

@@ -21,6 +21,10 @@ QString shortDatePattern(const QLocale& locale = QLocale::system());
 
 QString formatShortDate(const QDate& date, const QLocale& locale = QLocale::system());
 
+// Which of the three numbers of a short date is the year: 0, 1 or 2 (2 for
+// "M/d/yy", 0 for year-first formats such as "yyyy/MM/dd").
+int shortDateYearField(const QLocale& locale = QLocale::system());
+
 // Reads a date typed in the short date format. A one- or two-digit year is
 // taken in the century of `today` (so "3/5/24" read in 2026 is 2024, never
 // 1924); a four-digit year is taken as it stands. Blanks around are allowed.

@@ -198,6 +198,14 @@ QString formatFixed(long double value, int width, int decimals)
     return padLeft(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), width);
 }
 
+QString formatFixed(long double value, int width, int decimals, const QLocale& locale)
+{
+    QString text = formatFixed(value, 0, decimals);
+    if (decimals > 0 && std::isfinite(value))
+        text.replace(QLatin1Char('.'), locale.decimalPoint());
+    return padLeft(text, width);
+}
+
 std::int64_t roundHalfEven(long double value)
 {
     if (std::isnan(value))

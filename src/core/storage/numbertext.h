@@ -17,6 +17,11 @@ namespace tolvane {
 // -> "0"). Negative zero is shown without its sign. "." is the decimal point.
 QString formatFixed(long double value, int width, int decimals);
 
+// The same text with the locale's decimal separator in place of ".", for the
+// fields whose numbers the strict reading reads back (weights, BMI). The sign
+// stays "-", which the strict reading takes in every locale.
+QString formatFixed(long double value, int width, int decimals, const QLocale& locale);
+
 // Whole-number rounding as the program does it before showing an integer:
 // halves go to the even neighbour (1234.5 -> 1234, 1235.5 -> 1236).
 // Values beyond the 64-bit range are clamped.

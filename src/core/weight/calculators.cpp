@@ -9,11 +9,11 @@
 
 namespace tolvane {
 
-QString bmiText(long double bmi)
+QString bmiText(long double bmi, const QLocale& locale)
 {
     if (!std::isfinite(bmi))
         return {};
-    return formatFixed(bmi, 4, 1);
+    return formatFixed(bmi, 4, 1, locale);
 }
 
 Calculators::Calculators(UserInterface& ui, QLocale locale) : ui_(ui), locale_(std::move(locale)) {}
@@ -70,7 +70,7 @@ void Calculators::computeBMR()
         return;
     }
     set(CalorieReq, QString::number(roundHalfEven(requirement)));
-    set(BmiNow, bmiText(bodyMassIndex(*weight, *height)));
+    set(BmiNow, bmiText(bodyMassIndex(*weight, *height), locale_));
     computeweekstogoal();
 }
 
@@ -108,7 +108,7 @@ void Calculators::computeweekstogoal()
     switch (plan.problem) {
     case DietProblem::None:
         set(WeeksToGoal, QString::number(plan.weeks.size()));
-        set(BmiGoal, bmiText(bodyMassIndex(reading.inputs->goal, reading.inputs->height)));
+        set(BmiGoal, bmiText(bodyMassIndex(reading.inputs->goal, reading.inputs->height), locale_));
         return;
     case DietProblem::PlanAboveRequirement: inform(calcmsg::PlanAboveRequirement); break;
     case DietProblem::GoalAboveWeight: inform(calcmsg::GoalAboveWeight); break;

@@ -75,7 +75,8 @@ private:
     ActivityLevel activity_ = ActivityLevel::Moderate;
 };
 
-// "%4.1f" of a body mass index; empty when it cannot be computed (height 0).
-QString bmiText(long double bmi);
+// "%4.1f" of a body mass index with the locale's decimal separator; empty when
+// it cannot be computed (height 0).
+QString bmiText(long double bmi, const QLocale& locale);
 
 } // namespace tolvane

@@ -46,14 +46,15 @@ bool Weight::createPlan()
     }
 
     log_.setCell(DateColumn, 1, log_.dateText(today));
-    log_.setCell(PlanColumn, 1, formatFixed(in.weight, 5, 1));
-    log_.setCell(ActualColumn, 1, formatFixed(in.weight, 5, 1));
+    log_.setCell(PlanColumn, 1, formatFixed(in.weight, 5, 1, log_.locale()));
+    log_.setCell(ActualColumn, 1, formatFixed(in.weight, 5, 1, log_.locale()));
     const int weeks = static_cast<int>(plan.weeks.size());
     if (weeks > 0)
         log_.setRowCount(weeks + 2);
     for (int week = 1; week <= weeks; ++week) {
         log_.setCell(DateColumn, week + 1, log_.dateText(today.addDays(7 * week)));
-        log_.setCell(PlanColumn, week + 1, formatFixed(plan.weeks[static_cast<std::size_t>(week - 1)], 5, 1));
+        const long double planned = plan.weeks[static_cast<std::size_t>(week - 1)];
+        log_.setCell(PlanColumn, week + 1, formatFixed(planned, 5, 1, log_.locale()));
         log_.setCell(ActualColumn, week + 1, QString());
     }
     // A new plan is unsaved data, whichever page it was made from.

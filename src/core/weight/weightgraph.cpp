@@ -1,5 +1,6 @@
 #include "weight/weightgraph.h"
 
+#include "printing/printout.h"
 #include "shell/program.h"
 #include "storage/daytext.h"
 #include "storage/numbertext.h"
@@ -10,17 +11,32 @@
 namespace tolvane {
 
 namespace {
-// A two-digit year 00 to 80 is this program's 2000 to 2080 on screen. A year
-// typed in full is read as it stands, and the locale's own separator is kept.
-QString screenDateText(const QString& text)
+// A two-digit year 00 to 80 is this program's 2000 to 2080 on screen, wherever
+// the short date format puts the year. A year typed with any other number of
+// digits is read as it stands.
+QString screenDateText(const QString& text, const QLocale& locale)
 {
-    const qsizetype size = text.size();
-    if (size < 3 || text.right(2) > QStringLiteral("80"))
-        return text;
-    const QChar separator = text.at(size - 3);
-    if (separator.isDigit())
-        return text;
-    return text.left(size - 3) + separator + QStringLiteral("20") + text.right(2);
+    const int yearField = shortDateYearField(locale);
+    int field = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (!text[i].isDigit()) {
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && text[end].isDigit())
+            ++end;
+        if (field == yearField) {
+            const QString year = text.mid(i, end - i);
+            if (year.size() != 2 || year > QStringLiteral("80"))
+                return text;
+            return text.left(i) + QStringLiteral("20") + text.mid(i);
+        }
+        ++field;
+        i = end;
+    }
+    return text;
 }
 
 // An empty cell is 0, no point; nothing when the text is not a number.
@@ -55,7 +71,10 @@ int pointY(const GraphData& data, long double weight, long double yScale)
     return roundMeasure((data.max - weight) * yScale);
 }
 
-QString weightLabel(const GraphData& data, int i) { return formatFixed(data.max - data.range * 0.1L * i, 5, 1); }
+QString weightLabel(const GraphData& data, int i, const QLocale& locale)
+{
+    return formatFixed(data.max - data.range * 0.1L * i, 5, 1, locale);
+}
 
 QString dateLabel(const GraphData& data, int i, const QLocale& locale)
 {
@@ -76,7 +95,7 @@ GraphRead readGraph(const WeightLog& log, GraphReading reading)
     for (int r = 1; r <= n; ++r) {
         QString dateText = log.cell(DateColumn, r);
         if (reading == GraphReading::Screen)
-            dateText = screenDateText(dateText);
+            dateText = screenDateText(dateText, log.locale());
         const std::optional<QDate> date = parseShortDate(dateText, log.locale(), log.today());
         if (!date) {
             read.status = GraphRead::Status::BadDate;
@@ -127,7 +146,7 @@ void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb f
     canvas.setTransparentText(true);
     canvas.setTextAlign(TextAlign::Left);
     for (int i = 0; i <= 10; ++i)
-        canvas.textOut(5, roundMeasure(i * PlotHeight * 0.1L) + 1, weightLabel(*data, i));
+        canvas.textOut(5, roundMeasure(i * PlotHeight * 0.1L) + 1, weightLabel(*data, i, locale));
     canvas.setTextAlign(TextAlign::Center);
     for (int i = 0; i <= 9; ++i)
         canvas.textOut(roundMeasure(i * PlotWidth * 0.1L) + PlotLeft, PlotHeight + (i % 2 == 0 ? 14 : 29),
@@ -177,7 +196,8 @@ void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphDat
     canvas.setFontSize(10);
     canvas.setFontStyle(Plain);
     for (int i = 0; i <= 10; ++i)
-        canvas.textOut(w / 11 + w / 22, roundMeasure(i * (bottom - top) * 0.1L) + top - t / 2, weightLabel(data, i));
+        canvas.textOut(w / 11 + w / 22, roundMeasure(i * (bottom - top) * 0.1L) + top - t / 2,
+                       weightLabel(data, i, locale));
     canvas.setTextAlign(TextAlign::Center);
     for (int i = 0; i <= 9; ++i)
         canvas.textOut(roundMeasure(i * (right - left) * 0.1L) + left, bottom + (i % 2 == 0 ? t : 2 * t),
@@ -263,11 +283,10 @@ void WeightGraph::print()
     if (!title)
         return;
     *title = title->left(TitleMaxLength);
-    std::unique_ptr<PrintJob> job = program_.ui().beginPrintJob(PageOrientation::Landscape, *title);
-    if (!job)
-        return;
-    drawWeightGraphPage(job->canvas(), job->page(), read.data, *title, log_.locale());
-    job->end();
+    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Landscape, *title,
+                [&](Canvas& canvas, const PageMetrics& page) {
+                    drawWeightGraphPage(canvas, page, read.data, *title, log_.locale());
+                });
 }
 
 } // namespace tolvane

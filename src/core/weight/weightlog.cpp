@@ -171,8 +171,8 @@ void WeightLog::loadweightfile(const QString& fileName)
         const long double actual = real6ToLongDouble(record.actual);
         Row& row = rows_[i + 1];
         row[DateColumn] = dateText(dateFromDayNumber(static_cast<long double>(record.date)));
-        row[PlanColumn] = formatFixed(real6ToLongDouble(record.plan), 6, 1);
-        row[ActualColumn] = actual > 0 ? formatFixed(actual, 6, 1) : QString();
+        row[PlanColumn] = formatFixed(real6ToLongDouble(record.plan), 6, 1, locale_);
+        row[ActualColumn] = actual > 0 ? formatFixed(actual, 6, 1, locale_) : QString();
     }
 }
 

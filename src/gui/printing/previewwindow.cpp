@@ -8,28 +8,66 @@
 #include <QPixmap>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <deque>
 
 namespace tolvane {
 
 namespace {
 constexpr int DotsPerMeterAt96Dpi = 3780;
-}
+constexpr int PageGap = 8;
 
-QImage PreviewWindow::render(const std::function<void(Canvas&)>& draw)
+QImage blankPage()
 {
     QImage image(PreviewWidth, PreviewHeight, QImage::Format_RGB32);
     image.setDotsPerMeterX(DotsPerMeterAt96Dpi);
     image.setDotsPerMeterY(DotsPerMeterAt96Dpi);
     image.fill(Qt::white);
-    QPainter painter(&image);
-    PainterCanvas canvas(painter);
-    canvas.setBrushColor(colors::White);
-    draw(canvas);
     return image;
 }
 
-PreviewWindow::PreviewWindow(const PreviewRequest& request, QWidget* parent)
-    : QDialog(parent), request_(request), page_(render(request.draw))
+// A canvas that turns to a fresh page image at each new page, keeping the
+// pen, brush and font it had.
+class PreviewCanvas : public PainterCanvas {
+public:
+    PreviewCanvas(QPainter& painter, std::deque<QImage>& pages)
+        : PainterCanvas(painter), painter_(painter), pages_(pages)
+    {
+    }
+    void newPage() override
+    {
+        const QPen pen = painter_.pen();
+        const QBrush brush = painter_.brush();
+        const QFont font = painter_.font();
+        painter_.end();
+        pages_.push_back(blankPage());
+        painter_.begin(&pages_.back());
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        painter_.setPen(pen);
+        painter_.setBrush(brush);
+        painter_.setFont(font);
+    }
+
+private:
+    QPainter& painter_;
+    std::deque<QImage>& pages_;
+};
+} // namespace
+
+std::vector<QImage> PreviewWindow::renderPages(const std::function<void(Canvas&)>& draw)
+{
+    std::deque<QImage> pages{blankPage()};
+    {
+        QPainter painter(&pages.front());
+        PreviewCanvas canvas(painter, pages);
+        canvas.setBrushColor(colors::White);
+        draw(canvas);
+    }
+    return {pages.begin(), pages.end()};
+}
+
+QImage PreviewWindow::render(const std::function<void(Canvas&)>& draw) { return renderPages(draw).front(); }
+
+PreviewWindow::PreviewWindow(QWidget* parent) : QDialog(parent), pages_{blankPage()}
 {
     setWindowTitle(QStringLiteral("Print Preview"));
     resize(640, 480);
@@ -50,16 +88,27 @@ PreviewWindow::PreviewWindow(const PreviewRequest& request, QWidget* parent)
     });
     connect(exit, &QAction::triggered, this, &QDialog::close);
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setAccessibleName(QStringLiteral("Print Preview"));
+    scroll_ = new QScrollArea(this);
+    scroll_->setAccessibleName(QStringLiteral("Print Preview"));
+    layout->addWidget(scroll_);
+}
+
+void PreviewWindow::setRequest(const PreviewRequest& request)
+{
+    request_ = request;
+    pages_ = renderPages(request.draw);
+    // The pages stand one below the other, the first at left 7, top -1.
+    const int count = static_cast<int>(pages_.size());
     auto* holder = new QWidget;
-    holder->setFixedSize(7 + PreviewWidth, PreviewHeight - 1);
-    auto* image = new QLabel(holder);
-    image->setGeometry(7, -1, PreviewWidth, PreviewHeight);
-    image->setPixmap(QPixmap::fromImage(page_));
-    image->setAccessibleName(QStringLiteral("Preview page"));
-    scroll->setWidget(holder);
-    layout->addWidget(scroll);
+    holder->setFixedSize(7 + PreviewWidth, count * (PreviewHeight + PageGap) - PageGap - 1);
+    for (int i = 0; i < count; ++i) {
+        auto* image = new QLabel(holder);
+        image->setGeometry(7, -1 + i * (PreviewHeight + PageGap), PreviewWidth, PreviewHeight);
+        image->setPixmap(QPixmap::fromImage(pages_[static_cast<std::size_t>(i)]));
+        image->setAccessibleName(count == 1 ? QStringLiteral("Preview page")
+                                            : QStringLiteral("Preview page %1 of %2").arg(i + 1).arg(count));
+    }
+    scroll_->setWidget(holder);  // replaces and deletes the earlier pages
 }
 
 } // namespace tolvane

@@ -1,33 +1,44 @@
 #pragma once
-// The Print Preview window: the 800 x 1200 page image in a scrolling
-// 640 x 480 window, with "&Print", "Print &Setup" and "&Exit" in its menu bar.
+// The Print Preview window: the 800 x 1200 page images, one below the other,
+// in a scrolling 640 x 480 window, with "&Print", "Print &Setup" and "&Exit"
+// in its menu bar. One window serves the whole run; each preview redraws it.
 
 #include "printing/printsurface.h"
 
 #include <QDialog>
 #include <QImage>
+#include <vector>
 
 class QLabel;
 class QMenuBar;
+class QScrollArea;
 
 namespace tolvane {
 
 class PreviewWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit PreviewWindow(const PreviewRequest& request, QWidget* parent = nullptr);
+    explicit PreviewWindow(QWidget* parent = nullptr);
 
-    // The page image that `draw` paints: white, 800 x 1200, at the screen's
-    // 96 dots per inch so point sizes come out as on screen.
+    // The page images that `draw` paints, a further one at each new page:
+    // white, 800 x 1200, at the screen's 96 dots per inch so point sizes come
+    // out as on screen.
+    static std::vector<QImage> renderPages(const std::function<void(Canvas&)>& draw);
+    // The first of them.
     static QImage render(const std::function<void(Canvas&)>& draw);
 
-    const QImage& page() const { return page_; }
+    // Draws the request's pages and takes its menu commands.
+    void setRequest(const PreviewRequest& request);
+
+    const std::vector<QImage>& pages() const { return pages_; }
+    const QImage& page() const { return pages_.front(); }
     QMenuBar* menuBar() const { return menuBar_; }
 
 private:
     PreviewRequest request_;
-    QImage page_;
+    std::vector<QImage> pages_;
     QMenuBar* menuBar_;
+    QScrollArea* scroll_;
 };
 
 } // namespace tolvane

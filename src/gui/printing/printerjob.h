@@ -1,7 +1,7 @@
 #pragma once
-// A printout on a QPrinter: the painter is begun with the orientation and the
-// document title the printout sets, and the page size is the printer's
-// paintable area in device pixels.
+// A printout on a QPrinter or in a PDF file: the painter is begun with the
+// orientation and the document title the printout sets, and the page size is
+// the paintable area in device pixels.
 
 #include "printing/paintercanvas.h"
 #include "printing/printsurface.h"
@@ -10,7 +10,11 @@
 #include <memory>
 #include <optional>
 
+class QPageLayout;
+class QPagedPaintDevice;
+class QPdfWriter;
 class QPrinter;
+class QSaveFile;
 
 namespace tolvane {
 
@@ -19,20 +23,24 @@ public:
     // Nothing when the printer refuses to start the document.
     static std::unique_ptr<PainterPrintJob> start(QPrinter& printer, PageOrientation orientation,
                                                   const QString& documentTitle);
-    // The same on a printer that the job owns (a PDF file, say).
-    static std::unique_ptr<PainterPrintJob> start(std::unique_ptr<QPrinter> printer, PageOrientation orientation,
-                                                  const QString& documentTitle);
+    // A PDF file on this paper. It is written beside its place and put there
+    // only when the job ends whole, so a failed job replaces nothing. Nothing
+    // when the file cannot be created.
+    static std::unique_ptr<PainterPrintJob> startPdf(const QString& fileName, const QPageLayout& paper,
+                                                     PageOrientation orientation, const QString& documentTitle);
     ~PainterPrintJob() override;
 
     Canvas& canvas() override { return *canvas_; }
     PageMetrics page() const override { return page_; }
-    void end() override;
+    bool end() override;
 
 private:
-    explicit PainterPrintJob(QPrinter& printer) : printer_(printer) {}
+    PainterPrintJob();
+    bool begin(QPagedPaintDevice& device);
 
-    QPrinter& printer_;
-    std::unique_ptr<QPrinter> owned_;
+    QPrinter* printer_ = nullptr;
+    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<QPdfWriter> pdf_;
     QPainter painter_;
     std::optional<PainterCanvas> canvas_;
     PageMetrics page_;

@@ -1,105 +1,60 @@
-// The printing part of the Qt user interface: the title dialog, the printer
-// (one QPrinter for the whole run, so set-up choices stay), a PDF file when no
-// printer is installed, and the preview window.
+// The printing part of the Qt user interface: the title dialog and the preview
+// window (one of each for the run), and the run's printer.
 
 #include "printing/previewwindow.h"
-#include "printing/printerjob.h"
+#include "printing/runprinter.h"
 #include "printing/titledialog.h"
 #include "shell/qtuserinterface.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
-
 namespace tolvane {
 
-namespace {
-
-QPrinter* runPrinter = nullptr;
-
-void deleteRunPrinter()
+TitleDialog* QtUserInterface::titleDialog()
 {
-    delete runPrinter;
-    runPrinter = nullptr;
+    if (!titleDialog_)
+        titleDialog_ = new TitleDialog(parent_);
+    return titleDialog_;
 }
 
-QPrinter& printer()
+PreviewWindow* QtUserInterface::previewWindow()
 {
-    if (!runPrinter) {
-        runPrinter = new QPrinter(QPrinter::HighResolution);
-        qAddPostRoutine(deleteRunPrinter);
-    }
-    return *runPrinter;
+    if (!previewWindow_)
+        previewWindow_ = new PreviewWindow(parent_);
+    return previewWindow_;
 }
-
-bool printerInstalled(const QPrinter& p)
-{
-    return p.outputFormat() == QPrinter::PdfFormat ? !p.outputFileName().isEmpty()
-                                                   : !QPrinterInfo::availablePrinters().isEmpty();
-}
-
-} // namespace
 
 std::optional<QString> QtUserInterface::askTitle(const TitlePrompt& prompt)
 {
-    TitleDialog dialog(parent_);
-    dialog.setUp(prompt);
-    if (dialog.exec() != QDialog::Accepted)
+    TitleDialog* dialog = titleDialog();
+    dialog->setUp(prompt);
+    if (dialog->exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.title();
+    return dialog->title();
 }
+
+bool QtUserInterface::printerInstalled() { return RunPrinter::instance().installed(); }
 
 std::unique_ptr<PrintJob> QtUserInterface::beginPrintJob(PageOrientation orientation, const QString& documentTitle)
 {
-    QPrinter& shared = printer();
-    if (printerInstalled(shared)) {
-        std::unique_ptr<PrintJob> job = PainterPrintJob::start(shared, orientation, documentTitle);
-        if (!job)
-            showMessage(Message::typed(QStringLiteral("The printer could not start the printout."), Icon::Error,
-                                       only(Button::Ok), GeneralHelpContext));
-        return job;
-    }
-    // Without a printer the printout can still be kept, as a PDF file.
-    const Message offer =
-        Message::typed(QStringLiteral("No printer is installed. Save the printout as a PDF file instead?"),
-                       Icon::Confirmation, Button::Yes | Button::No, GeneralHelpContext);
-    if (showMessage(offer) != Button::Yes)
-        return nullptr;
-    const std::optional<QString> file = saveFile(
-        {QStringLiteral("Save Printout"), QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"), QDir::homePath()});
-    if (!file)
-        return nullptr;
-    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    pdf->setOutputFormat(QPrinter::PdfFormat);
-    pdf->setPageLayout(shared.pageLayout());
-    pdf->setOutputFileName(*file);
-    std::unique_ptr<PrintJob> job = PainterPrintJob::start(std::move(pdf), orientation, documentTitle);
-    if (!job)
-        showMessage(Message::typed(QStringLiteral("Cannot create file ") + *file, Icon::Error, only(Button::Ok),
-                                   GeneralHelpContext));
-    return job;
+    return RunPrinter::instance().begin(orientation, documentTitle);
+}
+
+std::unique_ptr<PrintJob> QtUserInterface::beginPdfJob(const QString& fileName, PageOrientation orientation,
+                                                       const QString& documentTitle)
+{
+    return RunPrinter::instance().beginPdf(fileName, orientation, documentTitle);
 }
 
 void QtUserInterface::showPrintPreview(const PreviewRequest& request)
 {
     refreshWindow();
-    if (request.modal) {
-        PreviewWindow window(request, parent_);
-        window.exec();
-        return;
-    }
-    auto* window = new PreviewWindow(request, parent_);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    PreviewWindow* window = previewWindow();
+    window->setRequest(request);
+    if (request.modal)
+        window->exec();
+    else
+        window->show();
 }
 
-void QtUserInterface::printSetup()
-{
-    QPrintDialog dialog(&printer(), parent_);
-    dialog.setWindowTitle(QStringLiteral("Print Setup"));
-    dialog.exec();
-}
+void QtUserInterface::printSetup() { RunPrinter::instance().setup(parent_); }
 
 } // namespace tolvane

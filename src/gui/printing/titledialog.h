@@ -20,6 +20,7 @@ public:
     void setUp(const TitlePrompt& prompt);
     QString title() const;
     QLineEdit* titleEdit() const { return edit_; }
+    QLabel* promptLabel() const { return label_; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,4 +1,5 @@
 #include "recipes/recipespage.h"
+#include "recipes/limitedmemo.h"
 
 #include "food/foodlistmodel.h"
 #include "food/foodlistview.h"
@@ -17,6 +18,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
+
+#include <algorithm>
 
 namespace tolvane {
 
@@ -116,7 +119,7 @@ void RecipesPage::buildIngredients()
     trash_->move(231, 128);
 
     placeLabel(this, QStringLiteral("Recipe Preparation Instructions"), 240, 216, arialFont(13));
-    instructions_ = new QPlainTextEdit(this);
+    instructions_ = new LimitedMemo(InstructionsCapacity, this);
     instructions_->setGeometry(240, 240, 369, 113);
     instructions_->setFont(arialFont(13));
     instructions_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -218,10 +221,15 @@ void RecipesPage::instructionsEdited()
     recipes_.setInstructions(typed);
     if (recipes_.instructions() == typed)
         return;
-    // Beyond 2000 characters: the memo shows what the recipe keeps.
+    // Text that reached the memo past its limit without passing its input
+    // checks (set by a program): the memo shows what the recipe keeps, the
+    // cursor where it was.
+    const int position = instructions_->textCursor().position();
     showing_ = true;
     instructions_->setPlainText(toMemo(recipes_.instructions()));
-    instructions_->moveCursor(QTextCursor::End);
+    QTextCursor cursor = instructions_->textCursor();
+    cursor.setPosition(std::min(position, static_cast<int>(instructions_->document()->characterCount()) - 1));
+    instructions_->setTextCursor(cursor);
     showing_ = false;
 }
 

@@ -82,6 +82,8 @@ std::optional<QString> QtUserInterface::saveFile(const FileDialogRequest& reques
     QFileDialog dialog(parent_, request.title, request.initialDirectory, dialogFilter(request));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.suggestedName.isEmpty())
+        dialog.selectFile(request.suggestedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

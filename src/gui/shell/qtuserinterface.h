@@ -9,7 +9,9 @@ class QWidget;
 
 namespace tolvane {
 
+class PreviewWindow;
 class SearchProgress;
+class TitleDialog;
 
 class QtUserInterface : public UserInterface {
 public:
@@ -31,9 +33,16 @@ public:
     bool addActivity(ActivityForm& form) override;
     // Printing (src/gui/printing/qtprinting.cpp).
     std::optional<QString> askTitle(const TitlePrompt& prompt) override;
+    bool printerInstalled() override;
     std::unique_ptr<PrintJob> beginPrintJob(PageOrientation orientation, const QString& documentTitle) override;
+    std::unique_ptr<PrintJob> beginPdfJob(const QString& fileName, PageOrientation orientation,
+                                          const QString& documentTitle) override;
     void showPrintPreview(const PreviewRequest& request) override;
     void printSetup() override;
+    // The Menu Title dialog and the Print Preview window: one of each for the
+    // run, made when first shown.
+    TitleDialog* titleDialog();
+    PreviewWindow* previewWindow();
 
 private:
     // Brings the main window up to date before a modal box or dialog, so the
@@ -44,6 +53,8 @@ private:
     QWidget* parent_;
     int busyDepth_ = 0;
     QPointer<SearchProgress> progress_;
+    QPointer<TitleDialog> titleDialog_;
+    QPointer<PreviewWindow> previewWindow_;
 };
 
 } // namespace tolvane

@@ -1,0 +1,75 @@
+#include "exchange/tablecsv.h"
+
+#include "exchange/csvtext.h"
+#include "food/fooditemform.h"
+#include "shell/program.h"
+#include "storage/numbertext.h"
+#include "weight/weightlog.h"
+
+namespace tolvane {
+
+namespace {
+void appendValues(QStringList& row, const Nutrients& values)
+{
+    for (int n = 0; n < NutrientCount; ++n) {
+        const auto field = FoodItemForm::fieldOf(static_cast<Nutrient>(n));
+        row.append(formatFixed(values[static_cast<std::size_t>(n)], 0, FoodItemForm::decimals(field)));
+    }
+}
+} // namespace
+
+QByteArray exportMenuCsv(const Week& week, int* rows)
+{
+    QByteArray out;
+    QStringList header{QStringLiteral("Day"), QStringLiteral("Meal"), QStringLiteral("Food"),
+                       QStringLiteral("Servings")};
+    for (int n = 0; n < NutrientCount; ++n)
+        header.append(FoodItemForm::label(FoodItemForm::fieldOf(static_cast<Nutrient>(n))));
+    appendCsvRow(out, header);
+    int written = 0;
+    for (int day = 0; day < DaysPerWeek; ++day) {
+        Nutrients dayTotal{};
+        for (int m = 0; m < MealsPerDay; ++m) {
+            const Meal& meal = week[static_cast<std::size_t>(weekIndex(day, m))];
+            for (int e = 0; e < meal.count(); ++e) {
+                const long double servings = meal.servings(e);
+                Nutrients values = meal.item(e).nutrients();
+                for (std::size_t n = 0; n < values.size(); ++n) {
+                    values[n] *= servings;
+                    dayTotal[n] += values[n];
+                }
+                QStringList row{DayNames.value(day), MealNames.value(m), meal.item(e).name(),
+                                formatFixed(servings, 0, 1)};
+                appendValues(row, values);
+                appendCsvRow(out, row);
+                ++written;
+            }
+        }
+        QStringList total{DayNames.value(day), DayTotalText, QString(), QString()};
+        appendValues(total, dayTotal);
+        appendCsvRow(out, total);
+        ++written;
+    }
+    if (rows)
+        *rows = written;
+    return out;
+}
+
+QByteArray exportWeightCsv(const WeightLog& log, int* rows)
+{
+    QByteArray out;
+    appendCsvRow(out, {log.cell(DateColumn, 0), log.cell(PlanColumn, 0), log.cell(ActualColumn, 0)});
+    int written = 0;
+    for (int r = 1; r < log.rowCount(); ++r) {
+        const QStringList row{log.cell(DateColumn, r), log.cell(PlanColumn, r), log.cell(ActualColumn, r)};
+        if (row.join(QString()).trimmed().isEmpty())
+            continue;
+        appendCsvRow(out, row);
+        ++written;
+    }
+    if (rows)
+        *rows = written;
+    return out;
+}
+
+} // namespace tolvane

@@ -1,0 +1,24 @@
+#pragma once
+// The week's menu and the weight log as CSV for a spreadsheet. Numbers use "."
+// as the decimal point whatever the user's locale, as spreadsheets expect in a
+// comma-separated file.
+
+#include "menu/meal.h"
+
+#include <QByteArray>
+
+namespace tolvane {
+
+class WeightLog;
+
+// One row per entry (day, meal, food, servings, the six values of the entry:
+// the food's values times its servings) and after each day a "Day total" row.
+// Returns the image and the number of rows after the header.
+QByteArray exportMenuCsv(const Week& week, int* rows = nullptr);
+
+// The grid's data rows as they stand: date, plan, actual.
+QByteArray exportWeightCsv(const WeightLog& log, int* rows = nullptr);
+
+inline const QString DayTotalText = QStringLiteral("Day total");
+
+} // namespace tolvane

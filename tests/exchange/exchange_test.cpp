@@ -1,0 +1,170 @@
+// The CSV commands of the "&Main" menu, run by a scripted user on the whole
+// program.
+
+#include "exchange/exchange.h"
+#include "exchange/foodcsv.h"
+#include "food/foodtableio.h"
+#include "shell/app.h"
+#include "qstringprint.h"
+#include "scriptedui.h"
+#include "testfiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+class ExchangeTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    ScriptedUi ui;
+    SettingsStore settings{dir.filePath(QStringLiteral("config/Tolvane.conf"))};
+    App app{ui, settings, dir.path()};
+    QByteArray tableBefore;
+
+    void SetUp() override
+    {
+        tableBefore = tableBytes({makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}),
+                                  makeItem(QStringLiteral("Feast"), {1800, 200, 60, 50, 900, 100})});
+        writeAll(tablePath(), tableBefore);
+        app.program.foodTable() = FoodTable{NameOrder(QLocale::c())};
+        ASSERT_TRUE(app.program.formCreate().ok);
+        app.program.formActivate();
+        ui.messages.clear();
+    }
+
+    QString tablePath() const { return dir.filePath(FoodTableFileName); }
+
+    void importFile(const QString& path)
+    {
+        ui.openAnswers.push_back(path);
+        app.program.execute(Command::ImportFoodItemsCsv);
+    }
+};
+
+TEST_F(ExchangeTest, TheCommandsStandAtTheEndOfTheMainMenuAfterASeparator)
+{
+    const MenuDefinition& main = mainMenu().front();
+    ASSERT_EQ(main.caption, QStringLiteral("&Main"));
+    ASSERT_EQ(main.entries.size(), 8U);
+    EXPECT_EQ(main.entries[2].caption, QStringLiteral("E&xit"));
+    EXPECT_TRUE(main.entries[3].separator);
+    const QStringList captions = {main.entries[4].caption, main.entries[5].caption, main.entries[6].caption,
+                                  main.entries[7].caption};
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("&Import Food Items from CSV..."),
+                                     QStringLiteral("Export &Food Items as CSV..."),
+                                     QStringLiteral("Export &Menu as CSV..."),
+                                     QStringLiteral("Export &Weight Log as CSV...")}));
+    for (Command c : {Command::ImportFoodItemsCsv, Command::ExportFoodItemsCsv, Command::ExportMenuCsv,
+                      Command::ExportWeightLogCsv})
+        EXPECT_TRUE(app.program.isEnabled(c));
+}
+
+TEST_F(ExchangeTest, ImportAddsTheGoodRowsWritesTheTableOnceAndSummarises)
+{
+    const QString path = dir.filePath(QStringLiteral("new foods.csv"));
+    writeAll(path, QByteArray("Name,Calories,Carbo,Protein,Fat,Sodium,Chol\n"
+                              "Apple,95,25.1,0.5,0.3,2,0\n"
+                              "bread,1,1,1,1,1,1\n"
+                              "Cake,lots,1,1,1,1,1\n"
+                              "\"Soup, tomato\",74,16,2,0.7,695,0\n"));
+    importFile(path);
+    ASSERT_EQ(ui.openRequests.size(), 1U);
+    EXPECT_EQ(ui.openRequests[0].filter, QStringLiteral("CSV files (*.csv)"));
+    ASSERT_EQ(ui.messages.size(), 1U);
+    EXPECT_EQ(ui.messages[0].text, QStringLiteral("2 food items added, 1 already present and skipped, 1 lines "
+                                                  "refused.\n\nLine 4: \"lots\" is not a number (Calories)."));
+    EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
+
+    const FoodTable& table = app.program.foodTable();
+    EXPECT_EQ(table.rowNames(), (QStringList{QStringLiteral("Apple"), QStringLiteral("Bread"),
+                                             QStringLiteral("Feast"), QStringLiteral("Soup, tomato")}));
+    EXPECT_EQ(readAll(tablePath()), table.toBytes());
+    EXPECT_EQ(app.program.selectedFoodRow(), 3);  // the last item added
+}
+
+TEST_F(ExchangeTest, NothingIsWrittenWhenTheFileCannotBeRead)
+{
+    importFile(dir.filePath(QStringLiteral("missing.csv")));
+    const QString broken = dir.filePath(QStringLiteral("broken.csv"));
+    writeAll(broken, QByteArray("Name,Calories,Carbo,Protein,Fat,Sodium,Chol\nApple,1,1,1,1,1,1\n\"Open,1\n"));
+    importFile(broken);
+    ASSERT_EQ(ui.messages.size(), 2U);
+    EXPECT_EQ(ui.messages[0].text, QStringLiteral("The file missing.csv cannot be read."));
+    EXPECT_EQ(ui.messages[1].text,
+              QStringLiteral("The file broken.csv is not a valid CSV file: the quoted value that starts on line 3 is "
+                             "not closed. Nothing was imported."));
+    EXPECT_EQ(ui.messages[1].icon, Icon::Warning);
+    EXPECT_EQ(readAll(tablePath()), tableBefore);
+    EXPECT_EQ(app.program.foodTable().count(), 2);
+}
+
+TEST_F(ExchangeTest, ImportIsRefusedWhileThePersonalListIsShownAndCancelDoesNothing)
+{
+    app.program.execute(Command::ImportFoodItemsCsv);  // the dialog is cancelled
+    EXPECT_EQ(ui.openRequests.size(), 1U);
+    EXPECT_TRUE(ui.messages.empty());
+
+    app.program.foodTable().showPersonalList(true);
+    app.program.execute(Command::ImportFoodItemsCsv);
+    EXPECT_EQ(ui.openRequests.size(), 1U);
+    ASSERT_EQ(ui.messages.size(), 1U);
+    EXPECT_EQ(ui.messages[0].text, csvmsg::PersonalListShown);
+    EXPECT_EQ(readAll(tablePath()), tableBefore);
+}
+
+TEST_F(ExchangeTest, ExportsTheFoodTableTheWeekAndTheWeightLog)
+{
+    // Two and a half Feasts for Sunday breakfast, one Bread for Monday's snack.
+    app.program.setServingsText(QStringLiteral("2.5"));
+    app.program.selectFoodRow(1);
+    app.menu.dropOnMealList({DragSource::FoodList, 1});
+    app.menu.endDrag(DragSource::FoodList);
+    app.menu.dayPageChange(1);
+    app.menu.mealTabChange(3);
+    app.program.setServingsText(QStringLiteral("1"));
+    app.menu.dropOnMealList({DragSource::FoodList, 0});
+    app.menu.endDrag(DragSource::FoodList);
+    app.weight.log().setCell(DateColumn, 1, QStringLiteral("1/5/2026"));
+    app.weight.log().setCell(PlanColumn, 1, QStringLiteral("80,5"));
+
+    const QString foods = dir.filePath(QStringLiteral("foods.csv"));
+    const QString menu = dir.filePath(QStringLiteral("menu.csv"));
+    const QString weight = dir.filePath(QStringLiteral("weight.csv"));
+    ui.saveAnswers = {foods, menu, weight};
+    app.program.execute(Command::ExportFoodItemsCsv);
+    app.program.execute(Command::ExportMenuCsv);
+    app.program.execute(Command::ExportWeightLogCsv);
+    EXPECT_TRUE(ui.messages.empty());
+
+    EXPECT_EQ(readAll(foods).toStdString(), std::string("Name,Calories,Carbo,Protein,Fat,Sodium,Chol\r\n"
+                                         "Bread,80,15,3,1,150,0\r\n"
+                                         "Feast,1800,200,60,50,900,100\r\n"));
+    EXPECT_EQ(readAll(menu).toStdString(), std::string("Day,Meal,Food,Servings,Calories,Carbo,Protein,Fat,Sodium,Chol\r\n"
+                                        "Sunday,Breakfast,Feast,2.5,4500,500.0,150.0,125.0,2250.0,250\r\n"
+                                        "Sunday,Day total,,,4500,500.0,150.0,125.0,2250.0,250\r\n"
+                                        "Monday,Snack,Bread,1.0,80,15.0,3.0,1.0,150.0,0\r\n"
+                                        "Monday,Day total,,,80,15.0,3.0,1.0,150.0,0\r\n"
+                                        "Tuesday,Day total,,,0,0.0,0.0,0.0,0.0,0\r\n"
+                                        "Wednesday,Day total,,,0,0.0,0.0,0.0,0.0,0\r\n"
+                                        "Thursday,Day total,,,0,0.0,0.0,0.0,0.0,0\r\n"
+                                        "Friday,Day total,,,0,0.0,0.0,0.0,0.0,0\r\n"
+                                        "Saturday,Day total,,,0,0.0,0.0,0.0,0.0,0\r\n"));
+    EXPECT_EQ(readAll(weight).toStdString(), std::string("Date,Plan,Actual\r\n1/5/2026,\"80,5\",\r\n"));
+}
+
+TEST_F(ExchangeTest, AFailedExportSaysSoAndLeavesNoFile)
+{
+    const QString path = dir.filePath(QStringLiteral("no such folder/foods.csv"));
+    ui.saveAnswers = {path};
+    app.program.execute(Command::ExportFoodItemsCsv);
+    ASSERT_EQ(ui.messages.size(), 1U);
+    EXPECT_EQ(ui.messages[0].text, QStringLiteral("The file foods.csv could not be written."));
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+} // namespace

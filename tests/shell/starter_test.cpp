@@ -1,0 +1,165 @@
+// The starter files a new data folder gets: the food item table built from the
+// USDA list, the activity table and the empty week, as the program embeds them.
+
+#include "exchange/csvtext.h"
+#include "food/foodtableio.h"
+#include "shell/app.h"
+#include "shell/datafolder.h"
+#include "storage/activityfile.h"
+#include "storage/foodtablefile.h"
+#include "storage/menufile.h"
+#include "storage/numbertext.h"
+#include "qstringprint.h"
+#include "scriptedui.h"
+#include "testfiles.h"
+
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+const NameOrder English{QLocale(QLocale::English, QLocale::UnitedStates)};
+
+QByteArray starter(const char* name) { return readAll(StarterFolder + u'/' + QString::fromLatin1(name)); }
+
+TEST(StarterFoods, EveryItemOfTheListIsInTheTableWithAUniqueShortName)
+{
+    const QByteArray bytes = starter("fooditem.dbt");
+    ASSERT_EQ(bytes.size() % FoodItem::Size, 0);
+    const FoodTableImage image = readFoodTableImage(bytes);
+    EXPECT_FALSE(image.truncated);
+    // One record per row of the committed list, and room for the user's own.
+    const CsvRead list = readCsv(readAll(QStringLiteral(TOLVANE_STARTER_FOODS_CSV)));
+    ASSERT_EQ(list.problem, CsvProblem::None);
+    EXPECT_EQ(image.records.size(), list.rows.size() - 1);
+    EXPECT_GE(image.records.size(), 1500U);
+    EXPECT_LE(image.records.size(), 1998U);
+
+    QSet<QString> seen;
+    for (std::size_t i = 0; i < image.records.size(); ++i) {
+        const FoodItem& item = image.records[i];
+        const QString name = item.name();
+        EXPECT_FALSE(name.isEmpty());
+        EXPECT_LE(name.size(), 30);
+        EXPECT_TRUE(isWindows1252(name)) << name.toStdString();
+        EXPECT_FALSE(item.onPersonalList());
+        EXPECT_FALSE(seen.contains(name.toCaseFolded())) << name.toStdString();
+        seen.insert(name.toCaseFolded());
+        if (i > 0) {
+            EXPECT_LT(English.compare(image.records[i - 1].name(), name), 0) << name.toStdString();
+        }
+    }
+}
+
+TEST(StarterFoods, TheProgramsLoaderTakesTheTableWithoutAMessage)
+{
+    QTemporaryDir dir;
+    writeAll(dir.filePath(FoodTableFileName), starter("fooditem.dbt"));
+    ScriptedUi ui;
+    FoodTable table{English};
+    EXPECT_TRUE(loadFoodTable(table, dir.path(), ui).ok);
+    EXPECT_TRUE(ui.messages.empty());
+    // Already in the loader's order: a save writes the same bytes.
+    EXPECT_EQ(table.toBytes(), starter("fooditem.dbt"));
+}
+
+// Foods checked by hand against the USDA figures per 100 g (calories,
+// carbohydrate, protein, fat, sodium, cholesterol) and the grams of the
+// serving in the name.
+struct Checked {
+    const char* name;
+    long double grams;
+    std::array<long double, NutrientCount> per100g;
+};
+const Checked CheckedFoods[] = {
+    {"Milk, whole, 1 cup", 244, {61.0L, 4.8L, 3.15L, 3.25L, 43.0L, 10.0L}},                  // 01077
+    {"Apples, raw, w/ skin, 1 medium", 182, {52.0L, 13.81L, 0.26L, 0.17L, 1.0L, 0.0L}},      // 09003
+    {"Bread, white, 1 slice", 28, {265.0L, 49.06L, 9.15L, 3.19L, 491.0L, 0.0L}},             // 18069
+    {"Oil, olive, 1 tbsp", 13.5L, {884.0L, 0.0L, 0.0L, 100.0L, 2.0L, 0.0L}},                 // 04053
+    {"Bananas, raw, 1 medium", 118, {89.0L, 22.84L, 1.09L, 0.33L, 1.0L, 0.0L}},              // 09040
+    {"Egg, whole, raw, 1 medium", 44, {143.0L, 0.72L, 12.56L, 9.51L, 142.0L, 372.0L}},       // 01123
+    {"Broccoli, raw, 1 cup chopped", 91, {34.0L, 6.64L, 2.82L, 0.37L, 33.0L, 0.0L}},         // 11090
+    {"Nuts, almonds, 1 oz", 28.35L, {575.0L, 21.67L, 21.22L, 49.42L, 1.0L, 0.0L}},           // 12061
+    {"Choc., dark, 1 oz", 28.35L, {579.0L, 52.42L, 6.12L, 38.31L, 10.0L, 6.0L}},             // 19903
+    {"Cheese, cheddar, 1 slice", 28, {403.0L, 1.28L, 24.9L, 33.14L, 621.0L, 105.0L}},        // 01009
+    {"Orange juice, raw, 1 cup", 248, {45.0L, 10.4L, 0.7L, 0.2L, 1.0L, 0.0L}},               // 09206
+    {"Yogurt, plain, 1 cup", 245, {61.0L, 4.66L, 3.47L, 3.25L, 46.0L, 13.0L}},               // 01116
+    {"Carrots, raw, 1 medium", 61, {41.0L, 9.58L, 0.93L, 0.24L, 69.0L, 0.0L}},               // 11124
+    {"Quinoa, cooked, 1 cup", 185, {120.0L, 21.3L, 4.4L, 1.92L, 7.0L, 0.0L}},                // 20137
+    {"Butter, no salt, 1 tbsp", 14.2L, {717.0L, 0.06L, 0.85L, 81.11L, 11.0L, 215.0L}},       // 01145
+    {"Peaches, raw, 1 medium", 150, {39.0L, 9.54L, 0.91L, 0.25L, 0.0L, 0.0L}},               // 09236
+    {"Rice, white, cooked, 1 cup", 158, {130.0L, 28.17L, 2.69L, 0.28L, 1.0L, 0.0L}},         // 20045
+    {"Beans, pinto, cooked, 1 cup", 171, {143.0L, 26.22L, 9.01L, 0.65L, 1.0L, 0.0L}},        // 16043
+    {"Chicken, breast, cooked, 1 cup", 140, {165.0L, 0.0L, 31.02L, 3.57L, 74.0L, 85.0L}},    // 05064
+    {"Spaghetti, cooked, 1 cup", 140, {158.0L, 30.86L, 5.8L, 0.93L, 1.0L, 0.0L}},            // 20121
+};
+
+TEST(StarterFoods, HandCheckedFoodsMatchTheUsdaFiguresForTheirServing)
+{
+    FoodTable table{English};
+    table.assign(readFoodTableImage(starter("fooditem.dbt")).records);
+    // The list keeps whole calories, sodium and cholesterol and tenths of a gram.
+    constexpr std::array<int, NutrientCount> decimals = {0, 1, 1, 1, 0, 0};
+    for (const Checked& food : CheckedFoods) {
+        const int slot = table.findSameName(QString::fromUtf8(food.name));
+        ASSERT_GE(slot, 0) << food.name;
+        const Nutrients stored = table.item(slot).nutrients();
+        for (std::size_t n = 0; n < NutrientCount; ++n) {
+            const long double expected = food.per100g[n] * food.grams / 100;
+            EXPECT_EQ(formatFixed(stored[n], 0, decimals[n]), formatFixed(expected, 0, decimals[n]))
+                << food.name << " value " << n;
+        }
+    }
+}
+
+TEST(StarterActivities, EverydayActivitiesForA70KgAdult)
+{
+    const ActivityFileRead read = readActivityImage(starter("activity.db"));
+    EXPECT_EQ(read.problem, ActivityFileProblem::None);
+    EXPECT_GE(read.records.size(), 40U);
+    EXPECT_LE(read.records.size(), 80U);
+    std::map<QString, long double> perHour;
+    for (std::size_t i = 0; i < read.records.size(); ++i) {
+        perHour[read.records[i].name()] = read.records[i].caloriesPerHour();
+        if (i > 0) {
+            EXPECT_LT(English.compare(read.records[i - 1].name(), read.records[i].name()), 0);
+        }
+    }
+    // MET x 70 kg: brisk walking 4.3 MET, running at 6 mph 9.8 MET, sleeping 0.95 MET.
+    EXPECT_EQ(perHour[QStringLiteral("Walking, 3.5 mph, brisk")], 301);
+    EXPECT_EQ(perHour[QStringLiteral("Running, 6 mph")], 686);
+    EXPECT_EQ(perHour[QStringLiteral("Sleeping")], 66.5L);
+}
+
+TEST(StarterWeek, AnEmptyWeekOnSundayBreakfast)
+{
+    const QByteArray bytes = starter("currmenu.db");
+    EXPECT_EQ(bytes.size(), MenuFileSize);
+    const MenuFileRead read = readMenuImage(bytes);
+    EXPECT_EQ(read.problem, MenuFileProblem::None);
+    EXPECT_EQ(read.image, MenuImage{});
+}
+
+TEST(StarterFolder, AFreshFolderStartsWithFoodsAndActivitiesAndNoMessage)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("Tolvane"));
+    ASSERT_TRUE(prepareDataFolder(folder).created);
+    ScriptedUi ui;
+    SettingsStore settings{dir.filePath(QStringLiteral("config/Tolvane.conf"))};
+    App app{ui, settings, folder};
+    ASSERT_TRUE(app.program.formCreate().ok);
+    app.program.formActivate();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(app.program.foodTable().rowCount(), static_cast<int>(starter("fooditem.dbt").size() / FoodItem::Size));
+    EXPECT_EQ(app.program.selectedFoodRow(), 0);
+    EXPECT_GE(app.activity.names().size(), 40);
+}
+
+} // namespace
