@@ -152,7 +152,8 @@ TEST_F(MainWindowTest, TheWholeMainMenuWithItsAccessKeys)
         u"&Main: Mer&ge Other FOODITEM.DBT | - | E&xit | - | &Import Food Items from CSV... | "
         u"Export &Food Items as CSV... | Export &Menu as CSV... | Export &Weight Log as CSV..."_s,
         u"&Food Item: &Add Food Item | &Modify Food Item | &Delete Food Item | - | Add &to Personal List | "
-        u"&Remove from Personal List | &Show Personal List | Clear Whole &Personal List | - | Add to Mea&l"_s,
+        u"&Remove from Personal List | &Show Personal List | Clear Whole &Personal List | - | Add to Mea&l | - | "
+        u"&Find Food Item..."_s,
         u"&Menu: &Load | Save &As | &Clear Meal | Copy &Meal | &Paste Meal | - | Clear Men&u"_s,
         u"&Recipe: &Add to Food Items | - | &Load Recipe | &Save Recipe | - | &Clear Recipe"_s,
         u"&Weight: &Create Plan | &New Row | &Load File | &Save File | C&lear Grid"_s,

@@ -182,7 +182,7 @@ TEST_F(PlannerPageTest, LaidOutAsThePageGivesIt)
     EXPECT_EQ(page->mealList()->accessibleName(), QStringLiteral("Meal list"));
     EXPECT_EQ(page->servings()->accessibleName(), QStringLiteral("# Servings"));
     EXPECT_EQ(page->foodPanel().pie->accessibleName(), QStringLiteral("Food item pie"));
-    EXPECT_EQ(page->foodPanel().values[1]->accessibleName(), QStringLiteral("Food item carbohydrate"));
+    EXPECT_EQ(page->foodPanel().values[1]->accessibleName(), QStringLiteral("Food item carbohydrate: 14.0 g"));
 }
 
 TEST_F(PlannerPageTest, DroppingAFoodRowOnTheMealListAddsAnEntry)

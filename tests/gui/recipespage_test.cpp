@@ -177,8 +177,8 @@ TEST_F(RecipesPageTest, LaidOutAsThePageGivesIt)
     EXPECT_EQ(page->instructions()->accessibleName(), QStringLiteral("Recipe Preparation Instructions"));
     EXPECT_EQ(page->trashCan()->accessibleName(), QStringLiteral("Trash Can"));
     EXPECT_EQ(page->panel().pie->accessibleName(), QStringLiteral("Recipe pie"));
-    EXPECT_EQ(page->panel().values[0]->accessibleName(), QStringLiteral("Recipe calories"));
-    EXPECT_EQ(page->panel().fat->accessibleName(), QStringLiteral("Recipe fat percentage"));
+    EXPECT_EQ(page->panel().values[0]->accessibleName(), QStringLiteral("Recipe calories: 0"));
+    EXPECT_EQ(page->panel().fat->accessibleName(), QStringLiteral("Recipe fat percentage: 0%"));
 }
 
 TEST_F(RecipesPageTest, AFoodRowDroppedOnTheIngredientsIsAdded)

@@ -228,3 +228,32 @@ TEST_F(PlannerTest, ActivationClearsTheDragStateAndShowsTheFirstMeal)
     EXPECT_EQ(planner.mealList(), QStringList({QStringLiteral("( 1.0)\tApple")}));
     EXPECT_EQ(planner.mealListSelection(), -1);
 }
+
+TEST_F(PlannerTest, TheDeleteKeyRemovesTheSelectedEntryAsTheTrashCanDoes)
+{
+    dropFood(0, QStringLiteral("1"));
+    dropFood(1, QStringLiteral("2"));
+    dropFood(2, QStringLiteral("3"));
+
+    // No entry selected yet: the key does nothing.
+    planner.deleteSelectedEntry();
+    EXPECT_EQ(planner.shownMeal().count(), 3);
+
+    planner.mealListClick(1);
+    planner.deleteSelectedEntry();
+    EXPECT_EQ(names(planner.shownMeal()), QStringList({QStringLiteral("Apple"), QStringLiteral("Cheese")}));
+    EXPECT_EQ(planner.mealList(), QStringList({QStringLiteral("( 1.0)\tApple"), QStringLiteral("( 3.0)\tCheese")}));
+    EXPECT_EQ(planner.mealListSelection(), 0);
+    EXPECT_EQ(planner.menuPanel().values[0], QStringLiteral("     382"));
+    EXPECT_EQ(stored().week[0], planner.shownMeal());
+    EXPECT_FALSE(planner.trashOpen());
+    EXPECT_TRUE(ui.messages.empty());
+
+    // The first line is selected now: the next key removes it.
+    planner.deleteSelectedEntry();
+    planner.deleteSelectedEntry();
+    EXPECT_EQ(planner.shownMeal().count(), 0);
+    EXPECT_EQ(planner.mealListSelection(), -1);
+    planner.deleteSelectedEntry();
+    EXPECT_EQ(stored().week[0].count(), 0);
+}

@@ -311,3 +311,33 @@ TEST_F(RecipeEditingTest, IngredientsAreCopiesOfTheFoodItems)
     EXPECT_EQ(recipes.ingredient(0).name(), QStringLiteral("Bread"));
     EXPECT_EQ(recipes.ingredient(0).nutrient(Nutrient::Calories), 80);
 }
+
+TEST_F(RecipeEditingTest, KeysAddAndRemoveIngredientsAsDropsDo)
+{
+    // Enter on a food list row: the drop of that row, servings and all.
+    recipes.setFoodServingsText(QStringLiteral("2"));
+    recipes.addFoodRow(2);
+    recipes.addFoodRow(0);
+    EXPECT_EQ(recipes.ingredientLines(), QStringList({QStringLiteral("( 2.0)\tSoup"), QStringLiteral("( 1.0)\tApple")}));
+    EXPECT_EQ(recipes.foodServingsText(), QStringLiteral("1"));
+    EXPECT_EQ(recipes.recipeTotals()[at(Nutrient::Calories)], 252);
+    recipes.setFoodServingsText(QStringLiteral("x"));
+    recipes.addFoodRow(1);
+    EXPECT_EQ(ui.messages, std::vector<Message>{info(recipemsg::InvalidServings)});
+    EXPECT_EQ(recipes.takeFocusRequest(), RecipeFocus::FoodServings);
+    recipes.addFoodRow(-1);  // no row selected
+    EXPECT_EQ(recipes.count(), 2);
+    EXPECT_EQ(ui.messages.size(), 1u);
+
+    // Delete on an ingredient: the drop on the trash can.
+    recipes.deleteSelectedIngredient();
+    EXPECT_EQ(recipes.count(), 2);
+    recipes.ingredientListClick(0);
+    recipes.deleteSelectedIngredient();
+    EXPECT_EQ(recipes.ingredientLines(), QStringList{QStringLiteral("( 1.0)\tApple")});
+    EXPECT_EQ(recipes.recipeTotals()[at(Nutrient::Calories)], 52);
+    EXPECT_EQ(recipes.panel().values[0], QStringLiteral("52"));
+    EXPECT_EQ(recipes.ingredientSelection(), -1);
+    recipes.deleteSelectedIngredient();
+    EXPECT_EQ(recipes.count(), 1);
+}

@@ -106,6 +106,12 @@ void MenuPlanner::dropOnTrash(const DragItem& item)
     trashOpen_ = false;
 }
 
+void MenuPlanner::deleteSelectedEntry()
+{
+    if (mealListSelection_ >= 0)
+        dropOnTrash({DragSource::MealList, mealListSelection_});
+}
+
 void MenuPlanner::removeEntry(int entry)
 {
     shownMealRef().removeAt(entry);

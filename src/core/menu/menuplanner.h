@@ -101,6 +101,9 @@ public:
     // A drag passes over the trash can: it opens. True when it takes the drop.
     bool trashDragOver(const DragItem& item);
     void dropOnTrash(const DragItem& item);
+    // The Delete key in the meal list: the selected entry goes, exactly as
+    // when it is dropped on the trash can.
+    void deleteSelectedEntry();
     // A drag that began at `source` ended, dropped or not.
     void endDrag(DragSource source);
     void clearDragState();

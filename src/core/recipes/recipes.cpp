@@ -157,6 +157,12 @@ void Recipes::dropOnIngredientList(const DragItem& item)
     totals(count_ - 1);
 }
 
+void Recipes::addFoodRow(int row)
+{
+    if (row >= 0)
+        dropOnIngredientList({DragSource::RecipeFoodList, row});
+}
+
 void Recipes::ingredientListClick(int row) { selection_ = row >= 0 && row < count_ ? row : -1; }
 
 bool Recipes::trashDragOver(const DragItem& item)
@@ -193,6 +199,12 @@ void Recipes::dropOnTrash(const DragItem& item)
         selection_ = -1;
     }
     trashOpen_ = false;
+}
+
+void Recipes::deleteSelectedIngredient()
+{
+    if (selection_ >= 0)
+        dropOnTrash({DragSource::IngredientList, selection_});
 }
 
 void Recipes::endDrag(DragSource source)

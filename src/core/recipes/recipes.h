@@ -68,10 +68,16 @@ public:
     bool ingredientListAccepts(const DragItem& item) const;
     // A row of the page's food list (row = table slot) dropped on the ingredient list.
     void dropOnIngredientList(const DragItem& item);
+    // Enter on a row of the page's food list: that food item becomes an
+    // ingredient exactly as when its row is dropped (-1, no row: nothing).
+    void addFoodRow(int row);
     void ingredientListClick(int row);
     // A drag passes over the trash can; true when the can takes the drop.
     bool trashDragOver(const DragItem& item);
     void dropOnTrash(const DragItem& item);
+    // The Delete key in the ingredient list: the selected ingredient goes,
+    // exactly as when it is dropped on the trash can.
+    void deleteSelectedIngredient();
     // A drag that began at `source` ended, dropped or not.
     void endDrag(DragSource source);
     // A key typed in the page's food list: "+" and "-" change the servings.

@@ -12,7 +12,7 @@ enum class Command {
     MergeOtherTable, Exit, ImportFoodItemsCsv, ExportFoodItemsCsv, ExportMenuCsv, ExportWeightLogCsv,
     // &Food Item
     AddFoodItem, ModifyFoodItem, DeleteFoodItem, AddToPersonalList, RemoveFromPersonalList,
-    ShowPersonalList, ClearPersonalList, AddToMeal,
+    ShowPersonalList, ClearPersonalList, AddToMeal, FindFoodItem,
     // &Menu
     LoadMenu, SaveMenuAs, ClearMeal, CopyMeal, PasteMeal, ClearMenu,
     // &Recipe

@@ -5,6 +5,7 @@
 #include "menu/panellabels.h"
 #include "menu/servingsedit.h"
 #include "shell/app.h"
+#include "shell/rowselection.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -28,12 +29,6 @@ QLineEdit* placeField(QWidget* parent, const QString& caption, int x, int y, int
     edit->setAccessibleName(caption);
     return edit;
 }
-
-void showText(QLineEdit* edit, const QString& text)
-{
-    if (edit->text() != text)
-        edit->setText(text);
-}
 } // namespace
 
 ActivityPlannerPage::ActivityPlannerPage(App& app, QWidget* parent)
@@ -43,13 +38,15 @@ ActivityPlannerPage::ActivityPlannerPage(App& app, QWidget* parent)
     list_->setGeometry(12, 22, 240, 320);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setAccessibleName(activitylabel::List);
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+    // A click, the keys or a screen reader: every selection is a click on the list.
+    followSelectedRow(list_, [this](int row) {
         if (!showing_)
             forward([&] { activity_.listClick(row); });
     });
 
     duration_ = placeField(this, activitylabel::Duration, 276, 22, 410, false);
-    connect(duration_, &QLineEdit::textEdited, this,
+    // Any change of the text counts, typed or put in by an input tool.
+    connect(duration_, &QLineEdit::textChanged, this,
             [this](const QString& text) { forward([&] { activity_.durationChange(text); }); });
     upDown_ = new UpDownButtons(QStringLiteral("Duration"), this);
     upDown_->setGeometry(410 + FieldWidth, 22, 16, FieldHeight);
@@ -62,7 +59,7 @@ ActivityPlannerPage::ActivityPlannerPage(App& app, QWidget* parent)
     group_->setAccessibleName(activitylabel::BalanceGroup);
     day_ = placeLabel(group_, activitylabel::DayShowing, 16, 26, arialFont(13, true));
     day_->resize(160, day_->height());
-    day_->setAccessibleName(QStringLiteral("Day"));
+    nameValueLabel(day_, QStringLiteral("Day"));
     menuCalories_ = placeField(group_, activitylabel::MenuCalories, 16, 56, 142, true);
     activityCalories_ = placeField(group_, activitylabel::ActivityCalories, 16, 88, 142, true);
     balance_ = placeField(group_, activitylabel::Balance, 16, 120, 142, true);
@@ -81,19 +78,14 @@ void ActivityPlannerPage::refresh()
         list_->clear();
         list_->addItems(names);
     }
-    if (list_->currentRow() != activity_.selectedRow()) {
-        if (activity_.selectedRow() < 0)
-            list_->setCurrentRow(-1, QItemSelectionModel::Clear);
-        else
-            list_->setCurrentRow(activity_.selectedRow());
-    }
+    showSelectedRow(list_, activity_.selectedRow());
 
-    showText(duration_, activity_.durationText());
+    showFieldText(duration_, activity_.durationText());
     const QString burned = activity_.caloriesBurnedText();
-    showText(burned_, burned);
-    showText(activityCalories_, burned);
-    showText(balance_, activity_.calorieBalanceText());
-    showText(menuCalories_, activity_.menuCaloriesText());
+    showFieldText(burned_, burned);
+    showFieldText(activityCalories_, burned);
+    showFieldText(balance_, activity_.calorieBalanceText());
+    showFieldText(menuCalories_, activity_.menuCaloriesText());
     setLabelText(day_, activity_.dayLabel());
     showing_ = false;
 }

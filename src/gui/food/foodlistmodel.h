@@ -15,6 +15,8 @@ public:
     explicit FoodListModel(const FoodTable& table, QObject* parent = nullptr);
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // The names the rows show.
+    const QStringList& names() const { return names_; }
     // The table or its view changed: show it anew.
     void reload();
     // Shows every record of the table in slot order, whatever the view shows

@@ -1,12 +1,14 @@
 #include "food/foodlistview.h"
 
 #include "food/foodlistmodel.h"
-#include "shell/program.h"
 #include "food/personallist.h"
+#include "shell/program.h"
+#include "shell/rowselection.h"
 
 #include <QDrag>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <utility>
 
 namespace tolvane {
 
@@ -18,11 +20,11 @@ FoodListView::FoodListView(Program& program, bool followsSelection, QWidget* par
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    followSelectedRow(this, [this](int row) {
+        if (!pressing_)
+            userSelected(row);
+    });
     if (followsSelection_) {
-        connect(this, &QListView::clicked, this, [this](const QModelIndex& index) {
-            program_.foodListClick(index.row());
-            emit stateChanged();
-        });
         // A double click modifies the row its first click selected.
         connect(this, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
             program_.foodListClick(index.row());
@@ -32,12 +34,40 @@ FoodListView::FoodListView(Program& program, bool followsSelection, QWidget* par
     }
 }
 
+void FoodListView::userSelected(int row)
+{
+    if (!followsSelection_)
+        return;
+    program_.foodListClick(row);
+    emit stateChanged();
+}
+
+int FoodListView::selectedRow() const { return tolvane::selectedRow(this); }
+
+void FoodListView::selectRow(int row)
+{
+    if (row < 0 || row >= model_->rowCount())
+        return;
+    const QModelIndex index = model_->index(row, 0);
+    setCurrentIndex(index);
+    scrollTo(index);
+    // The row was selected already: the program still hears of the choice.
+    if (followsSelection_ && program_.selectedFoodRow() != row)
+        userSelected(row);
+}
+
 void FoodListView::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
     if (followsSelection_ && text.size() == 1 && foodListKeyPress(program_, text.front())) {
         event->accept();
         emit stateChanged();
+        return;
+    }
+    if (!followsSelection_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit enterPressed(selectedRow());
         return;
     }
     if (!followsSelection_ && text.size() == 1)
@@ -54,14 +84,31 @@ void FoodListView::setDragSource(DragSource source)
 
 void FoodListView::mousePressEvent(QMouseEvent* event)
 {
-    // Pressing a row selects it at once: a drag may start from it before any
-    // click is complete.
-    pressed_ = indexAt(event->position().toPoint());
-    QListView::mousePressEvent(event);
-    if (followsSelection_ && pressed_.isValid() && pressed_.row() != program_.selectedFoodRow()) {
-        program_.foodListClick(pressed_.row());
-        emit stateChanged();
+    if (event->button() != Qt::LeftButton) {
+        QListView::mousePressEvent(event);
+        return;
     }
+    // A press anywhere on the list starts a drag; one on no row keeps the selection.
+    releaseEndsDrag_ = model_->dragSource() != DragSource::None;
+    pressed_ = indexAt(event->position().toPoint());
+    if (!pressed_.isValid()) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    pressing_ = true;
+    QListView::mousePressEvent(event);
+    pressing_ = false;
+    // The click itself, on the press, even on the row already selected.
+    if (followsSelection_)
+        userSelected(pressed_.row());
+}
+
+void FoodListView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && std::exchange(releaseEndsDrag_, false))
+        emit dragFinished();
 }
 
 void FoodListView::startDrag(Qt::DropActions)
@@ -69,10 +116,9 @@ void FoodListView::startDrag(Qt::DropActions)
     const QModelIndex index = pressed_.isValid() ? QModelIndex(pressed_) : currentIndex();
     if (!index.isValid() || model_->dragSource() == DragSource::None)
         return;
-    if (followsSelection_) {
-        program_.foodListClick(index.row());
-        emit stateChanged();
-    }
+    releaseEndsDrag_ = false;
+    if (followsSelection_ && program_.selectedFoodRow() != index.row())
+        userSelected(index.row());
     auto* drag = new QDrag(this);
     drag->setMimeData(model_->mimeData({index}));
     drag->exec(Qt::CopyAction);
@@ -81,17 +127,10 @@ void FoodListView::startDrag(Qt::DropActions)
 
 void FoodListView::refresh()
 {
+    const QuietSelection quiet(this);
     model_->reload();
-    if (!followsSelection_)
-        return;
-    const int row = program_.selectedFoodRow();
-    if (row < 0) {
-        clearSelection();
-        return;
-    }
-    const QModelIndex index = model_->index(row, 0);
-    if (currentIndex() != index)
-        setCurrentIndex(index);
+    if (followsSelection_)
+        showSelectedRow(this, program_.selectedFoodRow());
 }
 
 } // namespace tolvane

@@ -19,6 +19,8 @@ const QStringList NutrientCaptions = {QStringLiteral("Calories"), QStringLiteral
 const QStringList NutrientNames = {QStringLiteral("calories"), QStringLiteral("carbohydrate"),
                                    QStringLiteral("protein"),  QStringLiteral("fat"),
                                    QStringLiteral("sodium"),   QStringLiteral("cholesterol")};
+const QStringList NutrientUnits = {QString(), QStringLiteral("g"), QStringLiteral("g"), QStringLiteral("g"),
+                                   QStringLiteral("mg"), QStringLiteral("mg")};
 
 QFrame* makePanel(QWidget* parent, const QRect& geometry)
 {
@@ -29,9 +31,10 @@ QFrame* makePanel(QWidget* parent, const QRect& geometry)
     return panel;
 }
 
-QLabel* valueLabel(QWidget* parent, const QString& text, int right, int y, const QString& name)
+QLabel* valueLabel(QWidget* parent, const QString& text, int right, int y, int nutrient, const QString& owner)
 {
-    QLabel* label = placeRightLabel(parent, text, right, y, arialFont(11), name, 48);
+    QLabel* label = placeRightLabel(parent, text, right, y, arialFont(11), QString(), 48);
+    nameValueLabel(label, owner + NutrientNames.at(nutrient), NutrientUnits.at(nutrient));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     label->setPalette(palette);
@@ -62,15 +65,13 @@ void MenuPlannerPage::buildFoodItemBox()
     box->setAccessibleName(QStringLiteral("Food Item"));
 
     QFrame* panel = makePanel(box, QRect(4, 18, 101, 95));
-    const QStringList units = {QString(), QStringLiteral("g"), QStringLiteral("g"), QStringLiteral("g"),
-                               QStringLiteral("mg"), QStringLiteral("mg")};
     for (int n = 0; n < NutrientCount; ++n) {
         const int y = 6 + 14 * n;
         placeLabel(panel, NutrientCaptions.at(n), 6, y, arialFont(11));
         foodPanel_.values[static_cast<std::size_t>(n)] =
-            valueLabel(panel, QStringLiteral("0"), 83, y, QStringLiteral("Food item ") + NutrientNames.at(n));
-        if (!units.at(n).isEmpty())
-            placeLabel(panel, units.at(n), 85, y, arialFont(11));
+            valueLabel(panel, QStringLiteral("0"), 83, y, n, QStringLiteral("Food item "));
+        if (!NutrientUnits.at(n).isEmpty())
+            placeLabel(panel, NutrientUnits.at(n), 85, y, arialFont(11));
     }
 
     placeLabel(box, QStringLiteral("# Servings"), 108, 20, arialFont(11));
@@ -79,7 +80,8 @@ void MenuPlannerPage::buildFoodItemBox()
     servings_->setFont(arialFont(13));
     servings_->setText(app_.program.servingsText());
     servings_->setAccessibleName(QStringLiteral("# Servings"));
-    connect(servings_, &QLineEdit::textEdited, this,
+    // Any change of the text counts, typed or put in by an input tool.
+    connect(servings_, &QLineEdit::textChanged, this,
             [this](const QString& text) { forward([&] { app_.program.setServingsText(text); }); });
     upDown_ = new UpDownButtons(QStringLiteral("# Servings"), box);
     upDown_->setGeometry(198, 17, 12, 24);
@@ -108,8 +110,8 @@ void MenuPlannerPage::buildMenuValuesBox()
         const int y = left ? 7 + 15 * n : 5 + 15 * (n - 3);
         placeLabel(panel, NutrientCaptions.at(n), left ? 8 : 94, y, arialFont(11));
         menuPanel_.values[static_cast<std::size_t>(n)] =
-            valueLabel(panel, left ? QStringLiteral("0") : QStringLiteral("XXX"), left ? 89 : 174, y,
-                       QStringLiteral("Menu ") + NutrientNames.at(n));
+            valueLabel(panel, left ? QStringLiteral("0") : QStringLiteral("XXX"), left ? 89 : 174, y, n,
+                       QStringLiteral("Menu "));
     }
 
     const int captionY[3] = {12, 36, 60};

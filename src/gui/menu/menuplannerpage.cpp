@@ -8,7 +8,6 @@
 #include "menu/trashcan.h"
 #include "shell/app.h"
 
-#include <QApplication>
 #include <QTabBar>
 
 namespace tolvane {
@@ -80,13 +79,14 @@ void MenuPlannerPage::buildWeek()
     mealList_->setTabStops(0);
     mealList_->setAccessibleName(QStringLiteral("Meal list"));
     mealList_->raise();
-    connect(mealList_, &QAbstractItemView::clicked, this,
-            [this](const QModelIndex& index) { forward([&] { planner_.mealListClick(index.row()); }); });
-    // Moving through the entries with the keys is a click on each.
-    connect(mealList_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!showing_ && row >= 0 && QApplication::mouseButtons() == Qt::NoButton)
+    // A press on an entry, the keys or a screen reader: each is a click on the entry.
+    mealList_->rowSelected = [this](int row) {
+        if (row >= 0)
             forward([&] { planner_.mealListClick(row); });
-    });
+        else
+            emit stateChanged();  // no entry unselects: the list shows the selected one again
+    };
+    mealList_->deletePressed = [this](int) { forward([&] { planner_.deleteSelectedEntry(); }); };
 
     trash_ = new TrashCan(DragSource::TrashCan, this);
     trash_->move(239, 256);
@@ -123,12 +123,9 @@ void MenuPlannerPage::refresh()
     days_->setCurrentIndex(planner_.shownDay());
     showTab(mealTabs_, planner_.shownMealIndex());
     showTab(totalsTabs_, planner_.totalsTab());
-    showing_ = true;
     mealList_->setLines(planner_.mealList(), planner_.mealListSelection());
-    showing_ = false;
     trash_->setOpen(planner_.trashOpen());
-    if (servings_->text() != app_.program.servingsText())
-        servings_->setText(app_.program.servingsText());
+    showFieldText(servings_, app_.program.servingsText());
     foodPanel_.show(planner_.foodPanel());
     menuPanel_.show(planner_.menuPanel());
 

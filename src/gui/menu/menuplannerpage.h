@@ -60,7 +60,6 @@ private:
     UpDownButtons* upDown_ = nullptr;
     PanelLabels foodPanel_;
     PanelLabels menuPanel_;
-    bool showing_ = false;  // the page is showing the planner's state, not the user's choice
 };
 
 } // namespace tolvane

@@ -3,8 +3,29 @@
 #include "menu/piewidget.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
 
 namespace tolvane {
+
+namespace {
+const char* const ValueNameProperty = "tolvaneValueName";
+const char* const ValueUnitProperty = "tolvaneValueUnit";
+
+void updateValueName(QLabel* label)
+{
+    const QVariant name = label->property(ValueNameProperty);
+    if (!name.isValid())
+        return;
+    const QString value = label->text().trimmed();
+    const QString unit = label->property(ValueUnitProperty).toString();
+    QString accessible = name.toString();
+    if (!value.isEmpty())
+        accessible += QStringLiteral(": ") + value + (unit.isEmpty() ? QString() : QLatin1Char(' ') + unit);
+    if (label->accessibleName() != accessible)
+        label->setAccessibleName(accessible);
+}
+} // namespace
 
 QFont arialFont(int pixelHeight, bool bold)
 {
@@ -30,7 +51,7 @@ QLabel* placeRightLabel(QWidget* parent, const QString& text, int right, int y, 
     label->setFont(font);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     label->setGeometry(right - width, y, width, QFontMetrics(font).height());
-    label->setAccessibleName(accessibleName);
+    nameValueLabel(label, accessibleName);
     return label;
 }
 
@@ -45,10 +66,27 @@ QLabel* placeLegend(QWidget* parent, const QString& text, Rgb color, int x, int 
     return label;
 }
 
+void nameValueLabel(QLabel* label, const QString& name, const QString& unit)
+{
+    label->setProperty(ValueNameProperty, name);
+    label->setProperty(ValueUnitProperty, unit);
+    updateValueName(label);
+}
+
 void setLabelText(QLabel* label, const QString& text)
 {
-    if (label->text() != text)
-        label->setText(text);
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    updateValueName(label);
+}
+
+void showFieldText(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() == text)
+        return;
+    const QSignalBlocker blocker(edit);
+    edit->setText(text);
 }
 
 void setFatColor(QLabel* label, bool red)

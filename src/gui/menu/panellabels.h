@@ -9,6 +9,7 @@
 #include <array>
 
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace tolvane {
@@ -19,7 +20,8 @@ QFont arialFont(int pixelHeight, bool bold = false);
 
 // A caption with its top-left corner at (x, y).
 QLabel* placeLabel(QWidget* parent, const QString& text, int x, int y, const QFont& font);
-// A right-aligned label whose right end stays at `right`.
+// A right-aligned value label whose right end stays at `right`, its value
+// readable by screen readers (valueLabelName).
 QLabel* placeRightLabel(QWidget* parent, const QString& text, int right, int y, const QFont& font,
                         const QString& accessibleName, int width = 64);
 // A caption on a coloured ground, the legend of a pie slice.
@@ -36,8 +38,16 @@ struct PanelLabels {
     void show(const PanelTexts& texts) const;
 };
 
+// Makes a label's value readable by screen readers: its accessible name is
+// `name`, a colon and the label's text with its unit ("Menu fat: 12.5 g"), or
+// `name` alone while the label is empty. setLabelText keeps it current.
+void nameValueLabel(QLabel* label, const QString& name, const QString& unit = {});
+
 // Sets a label's text unless it already shows it.
 void setLabelText(QLabel* label, const QString& text);
+// Shows the program's text in a field without it counting as the user's
+// change of the text (the field's textChanged handlers do not run).
+void showFieldText(QLineEdit* edit, const QString& text);
 // The fat percentage is red above 30%, black otherwise.
 void setFatColor(QLabel* label, bool red);
 

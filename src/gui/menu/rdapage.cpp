@@ -35,7 +35,7 @@ QLabel* boldBlueLabel(QWidget* page, int x, int y, const QString& name)
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     label->setPalette(palette);
-    label->setAccessibleName(name);
+    nameValueLabel(label, name);
     return label;
 }
 } // namespace

@@ -1,12 +1,16 @@
 #include "menu/tablistbox.h"
 
 #include "menu/dragpayload.h"
+#include "shell/rowselection.h"
 
 #include <QDrag>
 #include <QDragEnterEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTextOption>
+#include <utility>
 
 namespace tolvane {
 
@@ -64,6 +68,10 @@ TabListBox::TabListBox(QWidget* parent) : QListWidget(parent)
     viewport()->setAcceptDrops(true);
     setDropIndicatorShown(false);
     setDragDropMode(QAbstractItemView::DropOnly);
+    followSelectedRow(this, [this](int row) {
+        if (!pressing_ && rowSelected)
+            rowSelected(row);
+    });
 }
 
 void TabListBox::setTabStops(int dialogUnits)
@@ -91,18 +99,12 @@ void TabListBox::setItemHeight(int pixels)
 
 void TabListBox::setLines(const QStringList& lines, int selected)
 {
+    const QuietSelection quiet(this);
     if (this->lines() != lines) {
         clear();
         addItems(lines);
     }
-    if (selected < 0 || selected >= count()) {
-        if (currentRow() != -1 || !selectedItems().isEmpty()) {
-            clearSelection();
-            setCurrentRow(-1);
-        }
-    } else if (currentRow() != selected || !item(selected)->isSelected()) {
-        setCurrentRow(selected, QItemSelectionModel::ClearAndSelect);
-    }
+    showSelectedRow(this, selected);
 }
 
 QStringList TabListBox::lines() const
@@ -127,11 +129,51 @@ QMimeData* TabListBox::mimeData(const QList<QListWidgetItem*>& items) const
     return makeDragMimeData({source_, items.isEmpty() ? currentRow() : row(items.first())});
 }
 
+void TabListBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QListWidget::mousePressEvent(event);
+        return;
+    }
+    // A press anywhere starts a drag; one on no line keeps the selection.
+    releaseEndsDrag_ = source_ != DragSource::None;
+    const QModelIndex at = indexAt(event->position().toPoint());
+    if (!at.isValid()) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    pressing_ = true;
+    QListWidget::mousePressEvent(event);
+    pressing_ = false;
+    // The click itself, on the press, even on the line already selected.
+    if (rowSelected)
+        rowSelected(at.row());
+}
+
+void TabListBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && std::exchange(releaseEndsDrag_, false) && dragEnded)
+        dragEnded();
+}
+
+void TabListBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier && deletePressed) {
+        event->accept();
+        deletePressed(selectedRow(this));
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
 void TabListBox::startDrag(Qt::DropActions)
 {
     const int pressed = currentRow();
     if (source_ == DragSource::None || pressed < 0)
         return;
+    releaseEndsDrag_ = false;
     auto* drag = new QDrag(this);
     drag->setMimeData(makeDragMimeData({source_, pressed}));
     drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);

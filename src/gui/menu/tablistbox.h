@@ -40,7 +40,15 @@ public:
 
     std::function<bool(const DragItem&)> acceptsDrop;  // may it be dropped here?
     std::function<void(const DragItem&)> dropped;
-    std::function<void()> dragEnded;                   // a drag from this list ended
+    // A drag from this list ended; a press and release without a drag is
+    // such a drag too.
+    std::function<void()> dragEnded;
+    // The user selected a row (-1: none): a press on a row (even the row
+    // already selected), the keys, or a screen reader. Not called while the
+    // list shows lines it was given.
+    std::function<void(int row)> rowSelected;
+    // The Delete key on the selected row (-1: none).
+    std::function<void(int row)> deletePressed;
 
 protected:
     QStringList mimeTypes() const override;
@@ -49,6 +57,9 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool accepts(const QMimeData* mime) const;
@@ -56,6 +67,8 @@ private:
     int tabStops_ = 0;
     int itemHeight_ = 16;
     DragSource source_ = DragSource::None;
+    bool pressing_ = false;         // the mouse is selecting the pressed row
+    bool releaseEndsDrag_ = false;  // pressed, and no drag has started since
 };
 
 } // namespace tolvane

@@ -147,4 +147,13 @@ void TrashCan::mouseMoveEvent(QMouseEvent* event)
         dragEnded();
 }
 
+void TrashCan::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !pressed_)
+        return;
+    pressed_ = false;
+    if (source_ != DragSource::None && dragEnded)
+        dragEnded();
+}
+
 } // namespace tolvane

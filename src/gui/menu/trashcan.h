@@ -26,7 +26,9 @@ public:
 
     std::function<bool(const DragItem&)> dragOver;  // true: the drop is taken
     std::function<void(const DragItem&)> dropped;
-    std::function<void()> dragEnded;                // a drag of the can itself ended
+    // A drag of the can itself ended; a press and release without a drag
+    // is such a drag too.
+    std::function<void()> dragEnded;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,6 +37,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     bool offer(QDropEvent* event);

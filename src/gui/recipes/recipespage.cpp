@@ -83,11 +83,6 @@ ServingsEdit* makeServingsEdit(QWidget* parent, const QRect& geometry, const QSt
     return edit;
 }
 
-void showText(QLineEdit* edit, const QString& text)
-{
-    if (edit->text() != text)
-        edit->setText(text);
-}
 } // namespace
 
 RecipesPage::RecipesPage(App& app, QWidget* parent)
@@ -102,6 +97,8 @@ RecipesPage::RecipesPage(App& app, QWidget* parent)
     foodList_->setDragSource(DragSource::RecipeFoodList);
     connect(foodList_, &FoodListView::keyTyped, this,
             [this](QChar key) { forward([&] { recipes_.foodListKeyPress(key); }); });
+    connect(foodList_, &FoodListView::enterPressed, this,
+            [this](int row) { forward([&] { recipes_.addFoodRow(row); }); });
 
     buildIngredients();
     buildRecipeBox();
@@ -118,17 +115,16 @@ void RecipesPage::buildIngredients()
     ingredients_->setTabStops(0);
     ingredients_->setSelectionMode(QAbstractItemView::SingleSelection);
     ingredients_->setAccessibleName(QStringLiteral("Recipe Ingredients"));
-    connect(ingredients_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!showing_)
-            forward([&] { recipes_.ingredientListClick(row); });
-    });
+    ingredients_->rowSelected = [this](int row) { forward([&] { recipes_.ingredientListClick(row); }); };
+    ingredients_->deletePressed = [this](int) { forward([&] { recipes_.deleteSelectedIngredient(); }); };
 
     QLabel* servingsCaption = placeLabel(this, QStringLiteral("Food Item Servings"), 228, 56, arialFont(11));
     servingsCaption->setWordWrap(true);
     servingsCaption->setGeometry(228, 56, 53, 33);
     foodServings_ = makeServingsEdit(this, QRect(226, 89, 36, 24), QStringLiteral("Food Item Servings"));
     foodServings_->setText(recipes_.foodServingsText());
-    connect(foodServings_, &QLineEdit::textEdited, this,
+    // Any change of the text counts, typed or put in by an input tool.
+    connect(foodServings_, &QLineEdit::textChanged, this,
             [this](const QString& text) { forward([&] { recipes_.setFoodServingsText(text); }); });
     foodUpDown_ = new UpDownButtons(QStringLiteral("Food Item Servings"), this);
     foodUpDown_->setGeometry(262, 89, 12, 24);
@@ -177,7 +173,8 @@ void RecipesPage::buildRecipeBox()
         const int y = 6 + 14 * n;
         placeLabel(values, captions.at(n), 6, y, small);
         QLabel* value = placeRightLabel(values, recipes_.panel().values[static_cast<std::size_t>(n)], 85, y, small,
-                                        QStringLiteral("Recipe ") + names.at(n), 56);
+                                        QString(), 56);
+        nameValueLabel(value, QStringLiteral("Recipe ") + names.at(n), units.at(n));
         QPalette palette = value->palette();
         palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
         value->setPalette(palette);
@@ -189,7 +186,7 @@ void RecipesPage::buildRecipeBox()
     placeLabel(box_, QStringLiteral("# Servings"), 108, 20, small);
     recipeServings_ = makeServingsEdit(box_, QRect(162, 17, 36, 24), QStringLiteral("# Servings"));
     recipeServings_->setText(recipes_.recipeServingsText());
-    connect(recipeServings_, &QLineEdit::textEdited, this,
+    connect(recipeServings_, &QLineEdit::textChanged, this,
             [this](const QString& text) { forward([&] { recipes_.setRecipeServingsText(text); }); });
     recipeUpDown_ = new UpDownButtons(QStringLiteral("# Servings"), box_);
     recipeUpDown_->setGeometry(198, 17, 12, 24);
@@ -262,8 +259,8 @@ void RecipesPage::refresh()
         instructions_->setPlainText(memo);
     showing_ = false;
 
-    showText(foodServings_, recipes_.foodServingsText());
-    showText(recipeServings_, recipes_.recipeServingsText());
+    showFieldText(foodServings_, recipes_.foodServingsText());
+    showFieldText(recipeServings_, recipes_.recipeServingsText());
     trash_->setOpen(recipes_.trashOpen());
     panel_.show(recipes_.panel());
 

@@ -2,6 +2,7 @@
 
 #include "activity/activityplannerpage.h"
 #include "guide/helpkey.h"
+#include "food/foodfindbar.h"
 #include "menu/menuplannerpage.h"
 #include "menu/rdapage.h"
 #include "recipes/recipespage.h"
@@ -20,6 +21,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWindowStateChangeEvent>
@@ -64,6 +66,7 @@ MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(ap
     buildMenus();
     buildToolBar(client);
     buildPages(client);
+    buildKeys();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     qApp->installEventFilter(new HelpKey(program_.ui(), this));
 }
@@ -142,6 +145,47 @@ void MainWindow::buildPages(QWidget* client)
         program_.pageControlChange(index);
         refresh();
     });
+
+    findBars_[MenuPlannerPageIndex] =
+        new FoodFindBar(static_cast<MenuPlannerPage*>(pageWidgets_[MenuPlannerPageIndex])->foodList());
+    findBars_[RecipesPageIndex] = new FoodFindBar(static_cast<RecipesPage*>(pageWidgets_[RecipesPageIndex])->foodList());
+}
+
+void MainWindow::buildKeys()
+{
+    // The page control's keys wherever the focus is: Ctrl+Tab and Ctrl+PgDown
+    // go to the next page, Ctrl+Shift+Tab and Ctrl+PgUp to the one before.
+    const auto step = [this](int delta) {
+        const int count = pages_->count();
+        pages_->setCurrentIndex((pages_->currentIndex() + delta + count) % count);
+    };
+    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [step] { step(1); });
+    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                    QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [step] { step(-1); });
+
+    // Ctrl+F finds a food item on every page with a food list, also where the
+    // "&Food Item" menu is off; the menu item shows the key and works while
+    // its menu is open.
+    program_.setHandler(Command::FindFoodItem, [this] { openFind(); });
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] { run(Command::FindFoodItem); });
+    if (QAction* find = action(Command::FindFoodItem)) {
+        find->setShortcut(QKeySequence::Find);
+        find->setShortcutContext(Qt::WidgetShortcut);
+    }
+}
+
+void MainWindow::openFind()
+{
+    if (FoodFindBar* bar = findBar(pages_->currentIndex()))
+        bar->open();
+}
+
+FoodFindBar* MainWindow::findBar(int page) const
+{
+    const auto it = findBars_.find(page);
+    return it == findBars_.end() ? nullptr : it->second;
 }
 
 void MainWindow::run(Command command)

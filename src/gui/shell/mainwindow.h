@@ -16,6 +16,7 @@ class QToolButton;
 namespace tolvane {
 
 class App;
+class FoodFindBar;
 class PageWidget;
 class Program;
 
@@ -38,6 +39,8 @@ public:
     QAction* action(Command command) const;
     QMenu* topMenu(TopMenu menu) const;
     QToolButton* toolButton(Command command) const;
+    // The find field over the food list of a page (none: the page has no food list).
+    FoodFindBar* findBar(int page) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -51,6 +54,8 @@ private:
     void buildMenus();
     void buildToolBar(QWidget* client);
     void buildPages(QWidget* client);
+    void buildKeys();
+    void openFind();
     void run(Command command);
     void savePosition();
 
@@ -61,6 +66,7 @@ private:
     std::map<Command, QAction*> actions_;
     std::map<TopMenu, QMenu*> menus_;
     std::map<Command, QToolButton*> toolButtons_;
+    std::map<int, FoodFindBar*> findBars_;
     bool closed_ = false;
     bool activated_ = false;
     bool skipActivation_ = false;

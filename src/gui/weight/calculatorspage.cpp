@@ -5,11 +5,13 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <vector>
 
 namespace tolvane {
 
@@ -26,6 +28,34 @@ QGroupBox* addBox(QWidget* parent, const QString& caption, const QRect& geometry
 
 // The colour Windows gives inactive window borders, the ground of the result fields.
 const QColor InactiveBorder(212, 208, 200);
+
+// Tab into a radio group lands on its checked button, as the user expects,
+// not on whichever button Qt last gave the tab stop.
+class CheckedButtonFocus : public QObject {
+public:
+    explicit CheckedButtonFocus(QButtonGroup* group) : QObject(group), group_(group)
+    {
+        for (QAbstractButton* button : group->buttons())
+            button->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            QAbstractButton* checked = group_->checkedButton();
+            if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && checked && checked != watched) {
+                checked->setFocus(reason);
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QButtonGroup* group_;
+};
 } // namespace
 
 CalculatorsPage::CalculatorsPage(App& app, QWidget* parent) : PageWidget(parent), weight_(app.weight)
@@ -77,10 +107,14 @@ CalculatorsPage::CalculatorsPage(App& app, QWidget* parent) : PageWidget(parent)
     });
 
     refresh();
-    QWidget* order[] = {field(F::CurrentWeight), field(F::Age), field(F::Height),
-                        gender_->checkedButton(), activity_->checkedButton(), field(F::GoalWeight),
-                        field(F::PlanCalories), createPlan_};
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    // Tab stops at the checked button of a radio group, whichever the user
+    // checks: every button takes its place in the order, box 1, 2, 3.
+    std::vector<QWidget*> order = {field(F::CurrentWeight), field(F::Age), field(F::Height)};
+    for (QButtonGroup* group : {gender_, activity_})
+        for (QAbstractButton* button : group->buttons())
+            order.push_back(button);
+    order.insert(order.end(), {field(F::GoalWeight), field(F::PlanCalories), createPlan_});
+    for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
@@ -90,7 +124,8 @@ QLineEdit* CalculatorsPage::addInput(QWidget* box, Calculators::Field field, con
     edit->setGeometry(geometry);
     edit->setAccessibleName(name);
     fields_.at(static_cast<std::size_t>(field)) = edit;
-    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+    // Any change of the text counts, typed or put in by an input tool.
+    connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) {
         weight_.calculators().setText(field, text);
         emit stateChanged();
     });
@@ -125,6 +160,7 @@ QButtonGroup* CalculatorsPage::addRadioGroup(QWidget* box, const QString& captio
         button->setAccessibleName(items[i]);
         group->addButton(button, i);
     }
+    new CheckedButtonFocus(group);
     return group;
 }
 
@@ -132,10 +168,7 @@ void CalculatorsPage::refresh()
 {
     const Calculators& calc = weight_.calculators();
     for (int f = 0; f < Calculators::FieldCount; ++f) {
-        QLineEdit* edit = fields_.at(static_cast<std::size_t>(f));
-        const QString& text = calc.text(static_cast<F>(f));
-        if (edit->text() != text)
-            edit->setText(text);
+        showFieldText(fields_.at(static_cast<std::size_t>(f)), calc.text(static_cast<F>(f)));
     }
     if (QAbstractButton* button = gender_->button(static_cast<int>(calc.gender())); button && !button->isChecked())
         button->setChecked(true);

@@ -1,0 +1,82 @@
+#include "food/foodfindbar.h"
+
+#include "food/foodlistmodel.h"
+#include "food/foodlistview.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+namespace tolvane {
+
+namespace {
+constexpr int FieldHeight = 22;
+const QString Name = QStringLiteral("Find food item");
+const QString NotFoundText = QStringLiteral("No food item name contains this text.");
+} // namespace
+
+FoodFindBar::FoodFindBar(FoodListView* list) : QLineEdit(list->parentWidget()), list_(list)
+{
+    const QRect area = list->geometry();
+    setGeometry(area.left(), area.bottom() + 1 - FieldHeight, area.width(), FieldHeight);
+    setAccessibleName(Name);
+    setPlaceholderText(QStringLiteral("Find"));
+    setToolTip(QStringLiteral("Find a food item: F3 or Enter finds the next, Escape closes"));
+    normal_ = palette();
+    hide();
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& text) { searched(find_.setText(text, list_->foodModel()->names(), list_->selectedRow())); });
+}
+
+void FoodFindBar::open()
+{
+    show();
+    raise();
+    selectAll();
+    setFocus(Qt::ShortcutFocusReason);
+}
+
+void FoodFindBar::close()
+{
+    const bool hadFocus = hasFocus();
+    hide();
+    if (hadFocus)
+        list_->setFocus(Qt::OtherFocusReason);
+}
+
+void FoodFindBar::searched(int row)
+{
+    if (row >= 0)
+        list_->selectRow(row);
+    QPalette colours = normal_;
+    if (find_.notFound())
+        colours.setColor(QPalette::Text, QColor(200, 0, 0));
+    setPalette(colours);
+    setAccessibleDescription(find_.notFound() ? NotFoundText : QString());
+}
+
+void FoodFindBar::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_F3:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        searched(find_.next(list_->foodModel()->names(), list_->selectedRow()));
+        return;
+    case Qt::Key_Escape:
+        event->accept();
+        close();
+        return;
+    default: QLineEdit::keyPressEvent(event);
+    }
+}
+
+void FoodFindBar::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    // A menu opened from the field (Alt+F, "Add to Mea&l") returns to it.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::MenuBarFocusReason)
+        hide();
+}
+
+} // namespace tolvane

@@ -1,0 +1,444 @@
+// Every way a row becomes selected reaches the program, keys do what drags
+// do, the page control's keys, and a press and release without a drag end a
+// drag as the program expects: on the offscreen platform.
+
+#include "activity/activityplannerpage.h"
+#include "activity/activitytexts.h"
+#include "food/foodfindbar.h"
+#include "food/foodlistmodel.h"
+#include "food/foodlistview.h"
+#include "food/foodtableio.h"
+#include "menu/menuplannerpage.h"
+#include "menu/servingsedit.h"
+#include "menu/tablistbox.h"
+#include "menu/trashcan.h"
+#include "recipes/recipespage.h"
+#include "shell/app.h"
+#include "storage/activityfile.h"
+#include "shell/mainwindow.h"
+#include "weight/calculatorspage.h"
+#include "qstringprint.h"
+#include "scriptedui.h"
+#include "testfiles.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QButtonGroup>
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+void key(QWidget* target, int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {})
+{
+    QKeyEvent press(QEvent::KeyPress, code, modifiers, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, code, modifiers, text);
+    QApplication::sendEvent(target, &release);
+}
+
+void typeText(QWidget* target, const QString& text)
+{
+    for (const QChar c : text)
+        key(target, Qt::Key_unknown, Qt::NoModifier, QString(c));
+}
+
+void mouse(QWidget* target, QEvent::Type type, QPoint at)
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+void click(QWidget* target, QPoint at)
+{
+    mouse(target, QEvent::MouseButtonPress, at);
+    mouse(target, QEvent::MouseButtonRelease, at);
+}
+
+QPoint rowCentre(QAbstractItemView* view, int row) { return view->visualRect(view->model()->index(row, 0)).center(); }
+
+class KeyboardTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    ScriptedUi ui;
+    SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
+    std::unique_ptr<App> app;
+    std::unique_ptr<MainWindow> window;
+    MenuPlannerPage* planner = nullptr;
+    RecipesPage* recipes = nullptr;
+
+    void SetUp() override
+    {
+        writeAll(dir.filePath(FoodTableFileName),
+                 tableBytes({makeItem(QStringLiteral("Apple"), {52, 14, 0.3L, 0.2L, 1, 0}),
+                             makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}),
+                             makeItem(QStringLiteral("Cheese"), {110, 0.4L, 7, 9, 180, 30}),
+                             makeItem(QStringLiteral("Wheat bread"), {70, 12, 3, 1, 140, 0})}));
+        std::vector<ActivityRecord> activities(2);
+        activities[0].setName(QStringLiteral("Cycling"));
+        activities[0].setCaloriesPerHour(400);
+        activities[1].setName(QStringLiteral("Walking"));
+        activities[1].setCaloriesPerHour(300);
+        writeAll(dir.filePath(ActivityFileName), activityImage(activities));
+        app = std::make_unique<App>(ui, settings, dir.path());
+        window = std::make_unique<MainWindow>(*app);
+        ASSERT_TRUE(app->program.formCreate().ok);
+        window->applyStartPosition();
+        window->show();
+        // Shortcuts work in the active window.
+        QApplication::setActiveWindow(window.get());
+        app->program.formActivate();
+        window->refresh();
+        planner = static_cast<MenuPlannerPage*>(window->page(MenuPlannerPageIndex));
+        recipes = static_cast<RecipesPage*>(window->page(RecipesPageIndex));
+        ui.messages.clear();
+    }
+
+    FoodListView* foodList() const { return planner->foodList(); }
+    QString foodCalories() const { return planner->foodPanel().values[0]->text(); }
+};
+
+} // namespace
+
+TEST_F(KeyboardTest, KeysAndTheSelectionModelSelectTheProgramsFoodItem)
+{
+    FoodListView* list = foodList();
+    list->setFocus();
+    ASSERT_EQ(app->program.selectedFoodRow(), 0);
+
+    key(list, Qt::Key_Down);
+    EXPECT_EQ(app->program.selectedFoodRow(), 1);
+    EXPECT_EQ(foodCalories(), QStringLiteral("      80"));
+    key(list, Qt::Key_End);
+    EXPECT_EQ(app->program.selectedFoodRow(), 3);
+    key(list, Qt::Key_Home);
+    EXPECT_EQ(app->program.selectedFoodRow(), 0);
+    typeText(list, QStringLiteral("c"));  // type-ahead
+    EXPECT_EQ(app->program.selectedFoodRow(), 2);
+    EXPECT_EQ(foodCalories(), QStringLiteral("     110"));
+
+    // No click at all: the selection model alone.
+    list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
+    EXPECT_EQ(app->program.selectedFoodRow(), 1);
+    EXPECT_EQ(list->currentIndex().row(), 1);  // the keys go on from there
+    key(list, Qt::Key_Down);
+    EXPECT_EQ(app->program.selectedFoodRow(), 2);
+
+    // A screen reader selecting a row.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
+    ASSERT_NE(accessible, nullptr);
+    ASSERT_NE(accessible->tableInterface(), nullptr);
+    EXPECT_TRUE(accessible->tableInterface()->selectRow(3));
+    EXPECT_EQ(app->program.selectedFoodRow(), 3);
+    EXPECT_EQ(foodCalories(), QStringLiteral("      70"));
+
+    // The commands act on the row the user sees highlighted.
+    window->action(Command::AddToMeal)->trigger();
+    EXPECT_EQ(planner->mealList()->lines(), QStringList{QStringLiteral("( 1.0)\tWheat bread")});
+    window->action(Command::AddToPersonalList)->trigger();
+    EXPECT_TRUE(app->program.foodTable().rowItem(3).onPersonalList());
+    EXPECT_FALSE(app->program.foodTable().rowItem(2).onPersonalList());
+    ui.answers.push_back(Button::Ok);
+    window->action(Command::DeleteFoodItem)->trigger();
+    EXPECT_EQ(app->program.foodTable().rowNames(),
+              QStringList({QStringLiteral("Apple"), QStringLiteral("Bread"), QStringLiteral("Cheese")}));
+}
+
+TEST_F(KeyboardTest, TheActivityListFollowsKeysAndScreenReaders)
+{
+    window->pageControl()->setCurrentIndex(ActivityPlannerPageIndex);
+    auto* page = static_cast<ActivityPlannerPage*>(window->page(ActivityPlannerPageIndex));
+    QAccessible::queryAccessibleInterface(page->activityList())->tableInterface()->selectRow(1);
+    EXPECT_EQ(app->activity.selectedRow(), 1);
+    EXPECT_EQ(page->caloriesBurnedField()->text(), QStringLiteral("300"));
+    page->activityList()->setFocus();
+    key(page->activityList(), Qt::Key_Up);
+    EXPECT_EQ(app->activity.selectedRow(), 0);
+    EXPECT_EQ(page->caloriesBurnedField()->text(), QStringLiteral("400"));
+}
+
+TEST_F(KeyboardTest, ShowingTheProgramsStateIsNoUserChange)
+{
+    int changes = 0;
+    for (int p = 0; p < PageCount; ++p)
+        QObject::connect(window->page(p), &PageWidget::stateChanged, [&changes] { ++changes; });
+    app->program.foodListClick(2);
+    app->program.setServingsText(QStringLiteral("  2.5"));
+    app->menu.addToMeal();
+    app->menu.mealListClick(0);
+    app->weight.calculators().setText(Calculators::Field::CurrentWeight, QStringLiteral("150"));
+    window->refresh();
+    EXPECT_EQ(foodList()->currentIndex().row(), 2);
+    EXPECT_EQ(planner->mealList()->currentRow(), 0);
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(KeyboardTest, TheMealListFollowsKeysAndDeleteRemovesTheEntry)
+{
+    app->program.setServingsText(QStringLiteral("2"));
+    app->menu.addToMeal();  // Apple
+    app->program.foodListClick(1);
+    app->program.setServingsText(QStringLiteral("3"));
+    app->menu.addToMeal();  // Bread
+    window->refresh();
+    TabListBox* meal = planner->mealList();
+
+    // A screen reader selects the second entry: it is shown as a click shows it.
+    QAccessible::queryAccessibleInterface(meal)->tableInterface()->selectRow(1);
+    EXPECT_EQ(app->menu.mealListSelection(), 1);
+    EXPECT_EQ(planner->servings()->text(), QStringLiteral("  3.0"));
+    EXPECT_EQ(foodList()->currentIndex().row(), 1);
+
+    meal->setFocus();
+    key(meal, Qt::Key_Up);
+    EXPECT_EQ(app->menu.mealListSelection(), 0);
+    EXPECT_EQ(planner->servings()->text(), QStringLiteral("  2.0"));
+
+    key(meal, Qt::Key_Delete);
+    EXPECT_EQ(meal->lines(), QStringList{QStringLiteral("( 3.0)\tBread")});
+    EXPECT_EQ(planner->menuPanel().values[0]->text(), QStringLiteral("     240"));
+    EXPECT_EQ(app->menu.meal(0, 0).count(), 1);
+    key(meal, Qt::Key_Delete);
+    EXPECT_EQ(meal->count(), 0);
+    key(meal, Qt::Key_Delete);  // nothing left: nothing happens
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(KeyboardTest, EnterAddsAnIngredientAndDeleteRemovesIt)
+{
+    window->pageControl()->setCurrentIndex(RecipesPageIndex);
+    FoodListView* list = recipes->foodList();
+    list->setFocus();
+    key(list, Qt::Key_Home);
+    key(list, Qt::Key_Down);
+    ASSERT_EQ(list->selectedRow(), 1);
+    recipes->foodServings()->setText(QStringLiteral("2"));
+    key(list, Qt::Key_Return);
+    EXPECT_EQ(recipes->ingredientList()->lines(), QStringList{QStringLiteral("( 2.0)\tBread")});
+    EXPECT_EQ(recipes->foodServings()->text(), QStringLiteral("1"));
+    EXPECT_EQ(recipes->panel().values[0]->text(), QStringLiteral("160"));
+    typeText(list, QStringLiteral("w"));
+    key(list, Qt::Key_Enter);
+    EXPECT_EQ(app->recipes.count(), 2);
+    EXPECT_EQ(app->recipes.ingredient(1).name(), QStringLiteral("Wheat bread"));
+
+    TabListBox* ingredients = recipes->ingredientList();
+    ingredients->setFocus();
+    key(ingredients, Qt::Key_Down);
+    key(ingredients, Qt::Key_Down);
+    EXPECT_EQ(app->recipes.ingredientSelection(), 1);
+    key(ingredients, Qt::Key_Delete);
+    EXPECT_EQ(ingredients->lines(), QStringList{QStringLiteral("( 2.0)\tBread")});
+    EXPECT_EQ(recipes->panel().values[0]->text(), QStringLiteral("160"));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(KeyboardTest, ControlKeysSwitchPagesFromAnyControl)
+{
+    QTabWidget* pages = window->pageControl();
+    foodList()->setFocus();
+    key(foodList(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(pages->currentIndex(), RecipesPageIndex);
+    EXPECT_EQ(app->program.currentPage(), RecipesPageIndex);
+    recipes->instructions()->setFocus();
+    key(recipes->instructions(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(pages->currentIndex(), WeightPageIndex);
+    EXPECT_TRUE(recipes->instructions()->toPlainText().isEmpty());
+    key(QApplication::focusWidget() ? QApplication::focusWidget() : pages, Qt::Key_Backtab,
+        Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(pages->currentIndex(), RecipesPageIndex);
+    key(QApplication::focusWidget() ? QApplication::focusWidget() : pages, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(pages->currentIndex(), MenuPlannerPageIndex);
+    EXPECT_TRUE(window->topMenu(TopMenu::FoodItem)->menuAction()->isEnabled());
+    key(QApplication::focusWidget() ? QApplication::focusWidget() : pages, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(pages->currentIndex(), ActivityPlannerPageIndex);  // round to the last
+    EXPECT_TRUE(window->topMenu(TopMenu::Activity)->menuAction()->isEnabled());
+}
+
+TEST_F(KeyboardTest, AClickOnAFoodRowOrTheTrashCanEndsADrag)
+{
+    app->program.setServingsText(QStringLiteral("3"));
+    window->refresh();
+    planner->servings()->setFocus();
+    click(foodList()->viewport(), rowCentre(foodList(), 2));
+    EXPECT_EQ(app->program.selectedFoodRow(), 2);
+    EXPECT_EQ(planner->servings()->text(), QStringLiteral("1"));
+    EXPECT_TRUE(foodList()->hasFocus());
+
+    app->program.setServingsText(QStringLiteral("4"));
+    window->refresh();
+    click(planner->trashCan(), QPoint(25, 25));
+    EXPECT_EQ(planner->servings()->text(), QStringLiteral("1"));
+    EXPECT_FALSE(planner->trashCan()->isOpen());
+    EXPECT_EQ(app->program.foodTable().count(), 4);
+}
+
+TEST_F(KeyboardTest, PressingAMealEntryShowsItAndItsServingsStay)
+{
+    app->program.setServingsText(QStringLiteral("2"));
+    app->menu.addToMeal();  // Apple
+    app->program.foodListClick(2);
+    app->program.setServingsText(QStringLiteral("3"));
+    app->menu.addToMeal();  // Cheese
+    app->program.foodListClick(1);
+    window->refresh();
+    TabListBox* meal = planner->mealList();
+
+    // The click runs on the press, before any drag or release.
+    mouse(meal->viewport(), QEvent::MouseButtonPress, rowCentre(meal, 1));
+    EXPECT_EQ(app->menu.mealListSelection(), 1);
+    EXPECT_EQ(app->program.selectedFoodRow(), 2);
+    EXPECT_EQ(planner->servings()->text(), QStringLiteral("  3.0"));
+    mouse(meal->viewport(), QEvent::MouseButtonRelease, rowCentre(meal, 1));
+    EXPECT_EQ(planner->servings()->text(), QStringLiteral("  3.0"));
+    EXPECT_FALSE(app->menu.entryServingsShown());
+    EXPECT_TRUE(foodList()->hasFocus());
+
+    // Again on the same entry: shown again, and kept again.
+    app->program.setServingsText(QStringLiteral("5"));
+    window->refresh();
+    click(meal->viewport(), rowCentre(meal, 1));
+    EXPECT_EQ(planner->servings()->text(), QStringLiteral("  3.0"));
+}
+
+TEST_F(KeyboardTest, RecipeClicksEndDragsAsDropsDo)
+{
+    window->pageControl()->setCurrentIndex(RecipesPageIndex);
+    app->recipes.addFoodRow(0);
+    window->refresh();
+    recipes->foodServings()->setText(QStringLiteral("3"));
+    click(recipes->foodList()->viewport(), rowCentre(recipes->foodList(), 1));
+    EXPECT_EQ(recipes->foodList()->selectedRow(), 1);
+    EXPECT_EQ(recipes->foodServings()->text(), QStringLiteral("1"));
+    EXPECT_TRUE(recipes->foodList()->hasFocus());
+    EXPECT_EQ(app->recipes.count(), 1);
+
+    recipes->foodServings()->setText(QStringLiteral("3"));
+    TabListBox* ingredients = recipes->ingredientList();
+    click(ingredients->viewport(), rowCentre(ingredients, 0));
+    EXPECT_EQ(app->recipes.ingredientSelection(), 0);
+    EXPECT_EQ(recipes->foodServings()->text(), QStringLiteral("1"));
+    EXPECT_EQ(app->recipes.count(), 1);
+}
+
+TEST_F(KeyboardTest, TextPutInWithoutKeysCountsAsTyping)
+{
+    auto insert = [](QWidget* field, const QString& text) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
+        ASSERT_NE(accessible, nullptr);
+        ASSERT_NE(accessible->editableTextInterface(), nullptr);
+        accessible->editableTextInterface()->insertText(0, text);
+    };
+    insert(planner->servings(), QStringLiteral("2"));  // "21"
+    EXPECT_EQ(app->program.servingsText(), QStringLiteral("21"));
+    EXPECT_EQ(foodCalories(), QStringLiteral("    1092"));
+
+    window->pageControl()->setCurrentIndex(CalculatorsPageIndex);
+    auto* calculators = static_cast<CalculatorsPage*>(window->page(CalculatorsPageIndex));
+    insert(calculators->field(Calculators::Field::CurrentWeight), QStringLiteral("150"));
+    insert(calculators->field(Calculators::Field::Height), QStringLiteral("65"));
+    insert(calculators->field(Calculators::Field::Age), QStringLiteral("40"));
+    EXPECT_EQ(calculators->field(Calculators::Field::CalorieReq)->text(), QStringLiteral("1963"));
+    // The user's decimal separator.
+    EXPECT_EQ(calculators->field(Calculators::Field::BmiNow)->text(),
+              QStringLiteral("25") + QLocale::system().decimalPoint() + QStringLiteral("0"));
+    insert(calculators->field(Calculators::Field::PlanCalories), QStringLiteral("1500"));
+    insert(calculators->field(Calculators::Field::GoalWeight), QStringLiteral("140"));
+    EXPECT_EQ(calculators->field(Calculators::Field::WeeksToGoal)->text(), QStringLiteral("12"));
+
+    window->pageControl()->setCurrentIndex(ActivityPlannerPageIndex);
+    auto* activity = static_cast<ActivityPlannerPage*>(window->page(ActivityPlannerPageIndex));
+    activity->durationField()->clear();
+    EXPECT_EQ(app->activity.durationText(), QString());
+    insert(activity->durationField(), QStringLiteral("45"));
+    EXPECT_EQ(app->activity.durationText(), QStringLiteral("45"));
+}
+
+TEST_F(KeyboardTest, TabGoesThroughTheCalculatorBoxesInOrder)
+{
+    window->pageControl()->setCurrentIndex(CalculatorsPageIndex);
+    auto* page = static_cast<CalculatorsPage*>(window->page(CalculatorsPageIndex));
+    using F = Calculators::Field;
+    // The user's own choices of gender and activity level count too.
+    page->gender()->button(1)->click();
+    page->activityLevel()->button(2)->click();
+    const std::vector<QWidget*> order = {page->field(F::CurrentWeight), page->field(F::Age), page->field(F::Height),
+                                         page->gender()->button(1),     page->activityLevel()->button(2),
+                                         page->field(F::GoalWeight),    page->field(F::PlanCalories),
+                                         page->createPlanButton()};
+    order.front()->setFocus();
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        key(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), order[i]) << i;
+    }
+    for (std::size_t i = order.size() - 1; i > 0; --i) {
+        key(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), order[i - 1]) << i;
+    }
+}
+
+TEST_F(KeyboardTest, TheFindFieldSelectsNamesContainingTheText)
+{
+    FoodFindBar* bar = window->findBar(MenuPlannerPageIndex);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_FALSE(bar->isVisible());
+    foodList()->setFocus();
+    key(foodList(), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(bar->isVisible());
+    EXPECT_TRUE(bar->hasFocus());
+    EXPECT_EQ(bar->geometry().bottom(), foodList()->geometry().bottom());
+
+    typeText(bar, QStringLiteral("BRE"));
+    EXPECT_EQ(app->program.selectedFoodRow(), 1);  // "Bread"
+    EXPECT_EQ(foodCalories(), QStringLiteral("      80"));
+    key(bar, Qt::Key_F3);
+    EXPECT_EQ(app->program.selectedFoodRow(), 3);  // "Wheat bread"
+    EXPECT_EQ(foodList()->currentIndex().row(), 3);
+    key(bar, Qt::Key_Return);
+    EXPECT_EQ(app->program.selectedFoodRow(), 1);  // round to the first again
+    typeText(bar, QStringLiteral("x"));
+    EXPECT_TRUE(bar->notFound());
+    EXPECT_EQ(app->program.selectedFoodRow(), 1);  // nothing found: the selection stays
+    key(bar, Qt::Key_Backspace);
+    EXPECT_FALSE(bar->notFound());
+
+    // An ordinary selection: the commands take it.
+    window->action(Command::AddToMeal)->trigger();
+    EXPECT_EQ(planner->mealList()->lines(), QStringList{QStringLiteral("( 1.0)\tBread")});
+
+    key(bar, Qt::Key_Escape);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_TRUE(foodList()->hasFocus());
+
+    // The menu item opens it too; on the Recipes page, whose "&Food Item"
+    // menu is off, the key opens the field over that page's list.
+    window->action(Command::FindFoodItem)->trigger();
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(window->action(Command::FindFoodItem)->shortcut(), QKeySequence(QKeySequence::Find));
+    window->pageControl()->setCurrentIndex(RecipesPageIndex);
+    FoodFindBar* recipeBar = window->findBar(RecipesPageIndex);
+    recipes->foodList()->setFocus();
+    key(recipes->foodList(), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(recipeBar->isVisible());
+    typeText(recipeBar, QStringLiteral("eese"));
+    EXPECT_EQ(recipes->foodList()->selectedRow(), 2);
+    key(recipeBar, Qt::Key_Escape);
+    key(recipes->foodList(), Qt::Key_Return);
+    EXPECT_EQ(app->recipes.ingredientLines(), QStringList{QStringLiteral("( 1.0)\tCheese")});
+    EXPECT_EQ(window->findBar(WeightPageIndex), nullptr);
+}
