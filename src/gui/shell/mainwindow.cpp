@@ -1,8 +1,8 @@
 #include "shell/mainwindow.h"
 
 #include "activity/activityplannerpage.h"
-#include "guide/helpkey.h"
 #include "food/foodfindbar.h"
+#include "guide/helpkey.h"
 #include "menu/menuplannerpage.h"
 #include "menu/rdapage.h"
 #include "recipes/recipespage.h"
