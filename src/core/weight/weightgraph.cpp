@@ -179,20 +179,22 @@ GraphRead readGraph(const WeightLog& log, GraphReading reading, GraphRowCache* c
         cache->rows.resize(static_cast<std::size_t>(n));
     }
     GraphData& data = read.data;
+    if (cache) {
+        data.points = std::move(cache->spare);
+        data.points.clear();
+    }
     data.points.reserve(static_cast<std::size_t>(n));
     for (int r = 1; r <= n; ++r) {
-        GraphRowCache::Entry fresh;
+        GraphRowCache::Entry unkept;
         GraphRowCache::Entry* kept = cache ? &cache->rows[static_cast<std::size_t>(r - 1)] : nullptr;
         const quint64 stamp = log.rowStamp(r);
-        if (kept && kept->stamp == stamp && stamp != 0) {
-            fresh = *kept;
-        } else {
+        if (!kept || kept->stamp != stamp || stamp == 0) {
             const WeightRecord* loaded = log.loadedRecord(r);
-            fresh = loaded ? readLoadedRow(log, r, *loaded, weights) : readRow(log, r, reading, today);
-            fresh.stamp = stamp;
-            if (kept)
-                *kept = fresh;
+            GraphRowCache::Entry& entry = kept ? *kept : unkept;
+            entry = loaded ? readLoadedRow(log, r, *loaded, weights) : readRow(log, r, reading, today);
+            entry.stamp = stamp;
         }
+        const GraphRowCache::Entry& fresh = kept ? *kept : unkept;
         if (fresh.status != GraphRead::Status::Ok) {
             read.status = fresh.status;
             return read;
@@ -346,13 +348,15 @@ WeightGraph::WeightGraph(Program& program, WeightLog& log) : program_(program), 
 void WeightGraph::paint(Canvas& canvas, Rgb face)
 {
     const QDate readFor = screenRows_.today;
-    const GraphRead read = readGraph(log_, GraphReading::Screen, &screenRows_);
+    GraphRead read = readGraph(log_, GraphReading::Screen, &screenRows_);
     // Another day may read the same texts as other dates.
     if (screenRows_.today != readFor)
         screenPixels_ = GraphPixels{};
     if (read.status == GraphRead::Status::Ok) {
         toldFor_.reset();
-        drawWeightGraph(canvas, read.data, face, log_.locale(), &screenPixels_);
+        std::optional<GraphData> shown(std::move(read.data));
+        drawWeightGraph(canvas, shown, face, log_.locale(), &screenPixels_);
+        screenRows_.spare = std::move(shown->points);
         return;
     }
     drawWeightGraph(canvas, std::nullopt, face, log_.locale());
