@@ -345,7 +345,8 @@ int main(int argc, char** argv)
     for (const auto& [field, text] : fields) {
         QLineEdit* edit = calculators->field(field);
         edit->setFocus();
-        edit->setText(QString::fromLatin1(text));
+        for (const QChar c : QString::fromLatin1(text))
+            key(edit, Qt::Key_0 + c.digitValue(), QString(c));
     }
     for (int r = 0; r < reps && wants("calculators"); ++r)
         for (const auto& [field, text] : fields) {
