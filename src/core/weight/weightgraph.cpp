@@ -122,8 +122,7 @@ GraphRowCache::Entry readLoadedRow(const WeightLog& log, int r, const WeightReco
 {
     const auto weight = [&](const Real6& stored, int column) {
         // The column is part of the key: an actual weight of 0 or below shows empty.
-        QByteArray key(reinterpret_cast<const char*>(stored.data()), static_cast<qsizetype>(stored.size()));
-        key.append(static_cast<char>(column));
+        const quint64 key = storedWeightKey(stored, column);
         auto it = cache.loadedWeights.constFind(key);
         if (it == cache.loadedWeights.constEnd())
             it = cache.loadedWeights.insert(

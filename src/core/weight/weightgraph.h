@@ -68,7 +68,7 @@ struct GraphRowCache {
     QDate today;              // two-digit years were read for this day
     // A loaded weight's text read back, by its stored bytes: a file repeats
     // few weights, and reading each text once makes a large file quick.
-    QHash<QByteArray, long double> loadedWeights;
+    QHash<quint64, long double> loadedWeights;
     // The points of the last reading, handed back to be filled again: a new
     // table of 100000 points on every keystroke costs more than reading them.
     std::vector<GraphPoint> spare;

@@ -231,10 +231,9 @@ bool WeightLog::saveweightfile(const QString& fileName)
     const QDate now = today();
     // A loaded row's texts were written to read back as its record: its day is
     // the record's, and each stored weight's text is read once.
-    QHash<QByteArray, std::optional<Real6>> loadedWeights;
+    QHash<quint64, std::optional<Real6>> loadedWeights;
     const auto loadedWeight = [&](const Real6& stored, int column, int r) {
-        QByteArray key(reinterpret_cast<const char*>(stored.data()), static_cast<qsizetype>(stored.size()));
-        key.append(static_cast<char>(column));
+        const quint64 key = storedWeightKey(stored, column);
         auto it = loadedWeights.constFind(key);
         if (it == loadedWeights.constEnd()) {
             const QString text = cell(column, r);

@@ -34,6 +34,16 @@ QString refusedFile(const QString& fileName, const QString& problem);
 
 enum WeightColumn { DateColumn = 0, PlanColumn = 1, ActualColumn = 2, WeightColumnCount = 3 };
 
+// A stored weight's six bytes and its column as one number, for tables of the
+// texts of loaded weights read back.
+inline quint64 storedWeightKey(const Real6& stored, int column)
+{
+    quint64 key = static_cast<quint64>(column);
+    for (const std::uint8_t byte : stored)
+        key = (key << 8) | byte;
+    return key;
+}
+
 class WeightLog {
 public:
     WeightLog(Program& program, QLocale locale);
