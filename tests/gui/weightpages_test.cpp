@@ -125,6 +125,67 @@ TEST_F(WeightPagesTest, TypingInACellReachesTheLogKeyByKey)
     EXPECT_EQ(grid->model()->rowCount(), 2);
 }
 
+// Keys typed inside a cell's text go where the cursor is; the window's refresh
+// after each key and a change the program makes elsewhere in the grid leave
+// the open editor, its cursor and its text alone.
+TEST_F(WeightPagesTest, TypingInsideACellKeepsTheCursorAndTheText)
+{
+    window->pageControl()->setCurrentIndex(WeightPageIndex);
+    WeightLog& log = app->weight.log();
+    log.setCell(PlanColumn, 1, QStringLiteral("150"));
+    weightPage->refresh();
+    QTableView* grid = weightPage->grid();
+    const QModelIndex plan = grid->model()->index(0, PlanColumn);
+    grid->setCurrentIndex(plan);
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(plan));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_FALSE(app->program.weightChanged());  // opening the editor is no edit
+    editor->setSelection(1, 1);  // the "5" of "150"
+    keyClicks(editor, QStringLiteral("98"));
+    EXPECT_EQ(editor->text(), QStringLiteral("1980"));
+    EXPECT_EQ(editor->cursorPosition(), 3);
+    EXPECT_EQ(log.cell(PlanColumn, 1), QStringLiteral("1980"));
+    EXPECT_TRUE(app->program.weightChanged());
+
+    log.setCell(DateColumn, 1, QStringLiteral("12/7/26"));
+    weightPage->refresh();
+    EXPECT_EQ(grid->model()->index(0, DateColumn).data().toString(), QStringLiteral("12/7/26"));
+    EXPECT_EQ(grid->indexWidget(plan), editor);
+    EXPECT_EQ(editor->cursorPosition(), 3);
+    // Text that arrives without keys (an input method, a screen reader) is typing too.
+    editor->insert(QStringLiteral(".5"));
+    EXPECT_EQ(log.cell(PlanColumn, 1), QStringLiteral("198.50"));
+}
+
+// The cell made current by the keyboard or through the selection model, with
+// no click, is the one the typing goes to.
+TEST_F(WeightPagesTest, KeysAndTheSelectionModelChooseTheCellTypedInto)
+{
+    window->pageControl()->setCurrentIndex(WeightPageIndex);
+    WeightLog& log = app->weight.log();
+    window->action(Command::NewWeightRow)->trigger();
+    QTableView* grid = weightPage->grid();
+    grid->setFocus();
+    const QModelIndex actual2 = grid->model()->index(1, ActualColumn);
+    grid->selectionModel()->setCurrentIndex(actual2, QItemSelectionModel::ClearAndSelect);
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(actual2));
+    ASSERT_NE(editor, nullptr);
+    keyClicks(editor, QStringLiteral("149"));
+    EXPECT_EQ(log.cell(ActualColumn, 2), QStringLiteral("149"));
+
+    // Up arrow from the open editor: the cell above becomes current and takes the keys.
+    QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    QApplication::sendEvent(editor, &up);
+    const QModelIndex actual1 = grid->model()->index(0, ActualColumn);
+    EXPECT_EQ(grid->currentIndex(), actual1);
+    EXPECT_TRUE(grid->selectionModel()->isSelected(actual1));
+    editor = qobject_cast<QLineEdit*>(grid->indexWidget(actual1));
+    ASSERT_NE(editor, nullptr);
+    keyClicks(editor, QStringLiteral("150"));
+    EXPECT_EQ(log.cell(ActualColumn, 1), QStringLiteral("150"));
+    EXPECT_EQ(log.cell(ActualColumn, 2), QStringLiteral("149"));
+}
+
 TEST_F(WeightPagesTest, CalculatorsPageLayoutTypingAndPlan)
 {
     window->pageControl()->setCurrentIndex(CalculatorsPageIndex);

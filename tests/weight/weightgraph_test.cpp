@@ -114,6 +114,75 @@ TEST_F(WeightGraphTest, PointsFarOffTheBoxStayOnTheirSide)
                            QStringLiteral("moveto 928 16778247"), QStringLiteral("moveto 4632 5358")}));
 }
 
+// The screen keeps the rows it read and reads again only rows that changed;
+// after every kind of change it draws what a first reading draws.
+TEST_F(WeightGraphTest, KeptRowsFollowEveryChangeOfTheLog)
+{
+    const auto fresh = [this] {
+        RecordingCanvas canvas;
+        const GraphRead read = readGraph(log, GraphReading::Screen);
+        drawWeightGraph(canvas, read.status == GraphRead::Status::Ok ? std::optional<GraphData>(read.data)
+                                                                     : std::nullopt,
+                        Face, log.locale());
+        return canvas.calls;
+    };
+    fillSmallLog();
+    EXPECT_EQ(paint().calls, fresh());
+
+    // A typed cell, a cell set by the program, rows added, removed and cleared.
+    log.editCell(PlanColumn, 2, QStringLiteral("197"));
+    EXPECT_EQ(paint().calls, fresh());
+    log.setCell(DateColumn, 3, QStringLiteral("12/27/26"));
+    EXPECT_EQ(paint().calls, fresh());
+    log.removeRow();
+    log.newRow();
+    log.setCell(DateColumn, 3, QStringLiteral("12/9/26"));
+    log.setCell(PlanColumn, 3, QStringLiteral("190"));
+    const QStringList afterRows = paint().calls;
+    EXPECT_EQ(afterRows, fresh());
+    EXPECT_TRUE(afterRows.contains(QStringLiteral("text 5 290 190.0")));
+
+    // A loaded file over rows of the same count: every row is read anew.
+    std::vector<WeightRecord> records(3);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        records[i].date = 46363.0 + 7.0 * static_cast<double>(i);
+        storeReal6(180.0L - static_cast<long double>(i), records[i].plan.data());
+        storeReal6(i == 1 ? -5.0L : 181.0L - static_cast<long double>(i), records[i].actual.data());
+    }
+    writeAll(path(QStringLiteral("log.wgt")), writeWeightImage(records));
+    log.loadweightfile(path(QStringLiteral("log.wgt")));
+    const QStringList loaded = paint().calls;
+    EXPECT_EQ(loaded, fresh());
+    EXPECT_TRUE(loaded.contains(QStringLiteral("text 5 1 181.0")));
+    // Loaded rows are drawn as the same texts typed in would be, on the screen and on paper.
+    ui.titleAnswers.push_back(QStringLiteral("Loaded"));
+    program.execute(Command::PrintWeightGraph);
+    for (int r = 1; r < log.rowCount(); ++r)
+        for (int c = 0; c < WeightColumnCount; ++c)
+            log.setCell(c, r, log.cell(c, r));
+    EXPECT_EQ(paint().calls, loaded);
+    ui.titleAnswers.push_back(QStringLiteral("Loaded"));
+    program.execute(Command::PrintWeightGraph);
+    ASSERT_EQ(ui.prints.size(), 2u);
+    EXPECT_EQ(ui.prints[0]->canvas.calls, ui.prints[1]->canvas.calls);
+    EXPECT_EQ(ui.prints[0]->canvas.only(QStringLiteral("lineto")).size(), 3);  // no actual weight in row 2
+    // Typing over one cell of a loaded row keeps the row's other cells.
+    log.editCell(ActualColumn, 1, QStringLiteral("182"));
+    EXPECT_EQ(row(1), (QStringList{QStringLiteral("12/7/26"), QStringLiteral(" 180.0"), QStringLiteral("182")}));
+    EXPECT_EQ(paint().calls, fresh());
+
+    // Another day reads a year above 80 in another century.
+    log.clearGrid();
+    fillSmallLog();
+    log.setCell(DateColumn, 2, QStringLiteral("12/12/95"));
+    const QStringList thisCentury = paint().calls;
+    log.today = [] { return QDate(2126, 12, 7); };
+    const QStringList nextCentury = paint().calls;
+    EXPECT_EQ(nextCentury, fresh());
+    EXPECT_NE(nextCentury, thisCentury);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(WeightGraphTest, EmptyLogShowsTheEmptyBoxAndPrintsNothing)
 {
     fill({{{QStringLiteral("12/7/26"), QStringLiteral("200"), QStringLiteral("200")}}});

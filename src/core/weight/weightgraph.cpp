@@ -80,6 +80,55 @@ int pointY(const GraphData& data, long double weight, long double yScale)
     return coordinate((data.max - weight) * yScale);
 }
 
+// A long log puts many points on one pixel column, and a line that runs up and
+// down one column covers no more than the span from its lowest to its highest
+// point. Each run of points on one column is drawn through its first, lowest,
+// highest and last point only, which gives the same pixels. Heights fall as
+// weights rise, so the run's extreme heights are those of its extreme weights
+// and only those few are placed.
+class ColumnRuns {
+public:
+    ColumnRuns(Canvas& canvas, const GraphData& data, long double yScale) : canvas_(canvas), data_(data), yScale_(yScale) {}
+    void lineTo(int x, long double weight)
+    {
+        if (open_ && x == x_) {
+            low_ = std::min(low_, weight);
+            high_ = std::max(high_, weight);
+            last_ = weight;
+            return;
+        }
+        flush();
+        open_ = true;
+        x_ = x;
+        first_ = low_ = high_ = last_ = weight;
+    }
+    void flush()
+    {
+        if (!open_)
+            return;
+        open_ = false;
+        const int a = y(low_);
+        const int b = y(high_);
+        int at = y(first_);
+        canvas_.lineTo(x_, at);
+        for (const int next : {std::min(a, b), std::max(a, b), y(last_)}) {
+            if (next != at)
+                canvas_.lineTo(x_, next);
+            at = next;
+        }
+    }
+
+private:
+    int y(long double weight) const { return PlotTop + pointY(data_, weight, yScale_); }
+
+    Canvas& canvas_;
+    const GraphData& data_;
+    long double yScale_;
+    bool open_ = false;
+    int x_ = 0;
+    long double first_ = 0, low_ = 0, high_ = 0, last_ = 0;
+};
+
 QString weightLabel(const GraphData& data, int i, const QLocale& locale)
 {
     return formatFixed(data.max - data.range * 0.1L * i, 5, 1, locale);
@@ -91,7 +140,52 @@ QString dateLabel(const GraphData& data, int i, const QLocale& locale)
 }
 } // namespace
 
-GraphRead readGraph(const WeightLog& log, GraphReading reading)
+namespace {
+// A row loaded from a file whose cells are untouched: its date text, written
+// to read back as the stored day, is that day; its weight texts are read once
+// per stored value. Blank padding and the empty text of an actual weight of 0
+// or below read the same on the screen and on paper.
+GraphRowCache::Entry readLoadedRow(const WeightLog& log, int r, const WeightRecord& record, GraphRowCache& cache)
+{
+    const auto weight = [&](const Real6& stored, int column) {
+        // The column is part of the key: an actual weight of 0 or below shows empty.
+        const quint64 key = storedWeightKey(stored, column);
+        auto it = cache.loadedWeights.constFind(key);
+        if (it == cache.loadedWeights.constEnd())
+            it = cache.loadedWeights.insert(
+                key, readWeight(log.cell(column, r), GraphReading::Screen, log.locale()).value_or(0.0L));
+        return *it;
+    };
+    GraphRowCache::Entry entry;
+    entry.point = GraphPoint{dayNumberFromDate(dateFromDayNumber(static_cast<long double>(record.date))),
+                             weight(record.plan, PlanColumn), weight(record.actual, ActualColumn)};
+    return entry;
+}
+
+GraphRowCache::Entry readRow(const WeightLog& log, int r, GraphReading reading, const QDate& today)
+{
+    GraphRowCache::Entry entry;
+    QString dateText = log.cell(DateColumn, r);
+    if (reading == GraphReading::Screen)
+        dateText = screenDateText(dateText, log.locale());
+    const std::optional<QDate> date = parseShortDate(dateText, log.locale(), today);
+    if (!date) {
+        entry.status = GraphRead::Status::BadDate;
+        return entry;
+    }
+    const std::optional<long double> plan = readWeight(log.cell(PlanColumn, r), reading, log.locale());
+    const std::optional<long double> actual =
+        plan ? readWeight(log.cell(ActualColumn, r), reading, log.locale()) : std::nullopt;
+    if (!actual) {
+        entry.status = GraphRead::Status::BadWeight;
+        return entry;
+    }
+    entry.point = GraphPoint{dayNumberFromDate(*date), *plan, *actual};
+    return entry;
+}
+} // namespace
+
+GraphRead readGraph(const WeightLog& log, GraphReading reading, GraphRowCache* cache)
 {
     GraphRead read;
     const int n = log.rowCount() - 1;
@@ -99,28 +193,42 @@ GraphRead readGraph(const WeightLog& log, GraphReading reading)
         read.status = GraphRead::Status::TooFewRows;
         return read;
     }
+    const QDate today = log.today();
+    GraphRowCache once;
+    GraphRowCache& weights = cache ? *cache : once;
+    if (cache) {
+        if (cache->today != today) {
+            cache->rows.clear();
+            cache->loadedWeights.clear();
+        }
+        cache->today = today;
+        cache->rows.resize(static_cast<std::size_t>(n));
+    }
     GraphData& data = read.data;
+    if (cache) {
+        data.points = std::move(cache->spare);
+        data.points.clear();
+    }
     data.points.reserve(static_cast<std::size_t>(n));
     for (int r = 1; r <= n; ++r) {
-        QString dateText = log.cell(DateColumn, r);
-        if (reading == GraphReading::Screen)
-            dateText = screenDateText(dateText, log.locale());
-        const std::optional<QDate> date = parseShortDate(dateText, log.locale(), log.today());
-        if (!date) {
-            read.status = GraphRead::Status::BadDate;
+        GraphRowCache::Entry unkept;
+        GraphRowCache::Entry* kept = cache ? &cache->rows[static_cast<std::size_t>(r - 1)] : nullptr;
+        const quint64 stamp = log.rowStamp(r);
+        if (!kept || kept->stamp != stamp || stamp == 0) {
+            const WeightRecord* loaded = log.loadedRecord(r);
+            GraphRowCache::Entry& entry = kept ? *kept : unkept;
+            entry = loaded ? readLoadedRow(log, r, *loaded, weights) : readRow(log, r, reading, today);
+            entry.stamp = stamp;
+        }
+        const GraphRowCache::Entry& fresh = kept ? *kept : unkept;
+        if (fresh.status != GraphRead::Status::Ok) {
+            read.status = fresh.status;
             return read;
         }
-        const std::optional<long double> plan = readWeight(log.cell(PlanColumn, r), reading, log.locale());
-        const std::optional<long double> actual =
-            plan ? readWeight(log.cell(ActualColumn, r), reading, log.locale()) : std::nullopt;
-        if (!actual) {
-            read.status = GraphRead::Status::BadWeight;
-            return read;
-        }
-        const GraphPoint point{dayNumberFromDate(*date), *plan, *actual};
-        fold(data, point.plan);
-        fold(data, point.actual);
-        data.points.push_back(point);
+        fold(data, fresh.point.plan);
+        fold(data, fresh.point.actual);
+        data.points.push_back(fresh.point);
+        data.points.back().stamp = stamp;
     }
     data.range = data.max - data.min;
     if (data.range == 0)
@@ -131,7 +239,8 @@ GraphRead readGraph(const WeightLog& log, GraphReading reading)
     return read;
 }
 
-void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb face, const QLocale& locale)
+void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb face, const QLocale& locale,
+                     GraphPixels* kept)
 {
     canvas.setPenColor(colors::Black);
     canvas.setPenWidth(1);
@@ -161,17 +270,37 @@ void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb f
         canvas.textOut(roundMeasure(i * PlotWidth * 0.1L) + PlotLeft, PlotHeight + (i % 2 == 0 ? 14 : 29),
                        dateLabel(*data, i, locale));
 
+    // Every row's column, taken from the last drawing where neither the row
+    // nor the horizontal scale changed.
+    const std::size_t n = data->points.size();
+    GraphPixels fresh;
+    GraphPixels& xs = kept ? *kept : fresh;
+    const long double first = data->points.front().date;
+    if (xs.xScale != xScale || xs.first != first) {
+        xs.stamps.clear();
+        xs.xScale = xScale;
+        xs.first = first;
+    }
+    xs.stamps.resize(n);
+    xs.x.resize(n);
+    for (std::size_t r = 0; r < n; ++r) {
+        const GraphPoint& p = data->points[r];
+        if (p.stamp != 0 && xs.stamps[r] == p.stamp)
+            continue;
+        xs.stamps[r] = p.stamp;
+        xs.x[r] = pointX(*data, p.date, xScale, true);
+    }
+
     canvas.setClipRect(PlotLeft, PlotTop, PlotLeft + PlotWidth, PlotTop + PlotHeight);
     const auto line = [&](Rgb color, long double GraphPoint::*weight) {
         canvas.setPenColor(color);
         canvas.setPenWidth(2);
         canvas.moveTo(PlotLeft + 2, PlotTop + pointY(*data, data->points.front().*weight, yScale));
-        for (std::size_t r = 1; r < data->points.size(); ++r) {
-            const GraphPoint& p = data->points[r];
-            if (p.*weight != 0)
-                canvas.lineTo(PlotLeft + pointX(*data, p.date, xScale, true),
-                              PlotTop + pointY(*data, p.*weight, yScale));
-        }
+        ColumnRuns runs(canvas, *data, yScale);
+        for (std::size_t r = 1; r < n; ++r)
+            if (data->points[r].*weight != 0)
+                runs.lineTo(PlotLeft + xs.x[r], data->points[r].*weight);
+        runs.flush();
     };
     line(colors::Blue, &GraphPoint::plan);
     line(colors::Red, &GraphPoint::actual);
@@ -243,28 +372,24 @@ WeightGraph::WeightGraph(Program& program, WeightLog& log) : program_(program), 
     program_.setHandler(Command::PrintWeightGraph, [this] { print(); });
 }
 
-QStringList WeightGraph::cells() const
-{
-    QStringList all;
-    for (int r = 1; r < log_.rowCount(); ++r)
-        for (int c = 0; c < WeightColumnCount; ++c)
-            all.append(log_.cell(c, r));
-    return all;
-}
-
 void WeightGraph::paint(Canvas& canvas, Rgb face)
 {
-    const GraphRead read = readGraph(log_, GraphReading::Screen);
+    const QDate readFor = screenRows_.today;
+    GraphRead read = readGraph(log_, GraphReading::Screen, &screenRows_);
+    // Another day may read the same texts as other dates.
+    if (screenRows_.today != readFor)
+        screenPixels_ = GraphPixels{};
     if (read.status == GraphRead::Status::Ok) {
         toldFor_.reset();
-        drawWeightGraph(canvas, read.data, face, log_.locale());
+        std::optional<GraphData> shown(std::move(read.data));
+        drawWeightGraph(canvas, shown, face, log_.locale(), &screenPixels_);
+        screenRows_.spare = std::move(shown->points);
         return;
     }
     drawWeightGraph(canvas, std::nullopt, face, log_.locale());
     if (read.status == GraphRead::Status::BadWeight) {
-        const QStringList now = cells();
-        if (toldFor_ != now) {
-            toldFor_ = now;
+        if (toldFor_ != log_.revision()) {
+            toldFor_ = log_.revision();
             messagePending_ = true;
         }
     }

@@ -7,6 +7,8 @@
 #include "printing/printsurface.h"
 
 #include <QLocale>
+#include <QDate>
+#include <QHash>
 #include <QStringList>
 #include <optional>
 #include <vector>
@@ -33,6 +35,7 @@ struct GraphPoint {
     long double date = 0;
     long double plan = 0;
     long double actual = 0;
+    quint64 stamp = 0;  // the log's stamp of the row it was read from; 0: none
 };
 
 struct GraphData {
@@ -53,11 +56,38 @@ struct GraphRead {
     GraphData data;
 };
 
-GraphRead readGraph(const WeightLog& log, GraphReading reading);
+// The rows last read for the screen, each with the stamp of the row's change
+// it was read from, so that a keystroke reads one row again and not all.
+struct GraphRowCache {
+    struct Entry {
+        quint64 stamp = 0;
+        GraphRead::Status status = GraphRead::Status::Ok;
+        GraphPoint point;
+    };
+    std::vector<Entry> rows;  // data row r at r - 1
+    QDate today;              // two-digit years were read for this day
+    // A loaded weight's text read back, by its stored bytes: a file repeats
+    // few weights, and reading each text once makes a large file quick.
+    QHash<quint64, long double> loadedWeights;
+    // The points of the last reading, handed back to be filled again: a new
+    // table of 100000 points on every keystroke costs more than reading them.
+    std::vector<GraphPoint> spare;
+};
+
+GraphRead readGraph(const WeightLog& log, GraphReading reading, GraphRowCache* cache = nullptr);
+
+// The plot columns of the rows last drawn on the screen, kept while the
+// horizontal scale stays, so that a keystroke places one row again and not all.
+struct GraphPixels {
+    long double xScale = 0, first = 0;
+    std::vector<quint64> stamps;
+    std::vector<int> x;
+};
 
 // The graph area on the screen; `data` is empty when only the empty plot box
 // is to be shown.
-void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb face, const QLocale& locale);
+void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb face, const QLocale& locale,
+                     GraphPixels* kept = nullptr);
 // The landscape page with its title, markers and legend.
 void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphData& data, const QString& title,
                          const QLocale& locale);
@@ -79,11 +109,11 @@ public:
     void print();
 
 private:
-    QStringList cells() const;
-
     Program& program_;
     WeightLog& log_;
-    std::optional<QStringList> toldFor_;
+    GraphRowCache screenRows_;
+    GraphPixels screenPixels_;
+    std::optional<quint64> toldFor_;  // the log's revision the message was shown for
     bool messagePending_ = false;
 };
 

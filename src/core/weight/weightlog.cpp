@@ -8,6 +8,7 @@
 #include "storage/safesave.h"
 
 #include <QFile>
+#include <QHash>
 
 namespace tolvane {
 
@@ -61,47 +62,93 @@ QString WeightLog::cell(int column, int row) const
 {
     if (column < 0 || column >= WeightColumnCount || row < 0 || row >= rowCount())
         return {};
-    return rows_[at(row)][at(column)];
+    const Row& r = rows_[at(row)];
+    if (r.loaded & (1u << column))
+        return loadedText(r.record, column);
+    return r.text[at(column)];
+}
+
+quint64 WeightLog::rowStamp(int row) const { return row >= 1 && row < rowCount() ? rows_[at(row)].stamp : 0; }
+
+const WeightRecord* WeightLog::loadedRecord(int row) const
+{
+    if (row < 1 || row >= rowCount())
+        return nullptr;
+    const Row& r = rows_[at(row)];
+    return r.loaded == (1u << WeightColumnCount) - 1 ? &r.record : nullptr;
+}
+
+QString WeightLog::loadedText(const WeightRecord& record, int column) const
+{
+    switch (column) {
+    case DateColumn: return dateText(dateFromDayNumber(static_cast<long double>(record.date)));
+    case PlanColumn: return formatFixed(real6ToLongDouble(record.plan), 6, 1, locale_);
+    case ActualColumn: {
+        const long double actual = real6ToLongDouble(record.actual);
+        return actual > 0 ? formatFixed(actual, 6, 1, locale_) : QString();
+    }
+    default: return {};
+    }
+}
+
+void WeightLog::store(int column, int row, const QString& text)
+{
+    Row& r = rows_[at(row)];
+    r.text[at(column)] = text;
+    r.loaded &= static_cast<quint8>(~(1u << column));
+    r.stamp = ++revision_;
+}
+
+void WeightLog::resizeRows(std::size_t rows)
+{
+    const std::size_t old = rows_.size();
+    rows_.resize(rows);
+    ++revision_;
+    for (std::size_t r = old; r < rows; ++r)
+        rows_[r].stamp = revision_;
 }
 
 void WeightLog::setCell(int column, int row, const QString& text)
 {
     if (column < 0 || column >= WeightColumnCount || row < 1 || row >= rowCount())
         return;
-    rows_[at(row)][at(column)] = text;
+    store(column, row, text);
 }
 
 void WeightLog::editCell(int column, int row, const QString& text)
 {
     if (column < 0 || column >= WeightColumnCount || row < 1 || row >= rowCount())
         return;
-    rows_[at(row)][at(column)] = text;
+    store(column, row, text);
     changed();
     graph();
 }
 
-void WeightLog::setRowCount(int rows) { rows_.resize(at(std::max(rows, 2))); }
+void WeightLog::setRowCount(int rows) { resizeRows(at(std::max(rows, 2))); }
 
 void WeightLog::newRow()
 {
-    rows_.emplace_back();
+    resizeRows(rows_.size() + 1);
     changed();
 }
 
 void WeightLog::removeRow()
 {
     // The heading row stays a heading: the last data row is emptied instead of removed.
-    if (rowCount() > 2)
-        rows_.pop_back();
-    else
+    if (rowCount() > 2) {
+        resizeRows(rows_.size() - 1);
+    } else {
         rows_[1] = Row{};
+        rows_[1].stamp = ++revision_;
+    }
     changed();
 }
 
 void WeightLog::clearGrid()
 {
-    rows_.resize(2);
+    resizeRows(2);
     rows_[1] = Row{};
+    rows_[1].stamp = ++revision_;
     graph();
 }
 
@@ -167,13 +214,13 @@ void WeightLog::loadweightfile(const QString& fileName)
     if (read.records.empty())
         return;
     rows_.resize(read.records.size() + 1);
+    const quint64 stamp = ++revision_;
     for (std::size_t i = 0; i < read.records.size(); ++i) {
-        const WeightRecord& record = read.records[i];
-        const long double actual = real6ToLongDouble(record.actual);
         Row& row = rows_[i + 1];
-        row[DateColumn] = dateText(dateFromDayNumber(static_cast<long double>(record.date)));
-        row[PlanColumn] = formatFixed(real6ToLongDouble(record.plan), 6, 1, locale_);
-        row[ActualColumn] = actual > 0 ? formatFixed(actual, 6, 1, locale_) : QString();
+        row = Row{};
+        row.record = read.records[i];
+        row.loaded = (1u << WeightColumnCount) - 1;
+        row.stamp = stamp;
     }
 }
 
@@ -183,12 +230,34 @@ bool WeightLog::saveweightfile(const QString& fileName)
     std::vector<WeightRecord> records;
     records.reserve(rows_.size());
     const QDate now = today();
+    // A loaded row's texts were written to read back as its record: its day is
+    // the record's, and each stored weight's text is read once.
+    QHash<quint64, std::optional<Real6>> loadedWeights;
+    const auto loadedWeight = [&](const Real6& stored, int column, int r) {
+        const quint64 key = storedWeightKey(stored, column);
+        auto it = loadedWeights.constFind(key);
+        if (it == loadedWeights.constEnd()) {
+            const QString text = cell(column, r);
+            it = loadedWeights.insert(key, text.trimmed().isEmpty() ? std::optional<Real6>(Real6{})
+                                                                    : weightValue(text, locale_));
+        }
+        return *it;
+    };
     for (int r = 1; r < rowCount(); ++r) {
-        const Row& row = rows_[at(r)];
-        const std::optional<QDate> date = parseShortDate(row[DateColumn], locale_, now);
-        const std::optional<Real6> plan = weightValue(row[PlanColumn], locale_);
-        const bool noActual = row[ActualColumn].trimmed().isEmpty();
-        const std::optional<Real6> actual = noActual ? std::optional<Real6>(Real6{}) : weightValue(row[ActualColumn], locale_);
+        if (const WeightRecord* loaded = loadedRecord(r)) {
+            const std::optional<Real6> plan = loadedWeight(loaded->plan, PlanColumn, r);
+            const std::optional<Real6> actual = loadedWeight(loaded->actual, ActualColumn, r);
+            if (plan && actual) {
+                const long double day = dayNumberFromDate(dateFromDayNumber(static_cast<long double>(loaded->date)));
+                records.push_back({static_cast<double>(day), *plan, *actual});
+                continue;
+            }
+        }
+        const QString actualText = cell(ActualColumn, r);
+        const std::optional<QDate> date = parseShortDate(cell(DateColumn, r), locale_, now);
+        const std::optional<Real6> plan = weightValue(cell(PlanColumn, r), locale_);
+        const bool noActual = actualText.trimmed().isEmpty();
+        const std::optional<Real6> actual = noActual ? std::optional<Real6>(Real6{}) : weightValue(actualText, locale_);
         if (!date || !plan || !actual) {
             ui.showMessage(Message::typed(weightmsg::conversionError(r), Icon::Information, only(Button::Ok),
                                           GeneralHelpContext));
@@ -216,7 +285,8 @@ QString WeightLog::dateText(const QDate& date) const
 void WeightLog::reset()
 {
     rows_.assign(2, Row{});
-    rows_[0] = Row{QStringLiteral("Date"), QStringLiteral("Plan"), QStringLiteral("Actual")};
+    rows_[0].text = {QStringLiteral("Date"), QStringLiteral("Plan"), QStringLiteral("Actual")};
+    rows_[1].stamp = ++revision_;
     fileName_.clear();
 }
 

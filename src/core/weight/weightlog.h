@@ -3,6 +3,11 @@
 // heading row ("Date", "Plan", "Actual") and one row per date with the planned
 // and, once entered, the actual weight. Rows are loaded from and saved to
 // weight files (.wgt). The graph reads the same cells.
+//
+// A loaded row keeps its record and shows its texts only when a cell is read,
+// so a file of 100000 records costs no 300000 texts; a cell set or typed keeps
+// its own text. Every change stamps its rows with a new revision, so the grid
+// and the graph redo only what changed.
 
 #include "storage/weightfile.h"
 
@@ -28,6 +33,16 @@ QString refusedFile(const QString& fileName, const QString& problem);
 } // namespace weightmsg
 
 enum WeightColumn { DateColumn = 0, PlanColumn = 1, ActualColumn = 2, WeightColumnCount = 3 };
+
+// A stored weight's six bytes and its column as one number, for tables of the
+// texts of loaded weights read back.
+inline quint64 storedWeightKey(const Real6& stored, int column)
+{
+    quint64 key = static_cast<quint64>(column);
+    for (const std::uint8_t byte : stored)
+        key = (key << 8) | byte;
+    return key;
+}
 
 class WeightLog {
 public:
@@ -74,8 +89,24 @@ public:
     std::function<QDate()> today = [] { return QDate::currentDate(); };
     const QLocale& locale() const { return locale_; }
 
+    // Grows with every change of a cell or of the row count.
+    quint64 revision() const { return revision_; }
+    // The revision of a data row's last change; 0 outside the grid.
+    quint64 rowStamp(int row) const;
+    // The record a data row was loaded from while all its cells still show
+    // it, so that readers can take its values without reading the texts.
+    const WeightRecord* loadedRecord(int row) const;
+
 private:
-    using Row = std::array<QString, WeightColumnCount>;
+    struct Row {
+        std::array<QString, WeightColumnCount> text;  // cells set or typed
+        WeightRecord record{};                        // a loaded row's values
+        quint8 loaded = 0;                            // a bit per cell still showing `record`
+        quint64 stamp = 0;
+    };
+    QString loadedText(const WeightRecord& record, int column) const;
+    void store(int column, int row, const QString& text);
+    void resizeRows(std::size_t rows);
     void changed();
     void graph();
 
@@ -83,6 +114,7 @@ private:
     QLocale locale_;
     bool twoDigitYear_;
     std::vector<Row> rows_;
+    quint64 revision_ = 0;
     QString fileName_;
 };
 

@@ -5,7 +5,7 @@
 namespace tolvane {
 
 WeightGridModel::WeightGridModel(WeightLog& log, QObject* parent)
-    : QAbstractTableModel(parent), log_(log), shownRows_(log.rowCount() - 1)
+    : QAbstractTableModel(parent), log_(log), shownRows_(log.rowCount() - 1), shownRevision_(log.revision())
 {
 }
 
@@ -52,12 +52,19 @@ void WeightGridModel::edit(const QModelIndex& index, const QString& text)
     if (!index.isValid())
         return;
     // No dataChanged for the one cell here: it would write the text back into
-    // the open editor and move its cursor.
+    // the open editor and move its cursor. The edit counts as shown when
+    // nothing else changed since the last showing.
+    const bool current = log_.revision() == shownRevision_;
     log_.editCell(index.column(), index.row() + 1, text);
+    if (current)
+        shownRevision_ = log_.revision();
 }
 
 void WeightGridModel::showLog()
 {
+    if (log_.revision() == shownRevision_)
+        return;
+    shownRevision_ = log_.revision();
     const int rows = log_.rowCount() - 1;
     if (rows != shownRows_) {
         beginResetModel();
@@ -65,9 +72,9 @@ void WeightGridModel::showLog()
         endResetModel();
         return;
     }
+    // The view asks again only for the cells it shows.
     if (rows > 0)
         emit dataChanged(this->index(0, 0), this->index(rows - 1, WeightColumnCount - 1));
-    emit headerDataChanged(Qt::Horizontal, 0, WeightColumnCount - 1);
 }
 
 } // namespace tolvane

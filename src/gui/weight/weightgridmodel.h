@@ -22,12 +22,15 @@ public:
 
     // The user typed into a cell's editor: the log takes the text at once.
     void edit(const QModelIndex& index, const QString& text);
-    // Shows the log's cells anew; an open editor survives unless rows changed.
+    // Shows what changed in the log since it was last shown. The user's own
+    // typing is shown already, so the cell being edited is never written back
+    // into its editor; an open editor survives unless rows changed.
     void showLog();
 
 private:
     WeightLog& log_;
     int shownRows_ = 0;
+    quint64 shownRevision_ = 0;
 };
 
 } // namespace tolvane

@@ -24,13 +24,28 @@ public:
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor)) {
             line->setAccessibleName(QStringLiteral("Weight grid cell"));
+            // Every change of the text counts, also text inserted without keys
+            // (input methods, accessibility); the grid's own write of the cell
+            // into the editor is no edit.
             const QPersistentModelIndex at(index);
-            connect(line, &QLineEdit::textEdited, &page_, [this, at](const QString& text) {
+            connect(line, &QLineEdit::textChanged, &page_, [this, at](const QString& text) {
+                if (!at.isValid() || text == at.data(Qt::EditRole).toString())
+                    return;
                 model_.edit(at, text);
                 emit page_.stateChanged();
             });
         }
         return editor;
+    }
+
+    // The cell being edited already holds what the user typed: writing the
+    // same text back would move the cursor to the end and clear the undo steps.
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        const auto* line = qobject_cast<QLineEdit*>(editor);
+        if (line && line->text() == index.data(Qt::EditRole).toString())
+            return;
+        QStyledItemDelegate::setEditorData(editor, index);
     }
 
 private:

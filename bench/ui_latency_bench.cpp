@@ -1,0 +1,388 @@
+// The latency of each user action at the largest data the program takes: 2000
+// food items, 28 meals of ten entries, a recipe of 20 ingredients with 2000
+// characters of instructions, 100 activities and a weight file of 100000
+// records. The real main window runs on the offscreen platform; each action is
+// timed from the event to the end of the repaint it causes (the events are
+// processed and the window is grabbed). Prints p50 and p99 of the repetitions
+// of each action as a Markdown table.
+//   ui_latency_bench [repetitions [part...]]   (50 by default; parts: menu, pages,
+//                    recipe, files, weight, calculators, printouts; all by default)
+//   ui_latency_bench --data <dir>    writes the food table, current menu and
+//                                    activity table there (for start-up runs)
+
+#include "bench_util.h"
+
+#include "activity/activitytexts.h"
+#include "food/foodlistview.h"
+#include "food/foodtable.h"
+#include "menu/daynotebook.h"
+#include "menu/dragpayload.h"
+#include "menu/menuplannerpage.h"
+#include "menu/tablistbox.h"
+#include "menu/trashcan.h"
+#include "printing/previewwindow.h"
+#include "printing/printerjob.h"
+#include "recipes/recipespage.h"
+#include "shell/app.h"
+#include "shell/mainwindow.h"
+#include "shell/qtuserinterface.h"
+#include "storage/menufile.h"
+#include "storage/weightfile.h"
+#include "weight/calculatorspage.h"
+#include "weight/weightpage.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <map>
+
+using namespace tolvane;
+
+namespace {
+
+// Answers every question at once: files from the benchmark's folder, a fixed
+// title, printouts into a PDF file, previews shown and closed again.
+class BenchUi : public QtUserInterface {
+public:
+    QString openAnswer;
+    QString saveAnswer;
+    QString pdfPath;
+    int messages = 0;
+    std::map<QString, int> texts;
+    Button showMessage(const Message& message) override
+    {
+        ++messages;
+        ++texts[message.text];
+        return Button::Ok;
+    }
+    std::optional<QString> openFile(const FileDialogRequest&) override { return openAnswer; }
+    std::optional<QString> saveFile(const FileDialogRequest&) override { return saveAnswer; }
+    std::optional<QString> askTitle(const TitlePrompt&) override { return QStringLiteral("Benchmark"); }
+    std::unique_ptr<PrintJob> beginPrintJob(PageOrientation orientation, const QString& title) override
+    {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdfPath);
+        return PainterPrintJob::start(std::move(printer), orientation, title);
+    }
+    void showPrintPreview(const PreviewRequest& request) override
+    {
+        PreviewWindow window(request);
+        window.show();
+        QCoreApplication::processEvents();
+        (void)window.grab();
+    }
+};
+
+std::vector<FoodItem> foodItems()
+{
+    std::vector<FoodItem> items(static_cast<std::size_t>(MaxFoodItems));
+    for (int i = 0; i < MaxFoodItems; ++i) {
+        FoodItem& item = items[static_cast<std::size_t>(i)];
+        item.setName(QStringLiteral("Food item %1").arg(i, 4, 10, QLatin1Char('0')));
+        item.setNutrient(Nutrient::Calories, 50 + i % 400);
+        item.setNutrient(Nutrient::Carbohydrate, (i % 50) / 2.0L);
+        item.setNutrient(Nutrient::Protein, (i % 20) / 4.0L);
+        item.setNutrient(Nutrient::Fat, (i % 30) / 3.0L);
+    }
+    return items;
+}
+
+QByteArray fullWeek(const std::vector<FoodItem>& items)
+{
+    MenuImage image;
+    for (int k = 0; k < MealsPerWeek; ++k)
+        for (int e = 0; e < Meal::Capacity; ++e)
+            image.week[static_cast<std::size_t>(k)].append(items[static_cast<std::size_t>(k * 10 + e)],
+                                                           0.5L * (1 + (k + e) % 10));
+    return writeMenuImage(image);
+}
+
+QByteArray fullActivityTable()
+{
+    std::vector<ActivityRecord> records;
+    for (int i = 0; i < MaxActivities; ++i) {
+        ActivityRecord record;
+        record.setName(QStringLiteral("Activity number %1").arg(i, 3, 10, QLatin1Char('0')));
+        record.setCaloriesPerHour(100 + 7 * i);
+        records.push_back(record);
+    }
+    return activityImage(records);
+}
+
+QByteArray largestWeightFile()
+{
+    std::vector<WeightRecord> records(static_cast<std::size_t>(MaxWeightRecords));
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        records[i].date = 46363.0 + static_cast<double>(i);
+        storeReal6(200.0L - static_cast<long double>(i % 500) / 10.0L, records[i].plan.data());
+        if (i % 3 == 0)
+            storeReal6(199.0L, records[i].actual.data());
+    }
+    return writeWeightImage(records);
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The drag events a drop onto `target` delivers.
+void dropOn(QWidget* target, const DragItem& item)
+{
+    std::unique_ptr<QMimeData> data(makeDragMimeData(item));
+    const QPoint at(target->width() / 2, target->height() / 2);
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &move);
+    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+}
+
+void click(QWidget* target, QPoint at)
+{
+    const QPointF local(at);
+    const QPointF global(target->mapToGlobal(at));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &release);
+}
+
+void key(QWidget* target, int code, const QString& text = {})
+{
+    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &release);
+}
+
+class Timings {
+public:
+    Timings(QWidget& window) : window_(window) {}
+
+    // Times one action up to the end of the repaint it causes.
+    void time(const QString& action, const std::function<void()>& run)
+    {
+        const double start = bench::nowMs();
+        run();
+        QCoreApplication::processEvents();
+        (void)window_.grab();
+        const double ms = bench::nowMs() - start;
+        if (!samples_.contains(action))
+            order_.push_back(action);
+        samples_[action].push_back(ms);
+    }
+
+    void print() const
+    {
+        std::printf("| Action | p50 ms | p99 ms |\n|---|---:|---:|\n");
+        for (const QString& action : order_) {
+            std::vector<double> v = samples_.at(action);
+            std::sort(v.begin(), v.end());
+            const std::size_t p99 = static_cast<std::size_t>(std::ceil(0.99 * static_cast<double>(v.size()))) - 1;
+            std::printf("| %s | %.1f | %.1f |\n", qUtf8Printable(action), v[v.size() / 2], v[p99]);
+        }
+    }
+
+private:
+    QWidget& window_;
+    std::map<QString, std::vector<double>> samples_;
+    std::vector<QString> order_;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const bool dataOnly = argc > 2 && std::strcmp(argv[1], "--data") == 0;
+    const int reps = argc > 1 && !dataOnly ? std::atoi(argv[1]) : 50;
+    QTemporaryDir scratch;
+    const QDir dir(dataOnly ? QString::fromLocal8Bit(argv[2]) : scratch.path());
+    const auto file = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+
+    const std::vector<FoodItem> items = foodItems();
+    FoodTable table;
+    table.assign(std::vector<FoodItem>(items));
+    if (!writeFile(file("fooditem.dbt"), table.toBytes()) || !writeFile(file("currmenu.db"), fullWeek(items)) ||
+        !writeFile(file("activity.db"), fullActivityTable()))
+        return 1;
+    if (dataOnly)
+        return 0;
+    if (!writeFile(file("large.wgt"), largestWeightFile()) || !writeFile(file("week.mnu"), fullWeek(items)))
+        return 1;
+    QStringList parts;
+    for (int i = 2; i < argc; ++i)
+        parts.append(QString::fromLocal8Bit(argv[i]));
+    const auto wants = [&](const char* part) { return parts.isEmpty() || parts.contains(QLatin1String(part)); };
+
+    BenchUi ui;
+    ui.pdfPath = file("printout.pdf");
+    SettingsStore settings(file("Tolvane.conf"));
+    App app(ui, settings, dir.path());
+    MainWindow window(app);
+    ui.setParent(&window);
+    if (!app.program.formCreate().ok)
+        return 1;
+    window.applyStartPosition();
+    window.show();
+    QCoreApplication::processEvents();
+    QTabWidget* pages = window.pageControl();
+    auto* planner = static_cast<MenuPlannerPage*>(window.page(MenuPlannerPageIndex));
+    auto* recipes = static_cast<RecipesPage*>(window.page(RecipesPageIndex));
+    auto* weight = static_cast<WeightPage*>(window.page(WeightPageIndex));
+    auto* calculators = static_cast<CalculatorsPage*>(window.page(CalculatorsPageIndex));
+    const auto command = [&](Command c) { window.action(c)->trigger(); };
+
+    // The full recipe, saved once to be loaded again.
+    pages->setCurrentIndex(RecipesPageIndex);
+    for (int i = 0; i < RecipeCapacity; ++i)
+        dropOn(recipes->ingredientList()->viewport(), {DragSource::RecipeFoodList, i});
+    recipes->instructions()->setPlainText(QString(2000, QLatin1Char('x')));
+    ui.saveAnswer = file("full.rcp");
+    command(Command::SaveRecipe);
+
+    Timings timings(window);
+    // Menu Planner: food rows, meals, days and the totals view.
+    pages->setCurrentIndex(MenuPlannerPageIndex);
+    FoodListView* foods = planner->foodList();
+    foods->setFocus();
+    for (int r = 0; r < reps && wants("menu"); ++r) {
+        const QRect row = foods->visualRect(foods->model()->index(2 + r % 2, 0));
+        timings.time(QStringLiteral("Select a food row, mouse"), [&] { click(foods->viewport(), row.center()); });
+        timings.time(QStringLiteral("Select a food row, keys"), [&] { key(foods, r % 2 ? Qt::Key_Up : Qt::Key_Down); });
+        timings.time(QStringLiteral("Remove a meal entry (drop on the trash can)"),
+                     [&] { dropOn(planner->trashCan(), {DragSource::MealList, 0}); });
+        timings.time(QStringLiteral("Drop a food row on a meal"),
+                     [&] { dropOn(planner->mealList()->viewport(), {DragSource::FoodList, r % 5}); });
+        timings.time(QStringLiteral("Switch day"), [&] { planner->dayNotebook()->tab((r + 1) % 7)->click(); });
+        timings.time(QStringLiteral("Switch meal tab"), [&] { planner->mealTabs()->setCurrentIndex((r + 1) % 4); });
+        timings.time(QStringLiteral("Switch totals tab"),
+                     [&] { planner->totalsTabs()->setCurrentIndex((r + 1) % planner->totalsTabs()->count()); });
+    }
+    // Every page from the one before it.
+    for (int r = 0; r < reps && wants("pages"); ++r)
+        for (int p = 1; p <= PageCount; ++p)
+            timings.time(QStringLiteral("Switch to page \"%1\"").arg(pages->tabText(p % PageCount)),
+                         [&] { pages->setCurrentIndex(p % PageCount); });
+
+    // Recipes: an ingredient out and another in.
+    pages->setCurrentIndex(RecipesPageIndex);
+    for (int r = 0; r < reps && wants("recipe"); ++r) {
+        timings.time(QStringLiteral("Recipe: remove an ingredient (drop on the trash can)"),
+                     [&] { dropOn(recipes->trashCan(), {DragSource::IngredientList, 0}); });
+        timings.time(QStringLiteral("Recipe: drop a food row"),
+                     [&] { dropOn(recipes->ingredientList()->viewport(), {DragSource::RecipeFoodList, r % 5}); });
+    }
+
+    // Files: menu, recipe and weight, each loaded and saved.
+    for (int r = 0; r < reps && wants("files"); ++r) {
+        pages->setCurrentIndex(MenuPlannerPageIndex);
+        ui.openAnswer = file("week.mnu");
+        timings.time(QStringLiteral("Load a menu file"), [&] { command(Command::LoadMenu); });
+        ui.saveAnswer = file("saved.mnu");
+        timings.time(QStringLiteral("Save a menu file"), [&] { command(Command::SaveMenuAs); });
+        pages->setCurrentIndex(RecipesPageIndex);
+        ui.openAnswer = file("full.rcp");
+        timings.time(QStringLiteral("Load a recipe file"), [&] { command(Command::LoadRecipe); });
+        ui.saveAnswer = file("saved.rcp");
+        timings.time(QStringLiteral("Save a recipe file"), [&] { command(Command::SaveRecipe); });
+    }
+    pages->setCurrentIndex(WeightPageIndex);
+    for (int r = 0; r < reps && wants("files"); ++r) {
+        ui.openAnswer = file("large.wgt");
+        timings.time(QStringLiteral("Load the largest weight file"), [&] { command(Command::LoadWeightFile); });
+        ui.saveAnswer = file("saved.wgt");
+        timings.time(QStringLiteral("Save the largest weight file"), [&] { command(Command::SaveWeightFile); });
+    }
+
+    // A weight cell typed into with 100000 rows in the grid, the graph repainted on each key.
+    if (!wants("files")) {
+        ui.openAnswer = file("large.wgt");
+        command(Command::LoadWeightFile);
+    }
+    QTableView* grid = weight->grid();
+    const QModelIndex cell = grid->model()->index(1, ActualColumn);
+    grid->setFocus();
+    grid->setCurrentIndex(cell);
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(cell));
+    if (!editor)
+        return 1;
+    editor->end(false);
+    for (int r = 0; r < reps && wants("weight"); ++r) {
+        timings.time(QStringLiteral("Weight cell: type a digit"), [&] { key(editor, Qt::Key_5, QStringLiteral("5")); });
+        timings.time(QStringLiteral("Weight cell: backspace"), [&] { key(editor, Qt::Key_Backspace); });
+    }
+
+    // A key in each calculator field.
+    pages->setCurrentIndex(CalculatorsPageIndex);
+    const std::vector<std::pair<Calculators::Field, const char*>> fields{
+        {Calculators::CurrentWeight, "150"}, {Calculators::Age, "40"}, {Calculators::Height, "65"},
+        {Calculators::GoalWeight, "140"}, {Calculators::PlanCalories, "1500"}};
+    for (const auto& [field, text] : fields) {
+        QLineEdit* edit = calculators->field(field);
+        edit->setFocus();
+        for (const QChar c : QString::fromLatin1(text))
+            key(edit, Qt::Key_0 + c.digitValue(), QString(c));
+    }
+    for (int r = 0; r < reps && wants("calculators"); ++r)
+        for (const auto& [field, text] : fields) {
+            QLineEdit* edit = calculators->field(field);
+            edit->setFocus();
+            const QString name = edit->accessibleName();
+            timings.time(QStringLiteral("Calculators: a digit in %1").arg(name),
+                         [&] { key(edit, Qt::Key_0, QStringLiteral("0")); });
+            timings.time(QStringLiteral("Calculators: backspace in %1").arg(name),
+                         [&] { key(edit, Qt::Key_Backspace); });
+        }
+
+    // Previews and printouts.
+    pages->setCurrentIndex(MenuPlannerPageIndex);
+    const std::vector<std::pair<Command, const char*>> printouts{
+        {Command::MenuPrintPreview, "Preview: weekly menu"},     {Command::ShoppingListPreview, "Preview: shopping list"},
+        {Command::PrintMenu, "Print to PDF: weekly menu"},       {Command::PrintDay, "Print to PDF: daily menu"},
+        {Command::PrintShoppingList, "Print to PDF: shopping list"}, {Command::PrintRecipe, "Print to PDF: recipe"},
+        {Command::PrintWeightGraph, "Print to PDF: weight graph"}};
+    // The weight graph of 100000 rows prints 200000 lines and markers: a few runs tell its time.
+    for (int r = 0; r < reps && wants("printouts"); ++r)
+        for (const auto& [c, name] : printouts) {
+            const Command run = c;
+            if (run == Command::PrintWeightGraph && r >= 5)
+                continue;
+            timings.time(QString::fromLatin1(name), [&] {
+                app.program.execute(run);
+                window.refresh();
+            });
+        }
+
+    timings.print();
+    for (const auto& [text, count] : ui.texts)
+        std::fprintf(stderr, "message x%d: %s\n", count, qUtf8Printable(text));
+    std::printf("\n%d repetitions per action (p99 is the value below which 99%% of them lie, the slowest one "
+                "for 50); %d messages answered; peak memory %ld KiB.\n",
+                reps, ui.messages, bench::peakKiB());
+    return 0;
+}
