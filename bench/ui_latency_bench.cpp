@@ -42,7 +42,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPrinter>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -76,16 +77,21 @@ public:
     std::optional<QString> openFile(const FileDialogRequest&) override { return openAnswer; }
     std::optional<QString> saveFile(const FileDialogRequest&) override { return saveAnswer; }
     std::optional<QString> askTitle(const TitlePrompt&) override { return QStringLiteral("Benchmark"); }
+    bool printerInstalled() override { return true; }
     std::unique_ptr<PrintJob> beginPrintJob(PageOrientation orientation, const QString& title) override
     {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdfPath);
-        return PainterPrintJob::start(std::move(printer), orientation, title);
+        return beginPdfJob(pdfPath, orientation, title);
+    }
+    std::unique_ptr<PrintJob> beginPdfJob(const QString& file, PageOrientation orientation,
+                                          const QString& title) override
+    {
+        const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
+        return PainterPrintJob::startPdf(file, letter, orientation, title);
     }
     void showPrintPreview(const PreviewRequest& request) override
     {
-        PreviewWindow window(request);
+        PreviewWindow window;
+        window.setRequest(request);
         window.show();
         QCoreApplication::processEvents();
         (void)window.grab();
