@@ -108,9 +108,13 @@ TEST_F(CloseSequence, StartUpRemovesOnlyTheSaveLeftoversOfTheDataFiles)
     const QStringList leftovers = {QStringLiteral(".fooditem.dbt.tolvane-Ab12cd"),
                                    QStringLiteral(".currmenu.db.tolvane-xyz789"),
                                    QStringLiteral(".activity.db.tolvane-QQQQQQ")};
-    const QStringList kept = {QStringLiteral("fooditem.dbt.backup"),  QStringLiteral("fooditem.dbt.Ikpeib"),
-                              QStringLiteral(".fooditem.dbt.tolvane-Ab12c"), QStringLiteral(".fooditem.dbt.tolvane-Ab12c_"),
-                              QStringLiteral(".week.mnu.tolvane-Ab12cd"),   QStringLiteral(".fooditem.dbt.tolvane-Ab12cde")};
+    // A user's copies, an older build's temporary name, near misses, another file's leftover.
+    const QStringList kept = {QStringLiteral("fooditem.dbt.backup"),
+                              QStringLiteral("fooditem.dbt.Ikpeib"),
+                              QStringLiteral(".fooditem.dbt.tolvane-Ab12c"),
+                              QStringLiteral(".fooditem.dbt.tolvane-Ab12c_"),
+                              QStringLiteral(".week.mnu.tolvane-Ab12cd"),
+                              QStringLiteral(".fooditem.dbt.tolvane-Ab12cde")};
     for (const QString& name : leftovers + kept)
         writeAll(path(name), "x");
     ScriptedUi secondUi;

@@ -20,7 +20,10 @@ class SafeSave : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
-    QStringList entries() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot); }
+    QStringList entries() const
+    {
+        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot);
+    }
 };
 
 TEST_F(SafeSave, ReplacesTheFileKeepingItsPermissionsAndLeavesNothingElse)
@@ -76,7 +79,8 @@ TEST_F(SafeSave, LeftoversOfTheGivenFilesAreRemoved)
 {
     for (const char* name : {".a.db.tolvane-111111", ".a.db.tolvane-22222", ".b.db.tolvane-333333", "a.db"})
         writeAll(path(QString::fromLatin1(name)), "x");
-    EXPECT_EQ(removeSaveLeftovers(dir.path(), {QStringLiteral("a.db")}), QStringList{QStringLiteral(".a.db.tolvane-111111")});
+    EXPECT_EQ(removeSaveLeftovers(dir.path(), {QStringLiteral("a.db")}),
+              QStringList{QStringLiteral(".a.db.tolvane-111111")});
     EXPECT_EQ(entries(), (QStringList{QStringLiteral(".a.db.tolvane-22222"), QStringLiteral(".b.db.tolvane-333333"),
                                       QStringLiteral("a.db")}));
 }

@@ -29,7 +29,8 @@ ActivityPlanner::ActivityPlanner(Program& program, const MenuPlanner& menu) : pr
     // A write at close that failed is offered again by the close sequence.
     program_.addPendingSave({QStringLiteral("The activity table"),
                              ActivityFileName,
-                             {QString(), QStringLiteral("Activity Table (*.db)"), QStringLiteral("db"), program_.workDir()},
+                             {QString(), QStringLiteral("Activity Table (*.db)"), QStringLiteral("db"),
+                              program_.workDir()},
                              [this] { return program_.activityChanged(); },
                              [this] { return activityImage(table_); },
                              [this] { program_.setActivityChanged(false); }});
