@@ -12,6 +12,7 @@ packages=(
   python3 desktop-file-utils appstream
   locales
   cups printer-driver-cups-pdf poppler-utils
+  clang libclang-rt-14-dev
 )
 
 # The tests run under these locales (decimal comma, year-first dates); a test

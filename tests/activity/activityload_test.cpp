@@ -1,6 +1,7 @@
 // Loading "activity.db" at start-up and writing it back at close.
 
 #include "activityfixture.h"
+#include "shell/pendingsave.h"
 
 #include <QFile>
 #include <array>
@@ -105,12 +106,13 @@ TEST_F(ActivityTest, FailedCreateAtCloseIsReportedAndOfferedAgain)
     addThroughDialog(QStringLiteral("Walking"), QStringLiteral("300"));
     ASSERT_TRUE(QDir(dir.path()).mkdir(ActivityFileName));  // a folder where the file should be
     ui.messages.clear();
-    ui.answers = {Button::Ok, Button::Yes, Button::Ok, Button::No};
+    ui.answers = {Button::Ok, Button::Retry, Button::Discard};
     app.program.formCloseQuery();
-    const Message retry = Message::typed(QStringLiteral("The changes to the activities are not saved. Try again?"),
-                                         Icon::Confirmation, Button::Yes | Button::No, 17);
+    const Message offer = Message::typed(
+        closemsg::notSaved(QStringLiteral("The activity table"), activityPath(), SaveResult::CannotCreate),
+        Icon::Warning, Button::Retry | Button::Save | only(Button::Discard), 17);
     const Message failed = warning17(QStringLiteral("Cannot create activity table."));
-    EXPECT_EQ(ui.messages, (std::vector<Message>{failed, retry, failed, retry}));
+    EXPECT_EQ(ui.messages, (std::vector<Message>{failed, offer, offer}));
     // The table still counts as changed, so a later close writes it.
     ASSERT_TRUE(QDir(dir.path()).rmdir(ActivityFileName));
     app.program.formCloseQuery();

@@ -181,6 +181,16 @@ TEST_F(FoodEditingTest, ModifyShowsTheItemAndARenameMovesItKeepingFlagAndReserve
     EXPECT_EQ(program.foodTable().rowNames(),
               QStringList({QStringLiteral("Cheese"), QStringLiteral("cheese"), QStringLiteral("Zucchini bread")}));
     EXPECT_EQ(selectedName(), QStringLiteral("cheese"));
+
+    // OK with nothing changed moves nothing, not even past a name that sorts equal.
+    const QByteArray before = fileBytes();
+    click(QStringLiteral("Cheese"));
+    ui.foodItemAnswers.push_back({pressOk()});
+    program.execute(Command::ModifyFoodItem);
+    EXPECT_EQ(program.foodTable().rowNames(),
+              QStringList({QStringLiteral("Cheese"), QStringLiteral("cheese"), QStringLiteral("Zucchini bread")}));
+    EXPECT_EQ(program.selectedFoodRow(), 0);
+    EXPECT_EQ(fileBytes(), before);
 }
 
 TEST_F(FoodEditingTest, ModifyCancelledOrRefusedLeavesEverything)

@@ -277,7 +277,7 @@ TEST_F(PlannerTest, FailedWritesWarnAndKeepTheWeek)
                                              only(Button::Ok), 17));
     EXPECT_EQ(planner.image(), before);
 
-    // A folder where "currmenu.db" should be: every save of the current menu warns.
+    // A folder where "currmenu.db" should be: the save of the current menu warns.
     QFile::remove(menuPath());
     ASSERT_TRUE(QDir(dir.path()).mkdir(CurrentMenuFileName));
     dropFood(1);

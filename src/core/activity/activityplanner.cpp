@@ -25,7 +25,15 @@ ActivityPlanner::ActivityPlanner(Program& program, const MenuPlanner& menu) : pr
     program_.setHandler(Command::AddActivity, [this] { addActivity(); });
     program_.setHandler(Command::DeleteActivity, [this] { deleteActivity(); });
     program_.hooks.loadActivityTable = [this] { loadActivityTable(); };
-    program_.hooks.saveActivityTable = [this] { saveActivityTableAtClose(); };
+    program_.hooks.saveActivityTable = [this] { saveActivityTable(); };
+    // A write at close that failed is offered again by the close sequence.
+    program_.addPendingSave({QStringLiteral("The activity table"),
+                             ActivityFileName,
+                             {QString(), QStringLiteral("Activity Table (*.db)"), QStringLiteral("db"),
+                              program_.workDir()},
+                             [this] { return program_.activityChanged(); },
+                             [this] { return activityImage(table_); },
+                             [this] { program_.setActivityChanged(false); }});
 }
 
 QStringList ActivityPlanner::names() const
@@ -191,16 +199,6 @@ bool ActivityPlanner::saveActivityTable()
     case SaveResult::WriteFailed: program_.ui().showMessage(warning(activitymsg::CannotWrite)); return false;
     }
     return false;
-}
-
-void ActivityPlanner::saveActivityTableAtClose()
-{
-    while (!saveActivityTable()) {
-        const Message retry = Message::typed(activitymsg::RetrySave, Icon::Confirmation, Button::Yes | Button::No,
-                                             GeneralHelpContext);
-        if (program_.ui().showMessage(retry) != Button::Yes)
-            return;
-    }
 }
 
 namespace activitymsg {

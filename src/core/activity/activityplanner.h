@@ -58,11 +58,9 @@ public:
 
     // --- Files.
     void loadActivityTable();
-    // Writes the table in list order; the user is told when that fails.
+    // Writes the table in list order; the user is told when that fails. At
+    // close a failed write is offered again (see PendingSave).
     bool saveActivityTable();
-    // At close: a failed write is offered again until it succeeds or the
-    // user lets the changes go.
-    void saveActivityTableAtClose();
 
 private:
     // The calories the selected activity burns over the duration, unrounded.

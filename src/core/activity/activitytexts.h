@@ -18,7 +18,6 @@ inline const QString FileError = QStringLiteral("There is an error in the activi
 inline const QString CannotCreate = QStringLiteral("Cannot create activity table.");
 inline const QString CannotWrite = QStringLiteral(
     "Cannot write the activity table. Is the disk full? The activity file is left as it was.");
-inline const QString RetrySave = QStringLiteral("The changes to the activities are not saved. Try again?");
 inline const QString BufferFull = QStringLiteral("There are already 100 activities, buffer full.");
 inline const QString NotNumeric = QStringLiteral("The calorie field is not numeric.");
 inline const QString OutOfRange = QStringLiteral("The calorie field is too large to be stored.");

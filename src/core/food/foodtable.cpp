@@ -62,6 +62,15 @@ void FoodTable::removeAt(int slot)
 
 int FoodTable::resort(int slot)
 {
+    // A name still in order between its neighbours stays where it is, so that
+    // an unchanged name never moves past an equal one.
+    const QString& name = item(slot).name();
+    const bool afterPrevious = slot == 0 || order_.compare(item(slot - 1).name(), name) <= 0;
+    const bool beforeNext = slot == count() - 1 || order_.compare(name, item(slot + 1).name()) <= 0;
+    if (afterPrevious && beforeNext) {
+        rebuildView();
+        return slot;
+    }
     busy_ = true;
     const int lo = sortedPlace(item(slot).name(), slot);
     auto record = std::move(items_[static_cast<std::size_t>(slot)]);

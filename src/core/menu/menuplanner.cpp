@@ -23,6 +23,12 @@ MenuPlanner::MenuPlanner(Program& program) : program_(program)
     program_.hooks.showCurrentMeal = [this] { showCurrentMeal(); };
     program_.hooks.refreshFoodPanel = [this] { selected(); };
     program_.hooks.clearDragState = [this] { clearDragState(); };
+    program_.addPendingSave({QStringLiteral("The current menu"),
+                             CurrentMenuFileName,
+                             {QString(), MenuFileFilter, MenuFileSuffix, program_.workDir()},
+                             [this] { return unsaved_; },
+                             [this] { return writeMenuImage(image()); },
+                             [this] { unsaved_ = false; }});
 }
 
 int MenuPlanner::currentDay() const { return program_.currentDay(); }
@@ -62,7 +68,16 @@ void MenuPlanner::loadCurrentMenu()
 
 bool MenuPlanner::saveCurrentMenu()
 {
-    return saveMenuFile(QDir(program_.workDir()).filePath(CurrentMenuFileName), image(), program_.ui());
+    const SaveResult result = writeMenuFile(QDir(program_.workDir()).filePath(CurrentMenuFileName), image());
+    if (result == SaveResult::Saved) {
+        unsaved_ = false;
+        return true;
+    }
+    // Every tab click writes the menu: one warning until a write succeeds.
+    if (!unsaved_)
+        program_.ui().showMessage(menuSaveFailed(result, true));
+    unsaved_ = true;
+    return false;
 }
 
 void MenuPlanner::applyImage(const MenuImage& image)

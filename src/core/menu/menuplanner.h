@@ -64,7 +64,11 @@ public:
     // --- Files.
     // Start-up: "currmenu.db" of the working directory.
     void loadCurrentMenu();
+    // Writes "currmenu.db". A failure is told once; the menu then stays "not
+    // yet written", silently retried at each change and offered at close,
+    // until a write succeeds.
     bool saveCurrentMenu();
+    bool currentMenuUnsaved() const { return unsaved_; }
 
     // --- Menu commands.
     void copyMeal();
@@ -136,6 +140,7 @@ private:
     bool trashOpen_ = false;
     bool entryServingsShown_ = false;
     std::optional<FocusTarget> focusRequest_;
+    bool unsaved_ = false;
 };
 
 } // namespace tolvane

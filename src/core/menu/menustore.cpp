@@ -1,7 +1,6 @@
 #include "menu/menustore.h"
 
 #include "shell/program.h"
-#include "storage/safesave.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -58,12 +57,27 @@ MenuFileLoad loadMenuFile(const QString& path)
     return load;
 }
 
+SaveResult writeMenuFile(const QString& path, const MenuImage& image)
+{
+    return saveFileAtomically(path, writeMenuImage(image));
+}
+
 bool saveMenuFile(const QString& path, const MenuImage& image, UserInterface& ui)
 {
-    if (saveFileAtomically(path, writeMenuImage(image)) == SaveResult::Saved)
+    const SaveResult result = writeMenuFile(path, image);
+    if (result == SaveResult::Saved)
         return true;
-    ui.showMessage(Message::typed(menumsg::CannotCreate, Icon::Warning, only(Button::Ok), GeneralHelpContext));
+    ui.showMessage(menuSaveFailed(result, false));
     return false;
+}
+
+Message menuSaveFailed(SaveResult result, bool current)
+{
+    // The creation message names the current menu file whatever the file was.
+    const QString& text = result == SaveResult::CannotCreate ? menumsg::CannotCreate
+                          : current                          ? menumsg::CannotWriteCurrent
+                                                             : menumsg::CannotWriteFile;
+    return Message::typed(text, Icon::Warning, only(Button::Ok), GeneralHelpContext);
 }
 
 QString setAsideDamagedFile(const QString& path)

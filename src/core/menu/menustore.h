@@ -4,6 +4,7 @@
 // as a whole; a damaged file is refused as a whole and changes nothing.
 
 #include "shell/userinterface.h"
+#include "storage/safesave.h"
 #include "storage/menufile.h"
 
 #include <QString>
@@ -16,6 +17,12 @@ inline const QString DamagedSuffix = QStringLiteral(".damaged");
 namespace menumsg {
 inline const QString NoCurrentMenu = QStringLiteral("No current menu found.");
 inline const QString CannotCreate = QStringLiteral("Could not create current menu file.");
+// The file was created but not written whole (a full disk): the old file stays.
+inline const QString CannotWriteCurrent = QStringLiteral(
+    "Could not write the current menu file completely. Is the disk full? The menu stays in memory and is written "
+    "again with the next change.");
+inline const QString CannotWriteFile = QStringLiteral(
+    "Could not write the menu file completely. Is the disk full? Any earlier file of that name is unchanged.");
 inline const QString SaveQuestion = QStringLiteral("Do you want to save the current menu?.");
 inline const QString ClearMenuQuestion = QStringLiteral("Are you sure you want to clear the menu?");
 inline const QString MealFull =
@@ -47,9 +54,13 @@ struct MenuFileLoad {
 // Reads a menu file from disk (never more than its 30022 bytes).
 MenuFileLoad loadMenuFile(const QString& path);
 
-// Writes the menu to `path` as a whole; on failure the user is warned and the
-// old file stays. Returns true when written.
+// Writes the menu to `path` as a whole; on failure the old file stays.
+SaveResult writeMenuFile(const QString& path, const MenuImage& image);
+// Writes a menu file the user chose; on failure the user is warned. Returns
+// true when written.
 bool saveMenuFile(const QString& path, const MenuImage& image, UserInterface& ui);
+// The warning of a failed write (`current`: the current menu file).
+Message menuSaveFailed(SaveResult result, bool current);
 
 // Moves a damaged file aside as "<name>.damaged" (replacing an older one).
 // Returns the new name, or an empty text when it could not be moved or copied.

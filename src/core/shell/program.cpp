@@ -16,10 +16,22 @@ Program::Program(UserInterface& ui, SettingsStore& settings, QString workDir)
         setHandler(topic.command, [this, context = topic.helpContext] { ui_.showHelpTopic(context); });
     disabledMenus_.insert(TopMenu::Activity);
     disabled_.insert(Command::RemoveFromPersonalList);
+    addPendingSave({QStringLiteral("The food item table"),
+                    FoodTableFileName,
+                    {QString(), QStringLiteral("Food Item File (*.dbt)"), QStringLiteral("dbt"), workDir_},
+                    [this] { return foodTableUnsaved_; },
+                    [this] { return foodTable_.toBytes(); },
+                    [this] { foodTableUnsaved_ = false; }});
 }
 
 StartResult Program::formCreate()
 {
+    // A save killed between its write and its rename leaves its temporary file.
+    QStringList dataFiles;
+    for (const PendingSave& data : pendingSaves_)
+        dataFiles.append(data.fileName);
+    removeSaveLeftovers(workDir_, dataFiles);
+
     const FoodTableLoadResult loaded = loadFoodTable(foodTable_, workDir_, ui_);
     if (!loaded.ok)
         return {false, loaded.exitStatus};
@@ -163,6 +175,11 @@ void Program::formCloseQuery()
     closing_ = true;
     if (activityChanged_)
         run(hooks.saveActivityTable);
+    // The food item table and the current menu are written at every change;
+    // what could not be written then, or just now, must not go unnoticed.
+    for (const PendingSave& data : pendingSaves_)
+        if (data.unsaved())
+            keepBeforeClose(ui_, workDir_, data);
 }
 
 void Program::formClose() {}
@@ -251,6 +268,10 @@ int Program::insertFoodItem(const FoodItem& record)
     return row;
 }
 
-bool Program::saveFoodTable() { return tolvane::saveFoodTable(foodTable_, workDir_, ui_); }
+bool Program::saveFoodTable()
+{
+    foodTableUnsaved_ = !tolvane::saveFoodTable(foodTable_, workDir_, ui_);
+    return !foodTableUnsaved_;
+}
 
 } // namespace tolvane

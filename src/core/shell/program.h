@@ -5,6 +5,7 @@
 
 #include "food/foodtable.h"
 #include "shell/commands.h"
+#include "shell/pendingsave.h"
 #include "shell/settingsstore.h"
 #include "shell/userinterface.h"
 
@@ -16,6 +17,7 @@
 #include <optional>
 #include <map>
 #include <set>
+#include <vector>
 
 namespace tolvane {
 
@@ -114,8 +116,15 @@ public:
     // Adds a record whose name is not yet in the table at its sorted place,
     // writes the table and selects the new row. Returns the row.
     int insertFoodItem(const FoodItem& record);
-    // Writes the table; the user is told when that fails.
+    // Writes the table; the user is told when that fails, and the table stays
+    // "not yet written" until a later write succeeds.
     bool saveFoodTable();
+    bool foodTableUnsaved() const { return foodTableUnsaved_; }
+
+    // Data the program writes into the working directory by itself: its
+    // leftover temporary files are removed at start-up, and a failed write is
+    // offered again at close (the food item table is registered already).
+    void addPendingSave(PendingSave data) { pendingSaves_.push_back(std::move(data)); }
 
     const QString& workDir() const { return workDir_; }
     int currentPage() const { return currentPage_; }
@@ -156,6 +165,8 @@ private:
     bool activityChanged_ = false;
     bool firstRun_ = false;
     bool tutorShown_ = false;
+    bool foodTableUnsaved_ = false;
+    std::vector<PendingSave> pendingSaves_;
 
     std::map<Command, std::function<void()>> handlers_;
     std::set<Command> disabled_;

@@ -21,7 +21,7 @@ enum class PageOrientation;
 
 enum class Icon { None, Information, Warning, Error, Confirmation };
 
-enum class Button : unsigned { None = 0, Ok = 1, Cancel = 2, Yes = 4, No = 8, Help = 16 };
+enum class Button : unsigned { None = 0, Ok = 1, Cancel = 2, Yes = 4, No = 8, Help = 16, Retry = 32, Save = 64, Discard = 128 };
 using Buttons = unsigned;
 constexpr Buttons operator|(Button a, Button b) { return static_cast<Buttons>(a) | static_cast<Buttons>(b); }
 constexpr Buttons only(Button b) { return static_cast<Buttons>(b); }

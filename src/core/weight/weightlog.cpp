@@ -16,6 +16,12 @@ namespace weightmsg {
 QString cannotOpen(const QString& fileName) { return QStringLiteral("Can not open file ") + fileName + u'.'; }
 QString conversionError(int row) { return QStringLiteral("Weight conversion error in row %1.").arg(row); }
 QString cannotCreate(const QString& fileName) { return QStringLiteral("Cannot create weight file ") + fileName + u'.'; }
+QString cannotWrite(const QString& fileName)
+{
+    return QStringLiteral("Cannot write weight file %1 completely. Is the disk full? Any earlier file of that name "
+                          "is unchanged.")
+        .arg(fileName);
+}
 QString refusedFile(const QString& fileName, const QString& problem)
 {
     return QStringLiteral("The file \"%1\" is not a valid weight file: %2. Nothing was loaded.").arg(fileName, problem);
@@ -265,11 +271,12 @@ bool WeightLog::saveweightfile(const QString& fileName)
         }
         records.push_back({static_cast<double>(dayNumberFromDate(*date)), *plan, *actual});
     }
-    if (saveFileAtomically(fileName, writeWeightImage(records)) != SaveResult::Saved) {
-        ui.showMessage(warning(weightmsg::cannotCreate(fileName)));
-        return false;
+    switch (saveFileAtomically(fileName, writeWeightImage(records))) {
+    case SaveResult::Saved: return true;
+    case SaveResult::CannotCreate: ui.showMessage(warning(weightmsg::cannotCreate(fileName))); break;
+    case SaveResult::WriteFailed: ui.showMessage(warning(weightmsg::cannotWrite(fileName))); break;
     }
-    return true;
+    return false;
 }
 
 QString WeightLog::dateText(const QDate& date) const

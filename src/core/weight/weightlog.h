@@ -29,6 +29,8 @@ namespace weightmsg {
 QString cannotOpen(const QString& fileName);
 QString conversionError(int row);
 QString cannotCreate(const QString& fileName);
+// The file was created but not written whole (a full disk).
+QString cannotWrite(const QString& fileName);
 QString refusedFile(const QString& fileName, const QString& problem);
 } // namespace weightmsg
 

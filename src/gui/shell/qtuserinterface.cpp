@@ -33,7 +33,8 @@ struct ButtonPair {
 };
 constexpr ButtonPair ButtonPairs[] = {
     {Button::Yes, QMessageBox::Yes}, {Button::No, QMessageBox::No},       {Button::Ok, QMessageBox::Ok},
-    {Button::Cancel, QMessageBox::Cancel}, {Button::Help, QMessageBox::Help},
+    {Button::Cancel, QMessageBox::Cancel}, {Button::Help, QMessageBox::Help}, {Button::Retry, QMessageBox::Retry},
+    {Button::Save, QMessageBox::Save},     {Button::Discard, QMessageBox::Discard},
 };
 } // namespace
 

@@ -1,0 +1,53 @@
+// The kill test's driver: starts the program in the folder given, then saves
+// the food item table, the current menu and the activity table through the
+// program's own save functions, over and over, until it is killed. With
+// "--start-only" it starts the program and ends.
+
+#include "shell/app.h"
+#include "scriptedui.h"
+#include "versions.h"
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+#include <cstdio>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    if (argc < 2)
+        return 2;
+    QStandardPaths::setTestModeEnabled(true);
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    ScriptedUi ui;
+    SettingsStore settings(folder + QStringLiteral("/config/Tolvane.conf"));
+    App app(ui, settings, folder);
+    if (!app.program.formCreate().ok)
+        return 1;
+    if (argc > 2 && QByteArray(argv[2]) == "--start-only")
+        return 0;
+    app.program.formActivate();
+    std::puts("saving");
+    std::fflush(stdout);
+
+    for (int v = 0;; ++v) {
+        app.program.foodTable().assign(kill::foodVersion(v));
+        app.program.saveFoodTable();
+        app.menu.dayPageChange(v % 7);
+        // One to five rows of "Walking", each change written.
+        if (app.activity.count() >= kill::MaxActivityRows) {
+            while (app.activity.count() > 1) {
+                app.activity.listClick(0);
+                ui.answers = {Button::Yes};
+                app.activity.deleteActivity();
+                app.activity.saveActivityTable();
+            }
+        }
+        ui.activityAnswers.push_back({ActivityAttempt{QStringLiteral("Walking"), QStringLiteral("300"), true}});
+        app.activity.addActivity();
+        app.activity.saveActivityTable();
+        ui.messages.clear();
+    }
+}

@@ -1,0 +1,107 @@
+// A program killed at random moments while it saves: every data file is
+// always whole (one of the versions the driver writes, old or new), and the
+// next start leaves no temporary file behind.
+
+#include "activity/activitytexts.h"
+#include "food/foodtableio.h"
+#include "menu/menustore.h"
+#include "storage/safesave.h"
+#include "../killdriver/versions.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+constexpr int Kills = 60;
+constexpr qint64 TimeBudgetMs = 20000;
+
+// Starts the driver; returns its process id and a pipe that says "saving"
+// once the program has started.
+pid_t startDriver(const QString& folder, const char* mode, int* readyPipe)
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return -1;
+    const QByteArray dir = QFile::encodeName(folder);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(fds[1], STDOUT_FILENO);
+        ::close(fds[0]);
+        ::close(fds[1]);
+        ::execl(TOLVANE_KILL_DRIVER, TOLVANE_KILL_DRIVER, dir.constData(), mode, static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    *readyPipe = fds[0];
+    return pid;
+}
+
+QStringList leftovers(const QString& folder)
+{
+    QStringList found;
+    for (const QString& entry : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        if (entry.contains(QStringLiteral(".tolvane-")))
+            found.append(entry);
+    return found;
+}
+
+TEST(KillTest, DataFilesStayWholeAndTheNextStartLeavesNoTemporaryFile)
+{
+    QTemporaryDir dir;
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<int> delayUs(0, 40000);
+    QElapsedTimer clock;
+    clock.start();
+    int kills = 0;
+    int withLeftovers = 0;
+    for (; kills < Kills && clock.elapsed() < TimeBudgetMs; ++kills) {
+        int ready = -1;
+        const pid_t pid = startDriver(dir.path(), "--save", &ready);
+        ASSERT_GT(pid, 0);
+        char word[8] = {};
+        // Wait for the start-up (it cleans up and loads), then kill at random.
+        ASSERT_EQ(::read(ready, word, 7), 7) << "the driver did not start";
+        ::close(ready);
+        ::usleep(static_cast<useconds_t>(delayUs(random)));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the driver ended by itself";
+
+        const QString food = dir.filePath(FoodTableFileName);
+        const QString menu = dir.filePath(CurrentMenuFileName);
+        const QString activity = dir.filePath(ActivityFileName);
+        ASSERT_TRUE(!QFile::exists(food) || kill::wholeFoodTable(readAll(food))) << "kill " << kills;
+        ASSERT_TRUE(!QFile::exists(menu) || kill::wholeCurrentMenu(readAll(menu))) << "kill " << kills;
+        ASSERT_TRUE(!QFile::exists(activity) || kill::wholeActivityTable(readAll(activity))) << "kill " << kills;
+        if (!leftovers(dir.path()).isEmpty())
+            ++withLeftovers;
+    }
+    EXPECT_GE(kills, 10);
+    EXPECT_TRUE(QFile::exists(dir.filePath(FoodTableFileName)));
+    std::printf("%d kills, %d left a temporary file behind\n", kills, withLeftovers);
+
+    int ready = -1;
+    const pid_t pid = startDriver(dir.path(), "--start-only", &ready);
+    ASSERT_GT(pid, 0);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ::close(ready);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(leftovers(dir.path()), QStringList{});
+}
+
+} // namespace
