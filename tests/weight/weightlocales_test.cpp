@@ -10,6 +10,7 @@
 #include "scriptedui.h"
 #include "testfiles.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -48,8 +49,16 @@ struct LocalWeight {
     }
     void save(const QString& name)
     {
+        // A new file is created only after its question, answered Yes.
+        const bool isNew = !QFileInfo::exists(path(name));
         ui.saveAnswers.push_back(path(name));
+        const std::size_t before = ui.messages.size();
         program.execute(Command::SaveWeightFile);
+        if (isNew) {
+            ASSERT_GT(ui.messages.size(), before);
+            EXPECT_EQ(ui.messages[before], createQuestion(name));
+            ui.messages.erase(ui.messages.begin() + static_cast<std::ptrdiff_t>(before));
+        }
     }
     QStringList row(int r) const { return {log.cell(0, r), log.cell(1, r), log.cell(2, r)}; }
     QStringList texts()
