@@ -29,6 +29,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
@@ -245,6 +246,32 @@ TEST_F(KeyboardTest, EnterAddsAnIngredientAndDeleteRemovesIt)
     key(ingredients, Qt::Key_Delete);
     EXPECT_EQ(ingredients->lines(), QStringList{QStringLiteral("( 2.0)\tBread")});
     EXPECT_EQ(recipes->panel().values[0]->text(), QStringLiteral("160"));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+// The arrow buttons beside a field take no focus: Up and Down in the field step it.
+TEST_F(KeyboardTest, UpAndDownInAFieldStepItAsItsArrowButtonsDo)
+{
+    QLineEdit* servings = planner->servings();
+    servings->setFocus();
+    key(servings, Qt::Key_Up);
+    EXPECT_EQ(servings->text(), QStringLiteral("2"));
+    EXPECT_EQ(foodCalories(), QStringLiteral("     104"));  // Apple x 2
+    key(servings, Qt::Key_Up, Qt::ShiftModifier);  // not a step
+    key(servings, Qt::Key_Down);
+    key(servings, Qt::Key_Down);
+    EXPECT_EQ(servings->text(), QStringLiteral("1"));
+
+    window->pageControl()->setCurrentIndex(RecipesPageIndex);
+    key(recipes->foodServings(), Qt::Key_Up);
+    EXPECT_EQ(recipes->foodServings()->text(), QStringLiteral("2"));
+
+    window->pageControl()->setCurrentIndex(ActivityPlannerPageIndex);
+    auto* activity = static_cast<ActivityPlannerPage*>(window->page(ActivityPlannerPageIndex));
+    QAccessible::queryAccessibleInterface(activity->activityList())->tableInterface()->selectRow(0);
+    key(activity->durationField(), Qt::Key_Up);
+    EXPECT_EQ(activity->durationField()->text(), QStringLiteral("61"));
+    EXPECT_EQ(activity->caloriesBurnedField()->text(), QStringLiteral("407"));  // 400 x 61 / 60
     EXPECT_TRUE(ui.messages.empty());
 }
 

@@ -243,8 +243,14 @@ TEST_F(WeightPagesTest, GraphAreaPaintsTheLogsLines)
 
     QWidget* area = weightPage->graphArea();
     EXPECT_EQ(area->accessibleName(), QStringLiteral("Weight graph"));
-    EXPECT_FALSE(area->accessibleDescription().isEmpty());
+    const QString lines = QStringLiteral("Planned weight in blue and actual weight in red");
     const QImage image = area->grab().toImage();
+    // A screen reader reads what the area shows: rows, dates and weights as drawn.
+    const QString point = log.locale().decimalPoint();
+    EXPECT_EQ(area->accessibleDescription(),
+              lines + QStringLiteral(", 2 rows from ") + log.dateText(QDate(2026, 12, 7)) + QStringLiteral(" to ") +
+                  log.dateText(QDate(2026, 12, 21)) + QStringLiteral(", weights from 190") + point +
+                  QStringLiteral("0 to 200") + point + QStringLiteral("0"));
     int blue = 0;
     int red = 0;
     int white = 0;
@@ -259,4 +265,9 @@ TEST_F(WeightPagesTest, GraphAreaPaintsTheLogsLines)
     EXPECT_GT(red, 100);
     EXPECT_GT(white, 80000);  // the plot box
     EXPECT_TRUE(ui.messages.empty());
+
+    log.clearGrid();
+    (void)area->grab();
+    EXPECT_EQ(area->accessibleDescription(),
+              lines + QStringLiteral(": nothing to draw until two rows of the grid hold dates and weights"));
 }

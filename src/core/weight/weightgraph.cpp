@@ -372,6 +372,18 @@ WeightGraph::WeightGraph(Program& program, WeightLog& log) : program_(program), 
     program_.setHandler(Command::PrintWeightGraph, [this] { print(); });
 }
 
+QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale)
+{
+    const QString lines = QStringLiteral("Planned weight in blue and actual weight in red");
+    if (!data)
+        return lines + QStringLiteral(": nothing to draw until two rows of the grid hold dates and weights");
+    return lines + QStringLiteral(", %1 rows from %2 to %3, weights from %4 to %5")
+                       .arg(data->points.size())
+                       .arg(dateLabel(*data, 0, locale),
+                            formatShortDate(dateFromDayNumber(data->points.back().date), locale),
+                            weightLabel(*data, 10, locale).trimmed(), weightLabel(*data, 0, locale).trimmed());
+}
+
 void WeightGraph::paint(Canvas& canvas, Rgb face)
 {
     const QDate readFor = screenRows_.today;
@@ -383,10 +395,12 @@ void WeightGraph::paint(Canvas& canvas, Rgb face)
         toldFor_.reset();
         std::optional<GraphData> shown(std::move(read.data));
         drawWeightGraph(canvas, shown, face, log_.locale(), &screenPixels_);
+        description_ = describeWeightGraph(shown, log_.locale());
         screenRows_.spare = std::move(shown->points);
         return;
     }
     drawWeightGraph(canvas, std::nullopt, face, log_.locale());
+    description_ = describeWeightGraph(std::nullopt, log_.locale());
     if (read.status == GraphRead::Status::BadWeight) {
         if (toldFor_ != log_.revision()) {
             toldFor_ = log_.revision();

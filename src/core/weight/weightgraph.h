@@ -92,6 +92,10 @@ void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb f
 void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphData& data, const QString& title,
                          const QLocale& locale);
 
+// The graph area in words, for a screen reader: the lines, the rows and the
+// ends of the two axes as their labels show them.
+QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale);
+
 class WeightGraph {
 public:
     WeightGraph(Program& program, WeightLog& log);
@@ -104,6 +108,8 @@ public:
     // is over.
     void paint(Canvas& canvas, Rgb face);
     bool messagePending() const { return messagePending_; }
+    // What the last paint showed, in words.
+    const QString& description() const { return description_; }
     void showPendingMessage();
     // "Print &Weight Graph".
     void print();
@@ -115,6 +121,7 @@ private:
     GraphPixels screenPixels_;
     std::optional<quint64> toldFor_;  // the log's revision the message was shown for
     bool messagePending_ = false;
+    QString description_;
 };
 
 } // namespace tolvane

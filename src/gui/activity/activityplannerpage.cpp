@@ -49,6 +49,7 @@ ActivityPlannerPage::ActivityPlannerPage(App& app, QWidget* parent)
     connect(duration_, &QLineEdit::textChanged, this,
             [this](const QString& text) { forward([&] { activity_.durationChange(text); }); });
     upDown_ = new UpDownButtons(QStringLiteral("Duration"), this);
+    upDown_->associate(duration_);
     upDown_->setGeometry(410 + FieldWidth, 22, 16, FieldHeight);
     connect(upDown_, &UpDownButtons::stepped, this,
             [this](int delta) { forward([&] { activity_.stepDuration(delta); }); });

@@ -84,6 +84,7 @@ void MenuPlannerPage::buildFoodItemBox()
     connect(servings_, &QLineEdit::textChanged, this,
             [this](const QString& text) { forward([&] { app_.program.setServingsText(text); }); });
     upDown_ = new UpDownButtons(QStringLiteral("# Servings"), box);
+    upDown_->associate(servings_);
     upDown_->setGeometry(198, 17, 12, 24);
     connect(upDown_, &UpDownButtons::stepped, this,
             [this](int delta) { forward([&] { planner_.stepServings(delta); }); });

@@ -39,6 +39,20 @@ UpDownButtons::UpDownButtons(const QString& name, QWidget* parent)
     connect(down_, &QToolButton::clicked, this, [this] { emit stepped(-1); });
 }
 
+void UpDownButtons::associate(QWidget* field) { field->installEventFilter(this); }
+
+bool UpDownButtons::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* press = static_cast<QKeyEvent*>(event);
+        if (press->modifiers() == Qt::NoModifier && (press->key() == Qt::Key_Up || press->key() == Qt::Key_Down)) {
+            emit stepped(press->key() == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void UpDownButtons::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);

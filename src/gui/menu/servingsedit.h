@@ -22,19 +22,22 @@ private:
     int typedLimit_;
 };
 
-// Two small arrow buttons on top of each other.
+// Two small arrow buttons on top of each other. They take no focus; the
+// Up and Down keys in their field step as they do.
 class UpDownButtons : public QWidget {
     Q_OBJECT
 public:
     explicit UpDownButtons(const QString& name, QWidget* parent = nullptr);
     QToolButton* upButton() const { return up_; }
     QToolButton* downButton() const { return down_; }
+    void associate(QWidget* field);
 
 signals:
     void stepped(int delta);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QToolButton* up_;

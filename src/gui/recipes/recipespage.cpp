@@ -127,6 +127,7 @@ void RecipesPage::buildIngredients()
     connect(foodServings_, &QLineEdit::textChanged, this,
             [this](const QString& text) { forward([&] { recipes_.setFoodServingsText(text); }); });
     foodUpDown_ = new UpDownButtons(QStringLiteral("Food Item Servings"), this);
+    foodUpDown_->associate(foodServings_);
     foodUpDown_->setGeometry(262, 89, 12, 24);
     connect(foodUpDown_, &UpDownButtons::stepped, this,
             [this](int delta) { forward([&] { recipes_.stepFoodServings(delta); }); });
@@ -189,6 +190,7 @@ void RecipesPage::buildRecipeBox()
     connect(recipeServings_, &QLineEdit::textChanged, this,
             [this](const QString& text) { forward([&] { recipes_.setRecipeServingsText(text); }); });
     recipeUpDown_ = new UpDownButtons(QStringLiteral("# Servings"), box_);
+    recipeUpDown_->associate(recipeServings_);
     recipeUpDown_->setGeometry(198, 17, 12, 24);
     connect(recipeUpDown_, &UpDownButtons::stepped, this,
             [this](int delta) { forward([&] { recipes_.stepRecipeServings(delta); }); });

@@ -13,7 +13,7 @@ WeightGraphView::WeightGraphView(WeightGraph& graph, WeightLog& log, QWidget* pa
     : QWidget(parent), graph_(graph), log_(log)
 {
     setAccessibleName(QStringLiteral("Weight graph"));
-    setAccessibleDescription(QStringLiteral("Planned weight in blue and actual weight in red over the dates of the grid"));
+    setAccessibleDescription(describeWeightGraph(std::nullopt, log_.locale()));
     log_.repaintGraph = [this] { repaint(); };
 }
 
@@ -27,6 +27,9 @@ void WeightGraphView::paintEvent(QPaintEvent*)
         const QColor face = palette().color(QPalette::Button);
         graph_.paint(canvas, Rgb{face.red(), face.green(), face.blue()});
     }
+    // A screen reader reads what was drawn.
+    if (accessibleDescription() != graph_.description())
+        setAccessibleDescription(graph_.description());
     // A message box opened inside a paint would paint this area again.
     if (graph_.messagePending())
         QTimer::singleShot(0, this, [this] { graph_.showPendingMessage(); });
