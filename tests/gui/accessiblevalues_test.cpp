@@ -13,6 +13,7 @@
 #include "qstringprint.h"
 #include "scriptedui.h"
 #include "testfiles.h"
+#include "windowtest.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -40,22 +41,13 @@ QString readValue(QWidget* widget)
     return accessible ? accessible->text(QAccessible::Value) : QString();
 }
 
-class AccessibleValuesTest : public ::testing::Test {
+class AccessibleValuesTest : public WindowTest {
 protected:
-    QTemporaryDir dir;
-    ScriptedUi ui;
-    SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
-    std::unique_ptr<App> app;
-    std::unique_ptr<MainWindow> window;
 
     void SetUp() override
     {
-        writeAll(dir.filePath(FoodTableFileName),
-                 tableBytes({makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}),
-                             makeItem(QStringLiteral("Cheese"), {110, 0.4L, 7, 9, 180, 30})}));
-        app = std::make_unique<App>(ui, settings, dir.path());
-        window = std::make_unique<MainWindow>(*app);
-        ASSERT_TRUE(app->program.formCreate().ok);
+        ASSERT_NO_FATAL_FAILURE(openWindow({makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}),
+                                            makeItem(QStringLiteral("Cheese"), {110, 0.4L, 7, 9, 180, 30})}));
         window->show();
         app->program.formActivate();
         window->refresh();

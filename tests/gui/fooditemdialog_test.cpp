@@ -11,6 +11,7 @@
 #include "shell/qtuserinterface.h"
 #include "scriptedui.h"
 #include "testfiles.h"
+#include "windowtest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -118,23 +119,15 @@ TEST(FoodItemDialogWidget, EscapeAndTheTitleBarCancel)
 }
 
 namespace {
-class FoodListWidgetTest : public ::testing::Test {
+class FoodListWidgetTest : public WindowTest {
 protected:
-    QTemporaryDir dir;
-    ScriptedUi ui;
-    SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
-    std::unique_ptr<App> app;
-    std::unique_ptr<MainWindow> window;
     FoodListView* list = nullptr;
 
     void SetUp() override
     {
-        writeAll(dir.filePath(FoodTableFileName),
-                 tableBytes({makeItem(QStringLiteral("Apple")), makeItem(QStringLiteral("Milk")),
-                             makeItem(QStringLiteral("Toast"))}));
-        app = std::make_unique<App>(ui, settings, dir.path());
-        window = std::make_unique<MainWindow>(*app);
-        ASSERT_TRUE(app->program.formCreate().ok);
+        ASSERT_NO_FATAL_FAILURE(openWindow({makeItem(QStringLiteral("Apple")),
+                                            makeItem(QStringLiteral("Milk")),
+                                            makeItem(QStringLiteral("Toast"))}));
         window->applyStartPosition();
         window->show();
         list = dynamic_cast<MenuPlannerPage*>(window->page(MenuPlannerPageIndex))->foodList();

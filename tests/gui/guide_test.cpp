@@ -15,6 +15,7 @@
 #include "shell/qtuserinterface.h"
 #include "scriptedui.h"
 #include "testfiles.h"
+#include "windowtest.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -74,21 +75,12 @@ std::set<int> usedHelpContexts()
     return contexts;
 }
 
-class GuideWindowTest : public ::testing::Test {
+class GuideWindowTest : public WindowTest {
 protected:
-    QTemporaryDir dir;
-    ScriptedUi ui;
-    SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
-    std::unique_ptr<App> app;
-    std::unique_ptr<MainWindow> window;
 
     void SetUp() override
     {
-        writeAll(dir.filePath(FoodTableFileName),
-                 tableBytes({makeItem(QStringLiteral("Apple")), makeItem(QStringLiteral("Milk"))}));
-        app = std::make_unique<App>(ui, settings, dir.path());
-        window = std::make_unique<MainWindow>(*app);
-        ASSERT_TRUE(app->program.formCreate().ok);
+        ASSERT_NO_FATAL_FAILURE(openWindow({makeItem(QStringLiteral("Apple")), makeItem(QStringLiteral("Milk"))}));
         window->applyStartPosition();
     }
 };

@@ -20,6 +20,7 @@
 #include "qstringprint.h"
 #include "scriptedui.h"
 #include "testfiles.h"
+#include "windowtest.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -44,61 +45,25 @@ using namespace tolvane::test;
 
 namespace {
 
-void key(QWidget* target, int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {})
-{
-    QKeyEvent press(QEvent::KeyPress, code, modifiers, text);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, code, modifiers, text);
-    QApplication::sendEvent(target, &release);
-}
-
-void typeText(QWidget* target, const QString& text)
-{
-    for (const QChar c : text)
-        key(target, Qt::Key_unknown, Qt::NoModifier, QString(c));
-}
-
-void mouse(QWidget* target, QEvent::Type type, QPoint at)
-{
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::LeftButton, held, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
-void click(QWidget* target, QPoint at)
-{
-    mouse(target, QEvent::MouseButtonPress, at);
-    mouse(target, QEvent::MouseButtonRelease, at);
-}
-
 QPoint rowCentre(QAbstractItemView* view, int row) { return view->visualRect(view->model()->index(row, 0)).center(); }
 
-class KeyboardTest : public ::testing::Test {
+class KeyboardTest : public WindowTest {
 protected:
-    QTemporaryDir dir;
-    ScriptedUi ui;
-    SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
-    std::unique_ptr<App> app;
-    std::unique_ptr<MainWindow> window;
     MenuPlannerPage* planner = nullptr;
     RecipesPage* recipes = nullptr;
 
     void SetUp() override
     {
-        writeAll(dir.filePath(FoodTableFileName),
-                 tableBytes({makeItem(QStringLiteral("Apple"), {52, 14, 0.3L, 0.2L, 1, 0}),
-                             makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}),
-                             makeItem(QStringLiteral("Cheese"), {110, 0.4L, 7, 9, 180, 30}),
-                             makeItem(QStringLiteral("Wheat bread"), {70, 12, 3, 1, 140, 0})}));
         std::vector<ActivityRecord> activities(2);
         activities[0].setName(QStringLiteral("Cycling"));
         activities[0].setCaloriesPerHour(400);
         activities[1].setName(QStringLiteral("Walking"));
         activities[1].setCaloriesPerHour(300);
         writeAll(dir.filePath(ActivityFileName), activityImage(activities));
-        app = std::make_unique<App>(ui, settings, dir.path());
-        window = std::make_unique<MainWindow>(*app);
-        ASSERT_TRUE(app->program.formCreate().ok);
+        ASSERT_NO_FATAL_FAILURE(openWindow({makeItem(QStringLiteral("Apple"), {52, 14, 0.3L, 0.2L, 1, 0}),
+                                            makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}),
+                                            makeItem(QStringLiteral("Cheese"), {110, 0.4L, 7, 9, 180, 30}),
+                                            makeItem(QStringLiteral("Wheat bread"), {70, 12, 3, 1, 140, 0})}));
         window->applyStartPosition();
         window->show();
         // Shortcuts work in the active window.

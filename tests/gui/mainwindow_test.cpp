@@ -7,6 +7,7 @@
 #include "menu/menuplannerpage.h"
 #include "scriptedui.h"
 #include "testfiles.h"
+#include "windowtest.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -28,22 +29,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public WindowTest {
 protected:
-    QTemporaryDir dir;
-    ScriptedUi ui;
-    SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
-    std::unique_ptr<App> app;
-    std::unique_ptr<MainWindow> window;
 
     void SetUp() override
     {
-        writeAll(dir.filePath(FoodTableFileName),
-                 tableBytes({makeItem(QStringLiteral("Toast")), makeItem(QStringLiteral("apple")),
-                             makeItem(QStringLiteral("Milk"))}));
-        app = std::make_unique<App>(ui, settings, dir.path());
-        window = std::make_unique<MainWindow>(*app);
-        ASSERT_TRUE(app->program.formCreate().ok);
+        ASSERT_NO_FATAL_FAILURE(openWindow({makeItem(QStringLiteral("Toast")),
+                                            makeItem(QStringLiteral("apple")),
+                                            makeItem(QStringLiteral("Milk"))}));
         window->applyStartPosition();
         window->show();
     }

@@ -19,6 +19,7 @@
 #include "qstringprint.h"
 #include "scriptedui.h"
 #include "testfiles.h"
+#include "windowtest.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -40,24 +41,15 @@ using namespace tolvane::test;
 
 namespace {
 
-class PlannerPageTest : public ::testing::Test {
+class PlannerPageTest : public WindowTest {
 protected:
-    QTemporaryDir dir;
-    ScriptedUi ui;
-    SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
-    std::unique_ptr<App> app;
-    std::unique_ptr<MainWindow> window;
     MenuPlannerPage* page = nullptr;
 
     void SetUp() override
     {
-        writeAll(dir.filePath(FoodTableFileName),
-                 tableBytes({makeItem(QStringLiteral("Apple"), {52, 14, 0.3L, 0.2L, 1, 0}),
-                             makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}),
-                             makeItem(QStringLiteral("Cheese"), {110, 0.4L, 7, 9, 180, 30})}));
-        app = std::make_unique<App>(ui, settings, dir.path());
-        window = std::make_unique<MainWindow>(*app);
-        ASSERT_TRUE(app->program.formCreate().ok);
+        ASSERT_NO_FATAL_FAILURE(openWindow({makeItem(QStringLiteral("Apple"), {52, 14, 0.3L, 0.2L, 1, 0}),
+                                            makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}),
+                                            makeItem(QStringLiteral("Cheese"), {110, 0.4L, 7, 9, 180, 30})}));
         window->applyStartPosition();
         window->show();
         app->program.formActivate();
@@ -105,27 +97,6 @@ protected:
         emit page->foodList()->dragFinished();
     }
 };
-
-// A left click as the mouse delivers it: press and release at one point.
-void click(QWidget* target, QPoint at)
-{
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), target->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &release);
-}
-
-void type(QWidget* target, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(target, &release);
-    }
-}
 
 QRect labelRightEdge(const QLabel* label) { return QRect(label->geometry().right() + 1, label->y(), 0, 0); }
 
@@ -305,7 +276,7 @@ TEST_F(PlannerPageTest, ServingsFieldLimitsTypingAndStepsWithItsButtons)
 {
     page->servings()->setFocus();
     page->servings()->selectAll();
-    type(page->servings(), QStringLiteral("12345"));
+    typeText(page->servings(), QStringLiteral("12345"));
     EXPECT_EQ(page->servings()->text(), QStringLiteral("123"));
     EXPECT_EQ(app->program.servingsText(), QStringLiteral("123"));
 

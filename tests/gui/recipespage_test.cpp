@@ -18,6 +18,7 @@
 #include "qstringprint.h"
 #include "scriptedui.h"
 #include "testfiles.h"
+#include "windowtest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,24 +40,15 @@ using namespace tolvane::test;
 
 namespace {
 
-class RecipesPageTest : public ::testing::Test {
+class RecipesPageTest : public WindowTest {
 protected:
-    QTemporaryDir dir;
-    ScriptedUi ui;
-    SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
-    std::unique_ptr<App> app;
-    std::unique_ptr<MainWindow> window;
     RecipesPage* page = nullptr;
 
     void SetUp() override
     {
-        writeAll(dir.filePath(FoodTableFileName),
-                 tableBytes({makeItem(QStringLiteral("Apple"), {52, 14, 0.3L, 0.2L, 1, 0}),
-                             makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}, true),
-                             makeItem(QStringLiteral("Soup"), {100, 10, 5, 2, 4, 2})}));
-        app = std::make_unique<App>(ui, settings, dir.path());
-        window = std::make_unique<MainWindow>(*app);
-        ASSERT_TRUE(app->program.formCreate().ok);
+        ASSERT_NO_FATAL_FAILURE(openWindow({makeItem(QStringLiteral("Apple"), {52, 14, 0.3L, 0.2L, 1, 0}),
+                                            makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}, true),
+                                            makeItem(QStringLiteral("Soup"), {100, 10, 5, 2, 4, 2})}));
         window->applyStartPosition();
         window->show();
         app->program.formActivate();
@@ -282,20 +274,6 @@ TEST_F(RecipesPageTest, TheMemoKeepsTwoThousandCharactersWithCrLfLines)
 }
 
 namespace {
-void pressKey(QWidget* widget, int key, const QString& text)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &release);
-}
-
-void typeText(QWidget* widget, const QString& text)
-{
-    for (QChar c : text)
-        pressKey(widget, 0, QString(c));
-}
-
 void placeCursor(QPlainTextEdit* memo, int position, int anchor = -1)
 {
     QTextCursor cursor = memo->textCursor();
@@ -327,7 +305,7 @@ TEST_F(RecipesPageTest, AFullMemoRefusesTypingAndKeepsTextCursorAndUndo)
     EXPECT_TRUE(recipes().instructions().endsWith(QString(1991, QLatin1Char('b'))));
 
     // A line break takes two characters; typing over a selection frees its room.
-    pressKey(memo, Qt::Key_Return, QStringLiteral("\r"));
+    key(memo, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("xy") + body);
     placeCursor(memo, 3, 2);
     typeText(memo, QStringLiteral("KL"));

@@ -11,6 +11,7 @@
 #include "qstringprint.h"
 #include "scriptedui.h"
 #include "testfiles.h"
+#include "windowtest.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -35,33 +36,14 @@ using F = Calculators::Field;
 
 namespace {
 
-// Types text key by key into a widget, as the keyboard does.
-void keyClicks(QWidget* widget, const QString& text)
-{
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &release);
-    }
-}
-
-class WeightPagesTest : public ::testing::Test {
+class WeightPagesTest : public WindowTest {
 protected:
-    QTemporaryDir dir;
-    ScriptedUi ui;
-    SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
-    std::unique_ptr<App> app;
-    std::unique_ptr<MainWindow> window;
     WeightPage* weightPage = nullptr;
     CalculatorsPage* calcPage = nullptr;
 
     void SetUp() override
     {
-        writeAll(dir.filePath(FoodTableFileName), tableBytes({makeItem(QStringLiteral("Apple"), {52, 14, 0, 0, 1, 0})}));
-        app = std::make_unique<App>(ui, settings, dir.path());
-        window = std::make_unique<MainWindow>(*app);
-        ASSERT_TRUE(app->program.formCreate().ok);
+        ASSERT_NO_FATAL_FAILURE(openWindow({makeItem(QStringLiteral("Apple"), {52, 14, 0, 0, 1, 0})}));
         window->show();
         app->program.formActivate();
         weightPage = static_cast<WeightPage*>(window->page(WeightPageIndex));
@@ -73,7 +55,7 @@ protected:
         QLineEdit* edit = calcPage->field(field);
         edit->setFocus();
         edit->clear();
-        keyClicks(edit, text);
+        typeText(edit, text);
     }
 };
 
@@ -113,11 +95,11 @@ TEST_F(WeightPagesTest, TypingInACellReachesTheLogKeyByKey)
     grid->setCurrentIndex(plan);  // any edit trigger opens the cell's editor
     auto* editor = grid->viewport()->findChild<QLineEdit*>();
     ASSERT_NE(editor, nullptr);
-    keyClicks(editor, QStringLiteral("15"));
+    typeText(editor, QStringLiteral("15"));
     EXPECT_EQ(app->weight.log().cell(PlanColumn, 1), QStringLiteral("15"));
     EXPECT_TRUE(app->program.weightChanged());
     // The window's refresh after each key leaves the editor open and its text whole.
-    keyClicks(editor, QStringLiteral("0.5"));
+    typeText(editor, QStringLiteral("0.5"));
     EXPECT_EQ(editor->text(), QStringLiteral("150.5"));
     EXPECT_EQ(app->weight.log().cell(PlanColumn, 1), QStringLiteral("150.5"));
     // The menu's New Row shows at once.
@@ -141,7 +123,7 @@ TEST_F(WeightPagesTest, TypingInsideACellKeepsTheCursorAndTheText)
     ASSERT_NE(editor, nullptr);
     EXPECT_FALSE(app->program.weightChanged());  // opening the editor is no edit
     editor->setSelection(1, 1);  // the "5" of "150"
-    keyClicks(editor, QStringLiteral("98"));
+    typeText(editor, QStringLiteral("98"));
     EXPECT_EQ(editor->text(), QStringLiteral("1980"));
     EXPECT_EQ(editor->cursorPosition(), 3);
     EXPECT_EQ(log.cell(PlanColumn, 1), QStringLiteral("1980"));
@@ -170,7 +152,7 @@ TEST_F(WeightPagesTest, KeysAndTheSelectionModelChooseTheCellTypedInto)
     grid->selectionModel()->setCurrentIndex(actual2, QItemSelectionModel::ClearAndSelect);
     auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(actual2));
     ASSERT_NE(editor, nullptr);
-    keyClicks(editor, QStringLiteral("149"));
+    typeText(editor, QStringLiteral("149"));
     EXPECT_EQ(log.cell(ActualColumn, 2), QStringLiteral("149"));
 
     // Up arrow from the open editor: the cell above becomes current and takes the keys.
@@ -181,7 +163,7 @@ TEST_F(WeightPagesTest, KeysAndTheSelectionModelChooseTheCellTypedInto)
     EXPECT_TRUE(grid->selectionModel()->isSelected(actual1));
     editor = qobject_cast<QLineEdit*>(grid->indexWidget(actual1));
     ASSERT_NE(editor, nullptr);
-    keyClicks(editor, QStringLiteral("150"));
+    typeText(editor, QStringLiteral("150"));
     EXPECT_EQ(log.cell(ActualColumn, 1), QStringLiteral("150"));
     EXPECT_EQ(log.cell(ActualColumn, 2), QStringLiteral("149"));
 }
