@@ -87,6 +87,17 @@ TEST_F(ExchangeTest, ImportAddsTheGoodRowsWritesTheTableOnceAndSummarises)
     EXPECT_EQ(app.program.selectedFoodRow(), 3);  // the last item added
 }
 
+// As every open dialog of the program: "more" finds "more.csv".
+TEST_F(ExchangeTest, ANameTypedWithoutItsSuffixFindsTheCsvFile)
+{
+    writeAll(dir.filePath(QStringLiteral("more.csv")), QByteArray("Name,Calories,Carbo,Protein,Fat,Sodium,Chol\n"
+                                                                  "Apple,95,25.1,0.5,0.3,2,0\n"));
+    importFile(dir.filePath(QStringLiteral("more")));
+    ASSERT_EQ(ui.messages.size(), 1U);
+    EXPECT_EQ(ui.messages[0].text, QStringLiteral("1 food items added, 0 already present and skipped, 0 lines refused."));
+    EXPECT_EQ(app.program.foodTable().rowNames().first(), QStringLiteral("Apple"));
+}
+
 TEST_F(ExchangeTest, NothingIsWrittenWhenTheFileCannotBeRead)
 {
     importFile(dir.filePath(QStringLiteral("missing.csv")));

@@ -3,6 +3,7 @@
 #include "exchange/foodcsv.h"
 #include "exchange/tablecsv.h"
 #include "menu/menuplanner.h"
+#include "shell/filechoice.h"
 #include "shell/program.h"
 #include "storage/safesave.h"
 #include "weight/weight.h"
@@ -30,7 +31,7 @@ void Exchange::importFoodItems()
         return;
     }
     const auto chosen =
-        ui.openFile({QStringLiteral("Import Food Items"), CsvFilter, CsvSuffix, program_.workDir()});
+        chooseFileToOpen(ui, {QStringLiteral("Import Food Items"), CsvFilter, CsvSuffix, program_.workDir()});
     if (!chosen)
         return;
     const QString shown = QFileInfo(*chosen).fileName();
