@@ -10,7 +10,7 @@
 
 #include "activity/activityplanner.h"
 #include "activity/activitytexts.h"
-#include "shell/app.h"
+#include "app/app.h"
 #include "shell/qtuserinterface.h"
 
 #include <QCoreApplication>

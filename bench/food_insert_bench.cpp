@@ -5,6 +5,7 @@
 
 #include "food_bench_support.h"
 
+#include "food/foodlist.h"
 #include "shell/program.h"
 
 #include <QDir>
@@ -21,7 +22,8 @@ int main(int argc, char** argv)
     foodbench::QuietUi ui;
     tolvane::SettingsStore settings(dir.filePath(QStringLiteral("Tolvane.conf")));
     tolvane::Program program(ui, settings, dir.path());
-    program.foodTable().assign(foodbench::numberedItems(1999));
+    tolvane::FoodList foods(program);
+    foods.foodTable().assign(foodbench::numberedItems(1999));
 
     tolvane::FoodItem added;
     added.setName(QStringLiteral("Food item 0999a"));  // lands in the middle
@@ -31,10 +33,10 @@ int main(int argc, char** argv)
     qsizetype size = 0;
     for (int r = 0; r < rounds; ++r) {
         double t = foodbench::nowMs();
-        const int row = program.insertFoodItem(added);
+        const int row = foods.insertFoodItem(added);
         insert.push_back(foodbench::nowMs() - t);
 
-        const QByteArray bytes = program.foodTable().toBytes();
+        const QByteArray bytes = foods.foodTable().toBytes();
         size = bytes.size();
         t = foodbench::nowMs();
         const int fd = ::open(rawPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -44,7 +46,7 @@ int main(int argc, char** argv)
         ::close(fd);
         raw.push_back(foodbench::nowMs() - t);
 
-        program.foodTable().removeAt(program.foodTable().slotOfRow(row));
+        foods.foodTable().removeAt(foods.foodTable().slotOfRow(row));
     }
     if (ui.messages != 0)
         return 1;

@@ -5,6 +5,7 @@
 #include "food_bench_support.h"
 
 #include "food/merge.h"
+#include "food/foodlist.h"
 #include "shell/program.h"
 
 #include <QDir>
@@ -20,13 +21,14 @@ int main(int argc, char** argv)
     foodbench::QuietUi ui;
     tolvane::SettingsStore settings(dir.filePath(QStringLiteral("Tolvane.conf")));
     tolvane::Program program(ui, settings, dir.path());
-    tolvane::FoodMerge merge(program);
-    program.foodTable().assign(foodbench::numberedItems(2000));
+    tolvane::FoodList foods(program);
+    tolvane::FoodMerge merge(program, foods);
+    foods.foodTable().assign(foodbench::numberedItems(2000));
 
     const QString other = dir.filePath(QStringLiteral("other.dbt"));
     {
         QFile file(other);
-        if (!file.open(QIODevice::WriteOnly) || file.write(program.foodTable().toBytes()) != 2000 * 101)
+        if (!file.open(QIODevice::WriteOnly) || file.write(foods.foodTable().toBytes()) != 2000 * 101)
             return 1;
     }
     std::vector<double> times;
@@ -37,10 +39,10 @@ int main(int argc, char** argv)
         times.push_back(foodbench::nowMs() - t);
         // The save alone, to tell the reading and looking up apart from it.
         t = foodbench::nowMs();
-        program.saveFoodTable();
+        foods.saveFoodTable();
         saves.push_back(foodbench::nowMs() - t);
     }
-    if (ui.messages != 0 || program.foodTable().count() != 2000)
+    if (ui.messages != 0 || foods.foodTable().count() != 2000)
         return 1;
     const double m = foodbench::median(times);
     const double s = foodbench::median(saves);

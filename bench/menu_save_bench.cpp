@@ -5,9 +5,10 @@
 
 #include "menu_bench_support.h"
 
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "shell/settingsstore.h"
-#include "storage/menufile.h"
+#include "menu/menufile.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -23,8 +24,9 @@ int main(int argc, char** argv)
     menubench::SilentUi ui;
     tolvane::SettingsStore settings(dir.filePath(QStringLiteral("Tolvane.conf")));
     tolvane::Program program(ui, settings, dir.path());
-    tolvane::MenuPlanner planner(program);
-    program.foodTable().assign({menubench::item(1), menubench::item(2), menubench::item(3)});
+    tolvane::FoodList foods(program);
+    tolvane::MenuPlanner planner(program, foods);
+    foods.foodTable().assign({menubench::item(1), menubench::item(2), menubench::item(3)});
 
     // A full week but for one free place in the shown meal.
     for (int k = 0; k < tolvane::MealsPerWeek; ++k) {

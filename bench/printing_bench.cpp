@@ -6,10 +6,10 @@
 
 #include "menu_bench_support.h"
 
-#include "printing/menuprintout.h"
+#include "menu/menuprintout.h"
 #include "printing/previewwindow.h"
 #include "printing/printerjob.h"
-#include "printing/shoppinglist.h"
+#include "menu/shoppinglist.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -7,6 +7,7 @@
 #include "menu_bench_support.h"
 
 #include "recipes/recipes.h"
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "shell/settingsstore.h"
 
@@ -44,8 +45,9 @@ int main(int argc, char** argv)
     ui.file = dir.filePath(QStringLiteral("full.rcp"));
     tolvane::SettingsStore settings(dir.filePath(QStringLiteral("Tolvane.conf")));
     tolvane::Program program(ui, settings, dir.path());
-    tolvane::Recipes recipes(program);
-    program.foodTable().assign({menubench::item(1), menubench::item(2), menubench::item(3)});
+    tolvane::FoodList foods(program);
+    tolvane::Recipes recipes(program, foods);
+    foods.foodTable().assign({menubench::item(1), menubench::item(2), menubench::item(3)});
 
     std::vector<double> edit;
     std::vector<double> save;

@@ -9,8 +9,8 @@
 #include "bench_util.h"
 
 #include "food/foodtable.h"
-#include "shell/app.h"
-#include "shell/mainwindow.h"
+#include "app/app.h"
+#include "app/mainwindow.h"
 #include "shell/qtuserinterface.h"
 
 #include <QApplication>
@@ -91,8 +91,8 @@ int main(int argc, char** argv)
         shown = bench::nowMs();
         std::fprintf(stderr, "  application %.2f ms, windows %.2f ms, data files %.2f ms, first show %.2f ms\n",
                      t0 - start, t1 - t0, t2 - t1, shown - t2);
-        if (app.program.foodTable().count() != 2000)
-            std::fprintf(stderr, "warning: %d food items loaded\n", app.program.foodTable().count());
+        if (app.foods.foodTable().count() != 2000)
+            std::fprintf(stderr, "warning: %d food items loaded\n", app.foods.foodTable().count());
     }
     std::printf("%s %.2f %ld\n", argv[1], shown - start, bench::peakKiB());
     return 0;

@@ -6,10 +6,11 @@
 
 #include "bench_util.h"
 
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "shell/settingsstore.h"
 #include "storage/real6.h"
-#include "storage/weightfile.h"
+#include "weight/weightfile.h"
 #include "weight/weightlog.h"
 
 #include <QFile>
@@ -59,6 +60,7 @@ int main(int argc, char** argv)
     bench::SilentUi ui;
     tolvane::SettingsStore settings(dir.filePath(QStringLiteral("Tolvane.conf")));
     tolvane::Program program(ui, settings, dir.path());
+    tolvane::FoodList foods(program);
     tolvane::WeightLog log(program, QLocale(QLocale::English, QLocale::UnitedStates));
     log.today = [] { return QDate(2026, 12, 7); };
 

@@ -11,13 +11,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     fuzz::FuzzApp& f = fuzz::fuzzApp();
     Program& program = f.app.program;
+    FoodList& foods = f.app.foods;
     f.write(FoodTableFileName, fuzz::input(data, size));
-    if (!loadFoodTable(program.foodTable(), program.workDir(), f.ui).ok)
+    if (!loadFoodTable(foods.foodTable(), program.workDir(), f.ui).ok)
         return 0;
-    const QByteArray saved = program.foodTable().toBytes();
-    if (!program.saveFoodTable())
+    const QByteArray saved = foods.foodTable().toBytes();
+    if (!foods.saveFoodTable())
         std::abort();
-    if (!loadFoodTable(program.foodTable(), program.workDir(), f.ui).ok || program.foodTable().toBytes() != saved)
+    if (!loadFoodTable(foods.foodTable(), program.workDir(), f.ui).ok || foods.foodTable().toBytes() != saved)
         fuzz::roundTripFailed("food item table");
     f.forget();
     return 0;

@@ -4,7 +4,7 @@
 // and accepts every Add/Modify Food Item dialog as it opens. Each input is
 // written to a file there and loaded the way the user's command loads it.
 
-#include "shell/app.h"
+#include "app/app.h"
 #include "scriptedui.h"
 
 #include <QByteArray>

@@ -11,10 +11,10 @@ using namespace tolvane;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzz::FuzzApp& f = fuzz::fuzzApp();
-    FoodTable& table = f.app.program.foodTable();
+    FoodTable& table = f.app.foods.foodTable();
     table.assign({test::makeItem(QStringLiteral("Apple"), {52, 14, 0.3L, 0.2L, 1, 0}),
                   test::makeItem(QStringLiteral("Bread"), {265, 49, 9, 3.2L, 491, 0})});
-    f.app.program.selectFoodRow(0);
+    f.app.foods.selectFoodRow(0);
     const QString other = QStringLiteral("other.dbt");
     f.write(other, fuzz::input(data, size));
     f.choose(other);

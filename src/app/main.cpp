@@ -1,9 +1,9 @@
 // Tolvane: a diet planner. Starts in the current directory, which holds the
 // data files, unless the command line names another data folder.
 
-#include "shell/app.h"
+#include "app/app.h"
 #include "shell/datafolder.h"
-#include "shell/mainwindow.h"
+#include "app/mainwindow.h"
 #include "shell/qtuserinterface.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The activity table file: records byte for byte, and where the reader stops
 // in files that are cut short, overlong or not activity records at all.
 
-#include "storage/activityfile.h"
+#include "activity/activityfile.h"
 #include "qstringprint.h"
 
 #include <gtest/gtest.h>

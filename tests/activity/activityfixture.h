@@ -4,7 +4,7 @@
 
 #include "activity/activityplanner.h"
 #include "activity/activitytexts.h"
-#include "shell/app.h"
+#include "app/app.h"
 #include "qstringprint.h"
 #include "scriptedui.h"
 #include "testfiles.h"
@@ -49,7 +49,7 @@ protected:
     // Puts the 1800-calorie item into the shown meal.
     void eatFeast(const QString& servings = QStringLiteral("1"))
     {
-        app.program.setServingsText(servings);
+        app.foods.setServingsText(servings);
         app.menu.dropOnMealList({DragSource::FoodList, 0});
         app.menu.endDrag(DragSource::FoodList);
     }

@@ -4,7 +4,7 @@
 #include "exchange/exchange.h"
 #include "exchange/foodcsv.h"
 #include "food/foodtableio.h"
-#include "shell/app.h"
+#include "app/app.h"
 #include "qstringprint.h"
 #include "scriptedui.h"
 #include "testfiles.h"
@@ -31,7 +31,7 @@ protected:
         tableBefore = tableBytes({makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}),
                                   makeItem(QStringLiteral("Feast"), {1800, 200, 60, 50, 900, 100})});
         writeAll(tablePath(), tableBefore);
-        app.program.foodTable() = FoodTable{NameOrder(QLocale::c())};
+        app.foods.foodTable() = FoodTable{NameOrder(QLocale::c())};
         ASSERT_TRUE(app.program.formCreate().ok);
         app.program.formActivate();
         ui.messages.clear();
@@ -80,11 +80,11 @@ TEST_F(ExchangeTest, ImportAddsTheGoodRowsWritesTheTableOnceAndSummarises)
                                                   "refused.\n\nLine 4: \"lots\" is not a number (Calories)."));
     EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
 
-    const FoodTable& table = app.program.foodTable();
+    const FoodTable& table = app.foods.foodTable();
     EXPECT_EQ(table.rowNames(), (QStringList{QStringLiteral("Apple"), QStringLiteral("Bread"),
                                              QStringLiteral("Feast"), QStringLiteral("Soup, tomato")}));
     EXPECT_EQ(readAll(tablePath()), table.toBytes());
-    EXPECT_EQ(app.program.selectedFoodRow(), 3);  // the last item added
+    EXPECT_EQ(app.foods.selectedFoodRow(), 3);  // the last item added
 }
 
 // As every open dialog of the program: "more" finds "more.csv".
@@ -95,7 +95,7 @@ TEST_F(ExchangeTest, ANameTypedWithoutItsSuffixFindsTheCsvFile)
     importFile(dir.filePath(QStringLiteral("more")));
     ASSERT_EQ(ui.messages.size(), 1U);
     EXPECT_EQ(ui.messages[0].text, QStringLiteral("1 food items added, 0 already present and skipped, 0 lines refused."));
-    EXPECT_EQ(app.program.foodTable().rowNames().first(), QStringLiteral("Apple"));
+    EXPECT_EQ(app.foods.foodTable().rowNames().first(), QStringLiteral("Apple"));
 }
 
 TEST_F(ExchangeTest, NothingIsWrittenWhenTheFileCannotBeRead)
@@ -111,7 +111,7 @@ TEST_F(ExchangeTest, NothingIsWrittenWhenTheFileCannotBeRead)
                              "not closed. Nothing was imported."));
     EXPECT_EQ(ui.messages[1].icon, Icon::Warning);
     EXPECT_EQ(readAll(tablePath()), tableBefore);
-    EXPECT_EQ(app.program.foodTable().count(), 2);
+    EXPECT_EQ(app.foods.foodTable().count(), 2);
 }
 
 TEST_F(ExchangeTest, ImportIsRefusedWhileThePersonalListIsShownAndCancelDoesNothing)
@@ -120,7 +120,7 @@ TEST_F(ExchangeTest, ImportIsRefusedWhileThePersonalListIsShownAndCancelDoesNoth
     EXPECT_EQ(ui.openRequests.size(), 1U);
     EXPECT_TRUE(ui.messages.empty());
 
-    app.program.foodTable().showPersonalList(true);
+    app.foods.foodTable().showPersonalList(true);
     app.program.execute(Command::ImportFoodItemsCsv);
     EXPECT_EQ(ui.openRequests.size(), 1U);
     ASSERT_EQ(ui.messages.size(), 1U);
@@ -131,13 +131,13 @@ TEST_F(ExchangeTest, ImportIsRefusedWhileThePersonalListIsShownAndCancelDoesNoth
 TEST_F(ExchangeTest, ExportsTheFoodTableTheWeekAndTheWeightLog)
 {
     // Two and a half Feasts for Sunday breakfast, one Bread for Monday's snack.
-    app.program.setServingsText(QStringLiteral("2.5"));
-    app.program.selectFoodRow(1);
+    app.foods.setServingsText(QStringLiteral("2.5"));
+    app.foods.selectFoodRow(1);
     app.menu.dropOnMealList({DragSource::FoodList, 1});
     app.menu.endDrag(DragSource::FoodList);
     app.menu.dayPageChange(1);
     app.menu.mealTabChange(3);
-    app.program.setServingsText(QStringLiteral("1"));
+    app.foods.setServingsText(QStringLiteral("1"));
     app.menu.dropOnMealList({DragSource::FoodList, 0});
     app.menu.endDrag(DragSource::FoodList);
     app.weight.log().setCell(DateColumn, 1, QStringLiteral("1/5/2026"));

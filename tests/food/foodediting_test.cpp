@@ -83,7 +83,7 @@ TEST_F(FoodEditingTest, AddThatEndsInCancelChangesNothing)
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, editmsg::NameNotStorable);
     EXPECT_EQ(ui.foodItemFocusAfterRefusal, std::vector<FoodItemForm::Field>({FoodItemForm::Name}));
-    EXPECT_EQ(program.foodTable().count(), 1);
+    EXPECT_EQ(foods.foodTable().count(), 1);
     EXPECT_EQ(fileBytes(), before);
 }
 
@@ -100,13 +100,13 @@ TEST_F(FoodEditingTest, AddRefusesASameNameIgnoringCaseAndSelectsTheExistingItem
                                           Icon::Information)}));
     EXPECT_EQ(selectedName(), QStringLiteral("Milk"));
     EXPECT_EQ(panelRefreshes, 1);
-    EXPECT_EQ(program.foodTable().count(), 3);
+    EXPECT_EQ(foods.foodTable().count(), 3);
     EXPECT_EQ(fileBytes(), before);
 
     // A name that only starts like an existing one is a new item.
     ui.foodItemAnswers.push_back({enter(QStringLiteral("Milk shake"), {"1", "1", "1", "1", "1", "1"})});
     program.execute(Command::AddFoodItem);
-    EXPECT_EQ(program.foodTable().rowNames(), QStringList({QStringLiteral("Apple"), QStringLiteral("Bread"),
+    EXPECT_EQ(foods.foodTable().rowNames(), QStringList({QStringLiteral("Apple"), QStringLiteral("Bread"),
                                                            QStringLiteral("Milk"), QStringLiteral("Milk shake")}));
 
     // Only a to z fold: an accented capital is a letter of its own.
@@ -116,8 +116,8 @@ TEST_F(FoodEditingTest, AddRefusesASameNameIgnoringCaseAndSelectsTheExistingItem
     program.execute(Command::AddFoodItem);
     program.execute(Command::AddFoodItem);
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(program.foodTable().count(), 6);
-    EXPECT_TRUE(program.foodTable().rowNames().contains(QStringLiteral("ÉCLAIR")));
+    EXPECT_EQ(foods.foodTable().count(), 6);
+    EXPECT_TRUE(foods.foodTable().rowNames().contains(QStringLiteral("ÉCLAIR")));
 }
 
 TEST_F(FoodEditingTest, AddIsRefusedBeforeTheDialogInThePersonalView)
@@ -139,14 +139,14 @@ TEST_F(FoodEditingTest, TheTableTakesItemsUpToTwoThousand)
     start(numberedItems(1999));
     ui.foodItemAnswers.push_back({enter(QStringLiteral("Zucchini"), {"1", "1", "1", "1", "1", "1"})});
     program.execute(Command::AddFoodItem);
-    EXPECT_EQ(program.foodTable().count(), 2000);
+    EXPECT_EQ(foods.foodTable().count(), 2000);
     EXPECT_EQ(fileBytes().size(), 2000 * 101);
     ASSERT_TRUE(ui.messages.empty());
 
     program.execute(Command::AddFoodItem);
     EXPECT_EQ(ui.messages, std::vector<Message>({typed(QStringLiteral("Fooditem table full."), Icon::Information)}));
     EXPECT_EQ(ui.foodItemShown.size(), 1u);
-    EXPECT_EQ(program.foodTable().count(), 2000);
+    EXPECT_EQ(foods.foodTable().count(), 2000);
 }
 
 TEST_F(FoodEditingTest, ModifyShowsTheItemAndARenameMovesItKeepingFlagAndReservedBytes)
@@ -170,7 +170,7 @@ TEST_F(FoodEditingTest, ModifyShowsTheItemAndARenameMovesItKeepingFlagAndReserve
     ASSERT_EQ(renamed.setName(QStringLiteral("Zucchini bread")), EncodeResult::Ok);
     ASSERT_TRUE(renamed.setNutrient(Nutrient::Calories, 135));
     EXPECT_EQ(fileBytes(), tableBytes({cheese, milk, renamed}));
-    EXPECT_EQ(program.selectedFoodRow(), 2);
+    EXPECT_EQ(foods.selectedFoodRow(), 2);
     EXPECT_EQ(panelRefreshes, 2);  // the click, then the change
     EXPECT_TRUE(ui.messages.empty());
 
@@ -178,7 +178,7 @@ TEST_F(FoodEditingTest, ModifyShowsTheItemAndARenameMovesItKeepingFlagAndReserve
     click(QStringLiteral("Milk"));
     ui.foodItemAnswers.push_back({set(FoodItemForm::Name, QStringLiteral("cheese"))});
     program.execute(Command::ModifyFoodItem);
-    EXPECT_EQ(program.foodTable().rowNames(),
+    EXPECT_EQ(foods.foodTable().rowNames(),
               QStringList({QStringLiteral("Cheese"), QStringLiteral("cheese"), QStringLiteral("Zucchini bread")}));
     EXPECT_EQ(selectedName(), QStringLiteral("cheese"));
 
@@ -187,9 +187,9 @@ TEST_F(FoodEditingTest, ModifyShowsTheItemAndARenameMovesItKeepingFlagAndReserve
     click(QStringLiteral("Cheese"));
     ui.foodItemAnswers.push_back({pressOk()});
     program.execute(Command::ModifyFoodItem);
-    EXPECT_EQ(program.foodTable().rowNames(),
+    EXPECT_EQ(foods.foodTable().rowNames(),
               QStringList({QStringLiteral("Cheese"), QStringLiteral("cheese"), QStringLiteral("Zucchini bread")}));
-    EXPECT_EQ(program.selectedFoodRow(), 0);
+    EXPECT_EQ(foods.selectedFoodRow(), 0);
     EXPECT_EQ(fileBytes(), before);
 }
 
@@ -203,7 +203,7 @@ TEST_F(FoodEditingTest, ModifyCancelledOrRefusedLeavesEverything)
     EXPECT_EQ(fileBytes(), before);
     EXPECT_EQ(selectedName(), QStringLiteral("Bread"));
 
-    program.selectFoodRow(-1);
+    foods.selectFoodRow(-1);
     program.execute(Command::ModifyFoodItem);
     program.execute(Command::ShowPersonalList);
     click(QStringLiteral("Bread"));
@@ -234,8 +234,8 @@ TEST_F(FoodEditingTest, DeleteAsksWithTheNameThenShiftsTheTable)
     program.execute(Command::DeleteFoodItem);
     EXPECT_EQ(ui.messages, std::vector<Message>({question, question}));
     EXPECT_EQ(fileBytes(), tableBytes({apple, milk}));
-    EXPECT_EQ(program.foodTable().rowNames(), QStringList({QStringLiteral("Apple"), QStringLiteral("Milk")}));
-    EXPECT_EQ(program.selectedFoodRow(), -1);
+    EXPECT_EQ(foods.foodTable().rowNames(), QStringList({QStringLiteral("Apple"), QStringLiteral("Milk")}));
+    EXPECT_EQ(foods.selectedFoodRow(), -1);
     EXPECT_EQ(ui.busyNow, 0);
 }
 
@@ -243,7 +243,7 @@ TEST_F(FoodEditingTest, DeleteRefusalsLeaveTheTable)
 {
     start({apple, bread});
     const QByteArray before = fileBytes();
-    program.selectFoodRow(-1);
+    foods.selectFoodRow(-1);
     program.execute(Command::DeleteFoodItem);
     program.execute(Command::ShowPersonalList);
     click(QStringLiteral("Bread"));
@@ -254,7 +254,7 @@ TEST_F(FoodEditingTest, DeleteRefusalsLeaveTheTable)
                    typed(QStringLiteral("You must be showing the Whole Food List in the Menu Planner to use this "
                                         "function. Change the view and return here to delete the menu item"),
                          Icon::Warning)}));
-    EXPECT_EQ(program.foodTable().count(), 2);
+    EXPECT_EQ(foods.foodTable().count(), 2);
     EXPECT_EQ(fileBytes(), before);
 }
 

@@ -4,6 +4,7 @@
 
 #include "food/fooddata.h"
 #include "food/foodtableio.h"
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "scriptedui.h"
 #include "testfiles.h"
@@ -22,14 +23,15 @@ protected:
     ScriptedUi ui;
     SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
     Program program{ui, settings, dir.path()};
-    FoodData food{program};
+    FoodList foods{program};
+    FoodData food{program, foods};
     int panelRefreshes = 0;
 
     // Starts the program on a table file holding `items`.
     void start(const std::vector<FoodItem>& items)
     {
         writeAll(tablePath(), tableBytes(items));
-        program.foodTable() = FoodTable{NameOrder(QLocale::c())};
+        foods.foodTable() = FoodTable{NameOrder(QLocale::c())};
         program.hooks.refreshFoodPanel = [this] { ++panelRefreshes; };
         ASSERT_TRUE(program.formCreate().ok);
         ui.messages.clear();
@@ -42,15 +44,15 @@ protected:
     // Clicks the row that shows `name`.
     void click(const QString& name)
     {
-        const int row = static_cast<int>(program.foodTable().rowNames().indexOf(name));
+        const int row = static_cast<int>(foods.foodTable().rowNames().indexOf(name));
         ASSERT_GE(row, 0) << name.toStdString();
-        program.foodListClick(row);
+        foods.foodListClick(row);
     }
 
     QString selectedName() const
     {
-        const int row = program.selectedFoodRow();
-        return row < 0 ? QString() : program.foodTable().rowItem(row).name();
+        const int row = foods.selectedFoodRow();
+        return row < 0 ? QString() : foods.foodTable().rowItem(row).name();
     }
 
     // Types a name and six values into the dialog, then presses OK.

@@ -12,13 +12,13 @@ namespace {
 // A user who also notes which row was selected whenever a box came up.
 class WatchingUi : public ScriptedUi {
 public:
-    const Program* program = nullptr;
+    const FoodList* foods = nullptr;
     QStringList selectedAtMessage;
 
     Button showMessage(const Message& message) override
     {
-        const int row = program->selectedFoodRow();
-        selectedAtMessage.append(row < 0 ? QString() : program->foodTable().rowItem(row).name());
+        const int row = foods->selectedFoodRow();
+        selectedAtMessage.append(row < 0 ? QString() : foods->foodTable().rowItem(row).name());
         return ScriptedUi::showMessage(message);
     }
 };
@@ -97,10 +97,11 @@ TEST_F(MergeTest, TheRowWhereTheItemWouldGoIsSelectedBeforeTheQuestion)
 {
     WatchingUi watching;
     Program local{watching, settings, dir.path()};
-    FoodData localFood{local};
-    watching.program = &local;
+    FoodList localFoods{local};
+    FoodData localFood{local, localFoods};
+    watching.foods = &localFoods;
     writeAll(tablePath(), tableBytes({apple, makeItem(QStringLiteral("Cherry")), milk}));
-    local.foodTable() = FoodTable{NameOrder(QLocale::c())};
+    localFoods.foodTable() = FoodTable{NameOrder(QLocale::c())};
     ASSERT_TRUE(local.formCreate().ok);
 
     writeAll(otherPath, tableBytes({foreign("Aardvark"), foreign("Banana"), foreign("Zucchini")}));
@@ -161,7 +162,7 @@ TEST_F(MergeTest, MergingTheTableOntoItselfAsksNothing)
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(ui.foodItemShown.empty());
     EXPECT_EQ(fileBytes(), before);
-    EXPECT_EQ(program.foodTable().count(), 3);
+    EXPECT_EQ(foods.foodTable().count(), 3);
 }
 
 TEST_F(MergeTest, AFullTableTakesNothingMore)
@@ -241,7 +242,7 @@ TEST_F(MergeTest, AnEmptyNameIsOfferedAsAddTakesItTooLongNamesAreLeftOut)
                                                          "characters) and were left out."),
                                           Icon::Warning)}));
     EXPECT_EQ(ui.progress.back().values, std::vector<int>({1, 2, 3, 4}));
-    EXPECT_EQ(program.foodTable().rowNames(), (QStringList{QString(), QStringLiteral("Apple"), QStringLiteral("Bread")}));
+    EXPECT_EQ(foods.foodTable().rowNames(), (QStringList{QString(), QStringLiteral("Apple"), QStringLiteral("Bread")}));
     EXPECT_EQ(fileBytes().size(), 3 * FoodItem::Size);
 
     // Once there, the empty name counts as present, as it does for Add.

@@ -50,7 +50,7 @@ protected:
 TEST_F(PersonalListTest, MarkingWritesTheFlagAtOnce)
 {
     start(items);
-    EXPECT_EQ(program.foodTable().rowNames(),
+    EXPECT_EQ(foods.foodTable().rowNames(),
               QStringList({QStringLiteral("apple"), QStringLiteral("Apple"), QStringLiteral("Bread"),
                            QStringLiteral("Cheese"), QStringLiteral("Milk")}));
     click(QStringLiteral("Cheese"));
@@ -66,7 +66,7 @@ TEST_F(PersonalListTest, MarkingWithoutASelectionSaysSoAndStillWritesTheTable)
 {
     start(items);
     QFile::remove(tablePath());
-    program.selectFoodRow(-1);
+    foods.selectFoodRow(-1);
     program.execute(Command::AddToPersonalList);
     EXPECT_EQ(ui.messages, std::vector<Message>({noSelection}));
     EXPECT_EQ(fileFlags(), QStringLiteral("00000"));
@@ -82,14 +82,14 @@ TEST_F(PersonalListTest, ThePersonalViewShowsTheMarkedItemsAndSwitchesTheCommand
         program.execute(Command::AddToPersonalList);
     }
     program.execute(Command::ShowPersonalList);
-    EXPECT_EQ(program.foodTable().rowNames(),
+    EXPECT_EQ(foods.foodTable().rowNames(),
               QStringList({QStringLiteral("apple"), QStringLiteral("Bread"), QStringLiteral("Milk")}));
     EXPECT_EQ(program.caption(Command::ShowPersonalList), QStringLiteral("Show &Whole List"));
     EXPECT_EQ(liveCommands(), QStringLiteral("00001 00"));
-    EXPECT_EQ(program.selectedFoodRow(), -1);
+    EXPECT_EQ(foods.selectedFoodRow(), -1);
 
     program.execute(Command::ShowPersonalList);
-    EXPECT_EQ(program.foodTable().rowCount(), 5);
+    EXPECT_EQ(foods.foodTable().rowCount(), 5);
     EXPECT_EQ(program.caption(Command::ShowPersonalList), QStringLiteral("Show &Personal List"));
     EXPECT_EQ(liveCommands(), QStringLiteral("11110 11"));
     EXPECT_EQ(fileFlags(), QStringLiteral("10101"));
@@ -105,11 +105,11 @@ TEST_F(PersonalListTest, RemovingInThePersonalViewIsWrittenAtOnce)
     program.execute(Command::ShowPersonalList);
     click(QStringLiteral("Apple"));
     program.execute(Command::RemoveFromPersonalList);
-    EXPECT_TRUE(program.foodTable().personalListShown());
-    EXPECT_EQ(program.foodTable().rowNames(), QStringList({QStringLiteral("apple"), QStringLiteral("Milk")}));
+    EXPECT_TRUE(foods.foodTable().personalListShown());
+    EXPECT_EQ(foods.foodTable().rowNames(), QStringList({QStringLiteral("apple"), QStringLiteral("Milk")}));
     EXPECT_EQ(fileFlags(), QStringLiteral("10001"));
 
-    program.selectFoodRow(-1);
+    foods.selectFoodRow(-1);
     program.execute(Command::RemoveFromPersonalList);
     EXPECT_EQ(ui.messages, std::vector<Message>({noSelection}));
     EXPECT_EQ(fileFlags(), QStringLiteral("10001"));
@@ -128,13 +128,13 @@ TEST_F(PersonalListTest, ClearingAsksThenUnmarksEverythingAndShowsTheWholeList)
     program.execute(Command::ClearPersonalList);
     EXPECT_EQ(ui.messages, std::vector<Message>({question}));
     EXPECT_EQ(fileFlags(), QStringLiteral("00110"));
-    EXPECT_TRUE(program.foodTable().personalListShown());
+    EXPECT_TRUE(foods.foodTable().personalListShown());
 
     ui.answers = {Button::Yes};
     program.execute(Command::ClearPersonalList);
     EXPECT_EQ(ui.messages.size(), 2u);
-    EXPECT_FALSE(program.foodTable().personalListShown());
-    EXPECT_EQ(program.foodTable().rowCount(), 5);
+    EXPECT_FALSE(foods.foodTable().personalListShown());
+    EXPECT_EQ(foods.foodTable().rowCount(), 5);
     EXPECT_EQ(program.caption(Command::ShowPersonalList), QStringLiteral("Show &Personal List"));
     EXPECT_EQ(liveCommands(), QStringLiteral("11110 11"));
     EXPECT_EQ(fileFlags(), QStringLiteral("00000"));
@@ -142,30 +142,30 @@ TEST_F(PersonalListTest, ClearingAsksThenUnmarksEverythingAndShowsTheWholeList)
     // Adding works again from the tool button.
     ui.foodItemAnswers.push_back({enter(QStringLiteral("Yoghurt"), {"60", "5", "3", "3", "40", "10"})});
     program.execute(Command::AddFoodItem);
-    EXPECT_EQ(program.foodTable().count(), 6);
+    EXPECT_EQ(foods.foodTable().count(), 6);
 }
 
 TEST_F(PersonalListTest, PlusAndMinusChangeTheServingsWithoutALowerBound)
 {
     start(items);
-    program.setServingsText(QStringLiteral("2"));
+    foods.setServingsText(QStringLiteral("2"));
     panelRefreshes = 0;
     QStringList seen;
     for (char key : {'-', '-', '-', '+'}) {
-        EXPECT_TRUE(foodListKeyPress(program, QLatin1Char(key)));
-        seen.append(program.servingsText());
+        EXPECT_TRUE(foodListKeyPress(foods, QLatin1Char(key)));
+        seen.append(foods.servingsText());
     }
     EXPECT_EQ(seen, QStringList({QStringLiteral(" 1.0"), QStringLiteral(" 0.0"), QStringLiteral("-1.0"),
                                  QStringLiteral(" 0.0")}));
     EXPECT_EQ(panelRefreshes, 4);
 
-    program.setServingsText(QStringLiteral("99.96"));
-    foodListKeyPress(program, QLatin1Char('+'));
-    EXPECT_EQ(program.servingsText(), QStringLiteral("101.0"));
+    foods.setServingsText(QStringLiteral("99.96"));
+    foodListKeyPress(foods, QLatin1Char('+'));
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("101.0"));
 
     // Other keys are the list's own; a text that is no number stays as typed.
-    EXPECT_FALSE(foodListKeyPress(program, QLatin1Char('a')));
-    program.setServingsText(QStringLiteral("two"));
-    EXPECT_TRUE(foodListKeyPress(program, QLatin1Char('+')));
-    EXPECT_EQ(program.servingsText(), QStringLiteral("two"));
+    EXPECT_FALSE(foodListKeyPress(foods, QLatin1Char('a')));
+    foods.setServingsText(QStringLiteral("two"));
+    EXPECT_TRUE(foodListKeyPress(foods, QLatin1Char('+')));
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("two"));
 }

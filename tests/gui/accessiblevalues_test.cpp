@@ -7,8 +7,8 @@
 #include "menu/menuplannerpage.h"
 #include "menu/rdapage.h"
 #include "recipes/recipespage.h"
-#include "shell/app.h"
-#include "shell/mainwindow.h"
+#include "app/app.h"
+#include "app/mainwindow.h"
 #include "weight/calculatorspage.h"
 #include "qstringprint.h"
 #include "scriptedui.h"
@@ -68,9 +68,9 @@ TEST_F(AccessibleValuesTest, PanelLabelsReadTheirValues)
     EXPECT_EQ(readName(planner->menuPanel().values[0]), QStringLiteral("Menu calories"));  // empty
     EXPECT_EQ(readName(rda->yourFat()), QStringLiteral("Your fat: 0%"));
 
-    app->program.setServingsText(QStringLiteral("2"));
+    app->foods.setServingsText(QStringLiteral("2"));
     app->menu.addToMeal();
-    app->program.foodListClick(1);
+    app->foods.foodListClick(1);
     window->refresh();
     EXPECT_EQ(readName(planner->foodPanel().values[0]), QStringLiteral("Food item calories: 110"));
     EXPECT_EQ(readName(planner->foodPanel().fat), QStringLiteral("Food item fat percentage: 73%"));

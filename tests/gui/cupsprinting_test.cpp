@@ -6,9 +6,10 @@
 #include "food/foodtableio.h"
 #include "menu/menuplanner.h"
 #include "menu/menustore.h"
-#include "printing/printing.h"
+#include "menu/menuprinting.h"
 #include "printing/runprinter.h"
 #include "recipes/recipes.h"
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "weight/weight.h"
 #include "qstringprint.h"
@@ -126,9 +127,10 @@ protected:
     QtPrinterUi ui;
     SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
     Program program{ui, settings, dir.path()};
-    MenuPlanner planner{program};
-    Printing printing{program, planner};
-    Recipes recipes{program};
+    FoodList foods{program};
+    MenuPlanner planner{program, foods};
+    MenuPrinting printing{program, planner};
+    Recipes recipes{program, foods};
     Weight weight{program, QLocale(QLocale::English, QLocale::UnitedStates)};
 
     void SetUp() override

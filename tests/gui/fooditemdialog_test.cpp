@@ -6,8 +6,8 @@
 #include "food/searchprogress.h"
 #include "food/foodtableio.h"
 #include "menu/menuplannerpage.h"
-#include "shell/app.h"
-#include "shell/mainwindow.h"
+#include "app/app.h"
+#include "app/mainwindow.h"
 #include "shell/qtuserinterface.h"
 #include "scriptedui.h"
 #include "testfiles.h"
@@ -167,13 +167,13 @@ TEST_F(FoodListWidgetTest, DoubleClickModifiesTheRowAndTheListShowsTheNewPlace)
 
 TEST_F(FoodListWidgetTest, PlusAndMinusKeysChangeTheServings)
 {
-    app->program.setServingsText(QStringLiteral("2"));
+    app->foods.setServingsText(QStringLiteral("2"));
     for (const char* key : {"+", "-", "-"}) {
         QKeyEvent press(QEvent::KeyPress, key[0] == '+' ? Qt::Key_Plus : Qt::Key_Minus, Qt::NoModifier,
                         QString::fromLatin1(key));
         QApplication::sendEvent(list, &press);
     }
-    EXPECT_EQ(app->program.servingsText(), QStringLiteral(" 1.0"));
+    EXPECT_EQ(app->foods.servingsText(), QStringLiteral(" 1.0"));
 }
 
 TEST_F(FoodListWidgetTest, ThePersonalViewSwitchesCaptionsAndButtons)

@@ -13,9 +13,9 @@
 #include "menu/tablistbox.h"
 #include "menu/trashcan.h"
 #include "recipes/recipespage.h"
-#include "shell/app.h"
-#include "storage/activityfile.h"
-#include "shell/mainwindow.h"
+#include "app/app.h"
+#include "activity/activityfile.h"
+#include "app/mainwindow.h"
 #include "weight/calculatorspage.h"
 #include "qstringprint.h"
 #include "scriptedui.h"
@@ -85,43 +85,43 @@ TEST_F(KeyboardTest, KeysAndTheSelectionModelSelectTheProgramsFoodItem)
 {
     FoodListView* list = foodList();
     list->setFocus();
-    ASSERT_EQ(app->program.selectedFoodRow(), 0);
+    ASSERT_EQ(app->foods.selectedFoodRow(), 0);
 
     key(list, Qt::Key_Down);
-    EXPECT_EQ(app->program.selectedFoodRow(), 1);
+    EXPECT_EQ(app->foods.selectedFoodRow(), 1);
     EXPECT_EQ(foodCalories(), QStringLiteral("      80"));
     key(list, Qt::Key_End);
-    EXPECT_EQ(app->program.selectedFoodRow(), 3);
+    EXPECT_EQ(app->foods.selectedFoodRow(), 3);
     key(list, Qt::Key_Home);
-    EXPECT_EQ(app->program.selectedFoodRow(), 0);
+    EXPECT_EQ(app->foods.selectedFoodRow(), 0);
     typeText(list, QStringLiteral("c"));  // type-ahead
-    EXPECT_EQ(app->program.selectedFoodRow(), 2);
+    EXPECT_EQ(app->foods.selectedFoodRow(), 2);
     EXPECT_EQ(foodCalories(), QStringLiteral("     110"));
 
     // No click at all: the selection model alone.
     list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
-    EXPECT_EQ(app->program.selectedFoodRow(), 1);
+    EXPECT_EQ(app->foods.selectedFoodRow(), 1);
     EXPECT_EQ(list->currentIndex().row(), 1);  // the keys go on from there
     key(list, Qt::Key_Down);
-    EXPECT_EQ(app->program.selectedFoodRow(), 2);
+    EXPECT_EQ(app->foods.selectedFoodRow(), 2);
 
     // A screen reader selecting a row.
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
     ASSERT_NE(accessible, nullptr);
     ASSERT_NE(accessible->tableInterface(), nullptr);
     EXPECT_TRUE(accessible->tableInterface()->selectRow(3));
-    EXPECT_EQ(app->program.selectedFoodRow(), 3);
+    EXPECT_EQ(app->foods.selectedFoodRow(), 3);
     EXPECT_EQ(foodCalories(), QStringLiteral("      70"));
 
     // The commands act on the row the user sees highlighted.
     window->action(Command::AddToMeal)->trigger();
     EXPECT_EQ(planner->mealList()->lines(), QStringList{QStringLiteral("( 1.0)\tWheat bread")});
     window->action(Command::AddToPersonalList)->trigger();
-    EXPECT_TRUE(app->program.foodTable().rowItem(3).onPersonalList());
-    EXPECT_FALSE(app->program.foodTable().rowItem(2).onPersonalList());
+    EXPECT_TRUE(app->foods.foodTable().rowItem(3).onPersonalList());
+    EXPECT_FALSE(app->foods.foodTable().rowItem(2).onPersonalList());
     ui.answers.push_back(Button::Ok);
     window->action(Command::DeleteFoodItem)->trigger();
-    EXPECT_EQ(app->program.foodTable().rowNames(),
+    EXPECT_EQ(app->foods.foodTable().rowNames(),
               QStringList({QStringLiteral("Apple"), QStringLiteral("Bread"), QStringLiteral("Cheese")}));
 }
 
@@ -143,8 +143,8 @@ TEST_F(KeyboardTest, ShowingTheProgramsStateIsNoUserChange)
     int changes = 0;
     for (int p = 0; p < PageCount; ++p)
         QObject::connect(window->page(p), &PageWidget::stateChanged, [&changes] { ++changes; });
-    app->program.foodListClick(2);
-    app->program.setServingsText(QStringLiteral("  2.5"));
+    app->foods.foodListClick(2);
+    app->foods.setServingsText(QStringLiteral("  2.5"));
     app->menu.addToMeal();
     app->menu.mealListClick(0);
     app->weight.calculators().setText(Calculators::Field::CurrentWeight, QStringLiteral("150"));
@@ -156,10 +156,10 @@ TEST_F(KeyboardTest, ShowingTheProgramsStateIsNoUserChange)
 
 TEST_F(KeyboardTest, TheMealListFollowsKeysAndDeleteRemovesTheEntry)
 {
-    app->program.setServingsText(QStringLiteral("2"));
+    app->foods.setServingsText(QStringLiteral("2"));
     app->menu.addToMeal();  // Apple
-    app->program.foodListClick(1);
-    app->program.setServingsText(QStringLiteral("3"));
+    app->foods.foodListClick(1);
+    app->foods.setServingsText(QStringLiteral("3"));
     app->menu.addToMeal();  // Bread
     window->refresh();
     TabListBox* meal = planner->mealList();
@@ -264,37 +264,37 @@ TEST_F(KeyboardTest, ControlKeysSwitchPagesFromAnyControl)
 
 TEST_F(KeyboardTest, AClickOnAFoodRowOrTheTrashCanEndsADrag)
 {
-    app->program.setServingsText(QStringLiteral("3"));
+    app->foods.setServingsText(QStringLiteral("3"));
     window->refresh();
     planner->servings()->setFocus();
     click(foodList()->viewport(), rowCentre(foodList(), 2));
-    EXPECT_EQ(app->program.selectedFoodRow(), 2);
+    EXPECT_EQ(app->foods.selectedFoodRow(), 2);
     EXPECT_EQ(planner->servings()->text(), QStringLiteral("1"));
     EXPECT_TRUE(foodList()->hasFocus());
 
-    app->program.setServingsText(QStringLiteral("4"));
+    app->foods.setServingsText(QStringLiteral("4"));
     window->refresh();
     click(planner->trashCan(), QPoint(25, 25));
     EXPECT_EQ(planner->servings()->text(), QStringLiteral("1"));
     EXPECT_FALSE(planner->trashCan()->isOpen());
-    EXPECT_EQ(app->program.foodTable().count(), 4);
+    EXPECT_EQ(app->foods.foodTable().count(), 4);
 }
 
 TEST_F(KeyboardTest, PressingAMealEntryShowsItAndItsServingsStay)
 {
-    app->program.setServingsText(QStringLiteral("2"));
+    app->foods.setServingsText(QStringLiteral("2"));
     app->menu.addToMeal();  // Apple
-    app->program.foodListClick(2);
-    app->program.setServingsText(QStringLiteral("3"));
+    app->foods.foodListClick(2);
+    app->foods.setServingsText(QStringLiteral("3"));
     app->menu.addToMeal();  // Cheese
-    app->program.foodListClick(1);
+    app->foods.foodListClick(1);
     window->refresh();
     TabListBox* meal = planner->mealList();
 
     // The click runs on the press, before any drag or release.
     mouse(meal->viewport(), QEvent::MouseButtonPress, rowCentre(meal, 1));
     EXPECT_EQ(app->menu.mealListSelection(), 1);
-    EXPECT_EQ(app->program.selectedFoodRow(), 2);
+    EXPECT_EQ(app->foods.selectedFoodRow(), 2);
     EXPECT_EQ(planner->servings()->text(), QStringLiteral("  3.0"));
     mouse(meal->viewport(), QEvent::MouseButtonRelease, rowCentre(meal, 1));
     EXPECT_EQ(planner->servings()->text(), QStringLiteral("  3.0"));
@@ -302,7 +302,7 @@ TEST_F(KeyboardTest, PressingAMealEntryShowsItAndItsServingsStay)
     EXPECT_TRUE(foodList()->hasFocus());
 
     // Again on the same entry: shown again, and kept again.
-    app->program.setServingsText(QStringLiteral("5"));
+    app->foods.setServingsText(QStringLiteral("5"));
     window->refresh();
     click(meal->viewport(), rowCentre(meal, 1));
     EXPECT_EQ(planner->servings()->text(), QStringLiteral("  3.0"));
@@ -337,7 +337,7 @@ TEST_F(KeyboardTest, TextPutInWithoutKeysCountsAsTyping)
         accessible->editableTextInterface()->insertText(0, text);
     };
     insert(planner->servings(), QStringLiteral("2"));  // "21"
-    EXPECT_EQ(app->program.servingsText(), QStringLiteral("21"));
+    EXPECT_EQ(app->foods.servingsText(), QStringLiteral("21"));
     EXPECT_EQ(foodCalories(), QStringLiteral("    1092"));
 
     window->pageControl()->setCurrentIndex(CalculatorsPageIndex);
@@ -396,16 +396,16 @@ TEST_F(KeyboardTest, TheFindFieldSelectsNamesContainingTheText)
     EXPECT_EQ(bar->geometry().bottom(), foodList()->geometry().bottom());
 
     typeText(bar, QStringLiteral("BRE"));
-    EXPECT_EQ(app->program.selectedFoodRow(), 1);  // "Bread"
+    EXPECT_EQ(app->foods.selectedFoodRow(), 1);  // "Bread"
     EXPECT_EQ(foodCalories(), QStringLiteral("      80"));
     key(bar, Qt::Key_F3);
-    EXPECT_EQ(app->program.selectedFoodRow(), 3);  // "Wheat bread"
+    EXPECT_EQ(app->foods.selectedFoodRow(), 3);  // "Wheat bread"
     EXPECT_EQ(foodList()->currentIndex().row(), 3);
     key(bar, Qt::Key_Return);
-    EXPECT_EQ(app->program.selectedFoodRow(), 1);  // round to the first again
+    EXPECT_EQ(app->foods.selectedFoodRow(), 1);  // round to the first again
     typeText(bar, QStringLiteral("x"));
     EXPECT_TRUE(bar->notFound());
-    EXPECT_EQ(app->program.selectedFoodRow(), 1);  // nothing found: the selection stays
+    EXPECT_EQ(app->foods.selectedFoodRow(), 1);  // nothing found: the selection stays
     key(bar, Qt::Key_Backspace);
     EXPECT_FALSE(bar->notFound());
 

@@ -1,7 +1,7 @@
 // The main window as the user sees it: caption, size, tool bar, pages, menus.
 
-#include "shell/app.h"
-#include "shell/mainwindow.h"
+#include "app/app.h"
+#include "app/mainwindow.h"
 #include "food/foodlistview.h"
 #include "food/foodtableio.h"
 #include "menu/menuplannerpage.h"
@@ -208,7 +208,7 @@ TEST_F(MainWindowTest, PressingAFoodRowSelectsItBeforeAnyDragOrRelease)
     QMouseEvent press(QEvent::MouseButtonPress, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(list->viewport(), &press);
-    EXPECT_EQ(app->program.selectedFoodRow(), 2);
+    EXPECT_EQ(app->foods.selectedFoodRow(), 2);
     EXPECT_EQ(list->currentIndex().row(), 2);
 }
 

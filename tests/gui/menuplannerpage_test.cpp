@@ -14,8 +14,8 @@
 #include "menu/servingsedit.h"
 #include "menu/tablistbox.h"
 #include "menu/trashcan.h"
-#include "shell/app.h"
-#include "shell/mainwindow.h"
+#include "app/app.h"
+#include "app/mainwindow.h"
 #include "qstringprint.h"
 #include "scriptedui.h"
 #include "testfiles.h"
@@ -160,7 +160,7 @@ TEST_F(PlannerPageTest, DroppingAFoodRowOnTheMealListAddsAnEntry)
 {
     page->servings()->setText(QStringLiteral("2.5"));
     emit page->servings()->textEdited(page->servings()->text());
-    EXPECT_EQ(app->program.servingsText(), QStringLiteral("2.5"));
+    EXPECT_EQ(app->foods.servingsText(), QStringLiteral("2.5"));
 
     const auto data = foodRowMime(1);
     ASSERT_NE(data, nullptr);
@@ -214,14 +214,14 @@ TEST_F(PlannerPageTest, AMealEntryOnTheTrashCanIsRemoved)
 
 TEST_F(PlannerPageTest, AFoodRowOnTheTrashInThePersonalViewIsIllegal)
 {
-    app->program.foodTable().item(2).setOnPersonalList(true);
+    app->foods.foodTable().item(2).setOnPersonalList(true);
     app->program.execute(Command::ShowPersonalList);
     window->refresh();
     const auto data = foodRowMime(0);
     ASSERT_TRUE(dropOn(page->trashCan(), data.get()));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].caption, QStringLiteral("Illegal Action"));
-    EXPECT_EQ(app->program.foodTable().count(), 3);
+    EXPECT_EQ(app->foods.foodTable().count(), 3);
     EXPECT_FALSE(page->trashCan()->isOpen());
 }
 
@@ -242,7 +242,7 @@ TEST_F(PlannerPageTest, TabsMoveTheShownMealAndClickingAnEntryShowsIt)
     EXPECT_EQ(planner().shownMealIndex(), 2);
     EXPECT_EQ(app->program.currentDay(), 3);
 
-    app->program.setServingsText(QStringLiteral("4"));
+    app->foods.setServingsText(QStringLiteral("4"));
     dropFoodRow(2);
     page->dayNotebook()->tab(0)->click();
     EXPECT_EQ(page->mealList()->count(), 0);
@@ -251,16 +251,16 @@ TEST_F(PlannerPageTest, TabsMoveTheShownMealAndClickingAnEntryShowsIt)
 
     const QRect first = page->mealList()->visualItemRect(page->mealList()->item(0));
     click(page->mealList()->viewport(), first.center());
-    EXPECT_EQ(app->program.selectedFoodRow(), 2);
+    EXPECT_EQ(app->foods.selectedFoodRow(), 2);
     EXPECT_EQ(page->servings()->text(), QStringLiteral("  4.0"));
     EXPECT_EQ(page->foodList()->currentIndex().row(), 2);
 }
 
 TEST_F(PlannerPageTest, ArrowKeysInTheMealListShowEachEntry)
 {
-    app->program.setServingsText(QStringLiteral("2"));
+    app->foods.setServingsText(QStringLiteral("2"));
     dropFoodRow(0);
-    app->program.setServingsText(QStringLiteral("3"));
+    app->foods.setServingsText(QStringLiteral("3"));
     dropFoodRow(1);
     click(page->mealList()->viewport(), page->mealList()->visualItemRect(page->mealList()->item(0)).center());
     EXPECT_EQ(page->servings()->text(), QStringLiteral("  2.0"));
@@ -268,7 +268,7 @@ TEST_F(PlannerPageTest, ArrowKeysInTheMealListShowEachEntry)
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     QCoreApplication::sendEvent(page->mealList(), &down);
     EXPECT_EQ(planner().mealListSelection(), 1);
-    EXPECT_EQ(app->program.selectedFoodRow(), 1);
+    EXPECT_EQ(app->foods.selectedFoodRow(), 1);
     EXPECT_EQ(page->servings()->text(), QStringLiteral("  3.0"));
 }
 
@@ -278,7 +278,7 @@ TEST_F(PlannerPageTest, ServingsFieldLimitsTypingAndStepsWithItsButtons)
     page->servings()->selectAll();
     typeText(page->servings(), QStringLiteral("12345"));
     EXPECT_EQ(page->servings()->text(), QStringLiteral("123"));
-    EXPECT_EQ(app->program.servingsText(), QStringLiteral("123"));
+    EXPECT_EQ(app->foods.servingsText(), QStringLiteral("123"));
 
     page->servings()->setText(QStringLiteral("2"));
     emit page->servings()->textEdited(QStringLiteral("2"));
@@ -291,7 +291,7 @@ TEST_F(PlannerPageTest, ServingsFieldLimitsTypingAndStepsWithItsButtons)
     EXPECT_EQ(page->servings()->text(), QStringLiteral("1"));
 
     // The program may show more than the user may type.
-    app->program.setServingsText(QStringLiteral("  2.5"));
+    app->foods.setServingsText(QStringLiteral("  2.5"));
     window->refresh();
     EXPECT_EQ(page->servings()->text(), QStringLiteral("  2.5"));
 }

@@ -2,10 +2,10 @@
 // a printout that lands in a PDF file with the pages it should have.
 
 #include "menu/meal.h"
-#include "printing/menuprintout.h"
+#include "menu/menuprintout.h"
 #include "printing/previewwindow.h"
 #include "printing/printerjob.h"
-#include "printing/shoppinglist.h"
+#include "menu/shoppinglist.h"
 #include "printing/titledialog.h"
 #include "shell/qtuserinterface.h"
 #include "testfiles.h"

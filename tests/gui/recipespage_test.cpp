@@ -13,8 +13,8 @@
 #include "menu/trashcan.h"
 #include "recipes/recipespage.h"
 #include "recipes/recipetexts.h"
-#include "shell/app.h"
-#include "shell/mainwindow.h"
+#include "app/app.h"
+#include "app/mainwindow.h"
 #include "qstringprint.h"
 #include "scriptedui.h"
 #include "testfiles.h"
@@ -234,7 +234,7 @@ TEST_F(RecipesPageTest, TheFoodListShowsTheWholeTableWhateverThePlannerShows)
 {
     app->program.execute(Command::ShowPersonalList);
     window->refresh();
-    EXPECT_EQ(app->program.foodTable().rowCount(), 1);
+    EXPECT_EQ(app->foods.foodTable().rowCount(), 1);
     EXPECT_EQ(page->foodList()->model()->rowCount(), 3);
     EXPECT_EQ(page->foodList()->model()->index(2, 0).data().toString(), QStringLiteral("Soup"));
     // Row 2 of this list is table slot 2 also while the planner shows only Bread.

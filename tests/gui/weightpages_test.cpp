@@ -3,8 +3,8 @@
 // and the Create Plan buttons.
 
 #include "food/foodtableio.h"
-#include "shell/app.h"
-#include "shell/mainwindow.h"
+#include "app/app.h"
+#include "app/mainwindow.h"
 #include "weight/calculatorspage.h"
 #include "weight/weightgridmodel.h"
 #include "weight/weightpage.h"

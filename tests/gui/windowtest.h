@@ -3,8 +3,8 @@
 // widget tests build them, and input as the keyboard and the mouse deliver it.
 
 #include "food/foodtableio.h"
-#include "shell/app.h"
-#include "shell/mainwindow.h"
+#include "app/app.h"
+#include "app/mainwindow.h"
 #include "scriptedui.h"
 #include "testfiles.h"
 

@@ -2,7 +2,7 @@
 // the information window that follows it, the help items and the first start.
 
 #include "food/foodtableio.h"
-#include "shell/app.h"
+#include "app/app.h"
 #include "scriptedui.h"
 #include "testfiles.h"
 

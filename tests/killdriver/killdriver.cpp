@@ -3,7 +3,7 @@
 // program's own save functions, over and over, until it is killed. With
 // "--start-only" it starts the program and ends.
 
-#include "shell/app.h"
+#include "app/app.h"
 #include "scriptedui.h"
 #include "versions.h"
 
@@ -33,8 +33,8 @@ int main(int argc, char** argv)
     std::fflush(stdout);
 
     for (int v = 0;; ++v) {
-        app.program.foodTable().assign(kill::foodVersion(v));
-        app.program.saveFoodTable();
+        app.foods.foodTable().assign(kill::foodVersion(v));
+        app.foods.saveFoodTable();
         app.menu.dayPageChange(v % 7);
         // One to five rows of "Walking", each change written.
         if (app.activity.count() >= kill::MaxActivityRows) {

@@ -3,7 +3,7 @@
 // A data file is whole when it is exactly one of them.
 
 #include "activity/activityplanner.h"
-#include "storage/menufile.h"
+#include "menu/menufile.h"
 #include "testfiles.h"
 
 #include <QByteArray>

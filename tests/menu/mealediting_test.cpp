@@ -8,11 +8,11 @@ using namespace tolvane::test;
 
 TEST_F(PlannerTest, DropAddsTheServingsTypedAndResetsThemToOne)
 {
-    program.setServingsText(QStringLiteral("2.5"));
+    foods.setServingsText(QStringLiteral("2.5"));
     planner.dropOnMealList({DragSource::FoodList, 1});
-    EXPECT_EQ(program.selectedFoodRow(), 1);
+    EXPECT_EQ(foods.selectedFoodRow(), 1);
     EXPECT_EQ(planner.mealList(), QStringList({QStringLiteral("( 2.5)\tBread")}));
-    EXPECT_EQ(program.servingsText(), QStringLiteral("1"));
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("1"));
     EXPECT_EQ(planner.shownMeal().servings(0), 2.5L);
     EXPECT_EQ(planner.menuPanel().values[0], QStringLiteral("     200"));
     EXPECT_EQ(planner.menuCalories(), QStringLiteral("200"));
@@ -27,7 +27,7 @@ TEST_F(PlannerTest, TheEleventhDropIsRefused)
     ASSERT_EQ(planner.shownMeal().count(), 10);
     const MenuImage before = stored();
 
-    program.setServingsText(QStringLiteral("3"));
+    foods.setServingsText(QStringLiteral("3"));
     planner.dropOnMealList({DragSource::FoodList, 0});
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0],
@@ -36,15 +36,15 @@ TEST_F(PlannerTest, TheEleventhDropIsRefused)
                              Icon::Information, only(Button::Ok), 17));
     EXPECT_EQ(planner.shownMeal().count(), 10);
     EXPECT_EQ(planner.mealList().size(), 10);
-    EXPECT_EQ(program.servingsText(), QStringLiteral("3"));  // the end of the drag resets it
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("3"));  // the end of the drag resets it
     EXPECT_EQ(stored(), before);
     planner.endDrag(DragSource::FoodList);
-    EXPECT_EQ(program.servingsText(), QStringLiteral("1"));
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("1"));
 }
 
 TEST_F(PlannerTest, ServingsMustBeANumberButZeroIsOne)
 {
-    program.setServingsText(QString());
+    foods.setServingsText(QString());
     planner.dropOnMealList({DragSource::FoodList, 0});
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0], Message::typed(QStringLiteral("The number of servings is invalid."),
@@ -53,7 +53,7 @@ TEST_F(PlannerTest, ServingsMustBeANumberButZeroIsOne)
     EXPECT_EQ(planner.shownMeal().count(), 0);
 
     for (const char* bad : {"2x", "1,5", "1e999", "1e300"}) {
-        program.setServingsText(QString::fromLatin1(bad));
+        foods.setServingsText(QString::fromLatin1(bad));
         planner.dropOnMealList({DragSource::FoodList, 0});
         EXPECT_EQ(ui.messages.back().text, QStringLiteral("The number of servings is invalid.")) << bad;
         EXPECT_EQ(planner.shownMeal().count(), 0) << bad;
@@ -69,21 +69,21 @@ TEST_F(PlannerTest, OnlyDragsFromTheFoodListAddToTheMeal)
     dropFood(0);
     EXPECT_FALSE(planner.mealListAccepts({DragSource::MealList, 0}));
     EXPECT_TRUE(planner.mealListAccepts({DragSource::FoodList, 2}));
-    program.setServingsText(QStringLiteral("4"));
+    foods.setServingsText(QStringLiteral("4"));
     planner.dropOnMealList({DragSource::MealList, 0});
     EXPECT_EQ(planner.shownMeal().count(), 1);
-    EXPECT_EQ(program.servingsText(), QStringLiteral("1"));
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("1"));
 }
 
 TEST_F(PlannerTest, AddToMealAddsTheSelectedItemLikeADrop)
 {
-    program.foodListClick(2);
-    program.setServingsText(QStringLiteral("2"));
+    foods.foodListClick(2);
+    foods.setServingsText(QStringLiteral("2"));
     program.execute(Command::AddToMeal);
     EXPECT_EQ(planner.mealList(), QStringList({QStringLiteral("( 2.0)\tCheese")}));
-    EXPECT_EQ(program.servingsText(), QStringLiteral("1"));
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("1"));
 
-    program.selectFoodRow(-1);
+    foods.selectFoodRow(-1);
     program.execute(Command::AddToMeal);
     EXPECT_EQ(planner.shownMeal().count(), 1);
 }
@@ -117,15 +117,15 @@ TEST_F(PlannerTest, FoodListRowOnTheTrashAsksToDeleteTheFoodItem)
     EXPECT_FALSE(planner.trashOpen());
 
     // The deletion leaves the meal's copy alone.
-    program.foodTable().removeAt(program.foodTable().slotOfRow(1));
+    foods.foodTable().removeAt(foods.foodTable().slotOfRow(1));
     EXPECT_EQ(names(planner.shownMeal()), QStringList({QStringLiteral("Bread")}));
     EXPECT_EQ(planner.shownMeal().item(0).nutrient(Nutrient::Calories), 80.0L);
 }
 
 TEST_F(PlannerTest, FoodListRowOnTheTrashInThePersonalViewIsIllegal)
 {
-    program.foodTable().item(0).setOnPersonalList(true);
-    program.foodTable().showPersonalList(true);
+    foods.foodTable().item(0).setOnPersonalList(true);
+    foods.foodTable().showPersonalList(true);
     planner.dropOnTrash({DragSource::FoodList, 0});
     EXPECT_EQ(deleteRequests, 0);
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -133,7 +133,7 @@ TEST_F(PlannerTest, FoodListRowOnTheTrashInThePersonalViewIsIllegal)
                                                             "list, use the Remove from Personal List menu\r\nitem to "
                                                             "remove this item from your Personal List."),
                                              QStringLiteral("Illegal Action"), Icon::None, only(Button::Ok)));
-    EXPECT_EQ(program.foodTable().count(), 3);
+    EXPECT_EQ(foods.foodTable().count(), 3);
 }
 
 TEST_F(PlannerTest, TheTrashOpensOnceForAcceptedDragsAndClosesAtTheEnd)
@@ -143,10 +143,10 @@ TEST_F(PlannerTest, TheTrashOpensOnceForAcceptedDragsAndClosesAtTheEnd)
     EXPECT_TRUE(planner.trashDragOver({DragSource::FoodList, 0}));
     EXPECT_TRUE(planner.trashDragOver({DragSource::FoodList, 0}));
     EXPECT_TRUE(planner.trashOpen());
-    program.setServingsText(QStringLiteral("5"));
+    foods.setServingsText(QStringLiteral("5"));
     planner.endDrag(DragSource::FoodList);  // dropped elsewhere
     EXPECT_FALSE(planner.trashOpen());
-    EXPECT_EQ(program.servingsText(), QStringLiteral("1"));
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("1"));
     EXPECT_EQ(planner.takeFocusRequest(), FocusTarget::FoodList);
     EXPECT_EQ(planner.takeFocusRequest(), std::nullopt);
 }
@@ -156,65 +156,65 @@ TEST_F(PlannerTest, ClickOnAnEntryShowsItsFoodItemAndServings)
     dropFood(0);
     dropFood(2, QStringLiteral("2.5"));
     planner.mealListClick(1);
-    EXPECT_EQ(program.selectedFoodRow(), 2);
-    EXPECT_EQ(program.servingsText(), QStringLiteral("  2.5"));
+    EXPECT_EQ(foods.selectedFoodRow(), 2);
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("  2.5"));
     EXPECT_TRUE(planner.entryServingsShown());
     EXPECT_EQ(planner.foodPanel().values[0], QStringLiteral("     275"));
 
     // The drag that the click began ends: the servings stay, once.
     planner.endDrag(DragSource::MealList);
-    EXPECT_EQ(program.servingsText(), QStringLiteral("  2.5"));
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("  2.5"));
     EXPECT_FALSE(planner.entryServingsShown());
     planner.endDrag(DragSource::MealList);
-    EXPECT_EQ(program.servingsText(), QStringLiteral("1"));
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("1"));
 }
 
 TEST_F(PlannerTest, ClickOnAnEntryWhoseItemIsGoneSelectsTheFirstRow)
 {
     dropFood(2, QStringLiteral("4"));
-    program.foodTable().removeAt(2);
-    program.foodTable().rebuildView();
-    program.selectFoodRow(1);
+    foods.foodTable().removeAt(2);
+    foods.foodTable().rebuildView();
+    foods.selectFoodRow(1);
     planner.mealListClick(0);
-    EXPECT_EQ(program.selectedFoodRow(), 0);
-    EXPECT_EQ(program.servingsText(), QStringLiteral("1"));
+    EXPECT_EQ(foods.selectedFoodRow(), 0);
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("1"));
     EXPECT_FALSE(planner.entryServingsShown());
     EXPECT_EQ(planner.foodPanel().values[0], QStringLiteral("      52"));
 
     planner.mealTabChange(3);  // an empty meal: nothing to look up
-    program.selectFoodRow(1);
+    foods.selectFoodRow(1);
     planner.mealListClick(-1);
-    EXPECT_EQ(program.selectedFoodRow(), 0);
+    EXPECT_EQ(foods.selectedFoodRow(), 0);
 }
 
 TEST_F(PlannerTest, FoodPanelFollowsTheSelectionAndTheServings)
 {
-    program.selectFoodRow(-1);
+    foods.selectFoodRow(-1);
     planner.selected();
     EXPECT_EQ(planner.foodPanel().carbohydratePercent, QStringLiteral("0%"));
-    program.foodListClick(1);
+    foods.foodListClick(1);
     EXPECT_EQ(planner.foodPanel().values[0], QStringLiteral("      80"));
-    program.setServingsText(QStringLiteral("3"));
+    foods.setServingsText(QStringLiteral("3"));
     EXPECT_EQ(planner.foodPanel().values[0], QStringLiteral("     240"));
     EXPECT_EQ(planner.foodPanel().carbohydratePercent, QStringLiteral("74%"));  // 60 of 81 kcal
 }
 
 TEST_F(PlannerTest, UpDownButtonsStepWholeServingsFromOneToHundred)
 {
-    program.setServingsText(QStringLiteral("1"));
+    foods.setServingsText(QStringLiteral("1"));
     planner.stepServings(-1);
-    EXPECT_EQ(program.servingsText(), QStringLiteral("1"));
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("1"));
     planner.stepServings(1);
-    EXPECT_EQ(program.servingsText(), QStringLiteral("2"));
-    program.setServingsText(QStringLiteral("  2.5"));
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("2"));
+    foods.setServingsText(QStringLiteral("  2.5"));
     planner.stepServings(1);
-    EXPECT_EQ(program.servingsText(), QStringLiteral("3"));
-    program.setServingsText(QStringLiteral("100"));
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("3"));
+    foods.setServingsText(QStringLiteral("100"));
     planner.stepServings(1);
-    EXPECT_EQ(program.servingsText(), QStringLiteral("100"));
-    program.setServingsText(QStringLiteral("abc"));
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("100"));
+    foods.setServingsText(QStringLiteral("abc"));
     planner.stepServings(1);
-    EXPECT_EQ(program.servingsText(), QStringLiteral("2"));
+    EXPECT_EQ(foods.servingsText(), QStringLiteral("2"));
 }
 
 TEST_F(PlannerTest, ActivationClearsTheDragStateAndShowsTheFirstMeal)

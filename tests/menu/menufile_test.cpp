@@ -1,6 +1,6 @@
 // The menu file image: golden bytes, round trips and the files it refuses.
 
-#include "storage/menufile.h"
+#include "menu/menufile.h"
 #include "testfiles.h"
 #include "qstringprint.h"
 

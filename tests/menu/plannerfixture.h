@@ -4,6 +4,7 @@
 
 #include "menu/menuplanner.h"
 #include "menu/menustore.h"
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "qstringprint.h"
 #include "scriptedui.h"
@@ -20,12 +21,13 @@ protected:
     ScriptedUi ui;
     SettingsStore settings{dir.filePath(QStringLiteral("config/Tolvane.conf"))};
     Program program{ui, settings, dir.path()};
-    MenuPlanner planner{program};
+    FoodList foods{program};
+    MenuPlanner planner{program, foods};
     int deleteRequests = 0;
 
     void SetUp() override
     {
-        program.foodTable().assign({makeItem(QStringLiteral("Apple"), {52, 14, 0.3L, 0.2L, 1, 0}),
+        foods.foodTable().assign({makeItem(QStringLiteral("Apple"), {52, 14, 0.3L, 0.2L, 1, 0}),
                                     makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}),
                                     makeItem(QStringLiteral("Cheese"), {110, 0.4L, 7, 9, 180, 30})});
         program.setHandler(Command::DeleteFoodItem, [this] { ++deleteRequests; });
@@ -42,7 +44,7 @@ protected:
     // The user presses food list row `row` and drops it on the meal list.
     void dropFood(int row, const QString& servings = QStringLiteral("1"))
     {
-        program.setServingsText(servings);
+        foods.setServingsText(servings);
         planner.dropOnMealList({DragSource::FoodList, row});
         planner.endDrag(DragSource::FoodList);
     }

@@ -23,8 +23,8 @@ protected:
     QStringList tableNames() const
     {
         QStringList names;
-        for (int i = 0; i < program.foodTable().count(); ++i)
-            names.append(program.foodTable().item(i).name());
+        for (int i = 0; i < foods.foodTable().count(); ++i)
+            names.append(foods.foodTable().item(i).name());
         return names;
     }
 };
@@ -46,10 +46,10 @@ TEST_F(RecipeConversionTest, FourServingsOfEightHundredCaloriesMakeATwoHundredCa
 
     EXPECT_EQ(tableNames(), QStringList({QStringLiteral("Apple"), QStringLiteral("Bread"),
                                          QStringLiteral("Casserole"), QStringLiteral("Soup")}));
-    const FoodItem& added = program.foodTable().item(2);
+    const FoodItem& added = foods.foodTable().item(2);
     EXPECT_EQ(added.nutrients(), (Nutrients{200, 20, 10, 4, 8, 4}));
     EXPECT_FALSE(added.onPersonalList());
-    EXPECT_EQ(program.selectedFoodRow(), 2);
+    EXPECT_EQ(foods.selectedFoodRow(), 2);
     EXPECT_GE(panelRefreshes, 1);
     // The table file holds the new item.
     const QByteArray file = readAll(path(FoodTableFileName));
@@ -72,7 +72,7 @@ TEST_F(RecipeConversionTest, StoredValuesAreThoseTheDialogShowed)
     EXPECT_EQ(shown.text(FoodItemForm::Carbo), QStringLiteral("     5.6"));
     EXPECT_EQ(shown.text(FoodItemForm::Protein), QStringLiteral("     0.1"));   // 0.12
     EXPECT_EQ(shown.text(FoodItemForm::Sodium), QStringLiteral("     0.4"));
-    const FoodItem& added = program.foodTable().item(1);
+    const FoodItem& added = foods.foodTable().item(1);
     ASSERT_EQ(added.name(), QStringLiteral("Apple slices"));
     EXPECT_EQ(added.nutrient(Nutrient::Calories), 21);
     EXPECT_EQ(added.nutrient(Nutrient::Carbohydrate), roundToReal6(5.6L));
@@ -90,7 +90,7 @@ TEST_F(RecipeConversionTest, TypedValuesReplaceTheRecipes)
     EXPECT_EQ(ui.foodItemShown.at(0).text(FoodItemForm::Calories), QStringLiteral("     800"));
     // Sorted after every other name: the end of the table.
     EXPECT_EQ(tableNames().last(), QStringLiteral("Zucchini bake"));
-    EXPECT_EQ(program.foodTable().item(3).nutrient(Nutrient::Calories), 750);
+    EXPECT_EQ(foods.foodTable().item(3).nutrient(Nutrient::Calories), 750);
 }
 
 TEST_F(RecipeConversionTest, AnEmptyRecipeGivesAnItemOfZeros)
@@ -98,8 +98,8 @@ TEST_F(RecipeConversionTest, AnEmptyRecipeGivesAnItemOfZeros)
     ui.foodItemAnswers.push_back(nameIt(QStringLiteral("Water")));
     program.execute(Command::AddRecipeToFoodItems);
     EXPECT_EQ(ui.foodItemShown.at(0).text(FoodItemForm::Fat), QStringLiteral("     0.0"));
-    EXPECT_EQ(program.foodTable().item(3).name(), QStringLiteral("Water"));
-    EXPECT_EQ(program.foodTable().item(3).nutrients(), Nutrients{});
+    EXPECT_EQ(foods.foodTable().item(3).name(), QStringLiteral("Water"));
+    EXPECT_EQ(foods.foodTable().item(3).nutrients(), Nutrients{});
 }
 
 TEST_F(RecipeConversionTest, CancellingAddsNothing)
@@ -107,20 +107,20 @@ TEST_F(RecipeConversionTest, CancellingAddsNothing)
     eightHundredCalories();
     program.execute(Command::AddRecipeToFoodItems);
     EXPECT_EQ(ui.foodItemShown.size(), 1u);
-    EXPECT_EQ(program.foodTable().count(), 3);
+    EXPECT_EQ(foods.foodTable().count(), 3);
     EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(RecipeConversionTest, TheSameNameInOtherLettersIsRefused)
 {
     eightHundredCalories();
-    program.selectFoodRow(0);
+    foods.selectFoodRow(0);
     panelRefreshes = 0;
     ui.foodItemAnswers.push_back(nameIt(QStringLiteral("bREAD")));
     program.execute(Command::AddRecipeToFoodItems);
     EXPECT_EQ(ui.messages, std::vector<Message>{warning(recipemsg::SameName)});
-    EXPECT_EQ(program.foodTable().count(), 3);
-    EXPECT_EQ(program.selectedFoodRow(), 1);
+    EXPECT_EQ(foods.foodTable().count(), 3);
+    EXPECT_EQ(foods.selectedFoodRow(), 1);
     EXPECT_EQ(panelRefreshes, 1);
 
     // Only a to z fold: "ÉCLAIR" beside "éclair" is another item.
@@ -130,13 +130,13 @@ TEST_F(RecipeConversionTest, TheSameNameInOtherLettersIsRefused)
     program.execute(Command::AddRecipeToFoodItems);
     program.execute(Command::AddRecipeToFoodItems);
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(program.foodTable().count(), 5);
+    EXPECT_EQ(foods.foodTable().count(), 5);
 }
 
 TEST_F(RecipeConversionTest, ThePersonalListRefusesFirst)
 {
-    program.foodTable().item(0).setOnPersonalList(true);
-    program.foodTable().showPersonalList(true);
+    foods.foodTable().item(0).setOnPersonalList(true);
+    foods.foodTable().showPersonalList(true);
     recipes.setRecipeServingsText(QStringLiteral("x"));
     program.execute(Command::AddRecipeToFoodItems);
     EXPECT_EQ(ui.messages, std::vector<Message>{warning(recipemsg::PersonalListShown)});
@@ -165,7 +165,7 @@ TEST_F(RecipeConversionTest, UnreadableOrZeroServingsAreRefused)
         EXPECT_EQ(recipes.takeFocusRequest(), RecipeFocus::RecipeServings);
     }
     EXPECT_TRUE(ui.foodItemShown.empty());
-    EXPECT_EQ(program.foodTable().count(), 3);
+    EXPECT_EQ(foods.foodTable().count(), 3);
 }
 
 TEST_F(RecipeConversionTest, NegativeServingsGiveNegativeValues)

@@ -238,7 +238,7 @@ TEST_F(RecipeEditingTest, ValuesAreCutToTenCharacters)
 
 TEST_F(RecipeEditingTest, StartUpShowsZeroPercentages)
 {
-    Recipes fresh(program);
+    Recipes fresh(program, foods);
     EXPECT_EQ(fresh.panel().carbohydratePercent, QStringLiteral("00%"));
     EXPECT_EQ(fresh.panel().values[0], QStringLiteral("0"));
     program.hooks.resetRecipe();
@@ -306,8 +306,8 @@ TEST_F(RecipeEditingTest, ServingsFieldsRefreshTheFoodPanelButNotTheRecipe)
 TEST_F(RecipeEditingTest, IngredientsAreCopiesOfTheFoodItems)
 {
     drop(1);
-    program.foodTable().item(1).setNutrient(Nutrient::Calories, 999);
-    program.foodTable().item(1).setName(QStringLiteral("Brioche"));
+    foods.foodTable().item(1).setNutrient(Nutrient::Calories, 999);
+    foods.foodTable().item(1).setName(QStringLiteral("Brioche"));
     EXPECT_EQ(recipes.ingredient(0).name(), QStringLiteral("Bread"));
     EXPECT_EQ(recipes.ingredient(0).nutrient(Nutrient::Calories), 80);
 }

@@ -5,6 +5,7 @@
 #include "food/foodtableio.h"
 #include "recipes/recipes.h"
 #include "recipes/recipetexts.h"
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "qstringprint.h"
 #include "scriptedui.h"
@@ -41,14 +42,15 @@ protected:
     ScriptedUi ui;
     SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
     Program program{ui, settings, dir.path()};
-    Recipes recipes{program};
+    FoodList foods{program};
+    Recipes recipes{program, foods};
     int panelRefreshes = 0;
 
     // Starts the program on a table file holding `items` (slot order = name order).
     void start(const std::vector<FoodItem>& items)
     {
         writeAll(dir.filePath(FoodTableFileName), tableBytes(items));
-        program.foodTable() = FoodTable{NameOrder(QLocale::c())};
+        foods.foodTable() = FoodTable{NameOrder(QLocale::c())};
         program.hooks.refreshFoodPanel = [this] { ++panelRefreshes; };
         ASSERT_TRUE(program.formCreate().ok);
         program.pageControlChange(RecipesPageIndex);

@@ -77,8 +77,8 @@ TEST_F(RecipeLoadTest, TheRecipeDoesNotDependOnTheFoodTable)
 {
     drop(1);
     saveAs(QStringLiteral("bread.rcp"));
-    program.foodTable().item(1).setNutrient(Nutrient::Calories, 1);
-    program.foodTable().removeAt(1);
+    foods.foodTable().item(1).setNutrient(Nutrient::Calories, 1);
+    foods.foodTable().removeAt(1);
     program.execute(Command::ClearRecipe);
     loadFrom(QStringLiteral("bread.rcp"));
     EXPECT_EQ(recipes.ingredientLines(), QStringList{QStringLiteral("( 1.0)\tBread")});

@@ -2,7 +2,7 @@
 // the title prompt, the per-serving row and the page breaks of long
 // instructions, stored lines split at CR LF (a final one opens no line).
 
-#include "printing/recipeprintout.h"
+#include "recipes/recipeprintout.h"
 #include "recipefixture.h"
 
 namespace tolvane::test {

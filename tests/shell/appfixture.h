@@ -5,7 +5,7 @@
 #include "activity/activitytexts.h"
 #include "food/foodtableio.h"
 #include "menu/menustore.h"
-#include "shell/app.h"
+#include "app/app.h"
 #include "qstringprint.h"
 #include "scriptedui.h"
 #include "testfiles.h"
@@ -24,6 +24,7 @@ protected:
     SettingsStore settings{dir.filePath(QStringLiteral("config/Tolvane.conf"))};
     App app{ui, settings, dir.path()};
     Program& program = app.program;
+    FoodList& foods = app.foods;
 
     void SetUp() override
     {

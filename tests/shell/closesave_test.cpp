@@ -29,7 +29,7 @@ TEST_F(CloseSequence, UnwrittenTableAndMenuAreOfferedAndCanBeSavedElsewhere)
         [&] {
             addFoodItem(QStringLiteral("Zucchini"));
             app.menu.dayPageChange(3);
-            EXPECT_TRUE(program.foodTableUnsaved());
+            EXPECT_TRUE(foods.foodTableUnsaved());
             EXPECT_TRUE(app.menu.currentMenuUnsaved());
             ui.messages.clear();
             // Food table: Retry (fails again), then Save in another folder. Menu: Discard.
@@ -71,9 +71,9 @@ TEST_F(CloseSequence, AFailedWriteIsTriedOnceMoreSilentlyAtClose)
     ui.messages.clear();
     program.formCloseQuery();
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(readAll(path(FoodTableFileName)), program.foodTable().toBytes());
+    EXPECT_EQ(readAll(path(FoodTableFileName)), foods.foodTable().toBytes());
     EXPECT_EQ(readAll(path(CurrentMenuFileName)), writeMenuImage(app.menu.image()));
-    EXPECT_FALSE(program.foodTableUnsaved());
+    EXPECT_FALSE(foods.foodTableUnsaved());
     EXPECT_FALSE(app.menu.currentMenuUnsaved());
 }
 

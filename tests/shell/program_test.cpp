@@ -1,6 +1,7 @@
 // The main window's behaviour: start-up order, settings, page enabling, close.
 
 #include "food/foodtableio.h"
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "scriptedui.h"
 #include "testfiles.h"
@@ -22,6 +23,7 @@ protected:
     QString settingsPath = dir.filePath(QStringLiteral("config/Tolvane.conf"));
     SettingsStore settings{settingsPath};
     Program program{ui, settings, dir.path()};
+    FoodList foods{program};
     QStringList events;
 
     void SetUp() override
@@ -50,9 +52,9 @@ TEST_F(ProgramTest, StartsInTheGivenOrderAndSelectsTheFirstFood)
     ASSERT_TRUE(program.formCreate().ok);
     EXPECT_EQ(events, QStringList({QStringLiteral("menu"), QStringLiteral("activity"), QStringLiteral("panel"),
                                    QStringLiteral("drag"), QStringLiteral("recipe"), QStringLiteral("weight")}));
-    EXPECT_EQ(program.foodTable().count(), 3);
-    EXPECT_EQ(program.selectedFoodRow(), 0);
-    EXPECT_FALSE(program.foodTable().personalListShown());
+    EXPECT_EQ(foods.foodTable().count(), 3);
+    EXPECT_EQ(foods.selectedFoodRow(), 0);
+    EXPECT_FALSE(foods.foodTable().personalListShown());
     EXPECT_EQ(program.currentPage(), MenuPlannerPageIndex);
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -195,10 +197,10 @@ TEST_F(ProgramTest, PlannerToolButtonsWorkOnlyOnThePlannerPage)
     EXPECT_TRUE(program.isToolButtonEnabled(Command::PrintMenu));
     EXPECT_TRUE(program.isToolButtonEnabled(Command::Exit));
 
-    program.selectFoodRow(2);
+    foods.selectFoodRow(2);
     program.pageControlChange(MenuPlannerPageIndex);
     EXPECT_TRUE(program.isToolButtonEnabled(Command::CopyMeal));
-    EXPECT_EQ(program.selectedFoodRow(), 0);
+    EXPECT_EQ(foods.selectedFoodRow(), 0);
 
     int planners = 0;
     for (const auto& b : toolButtons())
@@ -242,9 +244,9 @@ TEST_F(ProgramTest, InsertPutsTheItemInPlaceWritesTheFileAndSelectsIt)
 {
     ASSERT_TRUE(program.formCreate().ok);
     events.clear();
-    const int row = program.insertFoodItem(makeItem(QStringLiteral("Item 0001a")));
+    const int row = foods.insertFoodItem(makeItem(QStringLiteral("Item 0001a")));
     EXPECT_EQ(row, 2);
-    EXPECT_EQ(program.selectedFoodRow(), 2);
+    EXPECT_EQ(foods.selectedFoodRow(), 2);
     EXPECT_EQ(events, QStringList{QStringLiteral("panel")});
     const QByteArray bytes = readAll(dir.filePath(FoodTableFileName));
     ASSERT_EQ(bytes.size(), 4 * 101);

@@ -3,11 +3,11 @@
 
 #include "exchange/csvtext.h"
 #include "food/foodtableio.h"
-#include "shell/app.h"
+#include "app/app.h"
 #include "shell/datafolder.h"
-#include "storage/activityfile.h"
-#include "storage/foodtablefile.h"
-#include "storage/menufile.h"
+#include "activity/activityfile.h"
+#include "food/foodtablefile.h"
+#include "menu/menufile.h"
 #include "storage/numbertext.h"
 #include "qstringprint.h"
 #include "scriptedui.h"
@@ -157,8 +157,8 @@ TEST(StarterFolder, AFreshFolderStartsWithFoodsAndActivitiesAndNoMessage)
     ASSERT_TRUE(app.program.formCreate().ok);
     app.program.formActivate();
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(app.program.foodTable().rowCount(), static_cast<int>(starter("fooditem.dbt").size() / FoodItem::Size));
-    EXPECT_EQ(app.program.selectedFoodRow(), 0);
+    EXPECT_EQ(app.foods.foodTable().rowCount(), static_cast<int>(starter("fooditem.dbt").size() / FoodItem::Size));
+    EXPECT_EQ(app.foods.selectedFoodRow(), 0);
     EXPECT_GE(app.activity.names().size(), 40);
 }
 

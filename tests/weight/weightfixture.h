@@ -2,6 +2,7 @@
 // A started program with the weight subsystem in a scratch working directory,
 // a scripted user, US dates (M/d/yy) and a fixed today.
 
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "weight/weight.h"
 #include "qstringprint.h"
@@ -21,6 +22,7 @@ protected:
     ScriptedUi ui;
     SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
     Program program{ui, settings, dir.path()};
+    FoodList foods{program};
     Weight weight{program, UsLocale};
     WeightLog& log = weight.log();
     Calculators& calc = weight.calculators();

@@ -2,6 +2,7 @@
 // year-first locales: every text the program writes into the grid or a field
 // reads back, and the screen graph finds the year wherever the format puts it.
 
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "storage/daytext.h"
 #include "weight/weight.h"
@@ -31,6 +32,7 @@ struct LocalWeight {
     ScriptedUi ui;
     SettingsStore settings{dir.filePath(u"Tolvane.conf"_s)};
     Program program{ui, settings, dir.path()};
+    FoodList foods{program};
     Weight weight;
     WeightLog& log = weight.log();
 

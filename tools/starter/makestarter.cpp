@@ -10,8 +10,8 @@
 #include "exchange/foodcsv.h"
 #include "food/foodtable.h"
 #include "food/nameorder.h"
-#include "storage/activityfile.h"
-#include "storage/menufile.h"
+#include "activity/activityfile.h"
+#include "menu/menufile.h"
 #include "storage/numbertext.h"
 #include "storage/safesave.h"
 

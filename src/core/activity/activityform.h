@@ -4,7 +4,7 @@
 // tests' scripted user) puts the typed texts into the fields and presses the
 // buttons through `pressAdd` and `pressCancel`.
 
-#include "storage/activityfile.h"
+#include "activity/activityfile.h"
 
 #include <QString>
 

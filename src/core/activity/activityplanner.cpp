@@ -2,6 +2,7 @@
 
 #include "activity/activitytexts.h"
 #include "menu/menuplanner.h"
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "storage/numbertext.h"
 #include "storage/safesave.h"
@@ -20,7 +21,8 @@ Message warning(const QString& text)
 }
 } // namespace
 
-ActivityPlanner::ActivityPlanner(Program& program, const MenuPlanner& menu) : program_(program), menu_(menu)
+ActivityPlanner::ActivityPlanner(Program& program, const FoodList& foods, const MenuPlanner& menu)
+    : program_(program), foods_(foods), menu_(menu)
 {
     program_.setHandler(Command::AddActivity, [this] { addActivity(); });
     program_.setHandler(Command::DeleteActivity, [this] { deleteActivity(); });
@@ -97,7 +99,7 @@ void ActivityPlanner::stepDuration(int delta)
 
 int ActivityPlanner::insert(const ActivityRecord& record)
 {
-    const NameOrder& order = program_.foodTable().order();
+    const NameOrder& order = foods_.foodTable().order();
     const QString name = record.name();
     const auto place = std::upper_bound(table_.begin(), table_.end(), name,
                                         [&](const QString& n, const ActivityRecord& r) { return order.less(n, r.name()); });

@@ -6,7 +6,7 @@
 // state and forwards its events here.
 
 #include "activity/activityform.h"
-#include "storage/activityfile.h"
+#include "activity/activityfile.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,11 +16,12 @@
 namespace tolvane {
 
 class MenuPlanner;
+class FoodList;
 class Program;
 
 class ActivityPlanner {
 public:
-    ActivityPlanner(Program& program, const MenuPlanner& menu);
+    ActivityPlanner(Program& program, const FoodList& foods, const MenuPlanner& menu);
     ActivityPlanner(const ActivityPlanner&) = delete;
     ActivityPlanner& operator=(const ActivityPlanner&) = delete;
 
@@ -70,6 +71,7 @@ private:
     void keepAside(const QString& path, int loaded, bool tooMany);
 
     Program& program_;
+    const FoodList& foods_;
     const MenuPlanner& menu_;
     std::vector<ActivityRecord> table_;
     int selectedRow_ = -1;

@@ -4,6 +4,7 @@
 #include "exchange/tablecsv.h"
 #include "menu/menuplanner.h"
 #include "shell/filechoice.h"
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "storage/safesave.h"
 #include "weight/weight.h"
@@ -13,8 +14,8 @@
 
 namespace tolvane {
 
-Exchange::Exchange(Program& program, const MenuPlanner& menu, const Weight& weight)
-    : program_(program), menu_(menu), weight_(weight)
+Exchange::Exchange(Program& program, FoodList& foods, const MenuPlanner& menu, const Weight& weight)
+    : program_(program), foods_(foods), menu_(menu), weight_(weight)
 {
     program_.setHandler(Command::ImportFoodItemsCsv, [this] { importFoodItems(); });
     program_.setHandler(Command::ExportFoodItemsCsv, [this] { exportFoodItems(); });
@@ -25,7 +26,7 @@ Exchange::Exchange(Program& program, const MenuPlanner& menu, const Weight& weig
 void Exchange::importFoodItems()
 {
     UserInterface& ui = program_.ui();
-    FoodTable& table = program_.foodTable();
+    FoodTable& table = foods_.foodTable();
     if (table.personalListShown()) {
         ui.showMessage(Message::typed(csvmsg::PersonalListShown, Icon::Warning, only(Button::Ok), GeneralHelpContext));
         return;
@@ -57,8 +58,8 @@ void Exchange::importFoodItems()
         return;
     }
     if (imported.added > 0) {
-        program_.saveFoodTable();
-        program_.selectFoodRow(table.rowOfSlot(imported.lastAddedSlot));
+        foods_.saveFoodTable();
+        foods_.selectFoodRow(table.rowOfSlot(imported.lastAddedSlot));
         if (program_.hooks.refreshFoodPanel)
             program_.hooks.refreshFoodPanel();
     }
@@ -86,7 +87,7 @@ void Exchange::save(const QString& title, const QByteArray& bytes)
 
 void Exchange::exportFoodItems()
 {
-    save(QStringLiteral("Export Food Items"), exportFoodCsv(program_.foodTable()));
+    save(QStringLiteral("Export Food Items"), exportFoodCsv(foods_.foodTable()));
 }
 
 void Exchange::exportMenu() { save(QStringLiteral("Export Menu"), exportMenuCsv(menu_.week())); }

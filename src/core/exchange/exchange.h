@@ -8,6 +8,7 @@
 namespace tolvane {
 
 class MenuPlanner;
+class FoodList;
 class Program;
 class Weight;
 
@@ -18,7 +19,7 @@ constexpr int MaxListedCsvProblems = 20;
 class Exchange {
 public:
     // Registers the four commands with the program.
-    Exchange(Program& program, const MenuPlanner& menu, const Weight& weight);
+    Exchange(Program& program, FoodList& foods, const MenuPlanner& menu, const Weight& weight);
     Exchange(const Exchange&) = delete;
     Exchange& operator=(const Exchange&) = delete;
 
@@ -31,6 +32,7 @@ private:
     void save(const QString& title, const QByteArray& bytes);
 
     Program& program_;
+    FoodList& foods_;
     const MenuPlanner& menu_;
     const Weight& weight_;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // The food item data subsystem's commands: the personal list, adding,
-// modifying and deleting food items, and merging another table. The table
-// itself belongs to the program.
+// modifying and deleting food items, and merging another table, all on the
+// table of the food list (food/foodlist.h).
 
 #include "food/foodediting.h"
 #include "food/merge.h"
@@ -10,7 +10,10 @@
 namespace tolvane {
 
 struct FoodData {
-    explicit FoodData(Program& program) : personalList(program), editing(program), merge(program) {}
+    FoodData(Program& program, FoodList& foods)
+        : personalList(program, foods), editing(program, foods), merge(program, foods)
+    {
+    }
 
     PersonalList personalList;
     FoodEditing editing;

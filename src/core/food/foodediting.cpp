@@ -1,5 +1,6 @@
 #include "food/foodediting.h"
 
+#include "food/foodlist.h"
 #include "shell/program.h"
 
 namespace tolvane {
@@ -35,7 +36,7 @@ FoodItem recordFromEditItem(const EditItem& item, const FoodItem& base)
 
 EditItem editItemOf(const FoodItem& record) { return EditItem{record.name(), record.nutrients()}; }
 
-FoodEditing::FoodEditing(Program& program) : program_(program)
+FoodEditing::FoodEditing(Program& program, FoodList& foods) : program_(program), foods_(foods)
 {
     program_.setHandler(Command::AddFoodItem, [this] { add(); });
     program_.setHandler(Command::ModifyFoodItem, [this] { modify(); });
@@ -50,7 +51,7 @@ void FoodEditing::refreshPanel()
 
 void FoodEditing::add()
 {
-    FoodTable& table = program_.foodTable();
+    FoodTable& table = foods_.foodTable();
     UserInterface& ui = program_.ui();
     if (table.personalListShown()) {
         ui.showMessage(warning(editmsg::AddInPersonalView));
@@ -67,18 +68,18 @@ void FoodEditing::add()
     const int existing = table.findSameName(form.item().name);
     if (existing >= 0) {
         ui.showMessage(info(editmsg::SameName));
-        program_.selectFoodRow(table.rowOfSlot(existing));
+        foods_.selectFoodRow(table.rowOfSlot(existing));
         refreshPanel();
         return;
     }
-    program_.insertFoodItem(recordFromEditItem(form.item()));
+    foods_.insertFoodItem(recordFromEditItem(form.item()));
 }
 
 void FoodEditing::modify()
 {
-    FoodTable& table = program_.foodTable();
+    FoodTable& table = foods_.foodTable();
     UserInterface& ui = program_.ui();
-    const int row = program_.selectedFoodRow();
+    const int row = foods_.selectedFoodRow();
     if (row < 0) {
         ui.showMessage(info(editmsg::NothingToModify));
         return;
@@ -97,17 +98,17 @@ void FoodEditing::modify()
     // A new name moves the record to its sorted place. No other record is
     // checked for the same name: a rename may make two items share one.
     const int newSlot = table.resort(slot);
-    program_.selectFoodRow(table.rowOfSlot(newSlot));
+    foods_.selectFoodRow(table.rowOfSlot(newSlot));
     refreshPanel();
-    program_.saveFoodTable();
+    foods_.saveFoodTable();
     ui.setBusy(false);
 }
 
 void FoodEditing::remove()
 {
-    FoodTable& table = program_.foodTable();
+    FoodTable& table = foods_.foodTable();
     UserInterface& ui = program_.ui();
-    const int row = program_.selectedFoodRow();
+    const int row = foods_.selectedFoodRow();
     if (row < 0) {
         ui.showMessage(info(editmsg::NothingToDelete));
         return;
@@ -126,9 +127,9 @@ void FoodEditing::remove()
     ui.setBusy(true);
     table.removeAt(slot);
     // The list loses its selection with the row.
-    program_.selectFoodRow(-1);
+    foods_.selectFoodRow(-1);
     refreshPanel();
-    program_.saveFoodTable();
+    foods_.saveFoodTable();
     ui.setBusy(false);
 }
 

@@ -9,6 +9,7 @@
 
 namespace tolvane {
 
+class FoodList;
 class Program;
 
 namespace editmsg {
@@ -44,7 +45,7 @@ class FoodEditing {
 public:
     // Registers "&Add Food Item", "&Modify Food Item" and "&Delete Food Item"
     // (menu items and tool buttons) with `program`.
-    explicit FoodEditing(Program& program);
+    FoodEditing(Program& program, FoodList& foods);
 
     void add();
     // Also the food list's double click, after its click selected the row.
@@ -56,6 +57,7 @@ private:
     void refreshPanel();
 
     Program& program_;
+    FoodList& foods_;
 };
 
 } // namespace tolvane

@@ -1,7 +1,7 @@
 #include "food/foodtableio.h"
 
 #include "food/foodtable.h"
-#include "storage/foodtablefile.h"
+#include "food/foodtablefile.h"
 #include "storage/safesave.h"
 
 #include <QDir>

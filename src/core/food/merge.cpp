@@ -3,6 +3,7 @@
 #include "food/foodediting.h"
 #include "food/fooditemform.h"
 #include "shell/filechoice.h"
+#include "food/foodlist.h"
 #include "shell/program.h"
 
 #include <QFile>
@@ -44,7 +45,7 @@ int rowBefore(const FoodTable& table, const QString& name)
 bool hasValidName(const FoodItem& record) { return record.bytes[0] <= FoodItem::NameCapacity; }
 } // namespace
 
-FoodMerge::FoodMerge(Program& program) : program_(program)
+FoodMerge::FoodMerge(Program& program, FoodList& foods) : program_(program), foods_(foods)
 {
     program_.setHandler(Command::MergeOtherTable, [this] { mergeOtherTable(); });
 }
@@ -53,7 +54,7 @@ void FoodMerge::mergeOtherTable()
 {
     UserInterface& ui = program_.ui();
     // The presence test and the added rows must see the whole table.
-    if (program_.foodTable().personalListShown()) {
+    if (foods_.foodTable().personalListShown()) {
         ui.showMessage(typed(editmsg::AddInPersonalView, Icon::Warning));
         return;
     }
@@ -67,7 +68,7 @@ void FoodMerge::mergeOtherTable()
 void FoodMerge::mergeFile(const QString& path)
 {
     UserInterface& ui = program_.ui();
-    FoodTable& table = program_.foodTable();
+    FoodTable& table = foods_.foodTable();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ui.showMessage(typed(mergemsg::CannotOpen, Icon::Warning));
@@ -97,7 +98,7 @@ void FoodMerge::mergeFile(const QString& path)
         if (present.contains(presenceKey(name)))
             continue;
 
-        program_.selectFoodRow(rowBefore(table, name));
+        foods_.selectFoodRow(rowBefore(table, name));
         if (program_.hooks.refreshFoodPanel)
             program_.hooks.refreshFoodPanel();
         const Buttons yesNoCancel = (Button::Yes | Button::No) | only(Button::Cancel);
@@ -118,13 +119,13 @@ void FoodMerge::mergeFile(const QString& path)
         // list. A name changed in the dialog is not tested against the table.
         const int slot = table.insert(recordFromEditItem(form.item(), record));
         present.insert(presenceKey(form.item().name));
-        program_.selectFoodRow(table.rowOfSlot(slot));
+        foods_.selectFoodRow(table.rowOfSlot(slot));
         if (program_.hooks.refreshFoodPanel)
             program_.hooks.refreshFoodPanel();
     }
     file.close();
     // One write for the whole merge.
-    program_.saveFoodTable();
+    foods_.saveFoodTable();
     ui.endProgress();
     if (damaged > 0)
         ui.showMessage(typed(mergemsg::damagedNames(damaged), Icon::Warning));

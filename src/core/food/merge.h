@@ -7,6 +7,7 @@
 
 namespace tolvane {
 
+class FoodList;
 class Program;
 
 inline const QString MergeProgressCaption = QStringLiteral("Search Food Item Data Base");
@@ -29,7 +30,7 @@ inline QString damagedNames(int count)
 class FoodMerge {
 public:
     // Registers "Mer&ge Other FOODITEM.DBT" with `program`.
-    explicit FoodMerge(Program& program);
+    FoodMerge(Program& program, FoodList& foods);
 
     // Asks for the file, then merges it.
     void mergeOtherTable();
@@ -38,6 +39,7 @@ public:
 
 private:
     Program& program_;
+    FoodList& foods_;
 };
 
 } // namespace tolvane

@@ -1,5 +1,6 @@
 #include "food/personallist.h"
 
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "storage/numbertext.h"
 
@@ -13,7 +14,7 @@ constexpr Command WholeListCommands[] = {Command::AddFoodItem, Command::ModifyFo
 constexpr Command WholeListToolButtons[] = {Command::AddFoodItem, Command::DeleteFoodItem};
 } // namespace
 
-PersonalList::PersonalList(Program& program) : program_(program)
+PersonalList::PersonalList(Program& program, FoodList& foods) : program_(program), foods_(foods)
 {
     program_.setHandler(Command::AddToPersonalList, [this] { addSelected(); });
     program_.setHandler(Command::RemoveFromPersonalList, [this] { removeSelected(); });
@@ -29,19 +30,19 @@ void PersonalList::noSelection()
 
 void PersonalList::addSelected()
 {
-    FoodTable& table = program_.foodTable();
-    const int row = program_.selectedFoodRow();
+    FoodTable& table = foods_.foodTable();
+    const int row = foods_.selectedFoodRow();
     if (row < 0)
         noSelection();
     else
         table.rowItem(row).setOnPersonalList(true);
-    program_.saveFoodTable();
+    foods_.saveFoodTable();
 }
 
 void PersonalList::removeSelected()
 {
-    FoodTable& table = program_.foodTable();
-    const int row = program_.selectedFoodRow();
+    FoodTable& table = foods_.foodTable();
+    const int row = foods_.selectedFoodRow();
     if (row < 0) {
         noSelection();
         return;
@@ -53,12 +54,12 @@ void PersonalList::removeSelected()
         if (table.item(slot).name() == name)
             table.item(slot).setOnPersonalList(false);
     table.rebuildView();
-    program_.selectFoodRow(-1);
+    foods_.selectFoodRow(-1);
     if (program_.hooks.refreshFoodPanel)
         program_.hooks.refreshFoodPanel();
     // The whole table is written whatever the view, so the change is kept at
     // once rather than waiting for a later write from the whole list.
-    program_.saveFoodTable();
+    foods_.saveFoodTable();
 }
 
 void PersonalList::showView(bool personal)
@@ -73,11 +74,11 @@ void PersonalList::showView(bool personal)
 
 void PersonalList::toggleView()
 {
-    const bool personal = !program_.foodTable().personalListShown();
+    const bool personal = !foods_.foodTable().personalListShown();
     showView(personal);
     // Rebuilding the list leaves no row selected.
-    program_.foodTable().showPersonalList(personal);
-    program_.selectFoodRow(-1);
+    foods_.foodTable().showPersonalList(personal);
+    foods_.selectFoodRow(-1);
     if (program_.hooks.refreshFoodPanel)
         program_.hooks.refreshFoodPanel();
 }
@@ -89,17 +90,17 @@ void PersonalList::clear()
     if (answer != Button::Yes)
         return;
     showView(false);
-    FoodTable& table = program_.foodTable();
+    FoodTable& table = foods_.foodTable();
     for (int slot = 0; slot < table.count(); ++slot)
         table.item(slot).setOnPersonalList(false);
     table.showPersonalList(false);
-    program_.selectFoodRow(-1);
+    foods_.selectFoodRow(-1);
     if (program_.hooks.refreshFoodPanel)
         program_.hooks.refreshFoodPanel();
-    program_.saveFoodTable();
+    foods_.saveFoodTable();
 }
 
-bool foodListKeyPress(Program& program, QChar key)
+bool foodListKeyPress(FoodList& foods, QChar key)
 {
     long double step = 0;
     if (key == QLatin1Char('+'))
@@ -110,8 +111,8 @@ bool foodListKeyPress(Program& program, QChar key)
         return false;
     // Servings are read leniently, as the servings field itself reads them.
     // A text that is no number is left for the user to correct.
-    if (const std::optional<long double> servings = parseLenient(program.servingsText()))
-        program.setServingsText(formatFixed(*servings + step, 4, 1));
+    if (const std::optional<long double> servings = parseLenient(foods.servingsText()))
+        foods.setServingsText(formatFixed(*servings + step, 4, 1));
     return true;
 }
 

@@ -8,6 +8,7 @@
 
 namespace tolvane {
 
+class FoodList;
 class Program;
 
 inline const QString ShowPersonalListCaption = QStringLiteral("Show &Personal List");
@@ -23,7 +24,7 @@ inline const QString ClearCaption = QStringLiteral("Clear Personal List");
 class PersonalList {
 public:
     // Registers the four personal-list commands with `program`.
-    explicit PersonalList(Program& program);
+    PersonalList(Program& program, FoodList& foods);
 
     // "Add &to Personal List": marks the selected item.
     void addSelected();
@@ -41,10 +42,11 @@ private:
     void noSelection();
 
     Program& program_;
+    FoodList& foods_;
 };
 
 // A key typed in the food list: "+" and "-" add 1 to or take 1 from the number
 // of servings. True when the key was used; other keys are the list's own.
-bool foodListKeyPress(Program& program, QChar key);
+bool foodListKeyPress(FoodList& foods, QChar key);
 
 } // namespace tolvane

@@ -1,6 +1,6 @@
 #include "guide/tutor.h"
 
-#include "printing/printing.h"
+#include "menu/menuprinting.h"
 #include "shell/program.h"
 
 namespace tolvane {
@@ -69,7 +69,7 @@ const QStringList& Tutor::texts()
     return value;
 }
 
-Tutor::Tutor(Program& program, Printing& printing)
+Tutor::Tutor(Program& program, MenuPrinting& printing)
     : program_(program), printing_(printing), information_(program.ui())
 {
     program_.setHandler(Command::Tutor, [this] { open(); });

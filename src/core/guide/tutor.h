@@ -11,7 +11,7 @@
 
 namespace tolvane {
 
-class Printing;
+class MenuPrinting;
 class Program;
 
 class Tutor {
@@ -22,7 +22,7 @@ public:
     // The thirteen texts, in the order the steps show them.
     static const QStringList& texts();
 
-    Tutor(Program& program, Printing& printing);
+    Tutor(Program& program, MenuPrinting& printing);
     Tutor(const Tutor&) = delete;
     Tutor& operator=(const Tutor&) = delete;
 
@@ -55,7 +55,7 @@ private:
     void showPage(int page);
 
     Program& program_;
-    Printing& printing_;
+    MenuPrinting& printing_;
     Information information_;
     bool open_ = false;
     int step_ = 2;

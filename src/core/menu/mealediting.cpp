@@ -4,6 +4,7 @@
 #include "menu/menuplanner.h"
 
 #include "menu/menustore.h"
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "storage/numbertext.h"
 
@@ -20,8 +21,8 @@ constexpr int MaxServingsStep = 100;
 
 void MenuPlanner::addToMeal()
 {
-    if (program_.selectedFoodRow() >= 0)
-        dropOnMealList({DragSource::FoodList, program_.selectedFoodRow()});
+    if (foods_.selectedFoodRow() >= 0)
+        dropOnMealList({DragSource::FoodList, foods_.selectedFoodRow()});
 }
 
 void MenuPlanner::mealListClick(int row)
@@ -29,24 +30,24 @@ void MenuPlanner::mealListClick(int row)
     const Meal& meal = shownMeal();
     if (row >= 0 && row < meal.count()) {
         mealListSelection_ = row;
-        const auto foodRow = static_cast<int>(program_.foodTable().rowNames().indexOf(meal.item(row).name()));
+        const auto foodRow = static_cast<int>(foods_.foodTable().rowNames().indexOf(meal.item(row).name()));
         if (foodRow >= 0) {
-            program_.foodListClick(foodRow);
-            program_.setServingsText(formatFixed(meal.servings(row), 5, 1));
+            foods_.foodListClick(foodRow);
+            foods_.setServingsText(formatFixed(meal.servings(row), 5, 1));
             entryServingsShown_ = true;
             return;
         }
     }
     // The food item was renamed or deleted, or only the personal list is shown.
-    program_.foodListClick(0);
+    foods_.foodListClick(0);
 }
 
 void MenuPlanner::stepServings(int delta)
 {
-    const std::optional<long double> now = parseLenient(program_.servingsText());
+    const std::optional<long double> now = parseLenient(foods_.servingsText());
     const long double base = now ? std::trunc(*now) : MinServingsStep;
     const long double next = std::clamp<long double>(base + delta, MinServingsStep, MaxServingsStep);
-    program_.setServingsText(QString::number(static_cast<int>(next)));
+    foods_.setServingsText(QString::number(static_cast<int>(next)));
 }
 
 bool MenuPlanner::mealListAccepts(const DragItem& item) const { return item.source == DragSource::FoodList; }
@@ -55,9 +56,9 @@ void MenuPlanner::dropOnMealList(const DragItem& item)
 {
     if (item.source == DragSource::FoodList) {
         // Pressing a row to drag it selects it.
-        if (item.row >= 0 && item.row != program_.selectedFoodRow())
-            program_.foodListClick(item.row);
-        const int row = program_.selectedFoodRow();
+        if (item.row >= 0 && item.row != foods_.selectedFoodRow())
+            foods_.foodListClick(item.row);
+        const int row = foods_.selectedFoodRow();
         if (row < 0)
             return;
         Meal& meal = shownMealRef();
@@ -66,9 +67,9 @@ void MenuPlanner::dropOnMealList(const DragItem& item)
                 Message::typed(menumsg::MealFull, Icon::Information, only(Button::Ok), GeneralHelpContext));
             return;
         }
-        const std::optional<long double> servings = parseLenient(program_.servingsText());
+        const std::optional<long double> servings = parseLenient(foods_.servingsText());
         // A number too large to store is as unusable as no number at all.
-        if (!servings || meal.append(program_.foodTable().rowItem(row), *servings) != Meal::AddResult::Added) {
+        if (!servings || meal.append(foods_.foodTable().rowItem(row), *servings) != Meal::AddResult::Added) {
             focusRequest_ = FocusTarget::Servings;
             program_.ui().showMessage(
                 Message::typed(menumsg::InvalidServings, Icon::Information, only(Button::Ok), GeneralHelpContext));
@@ -78,7 +79,7 @@ void MenuPlanner::dropOnMealList(const DragItem& item)
         mealTotals(shownDay_, shownMeal_, totalsTab_);
         saveCurrentMenu();
     }
-    program_.setServingsText(OneServing);
+    foods_.setServingsText(OneServing);
 }
 
 bool MenuPlanner::trashDragOver(const DragItem& item)
@@ -92,12 +93,12 @@ bool MenuPlanner::trashDragOver(const DragItem& item)
 void MenuPlanner::dropOnTrash(const DragItem& item)
 {
     if (item.source == DragSource::FoodList) {
-        if (item.row >= 0 && item.row != program_.selectedFoodRow())
-            program_.foodListClick(item.row);
-        if (program_.foodTable().personalListShown())
+        if (item.row >= 0 && item.row != foods_.selectedFoodRow())
+            foods_.foodListClick(item.row);
+        if (foods_.foodTable().personalListShown())
             program_.ui().showMessage(
                 Message::plain(menumsg::IllegalAction, menumsg::IllegalActionCaption, Icon::None, only(Button::Ok)));
-        else if (program_.selectedFoodRow() >= 0)
+        else if (foods_.selectedFoodRow() >= 0)
             program_.execute(Command::DeleteFoodItem);
     } else if (item.source == DragSource::MealList && item.row >= 0 && item.row < shownMeal().count()) {
         mealListSelection_ = item.row;
@@ -142,7 +143,7 @@ void MenuPlanner::resetAfterDrag(bool resetServings)
 {
     trashOpen_ = false;
     if (resetServings)
-        program_.setServingsText(OneServing);
+        foods_.setServingsText(OneServing);
 }
 
 void MenuPlanner::clearDragState()

@@ -2,6 +2,7 @@
 
 #include "menu/menustore.h"
 #include "shell/filechoice.h"
+#include "food/foodlist.h"
 #include "shell/program.h"
 
 #include <QDir>
@@ -9,7 +10,7 @@
 
 namespace tolvane {
 
-MenuPlanner::MenuPlanner(Program& program) : program_(program)
+MenuPlanner::MenuPlanner(Program& program, FoodList& foods) : program_(program), foods_(foods)
 {
     program_.setHandler(Command::LoadMenu, [this] { loadMenu(); });
     program_.setHandler(Command::SaveMenuAs, [this] { saveMenuAs(); });
@@ -222,9 +223,9 @@ void MenuPlanner::comparisonClick(int item)
 
 void MenuPlanner::selected()
 {
-    const int row = program_.selectedFoodRow();
-    const FoodItem* item = row >= 0 ? &program_.foodTable().rowItem(row) : nullptr;
-    foodPanel_ = tolvane::foodPanel(item, program_.servingsText());
+    const int row = foods_.selectedFoodRow();
+    const FoodItem* item = row >= 0 ? &foods_.foodTable().rowItem(row) : nullptr;
+    foodPanel_ = tolvane::foodPanel(item, foods_.servingsText());
 }
 
 void MenuPlanner::mealDisplay(int day, int meal)

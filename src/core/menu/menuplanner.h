@@ -7,7 +7,7 @@
 #include "menu/dragitem.h"
 #include "menu/meal.h"
 #include "menu/panels.h"
-#include "storage/menufile.h"
+#include "menu/menufile.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,6 +15,7 @@
 
 namespace tolvane {
 
+class FoodList;
 class Program;
 
 // A control that should take the keyboard focus after an event.
@@ -22,7 +23,7 @@ enum class FocusTarget { FoodList, Servings };
 
 class MenuPlanner {
 public:
-    explicit MenuPlanner(Program& program);
+    MenuPlanner(Program& program, FoodList& foods);
     MenuPlanner(const MenuPlanner&) = delete;
     MenuPlanner& operator=(const MenuPlanner&) = delete;
 
@@ -120,6 +121,7 @@ private:
     void resetAfterDrag(bool resetServings);
 
     Program& program_;
+    FoodList& foods_;
     Week week_{};
     Meal clipboard_{};
     int currentMeal_ = 0;

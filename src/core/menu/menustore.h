@@ -5,7 +5,7 @@
 
 #include "shell/userinterface.h"
 #include "storage/safesave.h"
-#include "storage/menufile.h"
+#include "menu/menufile.h"
 
 #include <QString>
 

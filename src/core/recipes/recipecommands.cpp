@@ -7,6 +7,7 @@
 #include "food/fooditemform.h"
 #include "recipes/recipetexts.h"
 #include "shell/filechoice.h"
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "storage/numbertext.h"
 #include "storage/safesave.h"
@@ -166,7 +167,7 @@ void Recipes::clear()
 
 void Recipes::addToFoodItems()
 {
-    FoodTable& table = program_.foodTable();
+    FoodTable& table = foods_.foodTable();
     UserInterface& ui = program_.ui();
     if (table.personalListShown()) {
         ui.showMessage(warning(recipemsg::PersonalListShown));
@@ -199,12 +200,12 @@ void Recipes::addToFoodItems()
     const int existing = table.findSameName(form.item().name);
     if (existing >= 0) {
         ui.showMessage(warning(recipemsg::SameName));
-        program_.selectFoodRow(table.rowOfSlot(existing));
+        foods_.selectFoodRow(table.rowOfSlot(existing));
         if (program_.hooks.refreshFoodPanel)
             program_.hooks.refreshFoodPanel();
         return;
     }
-    program_.insertFoodItem(record);
+    foods_.insertFoodItem(record);
 }
 
 } // namespace tolvane

@@ -4,9 +4,10 @@
 
 #include "recipes/recipes.h"
 
-#include "printing/recipeprintout.h"
+#include "recipes/recipeprintout.h"
 #include "recipes/recipepanel.h"
 #include "recipes/recipetexts.h"
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "storage/numbertext.h"
 
@@ -48,7 +49,7 @@ QString ingredientLine(const QString& name, long double servings, bool cut)
     return cut ? line.left(IngredientLineLimit) : line;
 }
 
-Recipes::Recipes(Program& program) : program_(program), panel_(initialRecipePanel())
+Recipes::Recipes(Program& program, FoodList& foods) : program_(program), foods_(foods), panel_(initialRecipePanel())
 {
     program_.setHandler(Command::AddRecipeToFoodItems, [this] { addToFoodItems(); });
     program_.setHandler(Command::LoadRecipe, [this] { load(); });
@@ -149,7 +150,7 @@ void Recipes::dropOnIngredientList(const DragItem& item)
         ui.showMessage(info(recipemsg::InvalidServings, NoHelpContext));
         return;
     }
-    const FoodTable& table = program_.foodTable();
+    const FoodTable& table = foods_.foodTable();
     if (item.row < 0 || item.row >= table.count())
         return;
     appendIngredient(table.item(item.row), stored, true);

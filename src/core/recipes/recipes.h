@@ -18,6 +18,7 @@
 
 namespace tolvane {
 
+class FoodList;
 class Program;
 
 // A control of the Recipes page that should take the keyboard focus.
@@ -26,7 +27,7 @@ enum class RecipeFocus { FoodList, FoodServings, RecipeServings };
 class Recipes {
 public:
     // Registers the four "&Recipe" commands and the start-up reset.
-    explicit Recipes(Program& program);
+    Recipes(Program& program, FoodList& foods);
     Recipes(const Recipes&) = delete;
     Recipes& operator=(const Recipes&) = delete;
 
@@ -112,6 +113,7 @@ private:
     void requestFocus(RecipeFocus target) { focusRequest_ = target; }
 
     Program& program_;
+    FoodList& foods_;
     std::array<FoodItem, RecipeCapacity> ingredients_{};
     std::array<Real6, RecipeCapacity> servings_{};
     int count_ = 0;

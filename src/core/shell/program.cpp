@@ -1,7 +1,5 @@
 #include "shell/program.h"
 
-#include "food/foodtableio.h"
-
 #include <algorithm>
 #include <utility>
 
@@ -16,12 +14,6 @@ Program::Program(UserInterface& ui, SettingsStore& settings, QString workDir)
         setHandler(topic.command, [this, context = topic.helpContext] { ui_.showHelpTopic(context); });
     disabledMenus_.insert(TopMenu::Activity);
     disabled_.insert(Command::RemoveFromPersonalList);
-    addPendingSave({QStringLiteral("The food item table"),
-                    FoodTableFileName,
-                    {QString(), QStringLiteral("Food Item File (*.dbt)"), QStringLiteral("dbt"), workDir_},
-                    [this] { return foodTableUnsaved_; },
-                    [this] { return foodTable_.toBytes(); },
-                    [this] { foodTableUnsaved_ = false; }});
 }
 
 StartResult Program::formCreate()
@@ -32,19 +24,16 @@ StartResult Program::formCreate()
         dataFiles.append(data.fileName);
     removeSaveLeftovers(workDir_, dataFiles);
 
-    const FoodTableLoadResult loaded = loadFoodTable(foodTable_, workDir_, ui_);
-    if (!loaded.ok)
-        return {false, loaded.exitStatus};
+    if (hooks.loadFoodTable)
+        if (const StartResult loaded = hooks.loadFoodTable(); !loaded.ok)
+            return loaded;
     run(hooks.loadCurrentMenu);
     run(hooks.loadActivityTable);
 
-    selectedFoodRow_ = foodTable_.rowCount() > 0 ? 0 : -1;
+    run(hooks.resetFoodList);
     closing_ = false;
     run(hooks.refreshFoodPanel);
     run(hooks.clearDragState);
-    foodTable_.showPersonalList(false);
-
-    foodTable_.setBusy(false);
     run(hooks.resetRecipe);
 
     currentPage_ = MenuPlannerPageIndex;
@@ -109,7 +98,7 @@ void Program::pageControlChange(int page)
         only(std::nullopt);
         setMenuEnabled(TopMenu::FoodItem, true);
         setMenuEnabled(TopMenu::Menu, true);
-        selectFoodRow(0);
+        run(hooks.selectFirstFoodRow);
         disabledButtons_.clear();
         break;
     case RecipesPageIndex: only(TopMenu::Recipe); break;
@@ -239,39 +228,5 @@ QString Program::caption(Command command) const
 }
 
 void Program::setCaption(Command command, const QString& caption) { captions_[command] = caption; }
-
-void Program::selectFoodRow(int row)
-{
-    selectedFoodRow_ = row >= 0 && row < foodTable_.rowCount() ? row : -1;
-}
-
-void Program::foodListClick(int row)
-{
-    selectFoodRow(row);
-    run(hooks.refreshFoodPanel);
-}
-
-void Program::setServingsText(const QString& text)
-{
-    servingsText_ = text;
-    if (!closing_)
-        run(hooks.refreshFoodPanel);
-}
-
-int Program::insertFoodItem(const FoodItem& record)
-{
-    const int slot = foodTable_.insert(record);
-    saveFoodTable();
-    const int row = foodTable_.rowOfSlot(slot);
-    selectFoodRow(row);
-    run(hooks.refreshFoodPanel);
-    return row;
-}
-
-bool Program::saveFoodTable()
-{
-    foodTableUnsaved_ = !tolvane::saveFoodTable(foodTable_, workDir_, ui_);
-    return !foodTableUnsaved_;
-}
 
 } // namespace tolvane

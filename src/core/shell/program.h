@@ -3,7 +3,6 @@
 // buttons are live on each, the window position, and the orderly close. The
 // windows forward their events here and show the state that results.
 
-#include "food/foodtable.h"
 #include "shell/commands.h"
 #include "shell/pendingsave.h"
 #include "shell/settingsstore.h"
@@ -42,8 +41,11 @@ struct StartResult {
 // Where the other parts of the program plug into start-up, activation and
 // close. Each does nothing until its part is there.
 struct ProgramHooks {
+    std::function<StartResult()> loadFoodTable; // "fooditem.dbt"; a damaged table ends the start
     std::function<void()> loadCurrentMenu;      // "currmenu.db"
     std::function<void()> loadActivityTable;    // "activity.db"
+    std::function<void()> resetFoodList;        // first row selected, the whole table shown
+    std::function<void()> selectFirstFoodRow;   // the menu planner page was picked
     std::function<void()> refreshFoodPanel;     // the food item panel for the selected row
     std::function<void()> clearDragState;       // the menu planner's drag flags
     std::function<void()> resetRecipe;          // recipe totals 0, empty pie, "0%" labels
@@ -100,30 +102,9 @@ public:
     QString caption(Command command) const;
     void setCaption(Command command, const QString& caption);
 
-    // The food item table and the selected row of the food list (-1: none).
-    FoodTable& foodTable() { return foodTable_; }
-    const FoodTable& foodTable() const { return foodTable_; }
-    int selectedFoodRow() const { return selectedFoodRow_; }
-    void selectFoodRow(int row);
-    // The user clicked a row of the food list.
-    void foodListClick(int row);
-
-    // The text of the "# Servings" field of the food item panel ("1" at start).
-    // Setting it refreshes the food item panel, except once the program closes.
-    const QString& servingsText() const { return servingsText_; }
-    void setServingsText(const QString& text);
-
-    // Adds a record whose name is not yet in the table at its sorted place,
-    // writes the table and selects the new row. Returns the row.
-    int insertFoodItem(const FoodItem& record);
-    // Writes the table; the user is told when that fails, and the table stays
-    // "not yet written" until a later write succeeds.
-    bool saveFoodTable();
-    bool foodTableUnsaved() const { return foodTableUnsaved_; }
-
     // Data the program writes into the working directory by itself: its
     // leftover temporary files are removed at start-up, and a failed write is
-    // offered again at close (the food item table is registered already).
+    // offered again at close, in the order registered.
     void addPendingSave(PendingSave data) { pendingSaves_.push_back(std::move(data)); }
 
     const QString& workDir() const { return workDir_; }
@@ -152,9 +133,6 @@ private:
     UserInterface& ui_;
     SettingsStore& settings_;
     QString workDir_;
-    FoodTable foodTable_;
-    int selectedFoodRow_ = -1;
-    QString servingsText_ = QStringLiteral("1");
     int currentPage_ = MenuPlannerPageIndex;
     int currentDay_ = 0;
     int windowTop_ = DefaultTop;
@@ -165,7 +143,6 @@ private:
     bool activityChanged_ = false;
     bool firstRun_ = false;
     bool tutorShown_ = false;
-    bool foodTableUnsaved_ = false;
     std::vector<PendingSave> pendingSaves_;
 
     std::map<Command, std::function<void()>> handlers_;

@@ -1,6 +1,6 @@
 #include "weight/weightgraph.h"
 
-#include "printing/printout.h"
+#include "shell/printout.h"
 #include "shell/program.h"
 #include "storage/daytext.h"
 #include "storage/numbertext.h"

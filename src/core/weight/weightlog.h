@@ -9,7 +9,7 @@
 // its own text. Every change stamps its rows with a new revision, so the grid
 // and the graph redo only what changed.
 
-#include "storage/weightfile.h"
+#include "weight/weightfile.h"
 
 #include <QDate>
 #include <QLocale>

@@ -4,7 +4,7 @@
 #include "activity/activitytexts.h"
 #include "menu/panellabels.h"
 #include "menu/servingsedit.h"
-#include "shell/app.h"
+#include "app/app.h"
 #include "shell/rowselection.h"
 
 #include <QGroupBox>

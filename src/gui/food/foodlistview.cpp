@@ -2,6 +2,7 @@
 
 #include "food/foodlistmodel.h"
 #include "food/personallist.h"
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "shell/rowselection.h"
 
@@ -12,8 +13,8 @@
 
 namespace tolvane {
 
-FoodListView::FoodListView(Program& program, bool followsSelection, QWidget* parent)
-    : QListView(parent), program_(program), model_(new FoodListModel(program.foodTable(), this)),
+FoodListView::FoodListView(Program& program, FoodList& foods, bool followsSelection, QWidget* parent)
+    : QListView(parent), program_(program), foods_(foods), model_(new FoodListModel(foods.foodTable(), this)),
       followsSelection_(followsSelection)
 {
     setModel(model_);
@@ -27,7 +28,7 @@ FoodListView::FoodListView(Program& program, bool followsSelection, QWidget* par
     if (followsSelection_) {
         // A double click modifies the row its first click selected.
         connect(this, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
-            program_.foodListClick(index.row());
+            foods_.foodListClick(index.row());
             program_.execute(Command::ModifyFoodItem);
             emit stateChanged();
         });
@@ -38,7 +39,7 @@ void FoodListView::userSelected(int row)
 {
     if (!followsSelection_)
         return;
-    program_.foodListClick(row);
+    foods_.foodListClick(row);
     emit stateChanged();
 }
 
@@ -52,14 +53,14 @@ void FoodListView::selectRow(int row)
     setCurrentIndex(index);
     scrollTo(index);
     // The row was selected already: the program still hears of the choice.
-    if (followsSelection_ && program_.selectedFoodRow() != row)
+    if (followsSelection_ && foods_.selectedFoodRow() != row)
         userSelected(row);
 }
 
 void FoodListView::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
-    if (followsSelection_ && text.size() == 1 && foodListKeyPress(program_, text.front())) {
+    if (followsSelection_ && text.size() == 1 && foodListKeyPress(foods_, text.front())) {
         event->accept();
         emit stateChanged();
         return;
@@ -117,7 +118,7 @@ void FoodListView::startDrag(Qt::DropActions)
     if (!index.isValid() || model_->dragSource() == DragSource::None)
         return;
     releaseEndsDrag_ = false;
-    if (followsSelection_ && program_.selectedFoodRow() != index.row())
+    if (followsSelection_ && foods_.selectedFoodRow() != index.row())
         userSelected(index.row());
     auto* drag = new QDrag(this);
     drag->setMimeData(model_->mimeData({index}));
@@ -130,7 +131,7 @@ void FoodListView::refresh()
     const QuietSelection quiet(this);
     model_->reload();
     if (followsSelection_)
-        showSelectedRow(this, program_.selectedFoodRow());
+        showSelectedRow(this, foods_.selectedFoodRow());
 }
 
 } // namespace tolvane

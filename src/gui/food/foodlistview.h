@@ -8,6 +8,7 @@
 namespace tolvane {
 
 class FoodListModel;
+class FoodList;
 class Program;
 
 class FoodListView : public QListView {
@@ -15,7 +16,7 @@ class FoodListView : public QListView {
 public:
     // `followsSelection`: the Menu Planner's list, whose selected row is the
     // program's selected food item; the Recipes page's copy keeps its own.
-    FoodListView(Program& program, bool followsSelection, QWidget* parent = nullptr);
+    FoodListView(Program& program, FoodList& foods, bool followsSelection, QWidget* parent = nullptr);
 
     void refresh();
     FoodListModel* foodModel() const { return model_; }
@@ -53,6 +54,7 @@ private:
 
     QPersistentModelIndex pressed_;  // the row a drag starts from
     Program& program_;
+    FoodList& foods_;
     FoodListModel* model_;
     bool followsSelection_;
     bool pressing_ = false;       // the mouse is selecting the pressed row

@@ -6,7 +6,7 @@
 #include "guide/tutordialog.h"
 #include "menu/menuplannerpage.h"
 #include "menu/servingsedit.h"
-#include "shell/mainwindow.h"
+#include "app/mainwindow.h"
 #include "shell/qtuserinterface.h"
 
 #include <QApplication>

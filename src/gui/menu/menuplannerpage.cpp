@@ -6,7 +6,7 @@
 #include "menu/servingsedit.h"
 #include "menu/tablistbox.h"
 #include "menu/trashcan.h"
-#include "shell/app.h"
+#include "app/app.h"
 
 #include <QTabBar>
 
@@ -43,7 +43,7 @@ void showTab(QTabBar* bar, int index)
 } // namespace
 
 MenuPlannerPage::MenuPlannerPage(App& app, QWidget* parent)
-    : PageWidget(parent), app_(app), planner_(app.menu), foodList_(new FoodListView(app.program, true, this))
+    : PageWidget(parent), app_(app), planner_(app.menu), foodList_(new FoodListView(app.program, app.foods, true, this))
 {
     // Left of the day notebook, above the Food Item box.
     foodList_->setGeometry(4, 4, 225, 225);
@@ -125,7 +125,7 @@ void MenuPlannerPage::refresh()
     showTab(totalsTabs_, planner_.totalsTab());
     mealList_->setLines(planner_.mealList(), planner_.mealListSelection());
     trash_->setOpen(planner_.trashOpen());
-    showFieldText(servings_, app_.program.servingsText());
+    showFieldText(servings_, app_.foods.servingsText());
     foodPanel_.show(planner_.foodPanel());
     menuPanel_.show(planner_.menuPanel());
 

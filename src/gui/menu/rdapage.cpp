@@ -3,7 +3,7 @@
 #include "menu/menuplanner.h"
 #include "menu/panellabels.h"
 #include "menu/piewidget.h"
-#include "shell/app.h"
+#include "app/app.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -42,7 +42,7 @@ QLabel* boldBlueLabel(QWidget* page, int x, int y, const QString& name)
 
 RdaPage::RdaPage(App& app, QWidget* parent) : PageWidget(parent), planner_(app.menu)
 {
-    const auto busy = [&app] { return app.program.foodTable().busy(); };
+    const auto busy = [&app] { return app.foods.foodTable().busy(); };
     placeLabel(this, QStringLiteral("FDA Recommended Daily Allowances"), 24, 16, arialFont(13, true));
     placeLabel(this, QStringLiteral("Your Menu"), 448, 16, arialFont(13, true));
 

@@ -7,9 +7,9 @@
 #include "menu/servingsedit.h"
 #include "menu/tablistbox.h"
 #include "menu/trashcan.h"
-#include "printing/recipeprintout.h"
+#include "recipes/recipeprintout.h"
 #include "recipes/recipes.h"
-#include "shell/app.h"
+#include "app/app.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -86,7 +86,7 @@ ServingsEdit* makeServingsEdit(QWidget* parent, const QRect& geometry, const QSt
 } // namespace
 
 RecipesPage::RecipesPage(App& app, QWidget* parent)
-    : PageWidget(parent), app_(app), recipes_(app.recipes), foodList_(new FoodListView(app.program, false, this))
+    : PageWidget(parent), app_(app), recipes_(app.recipes), foodList_(new FoodListView(app.program, app.foods, false, this))
 {
     placeLabel(this, QStringLiteral("Food Items"), 13, 2, arialFont(13));
     foodList_->setGeometry(4, 16, 217, 210);
@@ -207,7 +207,7 @@ void RecipesPage::buildRecipeBox()
     panel_.fat = placeRightLabel(box_, recipes_.panel().fatPercent, right, 96, small,
                                  QStringLiteral("Recipe fat percentage"), 40);
 
-    panel_.pie = new PieWidget(QStringLiteral("Recipe pie"), [this] { return app_.program.foodTable().busy(); }, box_);
+    panel_.pie = new PieWidget(QStringLiteral("Recipe pie"), [this] { return app_.foods.foodTable().busy(); }, box_);
     panel_.pie->setGeometry(160, 48, 69, 69);
 }
 

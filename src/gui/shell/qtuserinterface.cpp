@@ -4,7 +4,7 @@
 #include "food/fooditemdialog.h"
 #include "food/searchprogress.h"
 #include "shell/aboutdialog.h"
-#include "shell/mainwindow.h"
+#include "app/mainwindow.h"
 
 #include <QApplication>
 #include <QFileDialog>

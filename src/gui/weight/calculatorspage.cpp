@@ -1,7 +1,7 @@
 #include "weight/calculatorspage.h"
 
 #include "menu/panellabels.h"
-#include "shell/app.h"
+#include "app/app.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

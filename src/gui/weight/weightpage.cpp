@@ -1,6 +1,6 @@
 #include "weight/weightpage.h"
 
-#include "shell/app.h"
+#include "app/app.h"
 #include "weight/weightgraphview.h"
 #include "weight/weightgridmodel.h"
 

@@ -4,7 +4,8 @@
 
 #include "menu/menuplanner.h"
 #include "menu/menustore.h"
-#include "printing/printing.h"
+#include "menu/menuprinting.h"
+#include "food/foodlist.h"
 #include "shell/program.h"
 #include "qstringprint.h"
 #include "scriptedui.h"
@@ -21,8 +22,9 @@ protected:
     ScriptedUi ui;
     SettingsStore settings{dir.filePath(QStringLiteral("config/Tolvane.conf"))};
     Program program{ui, settings, dir.path()};
-    MenuPlanner planner{program};
-    Printing printing{program, planner};
+    FoodList foods{program};
+    MenuPlanner planner{program, foods};
+    MenuPrinting printing{program, planner};
 
     static FoodItem apple() { return makeItem(QStringLiteral("Apple"), {52, 14, 0.3L, 0.2L, 1, 0}); }
     static FoodItem bread() { return makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}); }

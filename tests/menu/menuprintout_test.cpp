@@ -2,7 +2,7 @@
 // text goes, the grid lines, the title prompt and the preview's menu.
 
 #include "printfixture.h"
-#include "printing/menuprintout.h"
+#include "menu/menuprintout.h"
 
 #include <limits>
 
@@ -94,7 +94,7 @@ TEST_F(PrintTest, MenuPreviewPlacesEveryTextAtFixedPositions)
     ui.titleAnswers.push_back(QStringLiteral("My week"));
     program.execute(Command::MenuPrintPreview);
 
-    EXPECT_EQ(printing.previewKind(), Printing::PreviewKind::Menu);
+    EXPECT_EQ(printing.previewKind(), MenuPrinting::PreviewKind::Menu);
     ASSERT_EQ(ui.previews.size(), 1u);
     const PreviewRecord& preview = *ui.previews[0];
     EXPECT_TRUE(preview.request.modal);
@@ -151,9 +151,9 @@ TEST_F(PrintTest, PreviewsPrintAsksForTheTitleAgainAndPrintsTheCurrentWeek)
 TEST_F(PrintTest, PreviewsPrintFollowsWhatThePreviewLastShowed)
 {
     program.execute(Command::ShoppingListPreview);
-    EXPECT_EQ(printing.previewKind(), Printing::PreviewKind::ShoppingList);
+    EXPECT_EQ(printing.previewKind(), MenuPrinting::PreviewKind::ShoppingList);
     program.execute(Command::MenuPrintPreview);
-    EXPECT_EQ(printing.previewKind(), Printing::PreviewKind::Menu);
+    EXPECT_EQ(printing.previewKind(), MenuPrinting::PreviewKind::Menu);
     ASSERT_EQ(ui.previews.size(), 2u);
     // The menu asks for its title again; the shopping list would not.
     ui.previews[1]->request.print();

@@ -1,8 +1,8 @@
-#include "printing/recipeprintout.h"
+#include "recipes/recipeprintout.h"
 
-#include "printing/dayprintout.h"
-#include "printing/menuprintout.h"
-#include "printing/printout.h"
+#include "menu/dayprintout.h"
+#include "menu/menuprintout.h"
+#include "shell/printout.h"
 #include "recipes/recipes.h"
 #include "shell/userinterface.h"
 #include "storage/numbertext.h"

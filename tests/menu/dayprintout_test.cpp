@@ -2,7 +2,7 @@
 // aligned, the default title and the percentages.
 
 #include "printfixture.h"
-#include "printing/dayprintout.h"
+#include "menu/dayprintout.h"
 #include "storage/daytext.h"
 
 namespace tolvane::test {

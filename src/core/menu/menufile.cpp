@@ -1,4 +1,4 @@
-#include "storage/menufile.h"
+#include "menu/menufile.h"
 
 namespace tolvane {
 

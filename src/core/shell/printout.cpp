@@ -1,4 +1,4 @@
-#include "printing/printout.h"
+#include "shell/printout.h"
 
 #include "shell/userinterface.h"
 

@@ -1,4 +1,4 @@
-#include "printing/shoppinglist.h"
+#include "menu/shoppinglist.h"
 
 #include "storage/numbertext.h"
 #include "storage/real6.h"

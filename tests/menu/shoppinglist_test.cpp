@@ -2,7 +2,7 @@
 // the preview image and on the printer page.
 
 #include "printfixture.h"
-#include "printing/shoppinglist.h"
+#include "menu/shoppinglist.h"
 
 namespace tolvane::test {
 namespace {
@@ -53,7 +53,7 @@ TEST_F(PrintTest, ShoppingListPreviewAndPrintout)
     program.execute(Command::PrintShoppingList);
 
     EXPECT_TRUE(ui.titlePrompts.empty());
-    EXPECT_EQ(printing.previewKind(), Printing::PreviewKind::ShoppingList);
+    EXPECT_EQ(printing.previewKind(), MenuPrinting::PreviewKind::ShoppingList);
     ASSERT_EQ(ui.previews.size(), 1u);
     const RecordingCanvas& preview = ui.previews[0]->canvas;
     EXPECT_EQ(preview.calls.mid(0, 2),

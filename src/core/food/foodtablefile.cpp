@@ -1,4 +1,4 @@
-#include "storage/foodtablefile.h"
+#include "food/foodtablefile.h"
 
 #include "food/foodtable.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// The printing subsystem: the weekly menu and the shopping list on the preview
+// The menu's printouts: the weekly menu and the shopping list on the preview
 // window and on the printer, the daily menu on the printer, and printer
 // set-up. Each printout asks its title through the user interface, draws its
 // layout on the canvas it is given and keeps nothing afterwards.
@@ -14,11 +14,11 @@ namespace tolvane {
 class MenuPlanner;
 class Program;
 
-class Printing {
+class MenuPrinting {
 public:
-    Printing(Program& program, MenuPlanner& menu);
-    Printing(const Printing&) = delete;
-    Printing& operator=(const Printing&) = delete;
+    MenuPrinting(Program& program, MenuPlanner& menu);
+    MenuPrinting(const MenuPrinting&) = delete;
+    MenuPrinting& operator=(const MenuPrinting&) = delete;
 
     // What the preview window shows, and so what its "&Print" prints.
     enum class PreviewKind { ShoppingList = 0, Menu = 1 };

@@ -1,4 +1,4 @@
-#include "printing/menuprintout.h"
+#include "menu/menuprintout.h"
 
 #include "menu/caloriesplit.h"
 #include "shell/program.h"

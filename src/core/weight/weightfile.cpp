@@ -1,4 +1,4 @@
-#include "storage/weightfile.h"
+#include "weight/weightfile.h"
 
 #include "storage/daytext.h"
 

@@ -1,7 +1,7 @@
 // Where a printout goes: the printer, or a PDF file the user names for this
 // printout alone when no printer is installed; every failure is told.
 
-#include "printing/printout.h"
+#include "shell/printout.h"
 #include "printfixture.h"
 
 namespace tolvane::test {

@@ -1,4 +1,4 @@
-#include "shell/mainwindow.h"
+#include "app/mainwindow.h"
 
 #include "activity/activityplannerpage.h"
 #include "food/foodfindbar.h"
@@ -6,7 +6,7 @@
 #include "menu/menuplannerpage.h"
 #include "menu/rdapage.h"
 #include "recipes/recipespage.h"
-#include "shell/app.h"
+#include "app/app.h"
 #include "shell/emptypage.h"
 #include "shell/program.h"
 #include "shell/toolicons.h"

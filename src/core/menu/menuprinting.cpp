@@ -1,10 +1,10 @@
-#include "printing/printing.h"
+#include "menu/menuprinting.h"
 
 #include "menu/menuplanner.h"
-#include "printing/dayprintout.h"
-#include "printing/menuprintout.h"
-#include "printing/printout.h"
-#include "printing/shoppinglist.h"
+#include "menu/dayprintout.h"
+#include "menu/menuprintout.h"
+#include "shell/printout.h"
+#include "menu/shoppinglist.h"
 #include "shell/program.h"
 #include "storage/daytext.h"
 
@@ -21,7 +21,7 @@ std::optional<QString> askTitle(UserInterface& ui, const TitlePrompt& prompt)
 }
 } // namespace
 
-Printing::Printing(Program& program, MenuPlanner& menu) : program_(program), menu_(menu)
+MenuPrinting::MenuPrinting(Program& program, MenuPlanner& menu) : program_(program), menu_(menu)
 {
     program_.setHandler(Command::MenuPrintPreview, [this] { printPreview(); });
     program_.setHandler(Command::PrintMenu, [this] { printMenu(); });
@@ -32,7 +32,7 @@ Printing::Printing(Program& program, MenuPlanner& menu) : program_(program), men
     program_.hooks.clearTutorPreview = [this] { tutorPreview_ = false; };
 }
 
-PreviewRequest Printing::preview(std::function<void(Canvas&)> draw, bool modal)
+PreviewRequest MenuPrinting::preview(std::function<void(Canvas&)> draw, bool modal)
 {
     PreviewRequest request;
     request.draw = std::move(draw);
@@ -42,7 +42,7 @@ PreviewRequest Printing::preview(std::function<void(Canvas&)> draw, bool modal)
     return request;
 }
 
-void Printing::printPreview()
+void MenuPrinting::printPreview()
 {
     previewKind_ = PreviewKind::Menu;
     TitlePrompt prompt = menuTitlePrompt();
@@ -56,7 +56,7 @@ void Printing::printPreview()
         preview([week, t = *title](Canvas& canvas) { drawMenuPreview(canvas, week, t); }, !tutorPreview_));
 }
 
-void Printing::printMenu()
+void MenuPrinting::printMenu()
 {
     const std::optional<QString> title = askTitle(program_.ui(), menuTitlePrompt());
     if (!title)
@@ -67,7 +67,7 @@ void Printing::printMenu()
                 });
 }
 
-void Printing::shoppingListPreview()
+void MenuPrinting::shoppingListPreview()
 {
     previewKind_ = PreviewKind::ShoppingList;
     const ShoppingList list = shoplistprep(menu_.week());
@@ -76,7 +76,7 @@ void Printing::shoppingListPreview()
         preview([list, title](Canvas& canvas) { drawShoppingListPreview(canvas, list, title); }, true));
 }
 
-void Printing::printShoppingList()
+void MenuPrinting::printShoppingList()
 {
     const ShoppingList list = shoplistprep(menu_.week());
     const QString title = shoppingListTitle(today());
@@ -86,7 +86,7 @@ void Printing::printShoppingList()
                 });
 }
 
-void Printing::printDay()
+void MenuPrinting::printDay()
 {
     const int day = menu_.currentDay();
     const std::optional<QString> title = askTitle(program_.ui(), dayTitlePrompt(day));
@@ -99,9 +99,9 @@ void Printing::printDay()
                 });
 }
 
-void Printing::printSetup() { program_.ui().printSetup(); }
+void MenuPrinting::printSetup() { program_.ui().printSetup(); }
 
-void Printing::previewPrint()
+void MenuPrinting::previewPrint()
 {
     if (previewKind_ == PreviewKind::Menu)
         printMenu();

@@ -1,4 +1,4 @@
-#include "storage/activityfile.h"
+#include "activity/activityfile.h"
 
 #include <cstring>
 

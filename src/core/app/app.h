@@ -5,9 +5,10 @@
 #include "activity/activityplanner.h"
 #include "exchange/exchange.h"
 #include "food/fooddata.h"
+#include "food/foodlist.h"
 #include "guide/tutor.h"
 #include "menu/menuplanner.h"
-#include "printing/printing.h"
+#include "menu/menuprinting.h"
 #include "recipes/recipes.h"
 #include "shell/program.h"
 #include "weight/weight.h"
@@ -21,6 +22,8 @@ public:
     App& operator=(const App&) = delete;
 
     Program program;
+    // The food item table, its selected row and servings text.
+    FoodList foods;
     // Subsystems follow, each built after what it uses; each registers its
     // commands and hooks with `program` in its constructor.
     FoodData food;
@@ -28,7 +31,7 @@ public:
     Recipes recipes;
     Weight weight;
     ActivityPlanner activity;
-    Printing printing;
+    MenuPrinting printing;
     Exchange exchange;
     Tutor tutor;
 };

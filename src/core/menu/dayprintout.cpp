@@ -1,6 +1,6 @@
-#include "printing/dayprintout.h"
+#include "menu/dayprintout.h"
 
-#include "printing/menuprintout.h"
+#include "menu/menuprintout.h"
 #include "shell/program.h"
 #include "storage/numbertext.h"
 #include "storage/real6.h"

@@ -1,0 +1,53 @@
+#pragma once
+// The food item table as the main window shows it: the table, the row selected
+// in the food list and the text of the "# Servings" field of the food item
+// panel. Loads the table at start-up and writes it after every change.
+
+#include "food/foodtable.h"
+
+#include <QString>
+
+namespace tolvane {
+
+class Program;
+
+class FoodList {
+public:
+    // Plugs the table's load, its first row and its pending save into the
+    // program's start-up and close.
+    explicit FoodList(Program& program);
+    FoodList(const FoodList&) = delete;
+    FoodList& operator=(const FoodList&) = delete;
+
+    // The food item table and the selected row of the food list (-1: none).
+    FoodTable& foodTable() { return foodTable_; }
+    const FoodTable& foodTable() const { return foodTable_; }
+    int selectedFoodRow() const { return selectedFoodRow_; }
+    void selectFoodRow(int row);
+    // The user clicked a row of the food list.
+    void foodListClick(int row);
+
+    // The text of the "# Servings" field of the food item panel ("1" at start).
+    // Setting it refreshes the food item panel, except once the program closes.
+    const QString& servingsText() const { return servingsText_; }
+    void setServingsText(const QString& text);
+
+    // Adds a record whose name is not yet in the table at its sorted place,
+    // writes the table and selects the new row. Returns the row.
+    int insertFoodItem(const FoodItem& record);
+    // Writes the table; the user is told when that fails, and the table stays
+    // "not yet written" until a later write succeeds.
+    bool saveFoodTable();
+    bool foodTableUnsaved() const { return foodTableUnsaved_; }
+
+private:
+    void refreshFoodPanel();
+
+    Program& program_;
+    FoodTable foodTable_;
+    int selectedFoodRow_ = -1;
+    QString servingsText_ = QStringLiteral("1");
+    bool foodTableUnsaved_ = false;
+};
+
+} // namespace tolvane
