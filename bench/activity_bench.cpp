@@ -11,7 +11,7 @@
 #include "activity/activityplanner.h"
 #include "activity/activitytexts.h"
 #include "app/app.h"
-#include "shell/qtuserinterface.h"
+#include "app/qtuserinterface.h"
 
 #include <QCoreApplication>
 #include <QDir>

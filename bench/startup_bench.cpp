@@ -11,7 +11,7 @@
 #include "food/foodtable.h"
 #include "app/app.h"
 #include "app/mainwindow.h"
-#include "shell/qtuserinterface.h"
+#include "app/qtuserinterface.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fails when a folder of src/core includes a header of a folder on
+# Fails when a folder of src/core or src/gui includes a header of a folder on
 # its own level or above it. The order is the README's line
 #   "Folders of src/core, lowest first: storage < printing < ... < app"
 # where "<" steps up a level and "=" joins folders on one level.
@@ -24,7 +24,7 @@ for step in "${steps[@]}"; do
 done
 
 bad=0
-for tree in src/core; do
+for tree in src/core src/gui; do
   for dir in "$root/$tree"/*/; do
     folder="$(basename "$dir")"
     if [[ -z "${level[$folder]+x}" ]]; then
@@ -49,4 +49,4 @@ if ((bad)); then
   echo "check-layers: includes run sideways or upward (order: ${order_line#*: })" >&2
   exit 1
 fi
-echo "check-layers: every include of src/core runs downward"
+echo "check-layers: every include of src/core and src/gui runs downward"

@@ -4,7 +4,7 @@
 #include "app/app.h"
 #include "shell/datafolder.h"
 #include "app/mainwindow.h"
-#include "shell/qtuserinterface.h"
+#include "app/qtuserinterface.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

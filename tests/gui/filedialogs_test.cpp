@@ -1,7 +1,7 @@
 // The file dialogs on Qt: the command's one filter, the default suffix on a
 // name typed without one, and Qt's question before replacing a file.
 
-#include "shell/qtuserinterface.h"
+#include "app/qtuserinterface.h"
 #include "testfiles.h"
 
 #include <QApplication>

@@ -8,7 +8,7 @@
 #include "menu/menuplannerpage.h"
 #include "app/app.h"
 #include "app/mainwindow.h"
-#include "shell/qtuserinterface.h"
+#include "app/qtuserinterface.h"
 #include "scriptedui.h"
 #include "testfiles.h"
 #include "windowtest.h"

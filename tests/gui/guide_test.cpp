@@ -12,7 +12,7 @@
 #include "printing/titledialog.h"
 #include "app/app.h"
 #include "app/mainwindow.h"
-#include "shell/qtuserinterface.h"
+#include "app/qtuserinterface.h"
 #include "scriptedui.h"
 #include "testfiles.h"
 #include "windowtest.h"

@@ -6,7 +6,7 @@
 #include "food/foodlistview.h"
 #include "food/foodtableio.h"
 #include "menu/daynotebook.h"
-#include "menu/dragpayload.h"
+#include "food/dragpayload.h"
 #include "menu/menuplannerpage.h"
 #include "menu/menustore.h"
 #include "menu/piewidget.h"

@@ -7,7 +7,7 @@
 #include "printing/printerjob.h"
 #include "menu/shoppinglist.h"
 #include "printing/titledialog.h"
-#include "shell/qtuserinterface.h"
+#include "app/qtuserinterface.h"
 #include "testfiles.h"
 
 #include <QApplication>

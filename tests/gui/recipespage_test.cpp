@@ -5,7 +5,7 @@
 #include "food/foodlistmodel.h"
 #include "food/foodlistview.h"
 #include "food/foodtableio.h"
-#include "menu/dragpayload.h"
+#include "food/dragpayload.h"
 #include "menu/menuplannerpage.h"
 #include "menu/piewidget.h"
 #include "menu/servingsedit.h"

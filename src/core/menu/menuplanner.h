@@ -4,7 +4,7 @@
 // and Menu Values panels and the RDA page's "Your Menu" side. The Menu Planner
 // and RDA pages show this state and forward their events here.
 
-#include "menu/dragitem.h"
+#include "food/dragitem.h"
 #include "menu/meal.h"
 #include "menu/panels.h"
 #include "menu/menufile.h"

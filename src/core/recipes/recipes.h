@@ -6,7 +6,7 @@
 // conversion into a new food item. The page shows this state and forwards its
 // events here.
 
-#include "menu/dragitem.h"
+#include "food/dragitem.h"
 #include "menu/panels.h"
 #include "recipes/recipefile.h"
 

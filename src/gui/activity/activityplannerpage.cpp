@@ -4,7 +4,7 @@
 #include "activity/activitytexts.h"
 #include "menu/panellabels.h"
 #include "menu/servingsedit.h"
-#include "app/app.h"
+#include "activity/activityplanner.h"
 #include "shell/rowselection.h"
 
 #include <QGroupBox>
@@ -31,8 +31,8 @@ QLineEdit* placeField(QWidget* parent, const QString& caption, int x, int y, int
 }
 } // namespace
 
-ActivityPlannerPage::ActivityPlannerPage(App& app, QWidget* parent)
-    : PageWidget(parent), activity_(app.activity), list_(new QListWidget(this))
+ActivityPlannerPage::ActivityPlannerPage(ActivityPlanner& activity, QWidget* parent)
+    : PageWidget(parent), activity_(activity), list_(new QListWidget(this))
 {
     placeLabel(this, activitylabel::List, 12, 4, arialFont(13));
     list_->setGeometry(12, 22, 240, 320);

@@ -13,13 +13,12 @@ class QListWidget;
 namespace tolvane {
 
 class ActivityPlanner;
-class App;
 class UpDownButtons;
 
 class ActivityPlannerPage : public PageWidget {
     Q_OBJECT
 public:
-    explicit ActivityPlannerPage(App& app, QWidget* parent = nullptr);
+    explicit ActivityPlannerPage(ActivityPlanner& activity, QWidget* parent = nullptr);
     void refresh() override;
 
     QListWidget* activityList() const { return list_; }

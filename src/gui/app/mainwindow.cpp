@@ -126,12 +126,12 @@ void MainWindow::buildPages(QWidget* client)
         const PageDefinition& definition = pages()[static_cast<std::size_t>(index)];
         PageWidget* page = nullptr;
         switch (index) {
-        case MenuPlannerPageIndex: page = new MenuPlannerPage(app_); break;
-        case RecipesPageIndex: page = new RecipesPage(app_); break;
-        case RdaPageIndex: page = new RdaPage(app_); break;
-        case WeightPageIndex: page = new WeightPage(app_); break;
-        case CalculatorsPageIndex: page = new CalculatorsPage(app_); break;
-        case ActivityPlannerPageIndex: page = new ActivityPlannerPage(app_); break;
+        case MenuPlannerPageIndex: page = new MenuPlannerPage(app_.program, app_.foods, app_.menu); break;
+        case RecipesPageIndex: page = new RecipesPage(app_.program, app_.foods, app_.recipes); break;
+        case RdaPageIndex: page = new RdaPage(app_.foods, app_.menu); break;
+        case WeightPageIndex: page = new WeightPage(app_.program, app_.weight); break;
+        case CalculatorsPageIndex: page = new CalculatorsPage(app_.weight); break;
+        case ActivityPlannerPageIndex: page = new ActivityPlannerPage(app_.activity); break;
         default: page = new EmptyPage; break;
         }
         page->setAccessibleName(definition.caption);

@@ -1,7 +1,7 @@
 #include "food/foodlistmodel.h"
 
 #include "food/foodtable.h"
-#include "menu/dragpayload.h"
+#include "food/dragpayload.h"
 
 namespace tolvane {
 

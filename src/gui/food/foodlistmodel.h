@@ -1,7 +1,7 @@
 #pragma once
 // The rows of the food list as a Qt model, read straight from the table's view.
 
-#include "menu/dragitem.h"
+#include "food/dragitem.h"
 
 #include <QAbstractListModel>
 

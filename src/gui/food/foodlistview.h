@@ -1,7 +1,7 @@
 #pragma once
 // The food list: the names of the food items as the table's view shows them.
 
-#include "menu/dragitem.h"
+#include "food/dragitem.h"
 
 #include <QListView>
 

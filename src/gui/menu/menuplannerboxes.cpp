@@ -6,7 +6,7 @@
 #include "menu/pie.h"
 #include "menu/piewidget.h"
 #include "menu/servingsedit.h"
-#include "app/app.h"
+#include "food/foodlist.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -78,11 +78,11 @@ void MenuPlannerPage::buildFoodItemBox()
     servings_ = new ServingsEdit(3, box);
     servings_->setGeometry(162, 17, 36, 24);
     servings_->setFont(arialFont(13));
-    servings_->setText(app_.foods.servingsText());
+    servings_->setText(foods_.servingsText());
     servings_->setAccessibleName(QStringLiteral("# Servings"));
     // Any change of the text counts, typed or put in by an input tool.
     connect(servings_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { forward([&] { app_.foods.setServingsText(text); }); });
+            [this](const QString& text) { forward([&] { foods_.setServingsText(text); }); });
     upDown_ = new UpDownButtons(QStringLiteral("# Servings"), box);
     upDown_->associate(servings_);
     upDown_->setGeometry(198, 17, 12, 24);
@@ -94,7 +94,7 @@ void MenuPlannerPage::buildFoodItemBox()
     placePercentages(box, foodPanel_, 112, captionY, 153, percentY, QStringLiteral("Food item"), QStringLiteral("00%"));
 
     foodPanel_.pie =
-        new PieWidget(QStringLiteral("Food item pie"), [this] { return app_.foods.foodTable().busy(); }, box);
+        new PieWidget(QStringLiteral("Food item pie"), [this] { return foods_.foodTable().busy(); }, box);
     foodPanel_.pie->setGeometry(160, 48, 69, 69);
 }
 
@@ -120,7 +120,7 @@ void MenuPlannerPage::buildMenuValuesBox()
     placePercentages(box, menuPanel_, 184, captionY, 236, percentY, QStringLiteral("Menu"), QStringLiteral("00%"));
 
     menuPanel_.pie =
-        new PieWidget(QStringLiteral("Menu values pie"), [this] { return app_.foods.foodTable().busy(); }, box);
+        new PieWidget(QStringLiteral("Menu values pie"), [this] { return foods_.foodTable().busy(); }, box);
     menuPanel_.pie->setGeometry(236, 15, 69, 69);
 }
 

@@ -3,10 +3,13 @@
 #include "food/foodlistview.h"
 #include "menu/daynotebook.h"
 #include "menu/menuplanner.h"
+#include "shell/program.h"
 #include "menu/servingsedit.h"
 #include "menu/tablistbox.h"
 #include "menu/trashcan.h"
-#include "app/app.h"
+#include "food/foodlist.h"
+#include "menu/menuplanner.h"
+#include "shell/program.h"
 
 #include <QTabBar>
 
@@ -42,8 +45,8 @@ void showTab(QTabBar* bar, int index)
 }
 } // namespace
 
-MenuPlannerPage::MenuPlannerPage(App& app, QWidget* parent)
-    : PageWidget(parent), app_(app), planner_(app.menu), foodList_(new FoodListView(app.program, app.foods, true, this))
+MenuPlannerPage::MenuPlannerPage(Program& program, FoodList& foods, MenuPlanner& planner, QWidget* parent)
+    : PageWidget(parent), foods_(foods), planner_(planner), foodList_(new FoodListView(program, foods, true, this))
 {
     // Left of the day notebook, above the Food Item box.
     foodList_->setGeometry(4, 4, 225, 225);
@@ -125,7 +128,7 @@ void MenuPlannerPage::refresh()
     showTab(totalsTabs_, planner_.totalsTab());
     mealList_->setLines(planner_.mealList(), planner_.mealListSelection());
     trash_->setOpen(planner_.trashOpen());
-    showFieldText(servings_, app_.foods.servingsText());
+    showFieldText(servings_, foods_.servingsText());
     foodPanel_.show(planner_.foodPanel());
     menuPanel_.show(planner_.menuPanel());
 

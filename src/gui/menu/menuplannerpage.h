@@ -9,10 +9,11 @@ class QTabBar;
 
 namespace tolvane {
 
-class App;
+class FoodList;
 class DayNotebook;
 class FoodListView;
 class MenuPlanner;
+class Program;
 class ServingsEdit;
 class TabListBox;
 class TrashCan;
@@ -21,7 +22,7 @@ class UpDownButtons;
 class MenuPlannerPage : public PageWidget {
     Q_OBJECT
 public:
-    explicit MenuPlannerPage(App& app, QWidget* parent = nullptr);
+    MenuPlannerPage(Program& program, FoodList& foods, MenuPlanner& planner, QWidget* parent = nullptr);
     void refresh() override;
 
     FoodListView* foodList() const { return foodList_; }
@@ -48,7 +49,7 @@ private:
         emit stateChanged();
     }
 
-    App& app_;
+    FoodList& foods_;
     MenuPlanner& planner_;
     FoodListView* foodList_;
     DayNotebook* days_ = nullptr;

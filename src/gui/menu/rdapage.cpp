@@ -3,7 +3,8 @@
 #include "menu/menuplanner.h"
 #include "menu/panellabels.h"
 #include "menu/piewidget.h"
-#include "app/app.h"
+#include "food/foodlist.h"
+#include "menu/menuplanner.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -40,9 +41,9 @@ QLabel* boldBlueLabel(QWidget* page, int x, int y, const QString& name)
 }
 } // namespace
 
-RdaPage::RdaPage(App& app, QWidget* parent) : PageWidget(parent), planner_(app.menu)
+RdaPage::RdaPage(const FoodList& foods, MenuPlanner& planner, QWidget* parent) : PageWidget(parent), planner_(planner)
 {
-    const auto busy = [&app] { return app.foods.foodTable().busy(); };
+    const auto busy = [&foods] { return foods.foodTable().busy(); };
     placeLabel(this, QStringLiteral("FDA Recommended Daily Allowances"), 24, 16, arialFont(13, true));
     placeLabel(this, QStringLiteral("Your Menu"), 448, 16, arialFont(13, true));
 

@@ -9,14 +9,14 @@ class QLabel;
 
 namespace tolvane {
 
-class App;
+class FoodList;
 class MenuPlanner;
 class PieWidget;
 
 class RdaPage : public PageWidget {
     Q_OBJECT
 public:
-    explicit RdaPage(App& app, QWidget* parent = nullptr);
+    RdaPage(const FoodList& foods, MenuPlanner& planner, QWidget* parent = nullptr);
     void refresh() override;
 
     PieWidget* recommendedPie() const { return recommendedPie_; }

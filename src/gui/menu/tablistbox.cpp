@@ -1,6 +1,6 @@
 #include "menu/tablistbox.h"
 
-#include "menu/dragpayload.h"
+#include "food/dragpayload.h"
 #include "shell/rowselection.h"
 
 #include <QDrag>

@@ -8,7 +8,7 @@
 // row) and it takes drops from the program's other controls; what a drop does
 // is for its owner to say.
 
-#include "menu/dragitem.h"
+#include "food/dragitem.h"
 
 #include <QListWidget>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "menu/trashcan.h"
 
-#include "menu/dragpayload.h"
+#include "food/dragpayload.h"
 
 #include <QApplication>
 #include <QDrag>

@@ -3,7 +3,7 @@
 // it. It takes drops from the program's lists and can itself be dragged; what
 // a drag over it, a drop and the end of its own drag do is for its owner.
 
-#include "menu/dragitem.h"
+#include "food/dragitem.h"
 
 #include <QPixmap>
 #include <QWidget>

@@ -9,7 +9,8 @@
 #include "menu/trashcan.h"
 #include "recipes/recipeprintout.h"
 #include "recipes/recipes.h"
-#include "app/app.h"
+#include "food/foodlist.h"
+#include "recipes/recipes.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -85,8 +86,8 @@ ServingsEdit* makeServingsEdit(QWidget* parent, const QRect& geometry, const QSt
 
 } // namespace
 
-RecipesPage::RecipesPage(App& app, QWidget* parent)
-    : PageWidget(parent), app_(app), recipes_(app.recipes), foodList_(new FoodListView(app.program, app.foods, false, this))
+RecipesPage::RecipesPage(Program& program, FoodList& foods, Recipes& recipes, QWidget* parent)
+    : PageWidget(parent), foods_(foods), recipes_(recipes), foodList_(new FoodListView(program, foods, false, this))
 {
     placeLabel(this, QStringLiteral("Food Items"), 13, 2, arialFont(13));
     foodList_->setGeometry(4, 16, 217, 210);
@@ -207,7 +208,7 @@ void RecipesPage::buildRecipeBox()
     panel_.fat = placeRightLabel(box_, recipes_.panel().fatPercent, right, 96, small,
                                  QStringLiteral("Recipe fat percentage"), 40);
 
-    panel_.pie = new PieWidget(QStringLiteral("Recipe pie"), [this] { return app_.foods.foodTable().busy(); }, box_);
+    panel_.pie = new PieWidget(QStringLiteral("Recipe pie"), [this] { return foods_.foodTable().busy(); }, box_);
     panel_.pie->setGeometry(160, 48, 69, 69);
 }
 

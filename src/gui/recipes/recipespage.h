@@ -12,8 +12,9 @@ class QPlainTextEdit;
 
 namespace tolvane {
 
-class App;
+class FoodList;
 class FoodListView;
+class Program;
 class Recipes;
 class ServingsEdit;
 class TabListBox;
@@ -23,7 +24,7 @@ class UpDownButtons;
 class RecipesPage : public PageWidget {
     Q_OBJECT
 public:
-    explicit RecipesPage(App& app, QWidget* parent = nullptr);
+    RecipesPage(Program& program, FoodList& foods, Recipes& recipes, QWidget* parent = nullptr);
     void refresh() override;
 
     FoodListView* foodList() const { return foodList_; }
@@ -49,7 +50,7 @@ private:
         emit stateChanged();
     }
 
-    App& app_;
+    FoodList& foods_;
     Recipes& recipes_;
     FoodListView* foodList_;
     TabListBox* ingredients_ = nullptr;

@@ -1,7 +1,7 @@
 #include "weight/calculatorspage.h"
 
 #include "menu/panellabels.h"
-#include "app/app.h"
+#include "weight/weight.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -58,7 +58,7 @@ private:
 };
 } // namespace
 
-CalculatorsPage::CalculatorsPage(App& app, QWidget* parent) : PageWidget(parent), weight_(app.weight)
+CalculatorsPage::CalculatorsPage(Weight& weight, QWidget* parent) : PageWidget(parent), weight_(weight)
 {
     QGroupBox* maintenance = addBox(this, QStringLiteral("1. Caloric Maintenance"), {8, 8, 593, 113});
     placeLabel(maintenance, QStringLiteral("Current Weight:"), 8, 24, font());

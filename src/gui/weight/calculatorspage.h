@@ -14,13 +14,12 @@ class QPushButton;
 
 namespace tolvane {
 
-class App;
 class Weight;
 
 class CalculatorsPage : public PageWidget {
     Q_OBJECT
 public:
-    explicit CalculatorsPage(App& app, QWidget* parent = nullptr);
+    explicit CalculatorsPage(Weight& weight, QWidget* parent = nullptr);
     void refresh() override;
 
     QLineEdit* field(Calculators::Field field) const { return fields_.at(static_cast<std::size_t>(field)); }

@@ -1,6 +1,7 @@
 #include "weight/weightpage.h"
 
-#include "app/app.h"
+#include "shell/program.h"
+#include "weight/weight.h"
 #include "weight/weightgraphview.h"
 #include "weight/weightgridmodel.h"
 
@@ -54,9 +55,9 @@ private:
 };
 } // namespace
 
-WeightPage::WeightPage(App& app, QWidget* parent)
-    : PageWidget(parent), program_(app.program), weight_(app.weight), model_(new WeightGridModel(app.weight.log(), this)),
-      grid_(new QTableView(this)), graphArea_(new WeightGraphView(app.weight.graph(), app.weight.log(), this))
+WeightPage::WeightPage(Program& program, Weight& weight, QWidget* parent)
+    : PageWidget(parent), program_(program), weight_(weight), model_(new WeightGridModel(weight.log(), this)),
+      grid_(new QTableView(this)), graphArea_(new WeightGraphView(weight.graph(), weight.log(), this))
 {
     grid_->setModel(model_);
     grid_->setItemDelegate(new CellDelegate(*model_, *this));

@@ -9,7 +9,6 @@ class QTableView;
 
 namespace tolvane {
 
-class App;
 class Program;
 class Weight;
 class WeightGridModel;
@@ -17,7 +16,7 @@ class WeightGridModel;
 class WeightPage : public PageWidget {
     Q_OBJECT
 public:
-    explicit WeightPage(App& app, QWidget* parent = nullptr);
+    WeightPage(Program& program, Weight& weight, QWidget* parent = nullptr);
     void refresh() override;
 
     QTableView* grid() const { return grid_; }

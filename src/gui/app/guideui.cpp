@@ -7,7 +7,7 @@
 #include "menu/menuplannerpage.h"
 #include "menu/servingsedit.h"
 #include "app/mainwindow.h"
-#include "shell/qtuserinterface.h"
+#include "app/qtuserinterface.h"
 
 #include <QApplication>
 

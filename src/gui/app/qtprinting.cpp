@@ -4,7 +4,7 @@
 #include "printing/previewwindow.h"
 #include "printing/runprinter.h"
 #include "printing/titledialog.h"
-#include "shell/qtuserinterface.h"
+#include "app/qtuserinterface.h"
 
 namespace tolvane {
 

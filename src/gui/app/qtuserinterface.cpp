@@ -1,4 +1,4 @@
-#include "shell/qtuserinterface.h"
+#include "app/qtuserinterface.h"
 
 #include "activity/addactivitydialog.h"
 #include "food/fooditemdialog.h"

@@ -2,7 +2,7 @@
 // What a drag between the program's lists and trash cans carries: where it
 // began and the row pressed there, as mime data of the program's own type.
 
-#include "menu/dragitem.h"
+#include "food/dragitem.h"
 
 #include <QString>
 #include <optional>

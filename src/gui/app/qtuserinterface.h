@@ -32,7 +32,7 @@ public:
     void setProgress(int value) override;
     void endProgress() override;
     bool addActivity(ActivityForm& form) override;
-    // Printing (src/gui/printing/qtprinting.cpp).
+    // Printing (src/gui/app/qtprinting.cpp).
     std::optional<QString> askTitle(const TitlePrompt& prompt) override;
     bool printerInstalled() override;
     std::unique_ptr<PrintJob> beginPrintJob(PageOrientation orientation, const QString& documentTitle) override;
@@ -46,7 +46,7 @@ public:
     PreviewWindow* previewWindow();
     void closePrintPreview() override;
     // The tutor, the information window and the help viewer
-    // (src/gui/guide/guideui.cpp).
+    // (src/gui/app/guideui.cpp).
     void showTutor(Tutor& tutor) override;
     void showInformation(Information& information) override;
     void focusServings() override;

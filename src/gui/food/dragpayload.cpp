@@ -1,4 +1,4 @@
-#include "menu/dragpayload.h"
+#include "food/dragpayload.h"
 
 #include <QMimeData>
 
