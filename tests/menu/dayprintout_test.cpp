@@ -8,22 +8,6 @@
 namespace tolvane::test {
 namespace {
 
-// Text calls as "L x y text" or "R x y text", with the alignment in effect.
-QStringList alignedTexts(const RecordingCanvas& canvas)
-{
-    QStringList texts;
-    QChar align = QLatin1Char('L');
-    for (const QString& call : canvas.calls) {
-        if (call == QStringLiteral("align right"))
-            align = QLatin1Char('R');
-        else if (call == QStringLiteral("align left"))
-            align = QLatin1Char('L');
-        else if (call.startsWith(QStringLiteral("text ")))
-            texts.append(align + call.mid(4));
-    }
-    return texts;
-}
-
 // A 600 dpi letter page: margin 150, column unit (5100 - 300 - 90) div 10 =
 // 471, line height (6600 - 450) div 66 = 93.
 constexpr int Line = 93;
@@ -102,7 +86,7 @@ TEST_F(PrintTest, DailyMenuPlacesEveryTextByRow)
     // Base 183 + 72 + 94.5 = 349.5.
     expected << percents(QStringLiteral("Day Percents"), 30,
                          {QStringLiteral("52.4%"), QStringLiteral("20.6%"), QStringLiteral("27.0%")});
-    EXPECT_EQ(alignedTexts(ui.prints[0]->canvas), expected);
+    EXPECT_EQ(ui.prints[0]->canvas.alignedTexts(), expected);
 }
 
 TEST_F(PrintTest, DailyMenuOfAFullDayEndsOnRow67OfTheOnePage)
@@ -117,7 +101,7 @@ TEST_F(PrintTest, DailyMenuOfAFullDayEndsOnRow67OfTheOnePage)
 
     EXPECT_EQ(ui.titlePrompts.at(0).initialTitle, QStringLiteral("Daily Menu for Wednesday"));
     const PrintRecord& job = *ui.prints.at(0);
-    const QStringList texts = alignedTexts(job.canvas);
+    const QStringList texts = job.canvas.alignedTexts();
     EXPECT_EQ(texts.first(), left(2550, 1, QString()));  // an empty title, centred
     EXPECT_EQ(texts.at(texts.size() - 4), left(300, 67, QStringLiteral("Day Percents")));
     EXPECT_EQ(texts.last(), QStringLiteral("R 3768 %1 11.1%").arg(67 * Line));

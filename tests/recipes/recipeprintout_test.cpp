@@ -8,25 +8,6 @@
 namespace tolvane::test {
 namespace {
 
-// Text calls as "L x y text" or "R x y text" with the alignment in effect;
-// "newpage" where a page ends.
-QStringList alignedTexts(const RecordingCanvas& canvas)
-{
-    QStringList texts;
-    QChar align = QLatin1Char('L');
-    for (const QString& call : canvas.calls) {
-        if (call == QStringLiteral("align right"))
-            align = QLatin1Char('R');
-        else if (call == QStringLiteral("align left"))
-            align = QLatin1Char('L');
-        else if (call.startsWith(QStringLiteral("text ")))
-            texts.append(align + call.mid(4));
-        else if (call == QStringLiteral("newpage"))
-            texts.append(call);
-    }
-    return texts;
-}
-
 // 5100 x 6600 pixels: margin 150, column unit (5100 - 300 - 90) div 10 = 471,
 // line height (6600 - 450) div 66 = 93.
 constexpr int Line = 93;
@@ -68,7 +49,7 @@ protected:
         if (ui.prints.empty())
             return {};
         EXPECT_TRUE(ui.prints[0]->ended);
-        return alignedTexts(ui.prints[0]->canvas);
+        return ui.prints[0]->canvas.alignedTexts();
     }
     // `count` instruction lines "Step 1", "Step 2"...
     void steps(int count)

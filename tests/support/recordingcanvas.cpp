@@ -31,4 +31,21 @@ void RecordingCanvas::record(QStringView op, std::initializer_list<int> args)
     calls.append(line);
 }
 
+QStringList RecordingCanvas::alignedTexts() const
+{
+    QStringList texts;
+    QChar align = QLatin1Char('L');
+    for (const QString& call : calls) {
+        if (call == QStringLiteral("align right"))
+            align = QLatin1Char('R');
+        else if (call == QStringLiteral("align left"))
+            align = QLatin1Char('L');
+        else if (call.startsWith(QStringLiteral("text ")))
+            texts.append(align + call.mid(4));
+        else if (call == QStringLiteral("newpage"))
+            texts.append(call);
+    }
+    return texts;
+}
+
 } // namespace tolvane::test

@@ -49,6 +49,9 @@ public:
 
     // The calls whose line starts with `prefix`.
     QStringList only(const QString& prefix) const;
+    // The text calls as "L x y text" or "R x y text" with the alignment in
+    // effect, and "newpage" where a page ends.
+    QStringList alignedTexts() const;
 
 private:
     void record(QStringView op, Rgb color) { record(op, {color.red, color.green, color.blue}); }
