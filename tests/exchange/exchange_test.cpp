@@ -141,7 +141,12 @@ TEST_F(ExchangeTest, ExportsTheFoodTableTheWeekAndTheWeightLog)
     app.menu.dropOnMealList({DragSource::FoodList, 0});
     app.menu.endDrag(DragSource::FoodList);
     app.weight.log().setCell(DateColumn, 1, QStringLiteral("1/5/2026"));
-    app.weight.log().setCell(PlanColumn, 1, QStringLiteral("80,5"));
+    // Weights as the user's locale types them; text that is no number stays.
+    app.weight.log().setCell(PlanColumn, 1, QStringLiteral(" 80") + app.weight.log().locale().decimalPoint() +
+                                                QStringLiteral("5"));
+    app.weight.log().newRow();
+    app.weight.log().setCell(DateColumn, 2, QStringLiteral("1/12/2026"));
+    app.weight.log().setCell(ActualColumn, 2, QStringLiteral("79,5 kg"));
 
     const QString foods = dir.filePath(QStringLiteral("foods.csv"));
     const QString menu = dir.filePath(QStringLiteral("menu.csv"));
@@ -165,7 +170,7 @@ TEST_F(ExchangeTest, ExportsTheFoodTableTheWeekAndTheWeightLog)
                                         "Thursday,Day total,,,0,0.0,0.0,0.0,0.0,0\r\n"
                                         "Friday,Day total,,,0,0.0,0.0,0.0,0.0,0\r\n"
                                         "Saturday,Day total,,,0,0.0,0.0,0.0,0.0,0\r\n"));
-    EXPECT_EQ(readAll(weight).toStdString(), std::string("Date,Plan,Actual\r\n1/5/2026,\"80,5\",\r\n"));
+    EXPECT_EQ(readAll(weight).toStdString(), std::string("Date,Plan,Actual\r\n1/5/2026,80.5,\r\n1/12/2026,,\"79,5 kg\"\r\n"));
 }
 
 TEST_F(ExchangeTest, AFailedExportSaysSoAndLeavesNoFile)

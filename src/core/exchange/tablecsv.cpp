@@ -16,6 +16,15 @@ void appendValues(QStringList& row, const Nutrients& values)
         row.append(formatFixed(values[static_cast<std::size_t>(n)], 0, FoodItemForm::decimals(field)));
     }
 }
+// A weight cell the grid reads as a number, without blanks and with "." for
+// the locale's decimal separator; any other text as it stands.
+QString weightCsvText(const QString& cell, const QLocale& locale)
+{
+    if (!parseStrict(cell, locale))
+        return cell;
+    return cell.trimmed().replace(locale.decimalPoint(), QStringLiteral("."));
+}
+
 } // namespace
 
 QByteArray exportMenuCsv(const Week& week, int* rows)
@@ -61,7 +70,8 @@ QByteArray exportWeightCsv(const WeightLog& log, int* rows)
     appendCsvRow(out, {log.cell(DateColumn, 0), log.cell(PlanColumn, 0), log.cell(ActualColumn, 0)});
     int written = 0;
     for (int r = 1; r < log.rowCount(); ++r) {
-        const QStringList row{log.cell(DateColumn, r), log.cell(PlanColumn, r), log.cell(ActualColumn, r)};
+        const QStringList row{log.cell(DateColumn, r), weightCsvText(log.cell(PlanColumn, r), log.locale()),
+                              weightCsvText(log.cell(ActualColumn, r), log.locale())};
         if (row.join(QString()).trimmed().isEmpty())
             continue;
         appendCsvRow(out, row);

@@ -16,7 +16,8 @@ class WeightLog;
 // Returns the image and the number of rows after the header.
 QByteArray exportMenuCsv(const Week& week, int* rows = nullptr);
 
-// The grid's data rows as they stand: date, plan, actual.
+// The grid's data rows: date, plan, actual. Weights the grid reads as numbers
+// are written with "."; other texts as they stand.
 QByteArray exportWeightCsv(const WeightLog& log, int* rows = nullptr);
 
 inline const QString DayTotalText = QStringLiteral("Day total");
