@@ -3,7 +3,7 @@
 // user who answers every question at once and shows nothing.
 
 #include "printing/printsurface.h"
-#include "shell/userinterface.h"
+#include "app/appuserinterface.h"
 
 #include <algorithm>
 #include <chrono>
@@ -14,7 +14,7 @@
 
 namespace bench {
 
-class SilentUi : public tolvane::UserInterface {
+class SilentUi : public tolvane::AppUserInterface {
 public:
     explicit SilentUi(tolvane::Button answer = tolvane::Button::Ok) : answer_(answer) {}
     int messages = 0;

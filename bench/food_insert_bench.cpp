@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     foodbench::QuietUi ui;
     tolvane::SettingsStore settings(dir.filePath(QStringLiteral("Tolvane.conf")));
     tolvane::Program program(ui, settings, dir.path());
-    tolvane::FoodList foods(program);
+    tolvane::FoodList foods(program, ui);
     foods.foodTable().assign(foodbench::numberedItems(1999));
 
     tolvane::FoodItem added;

@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     foodbench::QuietUi ui;
     tolvane::SettingsStore settings(dir.filePath(QStringLiteral("Tolvane.conf")));
     tolvane::Program program(ui, settings, dir.path());
-    tolvane::FoodList foods(program);
+    tolvane::FoodList foods(program, ui);
     tolvane::FoodMerge merge(program, foods);
     foods.foodTable().assign(foodbench::numberedItems(2000));
 

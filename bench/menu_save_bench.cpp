@@ -24,7 +24,7 @@ int main(int argc, char** argv)
     menubench::SilentUi ui;
     tolvane::SettingsStore settings(dir.filePath(QStringLiteral("Tolvane.conf")));
     tolvane::Program program(ui, settings, dir.path());
-    tolvane::FoodList foods(program);
+    tolvane::FoodList foods(program, ui);
     tolvane::MenuPlanner planner(program, foods);
     foods.foodTable().assign({menubench::item(1), menubench::item(2), menubench::item(3)});
 

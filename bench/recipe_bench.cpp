@@ -45,7 +45,7 @@ int main(int argc, char** argv)
     ui.file = dir.filePath(QStringLiteral("full.rcp"));
     tolvane::SettingsStore settings(dir.filePath(QStringLiteral("Tolvane.conf")));
     tolvane::Program program(ui, settings, dir.path());
-    tolvane::FoodList foods(program);
+    tolvane::FoodList foods(program, ui);
     tolvane::Recipes recipes(program, foods);
     foods.foodTable().assign({menubench::item(1), menubench::item(2), menubench::item(3)});
 

@@ -60,7 +60,7 @@ int main(int argc, char** argv)
     bench::SilentUi ui;
     tolvane::SettingsStore settings(dir.filePath(QStringLiteral("Tolvane.conf")));
     tolvane::Program program(ui, settings, dir.path());
-    tolvane::FoodList foods(program);
+    tolvane::FoodList foods(program, ui);
     tolvane::WeightLog log(program, QLocale(QLocale::English, QLocale::UnitedStates));
     log.today = [] { return QDate(2026, 12, 7); };
 

@@ -23,7 +23,7 @@ protected:
     ScriptedUi ui;
     SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
     Program program{ui, settings, dir.path()};
-    FoodList foods{program};
+    FoodList foods{program, ui};
     FoodData food{program, foods};
     int panelRefreshes = 0;
 

@@ -97,7 +97,7 @@ TEST_F(MergeTest, TheRowWhereTheItemWouldGoIsSelectedBeforeTheQuestion)
 {
     WatchingUi watching;
     Program local{watching, settings, dir.path()};
-    FoodList localFoods{local};
+    FoodList localFoods{local, watching};
     FoodData localFood{local, localFoods};
     watching.foods = &localFoods;
     writeAll(tablePath(), tableBytes({apple, makeItem(QStringLiteral("Cherry")), milk}));

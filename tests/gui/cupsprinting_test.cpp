@@ -127,7 +127,7 @@ protected:
     QtPrinterUi ui;
     SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
     Program program{ui, settings, dir.path()};
-    FoodList foods{program};
+    FoodList foods{program, ui};
     MenuPlanner planner{program, foods};
     MenuPrinting printing{program, planner};
     Recipes recipes{program, foods};

@@ -21,7 +21,7 @@ protected:
     ScriptedUi ui;
     SettingsStore settings{dir.filePath(QStringLiteral("config/Tolvane.conf"))};
     Program program{ui, settings, dir.path()};
-    FoodList foods{program};
+    FoodList foods{program, ui};
     MenuPlanner planner{program, foods};
     int deleteRequests = 0;
 

@@ -22,7 +22,7 @@ protected:
     ScriptedUi ui;
     SettingsStore settings{dir.filePath(QStringLiteral("config/Tolvane.conf"))};
     Program program{ui, settings, dir.path()};
-    FoodList foods{program};
+    FoodList foods{program, ui};
     MenuPlanner planner{program, foods};
     MenuPrinting printing{program, planner};
 

@@ -23,7 +23,7 @@ protected:
     QString settingsPath = dir.filePath(QStringLiteral("config/Tolvane.conf"));
     SettingsStore settings{settingsPath};
     Program program{ui, settings, dir.path()};
-    FoodList foods{program};
+    FoodList foods{program, ui};
     QStringList events;
 
     void SetUp() override

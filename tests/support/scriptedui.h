@@ -7,7 +7,7 @@
 #include "food/fooditemform.h"
 #include "guide/tutor.h"
 #include "scriptedprinter.h"
-#include "shell/userinterface.h"
+#include "app/appuserinterface.h"
 
 #include <QStringList>
 #include <deque>
@@ -43,7 +43,7 @@ struct ProgressRecord {
 // The question a save asks before it creates the file `fileName`.
 Message createQuestion(const QString& fileName);
 
-class ScriptedUi : public UserInterface {
+class ScriptedUi : public AppUserInterface {
 public:
     std::vector<Message> messages;
     std::deque<Button> answers;

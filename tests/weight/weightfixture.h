@@ -22,7 +22,7 @@ protected:
     ScriptedUi ui;
     SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
     Program program{ui, settings, dir.path()};
-    FoodList foods{program};
+    FoodList foods{program, ui};
     Weight weight{program, UsLocale};
     WeightLog& log = weight.log();
     Calculators& calc = weight.calculators();

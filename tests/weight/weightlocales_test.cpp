@@ -32,7 +32,7 @@ struct LocalWeight {
     ScriptedUi ui;
     SettingsStore settings{dir.filePath(u"Tolvane.conf"_s)};
     Program program{ui, settings, dir.path()};
-    FoodList foods{program};
+    FoodList foods{program, ui};
     Weight weight;
     WeightLog& log = weight.log();
 

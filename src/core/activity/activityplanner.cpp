@@ -2,6 +2,7 @@
 
 #include "activity/activitytexts.h"
 #include "menu/menuplanner.h"
+#include "activity/activitydialogs.h"
 #include "food/foodlist.h"
 #include "shell/program.h"
 #include "storage/numbertext.h"
@@ -21,8 +22,9 @@ Message warning(const QString& text)
 }
 } // namespace
 
-ActivityPlanner::ActivityPlanner(Program& program, const FoodList& foods, const MenuPlanner& menu)
-    : program_(program), foods_(foods), menu_(menu)
+ActivityPlanner::ActivityPlanner(Program& program, ActivityDialogs& dialogs, const FoodList& foods,
+                                 const MenuPlanner& menu)
+    : program_(program), dialogs_(dialogs), foods_(foods), menu_(menu)
 {
     program_.setHandler(Command::AddActivity, [this] { addActivity(); });
     program_.setHandler(Command::DeleteActivity, [this] { deleteActivity(); });
@@ -115,7 +117,7 @@ void ActivityPlanner::addActivity()
             Message::typed(activitymsg::BufferFull, Icon::Information, only(Button::Ok), GeneralHelpContext));
         return;
     }
-    if (!program_.ui().addActivity(addForm_))
+    if (!dialogs_.addActivity(addForm_))
         return;
     const int row = insert(addForm_.record());
     // The selection stays on the activity it was on.

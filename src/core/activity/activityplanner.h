@@ -16,12 +16,13 @@
 namespace tolvane {
 
 class MenuPlanner;
+class ActivityDialogs;
 class FoodList;
 class Program;
 
 class ActivityPlanner {
 public:
-    ActivityPlanner(Program& program, const FoodList& foods, const MenuPlanner& menu);
+    ActivityPlanner(Program& program, ActivityDialogs& dialogs, const FoodList& foods, const MenuPlanner& menu);
     ActivityPlanner(const ActivityPlanner&) = delete;
     ActivityPlanner& operator=(const ActivityPlanner&) = delete;
 
@@ -71,6 +72,7 @@ private:
     void keepAside(const QString& path, int loaded, bool tooMany);
 
     Program& program_;
+    ActivityDialogs& dialogs_;
     const FoodList& foods_;
     const MenuPlanner& menu_;
     std::vector<ActivityRecord> table_;

@@ -3,6 +3,7 @@
 // subsystem that plugs into it. The windows and the tests build one of these.
 
 #include "activity/activityplanner.h"
+#include "app/appuserinterface.h"
 #include "exchange/exchange.h"
 #include "food/fooddata.h"
 #include "food/foodlist.h"
@@ -17,7 +18,7 @@ namespace tolvane {
 
 class App {
 public:
-    App(UserInterface& ui, SettingsStore& settings, const QString& workDir);
+    App(AppUserInterface& ui, SettingsStore& settings, const QString& workDir);
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 

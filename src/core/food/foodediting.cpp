@@ -1,5 +1,6 @@
 #include "food/foodediting.h"
 
+#include "food/fooddialogs.h"
 #include "food/foodlist.h"
 #include "shell/program.h"
 
@@ -62,7 +63,7 @@ void FoodEditing::add()
         return;
     }
     FoodItemForm form(EditItem{});
-    if (!ui.editFoodItem(form))
+    if (!foods_.dialogs().editFoodItem(form))
         return;
 
     const int existing = table.findSameName(form.item().name);
@@ -90,7 +91,7 @@ void FoodEditing::modify()
     }
     const int slot = table.slotOfRow(row);
     FoodItemForm form(editItemOf(table.item(slot)));
-    if (!ui.editFoodItem(form))
+    if (!foods_.dialogs().editFoodItem(form))
         return;
 
     ui.setBusy(true);

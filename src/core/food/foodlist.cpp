@@ -5,7 +5,7 @@
 
 namespace tolvane {
 
-FoodList::FoodList(Program& program) : program_(program)
+FoodList::FoodList(Program& program, FoodDialogs& dialogs) : program_(program), dialogs_(dialogs)
 {
     program_.addPendingSave({QStringLiteral("The food item table"),
                              FoodTableFileName,

@@ -9,15 +9,19 @@
 
 namespace tolvane {
 
+class FoodDialogs;
 class Program;
 
 class FoodList {
 public:
     // Plugs the table's load, its first row and its pending save into the
-    // program's start-up and close.
-    explicit FoodList(Program& program);
+    // program's start-up and close. The food commands open their dialog
+    // through `dialogs`.
+    FoodList(Program& program, FoodDialogs& dialogs);
     FoodList(const FoodList&) = delete;
     FoodList& operator=(const FoodList&) = delete;
+
+    FoodDialogs& dialogs() const { return dialogs_; }
 
     // The food item table and the selected row of the food list (-1: none).
     FoodTable& foodTable() { return foodTable_; }
@@ -44,6 +48,7 @@ private:
     void refreshFoodPanel();
 
     Program& program_;
+    FoodDialogs& dialogs_;
     FoodTable foodTable_;
     int selectedFoodRow_ = -1;
     QString servingsText_ = QStringLiteral("1");

@@ -3,6 +3,7 @@
 #include "food/foodediting.h"
 #include "food/fooditemform.h"
 #include "shell/filechoice.h"
+#include "food/fooddialogs.h"
 #include "food/foodlist.h"
 #include "shell/program.h"
 
@@ -113,7 +114,7 @@ void FoodMerge::mergeFile(const QString& path)
             continue;
         }
         FoodItemForm form(editItemOf(record));
-        if (!ui.editFoodItem(form))
+        if (!foods_.dialogs().editFoodItem(form))
             continue;
         // The file's record keeps its reserved bytes; it joins off the personal
         // list. A name changed in the dialog is not tested against the table.

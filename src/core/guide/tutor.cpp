@@ -1,5 +1,6 @@
 #include "guide/tutor.h"
 
+#include "guide/guidewindows.h"
 #include "menu/menuprinting.h"
 #include "shell/program.h"
 
@@ -69,8 +70,8 @@ const QStringList& Tutor::texts()
     return value;
 }
 
-Tutor::Tutor(Program& program, MenuPrinting& printing)
-    : program_(program), printing_(printing), information_(program.ui())
+Tutor::Tutor(Program& program, GuideWindows& windows, MenuPrinting& printing)
+    : program_(program), windows_(windows), printing_(printing), information_(program.ui())
 {
     program_.setHandler(Command::Tutor, [this] { open(); });
     program_.hooks.openTutor = [this] { open(); };
@@ -97,9 +98,9 @@ void Tutor::open()
     place(100, 250);
     open_ = true;
     focusRequest_ = false;
-    program_.ui().showTutor(*this);
+    windows_.showTutor(*this);
     close();  // the window is gone, whichever way it went
-    program_.ui().showInformation(information_);
+    windows_.showInformation(information_);
 }
 
 void Tutor::pressNext()

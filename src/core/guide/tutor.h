@@ -11,6 +11,7 @@
 
 namespace tolvane {
 
+class GuideWindows;
 class MenuPrinting;
 class Program;
 
@@ -22,7 +23,7 @@ public:
     // The thirteen texts, in the order the steps show them.
     static const QStringList& texts();
 
-    Tutor(Program& program, MenuPrinting& printing);
+    Tutor(Program& program, GuideWindows& windows, MenuPrinting& printing);
     Tutor(const Tutor&) = delete;
     Tutor& operator=(const Tutor&) = delete;
 
@@ -55,6 +56,7 @@ private:
     void showPage(int page);
 
     Program& program_;
+    GuideWindows& windows_;
     MenuPrinting& printing_;
     Information information_;
     bool open_ = false;

@@ -7,6 +7,7 @@
 #include "food/fooditemform.h"
 #include "recipes/recipetexts.h"
 #include "shell/filechoice.h"
+#include "food/fooddialogs.h"
 #include "food/foodlist.h"
 #include "shell/program.h"
 #include "storage/numbertext.h"
@@ -193,7 +194,7 @@ void Recipes::addToFoodItems()
             asShown(FoodItemForm::fieldOf(nutrient), roundToReal6(totals_[at(n)] / *servings));
     }
     FoodItemForm form(perServing);
-    if (!ui.editFoodItem(form))
+    if (!foods_.dialogs().editFoodItem(form))
         return;
 
     const FoodItem record = recordFromEditItem(form.item());

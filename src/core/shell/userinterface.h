@@ -10,10 +10,6 @@
 
 namespace tolvane {
 
-class ActivityForm;
-class FoodItemForm;
-class Information;
-class Tutor;
 class PrintJob;
 struct PreviewRequest;
 struct TitlePrompt;
@@ -70,10 +66,6 @@ public:
     // Ends the process at once with this status (after a message that said why).
     virtual void endProgram(int exitStatus) = 0;
 
-    // The Add/Modify Food Item dialog, modal. The user's typing goes into the
-    // form's texts and the buttons into its press methods; the dialog stays
-    // open while the form refuses an OK. True when it closed with OK.
-    virtual bool editFoodItem(FoodItemForm& form) = 0;
     // Opens a topic of the program's help by its help context.
     virtual void showHelpTopic(int helpContext) = 0;
     // A small progress window beside the main window, not modal, while a long
@@ -82,10 +74,6 @@ public:
     virtual void beginProgress(const QString& caption, int maximum) = 0;
     virtual void setProgress(int value) = 0;
     virtual void endProgress() = 0;
-    // The Add Activity dialog, modal, with the fields of its previous use. The
-    // user's typing goes into the form and "&Add" into `pressAdd`; the dialog
-    // stays open while the form refuses. True when it closed with "&Add".
-    virtual bool addActivity(ActivityForm& form) = 0;
     // The Menu Title dialog, modal, set up as the prompt says. The title typed,
     // or nothing when the user cancelled.
     virtual std::optional<QString> askTitle(const TitlePrompt& prompt) = 0;
@@ -105,12 +93,6 @@ public:
     virtual void printSetup() = 0;
     // Closes the print preview window when it is open.
     virtual void closePrintPreview() = 0;
-    // The Tutor window, modal: "&Next" goes to `pressNext`, "&Cancel" to
-    // `pressCancel`, any close to `close`; it follows the tutor's text and place
-    // after each and closes when the tutor is no longer open.
-    virtual void showTutor(Tutor& tutor) = 0;
-    // The information window, modal, until its "E&xit".
-    virtual void showInformation(Information& information) = 0;
     // Puts the focus in the "# Servings" field of the Menu Planner page.
     virtual void focusServings() = 0;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // The program's messages, file dialogs and busy cursor on Qt.
 
-#include "shell/userinterface.h"
+#include "app/appuserinterface.h"
 
 #include <QPointer>
 
@@ -14,7 +14,7 @@ class HelpWindow;
 class SearchProgress;
 class TitleDialog;
 
-class QtUserInterface : public UserInterface {
+class QtUserInterface : public AppUserInterface {
 public:
     explicit QtUserInterface(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }

@@ -1,0 +1,14 @@
+#pragma once
+// Everything the whole program asks of the windows: the shell's port and the
+// dialogs and windows of the subsystems that have their own.
+
+#include "activity/activitydialogs.h"
+#include "food/fooddialogs.h"
+#include "guide/guidewindows.h"
+#include "shell/userinterface.h"
+
+namespace tolvane {
+
+class AppUserInterface : public UserInterface, public FoodDialogs, public ActivityDialogs, public GuideWindows {};
+
+} // namespace tolvane

@@ -1,0 +1,21 @@
+#pragma once
+// The windows of the guide: the tutor and the information window. The main
+// window's side implements them with Qt; tests with a scripted fake.
+
+namespace tolvane {
+
+class Information;
+class Tutor;
+
+class GuideWindows {
+public:
+    virtual ~GuideWindows() = default;
+    // The Tutor window, modal: "&Next" goes to `pressNext`, "&Cancel" to
+    // `pressCancel`, any close to `close`; it follows the tutor's text and place
+    // after each and closes when the tutor is no longer open.
+    virtual void showTutor(Tutor& tutor) = 0;
+    // The information window, modal, until its "E&xit".
+    virtual void showInformation(Information& information) = 0;
+};
+
+} // namespace tolvane
