@@ -20,6 +20,7 @@
 #include "testfiles.h"
 #include "windowtest.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -342,6 +343,32 @@ TEST_F(RecipesPageTest, PastedAndComposedTextIsCutToWhatFits)
     commit.setCommitString(QStringLiteral("\u00E9t\u00E9 dur"));
     QApplication::sendEvent(memo, &commit);
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("\u00E9t\u00E9 d") + body);
+}
+
+TEST_F(RecipesPageTest, TextPutInPastTheChecksLosesItsOwnEndInOneUndoStep)
+{
+    QPlainTextEdit* memo = page->instructions();
+    const QString body = QString(1990, QLatin1Char('b')) + QStringLiteral("\nend");  // 1995 as stored
+    memo->setPlainText(body);
+    placeCursor(memo, 0);
+    // A screen reader's insert goes straight into the document: five characters
+    // fit, a line break (two) and "5" get in, the end of the recipe stays.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(memo);
+    ASSERT_NE(accessible, nullptr);
+    ASSERT_NE(accessible->editableTextInterface(), nullptr);
+    accessible->editableTextInterface()->insertText(10, QStringLiteral("12\n3456"));
+    EXPECT_EQ(memo->toPlainText(), body.left(10) + QStringLiteral("12\n3") + body.mid(10));
+    EXPECT_EQ(recipes().instructions().size(), 2000);
+    EXPECT_TRUE(recipes().instructions().endsWith(QStringLiteral("b\r\nend")));
+    // The insert and its cut are one step.
+    memo->undo();
+    EXPECT_EQ(memo->toPlainText(), body);
+    EXPECT_EQ(recipes().instructions().size(), 1995);
+
+    // A program setting too much text keeps what fits from its start.
+    memo->setPlainText(QString(1998, QLatin1Char('c')) + QStringLiteral("\nxyz"));
+    EXPECT_EQ(memo->toPlainText(), QString(1998, QLatin1Char('c')) + QStringLiteral("\n"));
+    EXPECT_EQ(recipes().instructions(), QString(1998, QLatin1Char('c')) + QStringLiteral("\r\n"));
 }
 
 TEST_F(RecipesPageTest, ThePrintoutTakesTheMemosScreenLines)

@@ -1,9 +1,12 @@
 #include "recipes/limitedmemo.h"
 
 #include <QApplication>
+#include <QTextDocument>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
+
+#include <algorithm>
 
 namespace tolvane {
 
@@ -23,7 +26,69 @@ QString singleBreaks(QString text)
 }
 } // namespace
 
-LimitedMemo::LimitedMemo(int capacity, QWidget* parent) : QPlainTextEdit(parent), capacity_(capacity) {}
+LimitedMemo::LimitedMemo(int capacity, QWidget* parent) : QPlainTextEdit(parent), capacity_(capacity)
+{
+    // Connected before anyone else, so the text others see has been cut.
+    connect(this, &QPlainTextEdit::textChanged, this, &LimitedMemo::cutOverflow);
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int added) {
+        changeStart_ = position;
+        changeAdded_ = added;
+    });
+}
+
+void LimitedMemo::cutOverflow()
+{
+    if (cutting_)
+        return;
+    const QString text = toPlainText();
+    if (storedLength(text) <= capacity_)
+        return;
+    // The change's range, within the text (the document's last paragraph
+    // separator is no character of it).
+    const int end = std::clamp(changeStart_ + changeAdded_, 0, static_cast<int>(text.size()));
+    const int start = std::clamp(changeStart_, 0, end);
+    // The least taken from the end of what came in that makes the text fit;
+    // when that is not enough, the rest comes off the end of the memo.
+    const auto fitsWithout = [&](int n) {
+        const int from = end - std::min(n, end - start);
+        QString kept = text.left(from) + text.mid(end);
+        kept.chop(std::max(0, n - (end - from)));
+        return storedLength(kept) <= capacity_;
+    };
+    // Counted character by character first, then checked as stored (a CR LF
+    // pair counts two, not four).
+    int cut = 0;
+    int freed = 0;
+    const int excess = storedLength(text) - capacity_;
+    const int size = static_cast<int>(text.size());
+    for (; freed < excess && cut < size; ++cut) {
+        // Within what came in, then from the end of what is left.
+        const int k = cut - (end - start);
+        const int at = k < 0 ? end - 1 - cut : k < size - end ? size - 1 - k : start - 1 - (k - (size - end));
+        freed += isLineBreak(text[at]) ? 2 : 1;
+    }
+    while (cut > 0 && fitsWithout(cut - 1))
+        --cut;
+    while (cut < size && !fitsWithout(cut))
+        ++cut;
+    const int fromInsert = std::min(cut, end - start);
+
+    cutting_ = true;
+    QTextCursor cursor(document());
+    cursor.joinPreviousEditBlock();
+    if (fromInsert > 0) {
+        cursor.setPosition(end - fromInsert);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    if (cut > fromInsert) {
+        cursor.movePosition(QTextCursor::End);
+        cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor, cut - fromInsert);
+        cursor.removeSelectedText();
+    }
+    cursor.endEditBlock();
+    cutting_ = false;
+}
 
 int LimitedMemo::storedLength(const QString& text)
 {
