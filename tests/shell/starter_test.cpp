@@ -14,6 +14,7 @@
 #include "testfiles.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -135,6 +136,38 @@ TEST(StarterActivities, EverydayActivitiesForA70KgAdult)
     EXPECT_EQ(perHour[QStringLiteral("Walking, 3.5 mph, brisk")], 301);
     EXPECT_EQ(perHour[QStringLiteral("Running, 6 mph")], 686);
     EXPECT_EQ(perHour[QStringLiteral("Sleeping")], 66.5L);
+}
+
+TEST(StarterActivities, EveryRowOfTheListIsInTheTableAtItsMetTimes70)
+{
+    const ActivityFileRead read = readActivityImage(starter("activity.db"));
+    ASSERT_EQ(read.problem, ActivityFileProblem::None);
+    std::map<QString, long double> perHour;
+    for (const ActivityRecord& record : read.records)
+        perHour[record.name()] = record.caloriesPerHour();
+
+    const CsvRead list = readCsv(readAll(QStringLiteral(TOLVANE_STARTER_ACTIVITIES_CSV)));
+    ASSERT_EQ(list.problem, CsvProblem::None);
+    EXPECT_EQ(read.records.size(), list.rows.size() - 1);
+    const QRegularExpression fiveDigits(QStringLiteral("^\\d{5}$"));
+    QSet<QString> codes;
+    for (std::size_t r = 1; r < list.rows.size(); ++r) {
+        const QStringList& row = list.rows[r].fields;
+        const std::string name = row.value(0).toStdString();
+        ASSERT_EQ(row.size(), 5) << "line " << list.rows[r].line;
+        const auto calories = parseLenient(row[1]);
+        const auto met = parseLenient(row[2]);
+        ASSERT_TRUE(calories.has_value() && met.has_value()) << name;
+        // Stored as a 6-byte real: the listed calories come back exactly, halves included.
+        ASSERT_EQ(perHour.count(row[0]), 1U) << name;
+        EXPECT_EQ(perHour[row[0]], *calories) << name;
+        EXPECT_NEAR(static_cast<double>(perHour[row[0]]), static_cast<double>(*met * 70), 1e-9) << name;
+        // Each row names the one Compendium entry its MET comes from.
+        EXPECT_TRUE(fiveDigits.match(row[3]).hasMatch()) << name;
+        EXPECT_FALSE(codes.contains(row[3])) << name << " repeats " << row[3].toStdString();
+        codes.insert(row[3]);
+        EXPECT_FALSE(row[4].isEmpty()) << name;
+    }
 }
 
 TEST(StarterWeek, AnEmptyWeekOnSundayBreakfast)
