@@ -15,6 +15,7 @@
 #include "activity/activitytexts.h"
 #include "food/foodlistview.h"
 #include "food/foodtable.h"
+#include "guide/tutor.h"
 #include "menu/daynotebook.h"
 #include "menu/dragpayload.h"
 #include "menu/menuplannerpage.h"
@@ -24,6 +25,7 @@
 #include "printing/printerjob.h"
 #include "recipes/recipespage.h"
 #include "shell/app.h"
+#include "shell/filechoice.h"
 #include "shell/mainwindow.h"
 #include "shell/qtuserinterface.h"
 #include "storage/menufile.h"
@@ -37,6 +39,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
@@ -48,6 +51,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -60,7 +64,8 @@ using namespace tolvane;
 namespace {
 
 // Answers every question at once: files from the benchmark's folder, a fixed
-// title, printouts into a PDF file, previews shown and closed again.
+// title, printouts into a PDF file, previews shown and closed again. The tutor
+// that a first start opens is cancelled (its modal loop would wait forever).
 class BenchUi : public QtUserInterface {
 public:
     QString openAnswer;
@@ -72,6 +77,10 @@ public:
     {
         ++messages;
         ++texts[message.text];
+        // A save into a new file asks first; the loop around the save dialog
+        // asks again until the answer is Yes or No.
+        if (message.text == createFileQuestion(QFileInfo(saveAnswer).fileName()))
+            return Button::Yes;
         return Button::Ok;
     }
     std::optional<QString> openFile(const FileDialogRequest&) override { return openAnswer; }
@@ -88,6 +97,12 @@ public:
         const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
         return PainterPrintJob::startPdf(file, letter, orientation, title);
     }
+    void showTutor(Tutor& tutor) override
+    {
+        if (tutor.isOpen())
+            tutor.pressCancel();
+    }
+    void showInformation(Information&) override {}
     void showPrintPreview(const PreviewRequest& request) override
     {
         PreviewWindow window;
@@ -224,6 +239,17 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // A modal window that nobody answers would stop the run without a word:
+    // name it and stop instead.
+    QTimer modalWatch;
+    QObject::connect(&modalWatch, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            std::fprintf(stderr, "a modal window is waiting: %s \"%s\"\n", modal->metaObject()->className(),
+                         qUtf8Printable(modal->windowTitle()));
+            std::exit(3);
+        }
+    });
+    modalWatch.start(2000);
     const bool dataOnly = argc > 2 && std::strcmp(argv[1], "--data") == 0;
     const int reps = argc > 1 && !dataOnly ? std::atoi(argv[1]) : 50;
     QTemporaryDir scratch;
