@@ -27,8 +27,8 @@
 
 namespace {
 // A full table is announced with a message box and a first start opens the
-// tutor and the information window; the benchmark answers both at once so that only the program's own
-// work is timed (a modal loop would also never end here).
+// tutor and the information window; the benchmark answers them at once so
+// that only the program's own work is timed (a modal loop would never end).
 class NoWaitUi : public tolvane::QtUserInterface {
 public:
     tolvane::Button showMessage(const tolvane::Message&) override { return tolvane::Button::Ok; }

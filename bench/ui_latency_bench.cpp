@@ -67,7 +67,8 @@ namespace {
 
 // Answers every question at once: files from the benchmark's folder, a fixed
 // title, printouts into a PDF file, previews shown and closed again. The tutor
-// that a first start opens is cancelled (its modal loop would wait forever).
+// and the information window of a first start are closed at once (their modal
+// loops would wait forever).
 class BenchUi : public QtUserInterface {
 public:
     QString openAnswer;
