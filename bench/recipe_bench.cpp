@@ -8,11 +8,13 @@
 
 #include "recipes/recipes.h"
 #include "food/foodlist.h"
+#include "shell/filechoice.h"
 #include "shell/program.h"
 #include "shell/settingsstore.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -20,12 +22,19 @@
 #include <unistd.h>
 
 namespace {
-// Answers every file dialog with one file name.
+// Answers every file dialog with one file name, and Yes when a save into it
+// asks whether to create it (the save dialog comes back until Yes or No).
 class FileUi : public menubench::SilentUi {
 public:
     QString file;
     std::optional<QString> openFile(const tolvane::FileDialogRequest&) override { return file; }
     std::optional<QString> saveFile(const tolvane::FileDialogRequest&) override { return file; }
+    tolvane::Button showMessage(const tolvane::Message& message) override
+    {
+        if (message.text == tolvane::createFileQuestion(QFileInfo(file).fileName()))
+            return tolvane::Button::Yes;
+        return SilentUi::showMessage(message);
+    }
 };
 
 void fill(tolvane::Recipes& recipes)

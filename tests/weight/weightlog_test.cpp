@@ -5,6 +5,8 @@
 #include "weightfixture.h"
 
 #include <QFile>
+#include <limits>
+#include <utility>
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -299,3 +301,28 @@ TEST(WeightFile, ReaderAndWriterAgreeOnEveryField)
 }
 
 } // namespace
+
+// A record's day is usable from 0001-01-01 to 9999-12-31; the time of day
+// (the fraction, cut towards zero) does not move a day across either end.
+TEST(WeightFile, DaysFromYearOneToYear9999AreReadOthersAreRefused)
+{
+    const auto problemOf = [](double day) {
+        const std::vector<WeightRecord> records{{46363.0, {}, {}}, {day, {}, {}}};
+        const WeightFileRead read = readWeightImage(writeWeightImage(records));
+        return std::pair{read.problem, read.record};
+    };
+    const auto ok = std::pair{WeightFileProblem::None, qint64{0}};
+    const auto bad = std::pair{WeightFileProblem::BadDate, qint64{2}};
+    EXPECT_EQ(problemOf(-693593.0), ok);  // 0001-01-01
+    EXPECT_EQ(problemOf(-693593.9), ok);
+    EXPECT_EQ(problemOf(-693594.0), bad);
+    EXPECT_EQ(problemOf(2958465.0), ok);  // 9999-12-31
+    EXPECT_EQ(problemOf(2958465.99), ok);
+    EXPECT_EQ(problemOf(2958466.0), bad);
+    EXPECT_EQ(problemOf(-0.5), ok);
+    EXPECT_EQ(problemOf(1.0e13), bad);
+    EXPECT_EQ(problemOf(-1.0e13), bad);
+    EXPECT_EQ(problemOf(std::numeric_limits<double>::quiet_NaN()), bad);
+    EXPECT_EQ(problemOf(std::numeric_limits<double>::infinity()), bad);
+    EXPECT_EQ(problemOf(-std::numeric_limits<double>::infinity()), bad);
+}

@@ -157,8 +157,10 @@ GraphRowCache::Entry readLoadedRow(const WeightLog& log, int r, const WeightReco
         return *it;
     };
     GraphRowCache::Entry entry;
-    entry.point = GraphPoint{dayNumberFromDate(dateFromDayNumber(static_cast<long double>(record.date))),
-                             weight(record.plan, PlanColumn), weight(record.actual, ActualColumn)};
+    // A loaded day passed the file's check (years 1 to 9999): its calendar day
+    // is its whole part, with no date to build.
+    entry.point = GraphPoint{std::trunc(static_cast<long double>(record.date)), weight(record.plan, PlanColumn),
+                             weight(record.actual, ActualColumn)};
     return entry;
 }
 
