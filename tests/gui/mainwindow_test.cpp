@@ -5,6 +5,8 @@
 #include "food/foodlistview.h"
 #include "food/foodtableio.h"
 #include "menu/menuplannerpage.h"
+#include "recipes/recipespage.h"
+#include "shell/lazypage.h"
 #include "scriptedui.h"
 #include "testfiles.h"
 #include "windowtest.h"
@@ -18,6 +20,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -212,8 +215,34 @@ TEST_F(MainWindowTest, PressingAFoodRowSelectsItBeforeAnyDragOrRelease)
     EXPECT_EQ(list->currentIndex().row(), 2);
 }
 
+TEST_F(MainWindowTest, HiddenPagesAreBuiltWhenFirstShownWithTheProgramsState)
+{
+    QTabWidget* pages = window->pageControl();
+    auto slot = [pages](int index) { return static_cast<LazyPage*>(pages->widget(index)); };
+    EXPECT_TRUE(slot(MenuPlannerPageIndex)->isBuilt());
+    for (int index : {RecipesPageIndex, WeightPageIndex, RdaPageIndex, CalculatorsPageIndex, ActivityPlannerPageIndex})
+        EXPECT_FALSE(slot(index)->isBuilt()) << index;
+
+    // What changed before the page existed shows when it is first shown.
+    app->recipes.setInstructions(QStringLiteral("Stir."));
+    pages->setCurrentIndex(RecipesPageIndex);
+    ASSERT_TRUE(slot(RecipesPageIndex)->isBuilt());
+    auto* recipes = static_cast<RecipesPage*>(window->page(RecipesPageIndex));
+    EXPECT_TRUE(recipes->isVisible());
+    EXPECT_EQ(recipes->instructions()->toPlainText(), QStringLiteral("Stir."));
+    EXPECT_EQ(recipes->geometry(), slot(RecipesPageIndex)->rect());
+    // Its find field came with it; asking for a page builds it at once.
+    EXPECT_NE(window->findBar(RecipesPageIndex), nullptr);
+    EXPECT_NE(window->page(WeightPageIndex), nullptr);
+    EXPECT_TRUE(slot(WeightPageIndex)->isBuilt());
+    EXPECT_FALSE(window->page(WeightPageIndex)->isVisible());
+}
+
 TEST_F(MainWindowTest, EveryControlHasANameForScreenReaders)
 {
+    // Every page, also those not shown yet.
+    for (int index = 0; index < PageCount; ++index)
+        window->page(index);
     QStringList unnamed;
     int checked = 0;
     for (QWidget* widget : window->findChildren<QWidget*>()) {

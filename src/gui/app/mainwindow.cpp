@@ -8,6 +8,7 @@
 #include "recipes/recipespage.h"
 #include "app/app.h"
 #include "shell/emptypage.h"
+#include "shell/lazypage.h"
 #include "shell/program.h"
 #include "shell/toolicons.h"
 #include "weight/calculatorspage.h"
@@ -124,31 +125,39 @@ void MainWindow::buildPages(QWidget* client)
     pages_->setAccessibleName(QStringLiteral("Pages"));
     for (int index = 0; index < PageCount; ++index) {
         const PageDefinition& definition = pages()[static_cast<std::size_t>(index)];
-        PageWidget* page = nullptr;
-        switch (index) {
-        case MenuPlannerPageIndex: page = new MenuPlannerPage(app_.program, app_.foods, app_.menu); break;
-        case RecipesPageIndex: page = new RecipesPage(app_.program, app_.foods, app_.recipes); break;
-        case RdaPageIndex: page = new RdaPage(app_.foods, app_.menu); break;
-        case WeightPageIndex: page = new WeightPage(app_.program, app_.weight); break;
-        case CalculatorsPageIndex: page = new CalculatorsPage(app_.weight); break;
-        case ActivityPlannerPageIndex: page = new ActivityPlannerPage(app_.activity); break;
-        default: page = new EmptyPage; break;
-        }
-        page->setAccessibleName(definition.caption);
-        page->setProperty("helpContext", definition.helpContext);
-        pages_->addTab(page, definition.caption);
-        pageWidgets_.push_back(page);
-        connect(page, &PageWidget::stateChanged, this, &MainWindow::refresh);
+        const auto build = [this, index, definition](QWidget* parent) -> PageWidget* {
+            PageWidget* page = nullptr;
+            switch (index) {
+            case MenuPlannerPageIndex: page = new MenuPlannerPage(app_.program, app_.foods, app_.menu, parent); break;
+            case RecipesPageIndex: page = new RecipesPage(app_.program, app_.foods, app_.recipes, parent); break;
+            case RdaPageIndex: page = new RdaPage(app_.foods, app_.menu, parent); break;
+            case WeightPageIndex: page = new WeightPage(app_.program, app_.weight, parent); break;
+            case CalculatorsPageIndex: page = new CalculatorsPage(app_.weight, parent); break;
+            case ActivityPlannerPageIndex: page = new ActivityPlannerPage(app_.activity, parent); break;
+            default: page = new EmptyPage(parent); break;
+            }
+            page->setAccessibleName(definition.caption);
+            page->setProperty("helpContext", definition.helpContext);
+            return page;
+        };
+        // The pages with a food list get their find field with the list.
+        const auto built = [this, index](PageWidget* page) {
+            if (index == MenuPlannerPageIndex)
+                findBars_[index] = new FoodFindBar(static_cast<MenuPlannerPage*>(page)->foodList());
+            else if (index == RecipesPageIndex)
+                findBars_[index] = new FoodFindBar(static_cast<RecipesPage*>(page)->foodList());
+        };
+        auto* slot = new LazyPage(build, built);
+        slot->setProperty("helpContext", definition.helpContext);
+        pages_->addTab(slot, definition.caption);
+        pageSlots_.push_back(slot);
+        connect(slot, &PageWidget::stateChanged, this, &MainWindow::refresh);
     }
 
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
         program_.pageControlChange(index);
         refresh();
     });
-
-    findBars_[MenuPlannerPageIndex] =
-        new FoodFindBar(static_cast<MenuPlannerPage*>(pageWidgets_[MenuPlannerPageIndex])->foodList());
-    findBars_[RecipesPageIndex] = new FoodFindBar(static_cast<RecipesPage*>(pageWidgets_[RecipesPageIndex])->foodList());
 }
 
 void MainWindow::buildKeys()
@@ -182,9 +191,10 @@ void MainWindow::openFind()
         bar->open();
 }
 
-FoodFindBar* MainWindow::findBar(int page) const
+FoodFindBar* MainWindow::findBar(int index) const
 {
-    const auto it = findBars_.find(page);
+    page(index);
+    const auto it = findBars_.find(index);
     return it == findBars_.end() ? nullptr : it->second;
 }
 
@@ -197,8 +207,8 @@ void MainWindow::run(Command command)
 
 void MainWindow::refresh()
 {
-    for (PageWidget* page : pageWidgets_)
-        page->refresh();
+    for (LazyPage* slot : pageSlots_)
+        slot->refresh();
     for (const auto& [menu, qmenu] : menus_)
         qmenu->menuAction()->setEnabled(program_.isMenuEnabled(menu));
     for (const auto& [command, action] : actions_) {
@@ -238,8 +248,8 @@ void MainWindow::showEvent(QShowEvent* event)
 
 PageWidget* MainWindow::page(int index) const
 {
-    return index >= 0 && index < static_cast<int>(pageWidgets_.size()) ? pageWidgets_[static_cast<std::size_t>(index)]
-                                                                        : nullptr;
+    return index >= 0 && index < static_cast<int>(pageSlots_.size()) ? pageSlots_[static_cast<std::size_t>(index)]->page()
+                                                                      : nullptr;
 }
 
 QAction* MainWindow::action(Command command) const

@@ -17,6 +17,7 @@ namespace tolvane {
 
 class App;
 class FoodFindBar;
+class LazyPage;
 class PageWidget;
 class Program;
 
@@ -35,12 +36,13 @@ public:
     void skipNextActivation() { skipActivation_ = true; }
 
     QTabWidget* pageControl() const { return pages_; }
+    // A page, built now if it has not been shown yet.
     PageWidget* page(int index) const;
     QAction* action(Command command) const;
     QMenu* topMenu(TopMenu menu) const;
     QToolButton* toolButton(Command command) const;
     // The find field over the food list of a page (none: the page has no food list).
-    FoodFindBar* findBar(int page) const;
+    FoodFindBar* findBar(int index) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -62,7 +64,7 @@ private:
     App& app_;
     Program& program_;
     QTabWidget* pages_ = nullptr;
-    std::vector<PageWidget*> pageWidgets_;
+    std::vector<LazyPage*> pageSlots_;  // each builds its page when first shown
     std::map<Command, QAction*> actions_;
     std::map<TopMenu, QMenu*> menus_;
     std::map<Command, QToolButton*> toolButtons_;
