@@ -1,5 +1,5 @@
 #pragma once
-// A program with the menu planner and the printing subsystem in a temporary
+// A program with the menu planner and the menu printouts in a temporary
 // working directory, with a scripted user and a small week.
 
 #include "menu/menuplanner.h"
