@@ -253,3 +253,27 @@ TEST_F(WeightPagesTest, GraphAreaPaintsTheLogsLines)
     EXPECT_EQ(area->accessibleDescription(),
               lines + QStringLiteral(": nothing to draw until two rows of the grid hold dates and weights"));
 }
+
+TEST_F(WeightPagesTest, TheGraphAreaKeepsItsPictureUntilTheLogChanges)
+{
+    window->pageControl()->setCurrentIndex(WeightPageIndex);
+    WeightLog& log = app->weight.log();
+    log.setRowCount(3);
+    log.setCell(DateColumn, 1, log.dateText(QDate(2026, 12, 7)));
+    log.setCell(PlanColumn, 1, QStringLiteral("200"));
+    log.setCell(DateColumn, 2, log.dateText(QDate(2026, 12, 21)));
+    log.editCell(PlanColumn, 2, QStringLiteral("190"));
+    QWidget* area = weightPage->graphArea();
+    const QImage first = area->grab().toImage();
+    EXPECT_EQ(area->grab().toImage(), first);  // a repaint shows the same picture
+
+    // A cell set without asking for the graph still shows at the next repaint.
+    log.setCell(PlanColumn, 2, QStringLiteral("150"));
+    EXPECT_NE(area->grab().toImage(), first);
+    EXPECT_TRUE(area->accessibleDescription().contains(QStringLiteral("weights from 150")));
+
+    // So does a row taken away.
+    log.removeRow();
+    (void)area->grab();
+    EXPECT_TRUE(area->accessibleDescription().contains(QStringLiteral("nothing to draw")));
+}
