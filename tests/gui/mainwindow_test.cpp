@@ -12,6 +12,7 @@
 #include "windowtest.h"
 
 #include <QAccessible>
+#include <QTabBar>
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
@@ -236,6 +237,22 @@ TEST_F(MainWindowTest, HiddenPagesAreBuiltWhenFirstShownWithTheProgramsState)
     EXPECT_NE(window->page(WeightPageIndex), nullptr);
     EXPECT_TRUE(slot(WeightPageIndex)->isBuilt());
     EXPECT_FALSE(window->page(WeightPageIndex)->isVisible());
+
+    // A screen reader picking a tab builds its page as a click does, and the
+    // page's controls are there to read.
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(pages->tabBar());
+    ASSERT_NE(bar, nullptr);
+    QAccessibleInterface* tab = bar->child(CalculatorsPageIndex);
+    ASSERT_NE(tab, nullptr);
+    ASSERT_NE(tab->actionInterface(), nullptr);
+    tab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(app->program.currentPage(), CalculatorsPageIndex);
+    ASSERT_TRUE(slot(CalculatorsPageIndex)->isBuilt());
+    EXPECT_TRUE(window->page(CalculatorsPageIndex)->isVisible());
+    QAccessibleInterface* page = QAccessible::queryAccessibleInterface(window->page(CalculatorsPageIndex));
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->text(QAccessible::Name), QStringLiteral("Calculators"));
+    EXPECT_GE(page->childCount(), 3);  // its three boxes at least
 }
 
 TEST_F(MainWindowTest, EveryControlHasANameForScreenReaders)

@@ -55,22 +55,16 @@ void LimitedMemo::cutOverflow()
         kept.chop(std::max(0, n - (end - from)));
         return storedLength(kept) <= capacity_;
     };
-    // Counted character by character first, then checked as stored (a CR LF
-    // pair counts two, not four).
+    // Taking more never makes the text longer as stored, so the least that
+    // fits is found by halving (taking everything always fits).
     int cut = 0;
-    int freed = 0;
-    const int excess = storedLength(text) - capacity_;
-    const int size = static_cast<int>(text.size());
-    for (; freed < excess && cut < size; ++cut) {
-        // Within what came in, then from the end of what is left.
-        const int k = cut - (end - start);
-        const int at = k < 0 ? end - 1 - cut : k < size - end ? size - 1 - k : start - 1 - (k - (size - end));
-        freed += isLineBreak(text[at]) ? 2 : 1;
+    for (int most = static_cast<int>(text.size()); cut < most;) {
+        const int middle = (cut + most) / 2;
+        if (fitsWithout(middle))
+            most = middle;
+        else
+            cut = middle + 1;
     }
-    while (cut > 0 && fitsWithout(cut - 1))
-        --cut;
-    while (cut < size && !fitsWithout(cut))
-        ++cut;
     const int fromInsert = std::min(cut, end - start);
 
     cutting_ = true;
