@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
-"""Builds data/starter_foods.csv from the USDA National Nutrient Database for
-Standard Reference, release 24 (public domain), as Debian's `cronometer`
-package ships it: usr/share/cronometer/usda_sr24.jar, one XML file per food.
+"""Builds data/starter_foods.csv and its report from the USDA National
+Nutrient Database for Standard Reference, release 24 (public domain), as
+Debian's `cronometer` package ships it: usr/share/cronometer/usda_sr24.jar,
+one XML file per food, with foods.index listing the current foods and
+deprecated.index the withdrawn ones.
 
     tools/starter/make_food_csv.py                # downloads the package
     tools/starter/make_food_csv.py --source JAR_OR_DIR --out FILE
 
-The selection and naming rules are in FOOD_RULES.md beside this script.
+The selection and naming rules are in FOOD_RULES.md beside this script; the
+staples are in staples.csv.
 """
 
 import argparse
@@ -19,22 +22,27 @@ import sys
 import tempfile
 import zipfile
 import xml.etree.ElementTree as ET
+from collections import defaultdict
 from decimal import Decimal, ROUND_HALF_UP
 from fractions import Fraction
 
+HERE = os.path.dirname(os.path.abspath(__file__))
 MAX_NAME = 30
 MAX_ITEMS = 1800
+MAX_SERVING_KCAL = 800
+MAX_SERVING_GRAMS = 500
 
 # Nutrient names in the XML, in the order of the program's six values.
 NUTRIENTS = ["Energy", "Carbs", "Protein", "Fat", "Sodium", "Cholesterol"]
 DECIMALS = [0, 1, 1, 1, 0, 0]
 
 # Food groups (first two digits of the USDA number) left out: baby foods,
-# fast-food chains, brand-name meals and soups, American Indian/Alaska Native
+# brand-name meals and soups (the fast foods stay, without the chains' names), American Indian/Alaska Native
 # foods, restaurant foods, and the later supplements made of those.
-EXCLUDED_GROUPS = {"03", "21", "22", "27", "31", "35", "36", "42", "43", "44", "46", "47", "48", "80", "83", "90", "93"}
+EXCLUDED_GROUPS = {"03", "22", "27", "31", "35", "36", "42", "43", "44", "46", "47", "48", "80", "83", "90", "93"}
 
-# Words that mark foods few people plan a diet with.
+# Words that mark foods few people plan a diet with, or forms sold to be made
+# into something else (powders, concentrates, dry mixes).
 EXCLUDED_WORDS = re.compile(
     r"\b(babyfood|infant|formula|game|bear|beaver|bison|buffalo|caribou|deer|elk|moose|opossum|rabbit|"
     r"raccoon|squirrel|muskrat|boar|antelope|seal|whale|walrus|emu|ostrich|squab|pheasant|quail|goose|"
@@ -42,69 +50,146 @@ EXCLUDED_WORDS = re.compile(
     r"chitterlings|jowl|gizzard|giblets|mechanically|industrial|institutional|usda commodity|school lunch|"
     r"military|dehydrated|freeze-dried|imitation|ns as to|formulated|powder|nutritional supplement|"
     r"alaska native|shortening|leavening|stabilizer|lard|tallow|suet|bacon bits|protein isolate|meal, |"
-    r"flour, |salted, |dry mix|concentrate|dry form|unprepared|undiluted|yolk, |whites, dried|separable fat|fish oil|mature seeds, raw|"
-    r"sprouted, raw)\b", re.IGNORECASE)
-
-# Staples that pick their names before any other food, so that the plain name
-# ("Rice, white, cooked") goes to the plain food and not to a rarer variety.
-EVERYDAY = {
-    "20045",  # Rice, white, long-grain, regular, cooked
-    "20037",  # Rice, brown, long-grain, cooked
-    "16043",  # Beans, pinto, mature seeds, cooked, boiled, without salt
-    "05064",  # Chicken, broilers or fryers, breast, meat only, cooked, roasted
-    "01077",  # Milk, whole, 3.25% milkfat, with added vitamin D
-    "18069",  # Bread, white, commercially prepared
-    "20121",  # Pasta, cooked, enriched, without added salt
-    "11674",  # Potatoes, baked, flesh and skin, without salt
-}
+    r"salted, |dry mix|concentrate|dry form|unprepared|undiluted|yolk, |whites, dried|separable fat|fish oil|"
+    r"mature seeds, raw|sprouted, raw|producer|retail parts|ns as to form|not reconstituted)\b", re.IGNORECASE)
 
 # Meat, poultry and fish are eaten cooked: their raw forms are left out.
 COOKED_GROUPS = {"05", "07", "10", "13", "15", "17", "23"}
+MEAT_GROUPS = {"05", "07", "10", "13", "15", "17", "23"}
 
-# Parts of a description dropped from the name: they rarely tell foods apart
-# for a person planning a menu.
+# A leading USDA category that is not the food: "Nuts, almonds" is almonds.
+CATEGORY_DROPPED = {
+    "beverages", "alcoholic beverage", "alcoholic beverages", "nuts", "seeds", "snacks", "spices", "candies",
+    "fish", "crustaceans", "mollusks", "cereals ready-to-eat", "cereals", "frozen novelties", "tomato products",
+    "sweeteners", "carbonated beverage", "leavening agents", "vegetables", "fruit", "desserts", "fast foods",
+    "fast food", "pizza chain", "carbonated", "soda",
+}
+# Words that say what kind, not what food: the category stays beside them.
+ADJECTIVES = {"hard", "soft", "plain", "sweet", "light", "dark", "regular", "white", "mixed", "low calorie",
+              "reduced sugar", "caramel", "red", "green", "black", "hot", "cold", "frozen", "canned", "sweetened",
+              "unsweetened", "whole", "raw", "roasted", "dried", "salted", "assorted", "other"}
+CATEGORY_NOUN = {"candies": "candy", "beverages": "drink", "alcoholic beverage": "drink", "nuts": "nuts",
+                 "seeds": "seeds", "snacks": "snack", "spices": "spice", "fish": "fish", "carbonated": "soda",
+                 "carbonated beverage": "soda", "frozen novelties": "frozen dessert", "cereals": "cereal",
+                 "cereals ready-to-eat": "cereal", "desserts": "dessert", "sweeteners": "sweetener"}
+# A leading category whose next part is its kind: "Oil, olive" is olive oil.
+# The kind joins only when it is short (an adjective, not a dish).
+CATEGORY_JOINED = {"oil": "oil", "soup": "soup", "sauce": "sauce", "syrups": "syrup", "ice creams": "ice cream",
+                   "ice cream": "ice cream", "beans": "beans", "cheese": "cheese", "rice": "rice",
+                   "salad dressing": "dressing", "yogurt": "yogurt", "vinegar": "vinegar"}
+JOIN_MAX_WORDS = 2
+
+# Words a person types instead of USDA's (whole words of a part).
+EVERYDAY_WORDS = [
+    (r"\bcatsup\b", "ketchup"), (r"\bfrankfurters?\b", "hot dog"), (r"\bice creams\b", "ice cream"),
+    (r"^potatoes, french fried\b", "french fries"), (r"^french fried\b", "french fries"),
+    (r"\bcarbonated beverage\b", "soda"), (r"\bmature seeds\b", "dry"), (r"\bwith added\b", "with"),
+    (r"\bwheat flour\b", "flour"), (r"\btable wine\b", "wine"), (r"\bspaghetti/marinara\b", "marinara"),
+    (r"\blowfat\b", "low fat"), (r"^frozen novelties, ice type\b", "italian ice"),
+]
+# Grains USDA names without a state are the dry grain ("Corn, white" is no
+# corn on the cob).
+GRAIN_GROUP = "20"
+STATED = re.compile(r"\b(raw|cooked|dry|dried|boiled|baked|flour|bran|germ|meal|canned|toasted|sprouted|"
+                    r"prepared|frozen|puffed|fried|steamed|pasta|noodles|starch)\b")
+
+# Parts of a description left out of the name: they do not change what the
+# food is for a person planning a menu (a grade, a vitamin added, where it
+# was grown, a state that is the usual one).
 DROPPED_PARTS = {
     "all grades", "choice", "select", "prime", "all varieties", "regular", "commercial", "commercially prepared",
-    "ready-to-eat", "ready-to-serve", "ready-to-drink", "mature seeds", "meat only", "flesh only", "fresh",
-    "composite of trimmed retail cuts", "separable lean and fat", "bone-in", "boneless", "with added ascorbic acid",
-    "unenriched", "enriched", "all commercial varieties", "not further specified", "yellow or white",
-    "includes foods for usda's food distribution program", "prepared", "drained solids", "solids and liquids",
-    "nfs", "with salt", "drained", "dry heat", "moist heat", "simmered", "year round average", "california", "florida", "domestic", "imported",
-    "u.s. commercial", "stick", "made with milk", "made with water", "home-prepared", "from recipe",
-    "not packed", "unheated", "packed in syrup",
+    "ready-to-eat", "ready-to-serve", "ready-to-drink", "fresh", "composite of trimmed retail cuts",
+    "separable lean and fat", "bone-in", "boneless", "unenriched", "enriched", "all commercial varieties",
+    "not further specified", "yellow or white", "nfs", "drained", "dry heat", "moist heat", "year round average",
+    "california", "florida", "domestic", "imported", "u.s. commercial", "home-prepared", "from recipe",
+    "prepared-from-recipe", "unheated", "fluid", "broilers or fryers", "drained solids", "solids and liquids",
+    "without salt", "table", "all", "prepared with tap water", "white and yellow", "pasteurized", "flesh only", "mixed species",
+    "farmed", "wild", "with salt added in processing", "without salt added in processing", "cultured",
+    "all types", "plain or buttermilk", "shelf stable", "chilled", "refrigerated", "made from recipe",
+    "red or white", "whole kernel", "retail", "frozen or fresh", "includes foods for usda's food distribution program",
+    "with iodine", "iodized", "commercial, plain", "store brand", "not drained", "with skin, drained",
+    "jarred", "full bodied", "strained", "canned or bottled", "bottled", "shelled", "hulled",
+    "without salt added", "salt not added in processing",
 }
-DROPPED_PATTERNS = [re.compile(p) for p in (r"^trimmed to .*fat$", r"^\d+(/\d+)?\" fat$", r"^\(.*\)$",
-                                             r"^(with|without) added ", r"^(vitamin|calcium|iron)\b",
-                                             r"^(fortified|enriched) with")]
+DROPPED_PATTERNS = [re.compile(p) for p in (
+    r"^trimmed to .*fat$", r"^\d+(/\d+)?\" fat$", r"^(with|without) added (vitamin|calcium|ascorbic|nonfat milk|"
+    r"vitamins|iron|nutrients)", r"^(vitamin|calcium|iron)\b", r"^(fortified|enriched) with",
+    r"^with (vitamin|calcium|iron)", r"^and vitamin", r"^not? ?fortified", r"^protein fortified$")]
 
-# Shorter spellings, applied to each part of a description.
-SHORTER = [
-    (r"^separable lean only$", "lean"),
-    (r"^cooked, boiled$", "boiled"),
-    (r"^without salt$", "no salt"),
-    (r"^without skin$", "no skin"),
-    (r"^with skin$", "with skin"),
-    (r"^low sodium$", "low salt"),
-    (r"^reduced fat$", "low fat"),
-    (r"^nonfat$", "fat free"),
-    (r"^(\d+)% milkfat$", r"\1% fat"),
-    (r"^with added vitamin a$", ""),
-    (r"^alcoholic beverage$", "Alcohol"),
-    (r"^beverages$", "Drink"),
-    (r"^vegetable oil$", "Oil"),
-    (r"^fluid$", ""),
-    (r"\bwithout\b", "w/o"),
-    (r"\bwith\b", "w/"),
-    (r"\band\b", "&"),
-    (r"\bchocolate\b", "choc."),
-    (r"\bvegetables\b", "veg."),
-    (r"\bflavored\b", "flav."),
+# Parts said the way a person says them; the rest of a part keeps its words.
+PART_SPELLING = [
+    (r"^separable lean only$", "lean"), (r"^(\d+(\.\d+)?)% milkfat$", r"\1%"),
+    (r"^cooked, boiled$", "boiled"), (r"^without skin$", "no skin"),
+    (r"^meat only$", "no skin"), (r"^meat and skin$", "with skin"), (r"^flesh and skin$", "with skin"),
+    (r"^with (added )?salt( added)?$", "salted"), (r"^salt added in processing$", "salted"),
+    (r"^without added salt$", "no salt added"), (r"^no salt added$", "no salt added"), (r"^nonfat$", "nonfat"),
+    (r"^prepared with (equal volume )?(tap )?water$", "with water"),
+    (r"^prepared with (equal volume )?(whole |reduced fat |lowfat |nonfat )?milk$", "with milk"),
+    (r"^made with (whole |reduced fat |lowfat |nonfat )?milk$", "with milk"),
+    (r"^made with water$", "with water"), (r"^brewed from grounds$", "brewed"),
+    (r"^ready-to-bake or -fry$", "to bake"), (r"^pan-fried$", "pan-fried"), (r"^heated$", "heated"),
+    (r"^without\b", "no"), (r"\bwithout\b", "no"), (r"\bwith\b", "w/"), (r"\band\b", "&"),
 ]
 
-# Household measures in the order they are preferred for a serving; weights
-# (oz, lb) and vague ones come last.
-PREFERRED_MEASURES = ["medium", "large", "small", "slice", "cup", "tbsp", "piece", "fruit", "patty", "fillet",
-                      "breast", "chop", "link", "tsp", "serving", "oz", "fl oz"]
+# Cooking that says the food is cooked: "cooked" goes when one of these stays.
+COOKING = re.compile(r"\b(boiled|baked|roasted|fried|broiled|braised|stewed|grilled|steamed|scrambled|poached|"
+                     r"toasted|simmered|microwaved|pan-browned|pan-fried|stir-fried|sauteed|heated|rotisserie)\b")
+
+# Foods eaten by the spoon: seasonings, fats, sweeteners and sauces.
+CONDIMENT = re.compile(
+    r"\b(ketchup|mustard|mayonnaise|dressing|salt|syrup|honey|jam|jams|jelly|jellies|preserves|"
+    r"marmalade|sugar|sugars|butter|margarine|margarine-like|vinegar|relish|horseradish|salsa|sauce|gravy|"
+    r"frosting|frostings|cream cheese|sour cream|whipped|creamer|spread|oil|molasses|cocoa|miso|pesto|"
+    r"tahini|hummus|dip|topping|toppings|extract|seasoning|bouillon|pepper, black)\b")
+CONDIMENT_GROUPS = {"02", "04"}
+# Foods with a condiment's word that are eaten by the cup or the piece.
+NOT_CONDIMENT = re.compile(r"\b(spaghetti|pasta|marinara|tomato sauce|applesauce|cheese sauce|chili|soup|"
+                           r"cookies?|cake|candy|candies|bread|butter beans|peanut butter|fudge|pie)\b")
+# The last word of a drink's first part ("Orange juice", "Milk", "Wine").
+DRINK = re.compile(r"\b(juice|nectar|milk|soymilk|soda|cola|beer|wine|coffee|espresso|tea|drink|lemonade|ale|"
+                   r"water|beverage|eggnog|smoothie|cocktail|punch|liquor|buttermilk)$")
+SPIRITS = re.compile(r"\b(distilled|liqueur|whiskey|vodka|rum|gin|liquor|\d+ proof)\b")
+
+# Measures by kind of food, most preferred first. The word of a measure is its
+# first word ("cup", "tbsp", "medium", "slice").
+MEASURES = {
+    "condiment": ["tbsp", "tsp", "packet", "pat", "piece", "serving"],
+    "spirits": ["jigger", "fl oz", "shot"],
+    "drink": ["can", "cup", "bottle", "glass", "serving", "fl oz"],
+    "seasoning": ["tsp", "tbsp", "packet", "serving"],
+    "nuts": ["oz", "package", "cup"],
+    "other": ["medium", "large", "small", "slice", "clove", "cup", "piece", "bar", "fruit", "tbsp", "serving", "container",
+              "order", "sandwich", "item", "strip", "oz", "tsp"],
+}
+# Meat and fish are planned by 3 oz (85 g, USDA's own weight of it); cuts and
+# sausages named for their unit by that unit.
+MEAT_UNITS = {"thigh": "thigh", "drumstick": "drumstick", "wing": "wing", "patty": "patty", "link": "link",
+              "hot dog": "frankfurter|link|serving", "sausage": "link|sausage", "bacon": "slice|strip",
+              "bologna": "slice", "salami": "slice", "pepperoni": "slice", "ham, sliced": "slice",
+              "fillet": "fillet", "nugget": "piece|nugget"}
+THREE_OZ = ("3 oz", 85.0)
+# Measures too big to be one serving, whatever they weigh (a drink's can is
+# one serving of it).
+WHOLE_PACKS = re.compile(r"^(package|loaf|cake|pie|pizza|bag|box|jar|lb|pound|quart|gallon|head|recipe|batch|"
+                         r"bunch|stalk|whole|pkg|yield|roast|unit)\b")
+CANS = re.compile(r"^can\b")
+SIZES = {"large", "medium", "small", "regular"}
+# Measures of a part of the food the name stands for: a doughnut hole is no
+# doughnut, a miniature bar no bar.
+SMALL_PIECES = re.compile(r"\b(hole|miniature|mini|child|bite|fun size|snack size|of miniature|kernel|peanut|"
+                          r"sprout|floweret|leaf|chip|piece of)\b")
+
+
+def wrong_skin(name, measure):
+    """A measure of the food with its skin for a food without, or the other way."""
+    without = re.search(r"\b(without skin|skin removed|bone and skin removed)\b", measure)
+    with_skin = re.search(r"\bwith skin\b", measure)
+    if "no skin" in name or "peeled" in name:
+        return bool(with_skin)
+    return bool(without) and "skin" in name
+
+CURRENT_INDEX = "foods.index"
+DEPRECATED_INDEX = "deprecated.index"
 
 
 def round_half_up(value, decimals):
@@ -123,89 +208,124 @@ def amount_text(amount):
     return f"{whole} {rest_text}" if whole else rest_text
 
 
-def serving_of(food, energy_per_100g):
-    """The household measure used as one serving: (text, grams) or None. A
-    measure of more than 500 kcal (a cup of oil) gives way to a smaller one."""
-    best = None
-    for order, measure in enumerate(food.findall("measure")):
-        name = measure.get("name").strip()
+def measure_words(name):
+    """The shown words of a USDA measure name ("cup, chopped" -> "cup",
+    "tablespoon" -> "tbsp", "fluid ounce" -> "fl oz")."""
+    shown = re.split(r"[,(]", name)[0].strip().lower()
+    for long_name, short in (("tablespoons?", "tbsp"), ("teaspoons?", "tsp"), ("fluid ounces?", "fl oz"),
+                             ("fl\\.? ?oz\\.?", "fl oz"), ("ounces?", "oz"), ("cups", "cup"), ("slices", "slice")):
+        shown = re.sub(rf"\b{long_name}(?=\s|$)", short, shown)
+    return re.sub(r"\s+", " ", shown)
+
+
+def food_kind(group, name):
+    """The kind of food that decides its serving, from its group and name."""
+    lower = name.lower()
+    first = lower.split(",")[0]
+    if group == "14" and SPIRITS.search(lower):
+        return "spirits"
+    if group in MEAT_GROUPS and not CONDIMENT.search(first):
+        return "meat"
+    if DRINK.search(first):
+        return "drink"
+    if group == "02" or re.search(r"\b(salt|pepper, black|mustard)\b", lower):
+        return "seasoning"
+    if (group in CONDIMENT_GROUPS or CONDIMENT.search(first)) and not NOT_CONDIMENT.search(first):
+        return "condiment"
+    if group == "14":
+        return "drink"
+    if group == "12" or re.search(r"^(peanuts|trail mix)\b|\b(nuts|seeds)$", first):
+        return "nuts"
+    return "other"
+
+
+def servings_of(food, energy_per_100g, group, name):
+    """The measures that may be one serving, best first: [(text, grams)]. The unit a food
+    is named for comes first; then the measures of its kind, in order; a
+    measure of more than 800 kcal is a wrong measure for one serving."""
+    kind = food_kind(group, name)
+    preferred = MEASURES.get(kind, [])
+    lower = name.lower()
+    words = set(re.findall(r"[a-z]+", lower))
+    meat_units = [unit for word, unit in MEAT_UNITS.items() if word in lower]
+    options = []
+    if kind == "meat":
+        options.append(((0, False, 0), *THREE_OZ))
+    for measure in food.findall("measure"):
         grams = float(measure.get("grams"))
         amount = float(measure.get("amount"))
-        shown = re.split(r"[,(]", name)[0].strip().lower()
-        for long_name, short in (("tablespoon", "tbsp"), ("teaspoon", "tsp")):
-            shown = re.sub(rf"\b{long_name}s?\b", short, shown)
-        head = "fl oz" if shown.startswith("fl oz") else shown.split(" ")[0]
-        if head.startswith("nlea") or grams <= 0 or amount <= 0:
+        full = measure.get("name").lower()
+        shown = measure_words(full)
+        if shown.startswith("nlea") or grams <= 0 or amount <= 0 or WHOLE_PACKS.match(shown):
+            continue
+        if SMALL_PIECES.search(full) or (CANS.match(shown) and kind != "drink") or wrong_skin(lower, full):
             continue
         amount_str = amount_text(amount)
-        if amount_str is None:
+        if amount_str is None or energy_per_100g * grams / 100 > MAX_SERVING_KCAL:
             continue
-        rank = PREFERRED_MEASURES.index(head) if head in PREFERRED_MEASURES else len(PREFERRED_MEASURES)
-        too_big = energy_per_100g * grams / 100 > 500
-        key = (too_big, grams if too_big else 0, rank, order)
-        text = f"{amount_str} {shown}"
-        if best is None or key < best[0]:
-            best = (key, text, grams)
-    if best is None or best[0][2] == len(PREFERRED_MEASURES):
-        return None
-    return best[1], best[2]
-
-
-def short_parts(description):
-    parts = []
-    for part in [p.strip() for p in description.split(",")]:
-        lower = re.sub(r"\s*\(.*?\)", "", part.lower()).strip()
-        if lower in DROPPED_PARTS or any(p.match(lower) for p in DROPPED_PATTERNS):
+        if grams > MAX_SERVING_GRAMS and kind != "drink":
+            continue  # a whole melon is no serving
+        shown = re.sub(r"^each ", "", shown)  # "each taco"
+        head = "fl oz" if shown.startswith("fl oz") else shown.split(" ")[0]
+        named = kind != "nuts" and (head in words or head + "s" in words or head.rstrip("s") in words)
+        size = next((w for w in shown.split(" ")[1:2] if w in SIZES and named), None)
+        # The serving says its measure in a word: "1 can", "1 thigh", "1 medium".
+        text = f"{amount_str} {size or head}".replace("frankfurter", "hot dog")
+        if kind == "meat":
+            if not any(re.fullmatch(unit, head) for unit in meat_units) or amount != 1:
+                continue
+            rank = -1
+        elif amount == 1 and named:
+            rank = -1 if size in (None, "medium") else -0.5  # "Bagel, 1 bagel", "Potato, 1 medium"
+        elif kind == "drink" and head == "fl oz":
+            rank = len(preferred) if amount < 4 else preferred.index("fl oz")
+        elif head in preferred:
+            rank = preferred.index(head)
+        else:
             continue
-        text = re.sub(r"\s*\(.*?\)", "", lower)
-        for pattern, replacement in SHORTER:
-            text = re.sub(pattern, replacement, text)
-        text = text.strip()
-        if text and text not in parts:
-            parts.append(text)
-    if parts:
-        parts[0] = parts[0][0].upper() + parts[0][1:]
-    return parts
+        options.append(((rank, amount != 1, grams), text, grams))
+    return [(text, grams) for _, text, grams in sorted(options)]
 
 
-STATE = re.compile(r"\b(raw|cooked|dry|dried|boiled|baked|roasted|fried|broiled|braised|stewed|grilled|"
-                   r"canned|frozen|toasted|steamed|condensed|evaporated|sweetened|unsweetened)\b")
-
-
-# Of the states, these tell a person most and are dropped last of all.
-KEY_STATE = re.compile(r"\b(raw|cooked|dry|dried)\b")
-
-
-def make_names(description, serving):
-    """Names within 30 characters, best first: the first part of the
-    description, the state (raw, cooked, dry) and as many other parts as fit,
-    earlier parts before later ones, which USDA lists from most to least
-    telling. A later name is used when an earlier one is taken."""
-    parts = short_parts(description)
-    suffix = ", " + serving
-    # A name keeps at least two parts of a longer description: "Chicken" alone
-    # would not say which chicken.
-    least = min(2, len(parts))
-    rest = range(1, len(parts))
-    kept_always = [i for i in rest if KEY_STATE.search(parts[i])]
-    names = []
-    for mask in range(1 << (len(parts) - 1)):
-        kept = [0] + [i for i in rest if mask & (1 << (i - 1)) or i in kept_always]
-        if len(kept) < least:
+def clean_parts(description, group=""):
+    """The parts of a description as a name keeps them, before any fits in
+    30 characters: bracketed text goes first, then the parts are split."""
+    text = re.sub(r"\s*\([^()]*\)", "", description)
+    text = re.sub(r"\s*\([^()]*\)", "", text)
+    text = text.replace("(", "").replace(")", "")
+    parts = [p.strip().lower() for p in re.split(r"[,;]", text) if p.strip()]
+    if not parts:
+        return []
+    whole = ", ".join(parts)
+    for pattern, replacement in EVERYDAY_WORDS:
+        whole = re.sub(pattern, replacement, whole)
+    parts = [p.strip() for p in whole.split(",") if p.strip()]
+    while len(parts) > 1 and parts[0] in CATEGORY_DROPPED:
+        if parts[1] in ADJECTIVES:
+            # "Candies, hard" is hard candy, not "Hard".
+            parts = [f"{parts[1]} {CATEGORY_NOUN.get(parts[0], parts[0])}"] + parts[2:]
+            break
+        parts = parts[1:]
+    if len(parts) > 1 and parts[0] in CATEGORY_JOINED and len(parts[1].split()) <= JOIN_MAX_WORDS:
+        word = CATEGORY_JOINED[parts[0]]
+        kind = parts[1]
+        parts = [kind if kind.endswith(word) else f"{kind} {word}"] + parts[2:]
+    kept = []
+    for part in parts:
+        if part in DROPPED_PARTS or any(p.match(part) for p in DROPPED_PATTERNS):
             continue
-        name = ", ".join(parts[i] for i in kept) + suffix
-        if len(name) <= MAX_NAME:
-            # More parts first, then parts that come earlier, then the
-            # states beyond raw/cooked/dry.
-            key = (-len(kept), [i for i in kept])
-            names.append((key, name))
-    seen = set()
-    ordered = []
-    for _, name in sorted(names):
-        if name not in seen:
-            seen.add(name)
-            ordered.append(name)
-    return ordered
+        for pattern, replacement in PART_SPELLING:
+            part = re.sub(pattern, replacement, part)
+        part = part.strip()
+        if part and part not in kept:
+            kept.append(part)
+    if any(COOKING.search(p) for p in kept):
+        kept = [p for p in kept if p != "cooked"]
+    if group == GRAIN_GROUP and kept and not STATED.search(" ".join(kept)):
+        kept.append("dry grain")
+    if kept:
+        kept[0] = kept[0][0].upper() + kept[0][1:]
+    return kept
 
 
 def is_windows1252(text):
@@ -216,62 +336,125 @@ def is_windows1252(text):
         return False
 
 
+def read_index(read, name):
+    text = read(name)
+    return None if text is None else {line[:5] for line in text.splitlines() if line[:5].isdigit()}
+
+
 def read_foods(source):
-    """(number, XML text) of every food of a jar or a folder of XML files."""
+    """(number, XML text, current) of every food of a jar or a folder of XML
+    files; current: listed in foods.index and not in deprecated.index."""
     if os.path.isdir(source):
-        for name in sorted(os.listdir(source)):
-            if name.endswith(".xml"):
-                with open(os.path.join(source, name), encoding="utf-8") as f:
-                    yield name[:-4], f.read()
-        return
-    with zipfile.ZipFile(source) as jar:
-        for name in sorted(jar.namelist()):
-            base = os.path.basename(name)
-            if base.endswith(".xml"):
-                yield base[:-4], jar.read(name).decode("utf-8")
+        def read(name):
+            path = os.path.join(source, name)
+            return open(path, encoding="utf-8").read() if os.path.exists(path) else None
+        names = sorted(n for n in os.listdir(source) if n.endswith(".xml"))
+    else:
+        jar = zipfile.ZipFile(source)
+        members = {os.path.basename(n): n for n in jar.namelist()}
+
+        def read(name):
+            return jar.read(members[name]).decode("utf-8") if name in members else None
+        names = sorted(n for n in members if n.endswith(".xml"))
+    current = read_index(read, CURRENT_INDEX)
+    deprecated = read_index(read, DEPRECATED_INDEX) or set()
+    if current is None:
+        raise SystemExit(f"{source}: no {CURRENT_INDEX}, so the current foods are unknown")
+    for name in names:
+        number = name[:-4]
+        yield number, read(name), number in current and number not in deprecated
 
 
-def candidates(source):
-    for number, text in read_foods(source):
+def read_staples(path):
+    """The staples, most everyday first: (USDA number, name or "")."""
+    staples = []
+    with open(path, encoding="utf-8") as f:
+        for row in csv.reader(line for line in f if line.strip() and not line.startswith("#")):
+            staples.append((row[0].strip(), row[1].strip() if len(row) > 1 else ""))
+    return staples
+
+
+class Report:
+    """The foods left out, by the rule that left them out."""
+
+    def __init__(self):
+        self.left_out = defaultdict(list)
+
+    def leave_out(self, rule, number, description):
+        self.left_out[rule].append((number, description))
+
+
+def left_out_by(group, description, current, per100, staple):
+    """The rule that leaves a food out before it is named, or None. A staple
+    may be of a group or kind otherwise left out (a frozen pizza, orange juice
+    made from concentrate): it was chosen by hand."""
+    if not current:
+        return "not a current USDA food (withdrawn or not indexed)"
+    if group in EXCLUDED_GROUPS and not staple:
+        return "food group left out (baby, brand-name, restaurant)"
+    if re.search(r"[A-Z]{3,}", description):
+        return "brand name"
+    if EXCLUDED_WORDS.search(description) and not staple:
+        return "kind of food left out (game, organ meat, powder, concentrate, dry mix, ...)"
+    if group in COOKED_GROUPS and re.search(r"\braw\b", description):
+        return "raw meat, poultry or fish"
+    if any(n not in per100 for n in NUTRIENTS):
+        return "USDA gives no value for one of the six"
+    return None
+
+
+def candidates(source, staples, report):
+    rank_of = {number: i for i, (number, _) in enumerate(staples)}
+    for number, text, current in read_foods(source):
         group = number[:2]
-        if group in EXCLUDED_GROUPS:
-            continue
         food = ET.fromstring(text)
         description = food.get("name")
-        if EXCLUDED_WORDS.search(description) or re.search(r"\b[A-Z]{3,}\b", description):
-            continue
-        if group in COOKED_GROUPS and re.search(r"\braw\b", description) or "producer" in description:
-            continue
         per100 = {n.get("name"): n.get("amount") for n in food.findall("nutrient")}
-        if any(n not in per100 for n in NUTRIENTS):
-            continue  # a value USDA does not give is never guessed
-        serving = serving_of(food, float(per100["Energy"]))
-        if serving is None:
+        rule = left_out_by(group, description, current, per100, number in rank_of)
+        staple_name = staples[rank_of[number]][1] if number in rank_of else ""
+        if rule:
+            report.leave_out(rule, number, description)
             continue
-        names = [n for n in make_names(description, serving[0]) if is_windows1252(n)]
-        if not names:
+        plain = staple_name or ", ".join(clean_parts(description, group))
+        servings = servings_of(food, float(per100["Energy"]), group, plain)
+        if not servings:
+            report.leave_out(f"no household serving of at most {MAX_SERVING_KCAL} kcal", number, description)
+            continue
+        # The best serving the name fits with.
+        base = staple_name or plain
+        fitting = [s for s in servings if len(f"{base}, {s[0]}") <= MAX_NAME]
+        serving = fitting[0] if fitting else None
+        name = f"{base}, {serving[0]}" if serving else None
+        if name is None or not is_windows1252(name):
+            report.leave_out("name does not fit in 30 characters with all its qualifiers", number, description)
             continue
         grams = Decimal(str(serving[1]))
         values = [round_half_up(Decimal(per100[n]) * grams / 100, d) for n, d in zip(NUTRIENTS, DECIMALS)]
-        # Foods whose name keeps their whole description pick first, so a
-        # shortened name never takes the place of a full one; then simple
-        # descriptions, which are the everyday foods.
-        dropped = len(short_parts(description)) - names[0].count(", ")
-        rank = (number not in EVERYDAY, dropped, description.count(","), len(description), number)
-        yield rank, number, names, description, serving, values
+        # Staples first, in their order; then the simplest descriptions, which
+        # are the everyday foods: fewer parts, fewer words, shorter.
+        rank = (rank_of.get(number, len(rank_of)), description.count(","), len(description.split()),
+                len(description), number)
+        yield rank, number, name, base, description, serving, values
 
 
-def select(source, limit):
+def select(source, staples, limit, report):
     chosen = {}
-    for rank, number, names, description, serving, values in sorted(candidates(source)):
-        free = [n for n in names if n.casefold() not in chosen]
-        if not free:
+    found = set()
+    for rank, number, name, base, description, serving, values in sorted(candidates(source, staples, report)):
+        found.add(number)
+        key = base.casefold()
+        if key in chosen:
+            report.leave_out("same name as a more everyday food", number, description)
             continue
-        name = free[0]
-        key = name.casefold()
-        chosen[key] = (name, values, number, serving, description)
         if len(chosen) >= limit:
-            break
+            report.leave_out(f"beyond the {limit} most everyday foods", number, description)
+            continue
+        chosen[key] = (name, values, number, serving, description)
+    missing = [number for number, _ in staples if number not in {row[2] for row in chosen.values()}]
+    if missing:
+        reasons = {n: rule for rule, foods in report.left_out.items() for n, _ in foods}
+        lines = [f"staple {n} yields no row: {reasons.get(n, 'not in the source')}" for n in missing]
+        raise SystemExit("\n".join(lines))
     return sorted(chosen.values(), key=lambda row: row[0].casefold())
 
 
@@ -283,6 +466,21 @@ def write_csv(rows, out):
         writer.writerow([name, *[str(v) for v in values], number, serving[0], f"{serving[1]:g}", description])
 
 
+def write_report(rows, staples, report, out, examples=12):
+    out.write("Starter food list: what each rule did (written by make_food_csv.py)\n\n")
+    out.write(f"Rows: {len(rows)} (staples: {len(staples)}, all present)\n")
+    total = sum(len(v) for v in report.left_out.values())
+    out.write(f"Foods left out: {total}\n\n")
+    for rule, foods in sorted(report.left_out.items(), key=lambda item: -len(item[1])):
+        out.write(f"{len(foods):5}  {rule}\n")
+    for rule, foods in sorted(report.left_out.items(), key=lambda item: -len(item[1])):
+        out.write(f"\n## {rule} ({len(foods)})\n")
+        shown = sorted(foods)
+        step = max(1, len(shown) // examples)
+        for number, description in shown[::step][:examples]:
+            out.write(f"  {number}  {description}\n")
+
+
 def download_jar(folder):
     subprocess.run(["apt-get", "download", "cronometer"], cwd=folder, check=True)
     deb = next(f for f in os.listdir(folder) if f.endswith(".deb"))
@@ -292,17 +490,24 @@ def download_jar(folder):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--source", help="usda_sr24.jar or a folder of its XML files")
-    parser.add_argument("--out", default=os.path.join(os.path.dirname(__file__), "../../data/starter_foods.csv"))
+    parser.add_argument("--source", help="usda_sr24.jar or a folder of its XML and index files")
+    parser.add_argument("--out", default=os.path.join(HERE, "../../data/starter_foods.csv"))
+    parser.add_argument("--report", help="the report file (default: beside --out, ending _report.txt)")
+    parser.add_argument("--staples", default=os.path.join(HERE, "staples.csv"))
     parser.add_argument("--limit", type=int, default=MAX_ITEMS)
     args = parser.parse_args()
+    staples = read_staples(args.staples)
+    report = Report()
     with tempfile.TemporaryDirectory() as folder:
         source = args.source or download_jar(folder)
-        rows = select(source, args.limit)
+        rows = select(source, staples, args.limit, report)
     text = io.StringIO()
     write_csv(rows, text)
     with open(args.out, "w", encoding="utf-8", newline="") as f:
         f.write(text.getvalue())
+    report_path = args.report or re.sub(r"(\.csv)?$", "_report.txt", args.out, count=1)
+    with open(report_path, "w", encoding="utf-8", newline="\n") as f:
+        write_report(rows, staples, report, f)
     print(f"{len(rows)} foods written to {args.out}", file=sys.stderr)
 
 
