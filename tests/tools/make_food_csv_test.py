@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
-"""The starter food list generator on a small extract of the USDA files."""
+"""The starter food list generator on a small extract of the USDA files: one
+test per rule, each on the real USDA records of the extract."""
 
 import csv
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -11,44 +13,133 @@ import unittest
 HERE = os.path.dirname(os.path.abspath(__file__))
 GENERATOR = os.path.join(HERE, "../../tools/starter/make_food_csv.py")
 EXTRACT = os.path.join(HERE, "usda_extract")
+STAPLES = os.path.join(HERE, "usda_extract_staples.csv")
+
+
+def run(folder, staples=STAPLES):
+    out = os.path.join(folder, "foods.csv")
+    done = subprocess.run([sys.executable, GENERATOR, "--source", EXTRACT, "--staples", staples, "--out", out],
+                          capture_output=True, text=True)
+    return done, out
 
 
 class GeneratorTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         with tempfile.TemporaryDirectory() as folder:
-            out = os.path.join(folder, "foods.csv")
-            subprocess.run([sys.executable, GENERATOR, "--source", EXTRACT, "--out", out], check=True,
-                           capture_output=True)
+            done, out = run(folder)
+            assert done.returncode == 0, done.stderr
             with open(out, "rb") as f:
                 cls.bytes = f.read()
+            with open(os.path.join(folder, "foods_report.txt"), "rb") as f:
+                cls.report_bytes = f.read()
         cls.rows = list(csv.DictReader(cls.bytes.decode("utf-8").splitlines()))
+        cls.by_number = {row["USDA number"]: row for row in cls.rows}
+        cls.report = cls.report_bytes.decode("utf-8")
 
-    def test_output_is_the_expected_file(self):
+    def name(self, number):
+        return self.by_number[number]["Name"]
+
+    def left_out_by(self, number):
+        """The rule of the report under which a food is listed."""
+        rule = None
+        for line in self.report.splitlines():
+            if line.startswith("## "):
+                rule = line[3:].rsplit(" (", 1)[0]
+            elif line.strip().startswith(number + " "):
+                return rule
+        return None
+
+    def test_output_and_report_are_the_expected_files(self):
         with open(os.path.join(HERE, "usda_extract_expected.csv"), "rb") as f:
             self.assertEqual(self.bytes, f.read())
+        with open(os.path.join(HERE, "usda_extract_expected_report.txt"), "rb") as f:
+            self.assertEqual(self.report_bytes, f.read())
 
-    def test_left_out_foods(self):
-        numbers = {row["USDA number"] for row in self.rows}
-        self.assertNotIn("03002", numbers)  # baby food
-        self.assertNotIn("21503", numbers)  # brand name
-        self.assertNotIn("13001", numbers)  # raw meat
-        self.assertNotIn("11062", numbers)  # USDA gives no cholesterol value: never guessed
-        self.assertIn("20045", numbers)
+    def test_a_leading_category_goes_and_the_food_word_stays(self):
+        self.assertEqual(self.name("12115"), "Coconut cream, raw, 1 tbsp")  # "Nuts, coconut cream, raw"
+        self.assertEqual(self.name("19107"), "Hard candy, 1 piece")  # "Candies, hard": not "Hard"
+        self.assertEqual(self.name("15262"), "Tilapia, cooked, 3 oz")  # "Fish, tilapia, ..."
+        self.assertEqual(self.name("04053"), "Olive oil, 1 tbsp")  # "Oil, olive": the kind joins
 
-    def test_names_and_values(self):
-        names = [row["Name"] for row in self.rows]
-        self.assertEqual(len({n.casefold() for n in names}), len(names))
-        for name in names:
-            self.assertLessEqual(len(name), 30)
-            name.encode("cp1252")
-        rice = next(row for row in self.rows if row["USDA number"] == "20045")
+    def test_qualifiers_that_change_the_values_stay_or_the_food_is_left_out(self):
+        self.assertEqual(self.name("05673"), "Chicken, skin, braised, 3 oz")
+        self.assertEqual(self.name("20314"), "Corn, white, dry grain, 1 cup")  # the grain, not corn on the cob
+        self.assertEqual(self.name("16057"), "Chickpeas, dry, boiled, 1 cup")  # mature seeds
+        too_long = "name does not fit in 30 characters with all its qualifiers"
+        self.assertEqual(self.left_out_by("01095"), too_long)  # condensed, sweetened
+        self.assertEqual(self.left_out_by("16086"), too_long)  # split peas
+        # A grade or an added vitamin is no such qualifier.
+        self.assertEqual(self.name("01077"), "Milk, whole, 3.25%, 1 cup")
+
+    def test_names_are_unique_without_their_serving(self):
+        bases = [row["Name"].rsplit(", ", 1)[0].casefold() for row in self.rows]
+        self.assertEqual(len(set(bases)), len(bases))
+        # 01211 differs from 01077 only in its vitamins: the simpler description keeps the name.
+        self.assertNotIn("01211", self.by_number)
+        self.assertEqual(self.left_out_by("01211"), "same name as a more everyday food")
+
+    def test_everyday_words_and_no_abbreviations(self):
+        self.assertEqual(self.name("11935"), "Ketchup, 1 tbsp")  # "Catsup"
+        self.assertEqual(self.name("07945"), "Hot dog, beef, heated, 3 oz")  # "Frankfurter"
+        self.assertEqual(self.name("14400"), "Cola, 1 can")  # "Carbonated beverage, cola"
+        self.assertEqual(self.name("19120"), "Milk chocolate, 1 bar")
+        for row in self.rows:
+            self.assertNotRegex(row["Name"], r"\b\w+\.(,|$)")  # no "choc."
+
+    def test_brackets_go_before_the_parts_are_split_and_names_end_at_whole_parts(self):
+        # "Chickpeas (garbanzo beans, bengal gram), ...": the comma inside the
+        # brackets splits nothing.
+        self.assertEqual(self.name("16057"), "Chickpeas, dry, boiled, 1 cup")
+        for row in self.rows:
+            self.assertNotRegex(row["Name"], r"[()]")
+            self.assertNotRegex(row["Name"], r"(^|, )(&|or|and)( |,|$)")  # "Oil, & cottonseed"
+
+    def test_servings_a_person_eats(self):
+        servings = {number: (row["Serving"], row["Serving grams"]) for number, row in self.by_number.items()}
+        self.assertEqual(servings["02047"], ("1 tsp", "6"))  # salt: never by the cup
+        self.assertEqual(servings["04053"], ("1 tbsp", "13.5"))  # oil: a cup is over 800 kcal
+        self.assertEqual(servings["14400"], ("1 can", "368"))  # a drink by the can
+        self.assertEqual(servings["15262"], ("3 oz", "85"))  # fish by 3 oz, though USDA lists no measure
+        self.assertEqual(servings["19120"], ("1 bar", "44"))  # not the miniature bar, not a cup of chips
+        self.assertEqual(servings["09003"], ("1 medium", "182"))
+        self.assertEqual(servings["10124"], ("1 slice", "8"))  # bacon by its slice
+        for row in self.rows:
+            self.assertLessEqual(int(row["Calories"]), 800)
+
+    def test_staples_come_first_with_their_names_and_must_yield_a_row(self):
+        self.assertEqual(self.name("20045"), "Rice, white, cooked, 1 cup")
+        self.assertEqual(self.name("10124"), "Bacon, cooked, 1 slice")
+        # The unit does not fit the staple's name: 3 oz does.
+        self.assertEqual(self.name("05098"), "Chicken thigh, no skin, 3 oz")
+        with tempfile.TemporaryDirectory() as folder:
+            staples = os.path.join(folder, "staples.csv")
+            with open(staples, "w", encoding="utf-8") as f:
+                f.write('20045,"Rice, white, cooked"\n11062,"Green beans, microwaved"\n')
+            done, out = run(folder, staples)
+        self.assertNotEqual(done.returncode, 0)
+        self.assertIn("staple 11062 yields no row: USDA gives no value for one of the six", done.stderr)
+
+    def test_left_out_foods_by_rule(self):
+        self.assertEqual(self.left_out_by("03002"), "food group left out (baby, brand-name, restaurant)")
+        self.assertEqual(self.left_out_by("21503"), "brand name")
+        self.assertEqual(self.left_out_by("13001"), "raw meat, poultry or fish")
+        self.assertEqual(self.left_out_by("11062"), "USDA gives no value for one of the six")
+        self.assertEqual(self.left_out_by("01147"), "not a current USDA food (withdrawn or not indexed)")
+        self.assertIn(f"Rows: {len(self.rows)} (staples: 3, all present)", self.report)
+        # Every food of the extract is either a row or listed once under its rule.
+        listed = [line.split()[0] for line in self.report.splitlines() if re.match(r"  \d{5}  ", line)]
+        xml = [name[:-4] for name in os.listdir(EXTRACT) if name.endswith(".xml")]
+        self.assertEqual(sorted(listed + list(self.by_number)), sorted(xml))
+
+    def test_values_are_usda_per_serving(self):
+        rice = self.by_number["20045"]
         # 130 kcal, 28.17 g carbohydrate, 2.69 g protein, 0.28 g fat, 1 mg sodium per 100 g; 1 cup = 158 g.
-        self.assertEqual(rice["Name"], "Rice, white, cooked, 1 cup")
         self.assertEqual([rice[k] for k in ("Calories", "Carbo", "Protein", "Fat", "Sodium", "Chol")],
                          ["205", "44.5", "4.3", "0.4", "2", "0"])
-        oil = next(row for row in self.rows if row["USDA number"] == "04053")
-        self.assertEqual(oil["Serving"], "1 tbsp")  # not a cup of oil
+        for row in self.rows:
+            self.assertLessEqual(len(row["Name"]), 30)
+            row["Name"].encode("cp1252")
 
 
 if __name__ == "__main__":

@@ -51,7 +51,7 @@ EXCLUDED_WORDS = re.compile(
     r"military|dehydrated|freeze-dried|imitation|ns as to|formulated|powder|nutritional supplement|"
     r"alaska native|shortening|leavening|stabilizer|lard|tallow|suet|bacon bits|protein isolate|meal, |"
     r"salted, |dry mix|concentrate|dry form|unprepared|undiluted|yolk, |whites, dried|separable fat|fish oil|"
-    r"mature seeds, raw|sprouted, raw|producer|retail parts|ns as to form|not reconstituted)\b", re.IGNORECASE)
+    r"mature seeds, raw|sprouted, raw|producer|human|retail parts|ns as to form|not reconstituted)\b", re.IGNORECASE)
 
 # Meat, poultry and fish are eaten cooked: their raw forms are left out.
 COOKED_GROUPS = {"05", "07", "10", "13", "15", "17", "23"}
@@ -109,7 +109,7 @@ DROPPED_PARTS = {
     "red or white", "whole kernel", "retail", "frozen or fresh", "includes foods for usda's food distribution program",
     "with iodine", "iodized", "commercial, plain", "store brand", "not drained", "with skin, drained",
     "jarred", "full bodied", "strained", "canned or bottled", "bottled", "shelled", "hulled",
-    "without salt added", "salt not added in processing",
+    "salt not added in processing", "salad or cooking", "contains caffeine",
 }
 DROPPED_PATTERNS = [re.compile(p) for p in (
     r"^trimmed to .*fat$", r"^\d+(/\d+)?\" fat$", r"^(with|without) added (vitamin|calcium|ascorbic|nonfat milk|"
@@ -122,7 +122,7 @@ PART_SPELLING = [
     (r"^cooked, boiled$", "boiled"), (r"^without skin$", "no skin"),
     (r"^meat only$", "no skin"), (r"^meat and skin$", "with skin"), (r"^flesh and skin$", "with skin"),
     (r"^with (added )?salt( added)?$", "salted"), (r"^salt added in processing$", "salted"),
-    (r"^without added salt$", "no salt added"), (r"^no salt added$", "no salt added"), (r"^nonfat$", "nonfat"),
+    (r"^without (added salt|salt added)$", "no salt added"), (r"^no salt added$", "no salt added"), (r"^nonfat$", "nonfat"),
     (r"^prepared with (equal volume )?(tap )?water$", "with water"),
     (r"^prepared with (equal volume )?(whole |reduced fat |lowfat |nonfat )?milk$", "with milk"),
     (r"^made with (whole |reduced fat |lowfat |nonfat )?milk$", "with milk"),
@@ -140,7 +140,7 @@ CONDIMENT = re.compile(
     r"\b(ketchup|mustard|mayonnaise|dressing|salt|syrup|honey|jam|jams|jelly|jellies|preserves|"
     r"marmalade|sugar|sugars|butter|margarine|margarine-like|vinegar|relish|horseradish|salsa|sauce|gravy|"
     r"frosting|frostings|cream cheese|sour cream|whipped|creamer|spread|oil|molasses|cocoa|miso|pesto|"
-    r"tahini|hummus|dip|topping|toppings|extract|seasoning|bouillon|pepper, black)\b")
+    r"tahini|hummus|adobo|dip|topping|toppings|extract|seasoning|bouillon|pepper, black)\b")
 CONDIMENT_GROUPS = {"02", "04"}
 # Foods with a condiment's word that are eaten by the cup or the piece.
 NOT_CONDIMENT = re.compile(r"\b(spaghetti|pasta|marinara|tomato sauce|applesauce|cheese sauce|chili|soup|"
@@ -157,7 +157,8 @@ MEASURES = {
     "spirits": ["jigger", "fl oz", "shot"],
     "drink": ["can", "cup", "bottle", "glass", "serving", "fl oz"],
     "seasoning": ["tsp", "tbsp", "packet", "serving"],
-    "nuts": ["oz", "package", "cup"],
+    "nuts": ["oz", "tbsp", "package", "cup"],
+    "cheese": ["slice", "oz", "cubic", "cup"],
     "other": ["medium", "large", "small", "slice", "clove", "cup", "piece", "bar", "fruit", "tbsp", "serving", "container",
               "order", "sandwich", "item", "strip", "oz", "tsp"],
 }
@@ -174,9 +175,10 @@ WHOLE_PACKS = re.compile(r"^(package|loaf|cake|pie|pizza|bag|box|jar|lb|pound|qu
                          r"bunch|stalk|whole|pkg|yield|roast|unit)\b")
 CANS = re.compile(r"^can\b")
 SIZES = {"large", "medium", "small", "regular"}
+UNCOUNTED = {"oz", "fl oz", "tbsp", "tsp", "cup"}
 # Measures of a part of the food the name stands for: a doughnut hole is no
 # doughnut, a miniature bar no bar.
-SMALL_PIECES = re.compile(r"\b(hole|miniature|mini|child|bite|fun size|snack size|of miniature|kernel|peanut|"
+SMALL_PIECES = re.compile(r",\s*small\b|\b(hole|miniature|mini|child|bite|fun size|snack size|of miniature|kernel|peanut|"
                           r"sprout|floweret|leaf|chip|piece of)\b")
 
 
@@ -228,6 +230,8 @@ def food_kind(group, name):
         return "meat"
     if DRINK.search(first):
         return "drink"
+    if group == "01" and re.search(r"\bcheese\b", first) and not re.search(r"\b(cottage|cream|spread)\b", first):
+        return "cheese"
     if group == "02" or re.search(r"\b(salt|pepper, black|mustard)\b", lower):
         return "seasoning"
     if (group in CONDIMENT_GROUPS or CONDIMENT.search(first)) and not NOT_CONDIMENT.search(first):
@@ -250,8 +254,8 @@ def servings_of(food, energy_per_100g, group, name):
     meat_units = [unit for word, unit in MEAT_UNITS.items() if word in lower]
     options = []
     if kind == "meat":
-        options.append(((0, False, 0), *THREE_OZ))
-    for measure in food.findall("measure"):
+        options.append(((0, False, False, -1), *THREE_OZ))
+    for order, measure in enumerate(food.findall("measure")):
         grams = float(measure.get("grams"))
         amount = float(measure.get("amount"))
         full = measure.get("name").lower()
@@ -270,7 +274,10 @@ def servings_of(food, energy_per_100g, group, name):
         named = kind != "nuts" and (head in words or head + "s" in words or head.rstrip("s") in words)
         size = next((w for w in shown.split(" ")[1:2] if w in SIZES and named), None)
         # The serving says its measure in a word: "1 can", "1 thigh", "1 medium".
-        text = f"{amount_str} {size or head}".replace("frankfurter", "hot dog")
+        word = (size or head).replace("frankfurter", "hot dog")
+        if amount > 1 and word not in UNCOUNTED and not word.endswith("s"):
+            word += "s"  # "10 strips"
+        text = f"{amount_str} {word}"
         if kind == "meat":
             if not any(re.fullmatch(unit, head) for unit in meat_units) or amount != 1:
                 continue
@@ -283,7 +290,11 @@ def servings_of(food, energy_per_100g, group, name):
             rank = preferred.index(head)
         else:
             continue
-        options.append(((rank, amount != 1, grams), text, grams))
+        # Six slices is no serving when one slice or an ounce is measured.
+        # USDA lists its standard measure first; "slice, thin, crust not
+        # eaten" is a lesser slice.
+        qualified = full != head and not full.startswith(head + " (")
+        options.append(((rank + (1.5 if amount > 2 else 0), amount != 1, qualified, order), text, grams))
     return [(text, grams) for _, text, grams in sorted(options)]
 
 
@@ -386,13 +397,14 @@ class Report:
 
 def left_out_by(group, description, current, per100, staple):
     """The rule that leaves a food out before it is named, or None. A staple
-    may be of a group or kind otherwise left out (a frozen pizza, orange juice
-    made from concentrate): it was chosen by hand."""
+    may be of a group, brand or kind otherwise left out (a frozen pizza, the
+    corn flakes USDA lists by their maker, orange juice made from
+    concentrate): it was chosen and named by hand."""
     if not current:
         return "not a current USDA food (withdrawn or not indexed)"
     if group in EXCLUDED_GROUPS and not staple:
         return "food group left out (baby, brand-name, restaurant)"
-    if re.search(r"[A-Z]{3,}", description):
+    if re.search(r"[A-Z]{3,}", description) and not staple:
         return "brand name"
     if EXCLUDED_WORDS.search(description) and not staple:
         return "kind of food left out (game, organ meat, powder, concentrate, dry mix, ...)"
