@@ -69,6 +69,11 @@ class GeneratorTest(unittest.TestCase):
         too_long = "name does not fit in 30 characters with all its qualifiers"
         self.assertEqual(self.left_out_by("01095"), too_long)  # condensed, sweetened
         self.assertEqual(self.left_out_by("16086"), too_long)  # split peas
+        # Salt: said where it is not the usual (boiled chickpeas are unsalted, butter salted).
+        self.assertEqual(self.name("01001"), "Butter, salted, 1 tbsp")
+        self.assertEqual(self.name("01145"), "Butter, unsalted, 1 tbsp")
+        # A qualifier inside brackets ("96% fat free") stays too.
+        self.assertEqual(self.left_out_by("07028"), too_long)
         # A grade or an added vitamin is no such qualifier.
         self.assertEqual(self.name("01077"), "Milk, whole, 3.25%, 1 cup")
 

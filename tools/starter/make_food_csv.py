@@ -55,6 +55,7 @@ EXCLUDED_WORDS = re.compile(
 
 # Meat, poultry and fish are eaten cooked: their raw forms are left out.
 COOKED_GROUPS = {"05", "07", "10", "13", "15", "17", "23"}
+NUT_GROUPS = {"12", "16"}
 MEAT_GROUPS = {"05", "07", "10", "13", "15", "17", "23"}
 
 # A leading USDA category that is not the food: "Nuts, almonds" is almonds.
@@ -103,7 +104,7 @@ DROPPED_PARTS = {
     "not further specified", "yellow or white", "nfs", "drained", "dry heat", "moist heat", "year round average",
     "california", "florida", "domestic", "imported", "u.s. commercial", "home-prepared", "from recipe",
     "prepared-from-recipe", "unheated", "fluid", "broilers or fryers", "drained solids", "solids and liquids",
-    "without salt", "table", "all", "prepared with tap water", "white and yellow", "pasteurized", "flesh only", "mixed species",
+    "table", "all", "prepared with tap water", "white and yellow", "pasteurized", "flesh only", "mixed species",
     "farmed", "wild", "with salt added in processing", "without salt added in processing", "cultured",
     "all types", "plain or buttermilk", "shelf stable", "chilled", "refrigerated", "made from recipe",
     "red or white", "whole kernel", "retail", "frozen or fresh", "includes foods for usda's food distribution program",
@@ -298,11 +299,19 @@ def servings_of(food, energy_per_100g, group, name):
     return [(text, grams) for _, text, grams in sorted(options)]
 
 
+BRACKET_QUALIFIER = re.compile(r"\b(\d+% fat free|fat[- ]free|low[- ]?fat|reduced fat|unsweetened|sweetened|"
+                               r"low sodium)\b", re.IGNORECASE)
+
+
 def clean_parts(description, group=""):
     """The parts of a description as a name keeps them, before any fits in
     30 characters: bracketed text goes first, then the parts are split."""
+    # A bracket may hold a qualifier that changes the values: it stays as a part.
+    kept_from_brackets = [m.group(1).lower() for inner in re.findall(r"\(([^()]*)\)", description)
+                          for m in [BRACKET_QUALIFIER.search(inner)] if m]
     text = re.sub(r"\s*\([^()]*\)", "", description)
     text = re.sub(r"\s*\([^()]*\)", "", text)
+    text = ", ".join([text] + kept_from_brackets)
     text = text.replace("(", "").replace(")", "")
     parts = [p.strip().lower() for p in re.split(r"[,;]", text) if p.strip()]
     if not parts:
@@ -330,6 +339,14 @@ def clean_parts(description, group=""):
         part = part.strip()
         if part and part not in kept:
             kept.append(part)
+    # Food cooked at home is unsalted unless said; canned foods and butter
+    # or nuts are salted unless said.
+    if "no salt" in kept:
+        # Roasted nuts are sold salted or not: "roasted" says nothing of salt.
+        cooked = any((COOKING.search(part) and not (group in NUT_GROUPS and "roasted" in part)) or part == "cooked"
+                     for part in kept)
+        unsalted = "no salt added" if any("canned" in part for part in kept) else "unsalted"
+        kept = [(unsalted if p == "no salt" else p) for p in kept if p != "no salt" or not cooked]
     if any(COOKING.search(p) for p in kept):
         kept = [p for p in kept if p != "cooked"]
     if group == GRAIN_GROUP and kept and not STATED.search(" ".join(kept)):
