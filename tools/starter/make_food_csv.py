@@ -337,7 +337,9 @@ def clean_parts(description, group=""):
         for pattern, replacement in PART_SPELLING:
             part = re.sub(pattern, replacement, part)
         part = part.strip()
-        if part and part not in kept:
+        if kept and part.startswith("or "):
+            kept[-1] += " " + part  # "boiled, or baked" is one part
+        elif part and part not in kept:
             kept.append(part)
     # Food cooked at home is unsalted unless said; canned foods and butter
     # or nuts are salted unless said.
