@@ -6,21 +6,38 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace tolvane {
 
-// The first row at or after `from` (going round past the end) whose name
-// contains `text` anywhere, ignoring case; -1 when no name does or `text` is
-// empty. A `from` outside the rows starts at row 0.
-int findFoodRow(const QStringList& names, const QString& text, int from);
+// How well a name holds the typed text, case and accents ignored ("creme"
+// finds "Crème brûlée"), worst first. A word of the name that starts with the
+// text beats the text inside a word: "oats" is a word of "Oats, rolled" and
+// only the end of one in "Buckwheat groats". Better still is the name that
+// starts with the text, and best the name whose first part is the text
+// ("Apple, 1 medium" for "apple"). Words typed in another order than the
+// name's ("brown rice" for "Rice, brown") find it when each starts a word.
+enum class FindMatch { None, InsideWord, AllWords, WordStart, NameStart, FirstPart };
+FindMatch foodNameMatch(const QString& name, const QString& text);
 
-// The find field's state: the text typed so far and where it searches from.
+// A text as the find field compares it: case folded, accents taken off.
+QString findKey(const QString& text);
+
+// The rows whose names hold `text`, in the order the find field visits them:
+// the better match first; among equal matches the shorter name, which says
+// least beside the text; then list order. Empty when `text` is empty.
+std::vector<int> foodFindOrder(const QStringList& names, const QString& text);
+
+// The find field's state: the text typed so far.
 class FoodFind {
 public:
     const QString& text() const { return text_; }
-    // The text changed: the row that now matches, searching from the current
-    // row itself, so a match that still fits stays selected.
+    // The text changed: the row that now matches best. The current row stays
+    // when it still holds the text as well as the best match does, so typing
+    // on does not jump away from a fitting choice. -1 when nothing matches.
     int setText(const QString& text, const QStringList& names, int current);
-    // F3 or Enter: the next match after the current row.
+    // F3 or Enter: the match after the current row in find order, round to
+    // the first after the last.
     int next(const QStringList& names, int current);
     // True when the last search found nothing.
     bool notFound() const { return notFound_; }

@@ -4,7 +4,9 @@
 #include "food/foodlistview.h"
 
 #include <QFocusEvent>
+#include <QHideEvent>
 #include <QKeyEvent>
+#include <QShowEvent>
 
 namespace tolvane {
 
@@ -69,6 +71,18 @@ void FoodFindBar::keyPressEvent(QKeyEvent* event)
         return;
     default: QLineEdit::keyPressEvent(event);
     }
+}
+
+void FoodFindBar::showEvent(QShowEvent* event)
+{
+    QLineEdit::showEvent(event);
+    list_->reserveBottom(height());
+}
+
+void FoodFindBar::hideEvent(QHideEvent* event)
+{
+    QLineEdit::hideEvent(event);
+    list_->reserveBottom(0);
 }
 
 void FoodFindBar::focusOutEvent(QFocusEvent* event)

@@ -1,8 +1,9 @@
 #pragma once
 // The find field: a small field over the bottom of a food list. Typing selects
-// the next name that contains the text; F3 or Enter goes on to the next
-// match; Escape closes it and gives the list back the focus. Its selections
-// are ordinary selections of the list.
+// the best name holding the text (a word starting with it first); F3 or Enter
+// goes on to the next match; Escape closes it and gives the list back the
+// focus. Its selections are ordinary selections of the list, scrolled into
+// view above the field.
 
 #include "food/foodfind.h"
 
@@ -26,6 +27,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // While shown, the list keeps its rows above the field.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:

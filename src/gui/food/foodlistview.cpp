@@ -57,6 +57,14 @@ void FoodListView::selectRow(int row)
         userSelected(row);
 }
 
+void FoodListView::reserveBottom(int height)
+{
+    setViewportMargins(0, 0, 0, height);
+    // The current row may lie under the field now: bring it up.
+    if (const QModelIndex index = currentIndex(); index.isValid())
+        scrollTo(index);
+}
+
 void FoodListView::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();

@@ -26,6 +26,9 @@ public:
     int selectedRow() const;
     // Selects a row as the keys would (the find field's choice).
     void selectRow(int row);
+    // Keeps the bottom `height` pixels free of rows (the find field lies
+    // there), so a row scrolled into view is seen whole; 0 gives them back.
+    void reserveBottom(int height);
 
 signals:
     // A selection, click or key changed the program's state.
