@@ -61,6 +61,7 @@ class GeneratorTest(unittest.TestCase):
         self.assertEqual(self.name("19107"), "Hard candy, 1 piece")  # "Candies, hard": not "Hard"
         self.assertEqual(self.name("15262"), "Tilapia, cooked, 3 oz")  # "Fish, tilapia, ..."
         self.assertEqual(self.name("04053"), "Olive oil, 1 tbsp")  # "Oil, olive": the kind joins
+        self.assertEqual(self.name("19340"), "Maple sugar, 1 tsp")  # "Sugars, maple"
 
     def test_qualifiers_that_change_the_values_stay_or_the_food_is_left_out(self):
         self.assertEqual(self.name("05673"), "Chicken, skin, braised, 3 oz")
@@ -69,6 +70,10 @@ class GeneratorTest(unittest.TestCase):
         too_long = "name does not fit in 30 characters with all its qualifiers"
         self.assertEqual(self.left_out_by("01095"), too_long)  # condensed, sweetened
         self.assertEqual(self.left_out_by("16086"), too_long)  # split peas
+        # Where it grew, wild or farmed, protein added: values differ, the name says so.
+        self.assertEqual(self.name("09039"), "Avocados, raw, Florida, 1 cup")
+        self.assertEqual(self.left_out_by("15209"), too_long)  # salmon, Atlantic, wild
+        self.assertEqual(self.left_out_by("01081"), too_long)  # 2% milk, protein fortified
         # Salt: said where it is not the usual (boiled chickpeas are unsalted, butter salted).
         self.assertEqual(self.name("01001"), "Butter, salted, 1 tbsp")
         self.assertEqual(self.name("01145"), "Butter, unsalted, 1 tbsp")
@@ -105,6 +110,7 @@ class GeneratorTest(unittest.TestCase):
         self.assertEqual(servings["02047"], ("1 tsp", "6"))  # salt: never by the cup
         self.assertEqual(servings["04053"], ("1 tbsp", "13.5"))  # oil: a cup is over 800 kcal
         self.assertEqual(servings["14400"], ("1 can", "368"))  # a drink by the can
+        self.assertEqual(servings["14084"], ("5 fl oz", "148"))  # USDA's "serving 5 fl oz": a glass
         self.assertEqual(servings["15262"], ("3 oz", "85"))  # fish by 3 oz, though USDA lists no measure
         self.assertEqual(servings["19120"], ("1 bar", "44"))  # not the miniature bar, not a cup of chips
         self.assertEqual(servings["09003"], ("1 medium", "182"))

@@ -75,7 +75,7 @@ CATEGORY_NOUN = {"candies": "candy", "beverages": "drink", "alcoholic beverage":
                  "cereals ready-to-eat": "cereal", "desserts": "dessert", "sweeteners": "sweetener"}
 # A leading category whose next part is its kind: "Oil, olive" is olive oil.
 # The kind joins only when it is short (an adjective, not a dish).
-CATEGORY_JOINED = {"oil": "oil", "soup": "soup", "sauce": "sauce", "syrups": "syrup", "ice creams": "ice cream",
+CATEGORY_JOINED = {"oil": "oil", "fat": "fat", "sugars": "sugar", "soup": "soup", "sauce": "sauce", "syrups": "syrup", "ice creams": "ice cream",
                    "ice cream": "ice cream", "beans": "beans", "cheese": "cheese", "rice": "rice",
                    "salad dressing": "dressing", "yogurt": "yogurt", "vinegar": "vinegar"}
 JOIN_MAX_WORDS = 2
@@ -86,13 +86,16 @@ EVERYDAY_WORDS = [
     (r"^potatoes, french fried\b", "french fries"), (r"^french fried\b", "french fries"),
     (r"\bcarbonated beverage\b", "soda"), (r"\bmature seeds\b", "dry"), (r"\bwith added\b", "with"),
     (r"\bwheat flour\b", "flour"), (r"\btable wine\b", "wine"), (r"\bspaghetti/marinara\b", "marinara"),
-    (r"\blowfat\b", "low fat"), (r"^frozen novelties, ice type\b", "italian ice"),
+    (r"\blowfat\b", "low fat"), (r"^frozen novelties, ice type, pop\b", "ice pop"),
+    (r"^frozen novelties, ice type\b", "italian ice"), (r"^turkey breast meat\b", "turkey breast, deli"),
+    (r"^drumstick pods\b", "moringa pods"), (r"^broadbeans\b", "fava beans"), (r"\bmonterey\b", "monterey jack"),
+    (r"^potatoes, baked, skin\b", "potato skin, baked"), (r"\bprotein fortified\b", "protein added"),
 ]
 # Grains USDA names without a state are the dry grain ("Corn, white" is no
 # corn on the cob).
 GRAIN_GROUP = "20"
 STATED = re.compile(r"\b(raw|cooked|dry|dried|boiled|baked|flour|bran|germ|meal|canned|toasted|sprouted|"
-                    r"prepared|frozen|puffed|fried|steamed|pasta|noodles|starch)\b")
+                    r"prepared|frozen|puffed|fried|steamed|pasta|noodles)\b|starch\b")
 
 # Parts of a description left out of the name: they do not change what the
 # food is for a person planning a menu (a grade, a vitamin added, where it
@@ -102,10 +105,10 @@ DROPPED_PARTS = {
     "ready-to-eat", "ready-to-serve", "ready-to-drink", "fresh", "composite of trimmed retail cuts",
     "separable lean and fat", "bone-in", "boneless", "unenriched", "enriched", "all commercial varieties",
     "not further specified", "yellow or white", "nfs", "drained", "dry heat", "moist heat", "year round average",
-    "california", "florida", "domestic", "imported", "u.s. commercial", "home-prepared", "from recipe",
+    "domestic", "imported", "u.s. commercial", "home-prepared", "from recipe",
     "prepared-from-recipe", "unheated", "fluid", "broilers or fryers", "drained solids", "solids and liquids",
     "table", "all", "prepared with tap water", "white and yellow", "pasteurized", "flesh only", "mixed species",
-    "farmed", "wild", "with salt added in processing", "without salt added in processing", "cultured",
+    "with salt added in processing", "crude", "without salt added in processing", "cultured",
     "all types", "plain or buttermilk", "shelf stable", "chilled", "refrigerated", "made from recipe",
     "red or white", "whole kernel", "retail", "frozen or fresh", "includes foods for usda's food distribution program",
     "with iodine", "iodized", "commercial, plain", "store brand", "not drained", "with skin, drained",
@@ -115,7 +118,7 @@ DROPPED_PARTS = {
 DROPPED_PATTERNS = [re.compile(p) for p in (
     r"^trimmed to .*fat$", r"^\d+(/\d+)?\" fat$", r"^(with|without) added (vitamin|calcium|ascorbic|nonfat milk|"
     r"vitamins|iron|nutrients)", r"^(vitamin|calcium|iron)\b", r"^(fortified|enriched) with",
-    r"^with (vitamin|calcium|iron)", r"^and vitamin", r"^not? ?fortified", r"^protein fortified$")]
+    r"^with (vitamin|calcium|iron)", r"^and vitamin", r"^not? ?fortified")]
 
 # Parts said the way a person says them; the rest of a part keeps its words.
 PART_SPELLING = [
@@ -141,7 +144,7 @@ CONDIMENT = re.compile(
     r"\b(ketchup|mustard|mayonnaise|dressing|salt|syrup|honey|jam|jams|jelly|jellies|preserves|"
     r"marmalade|sugar|sugars|butter|margarine|margarine-like|vinegar|relish|horseradish|salsa|sauce|gravy|"
     r"frosting|frostings|cream cheese|sour cream|whipped|creamer|spread|oil|molasses|cocoa|miso|pesto|"
-    r"tahini|hummus|adobo|dip|topping|toppings|extract|seasoning|bouillon|pepper, black)\b")
+    r"tahini|hummus|adobo|cornstarch|dip|topping|toppings|extract|seasoning|bouillon|pepper, black)\b")
 CONDIMENT_GROUPS = {"02", "04"}
 # Foods with a condiment's word that are eaten by the cup or the piece.
 NOT_CONDIMENT = re.compile(r"\b(spaghetti|pasta|marinara|tomato sauce|applesauce|cheese sauce|chili|soup|"
@@ -175,11 +178,12 @@ THREE_OZ = ("3 oz", 85.0)
 WHOLE_PACKS = re.compile(r"^(package|loaf|cake|pie|pizza|bag|box|jar|lb|pound|quart|gallon|head|recipe|batch|"
                          r"bunch|stalk|whole|pkg|yield|roast|unit)\b")
 CANS = re.compile(r"^can\b")
+SERVING_OF = re.compile(r"^(?:1 )?serving\W*(\d+(?:/\d+)?|\d+\.\d+)\s*(cup|tbsp|tsp|fl oz)\b")
 SIZES = {"large", "medium", "small", "regular"}
 UNCOUNTED = {"oz", "fl oz", "tbsp", "tsp", "cup"}
 # Measures of a part of the food the name stands for: a doughnut hole is no
 # doughnut, a miniature bar no bar.
-SMALL_PIECES = re.compile(r",\s*small\b|\b(hole|miniature|mini|child|bite|fun size|snack size|of miniature|kernel|peanut|"
+SMALL_PIECES = re.compile(r",\s*small\b|\b(hole|crushed|miniature|mini|child|bite|fun size|snack size|of miniature|kernel|peanut|"
                           r"sprout|floweret|leaf|chip|piece of)\b")
 
 
@@ -271,6 +275,11 @@ def servings_of(food, energy_per_100g, group, name):
         if grams > MAX_SERVING_GRAMS and kind != "drink":
             continue  # a whole melon is no serving
         shown = re.sub(r"^each ", "", shown)  # "each taco"
+        inner = SERVING_OF.match(full)
+        if inner and amount == 1:
+            # "serving 1/2 cup", "serving (5 fl oz)": say the measure itself.
+            amount, shown = float(Fraction(inner.group(1))), inner.group(2)
+            amount_str = amount_text(amount)
         head = "fl oz" if shown.startswith("fl oz") else shown.split(" ")[0]
         named = kind != "nuts" and (head in words or head + "s" in words or head.rstrip("s") in words)
         size = next((w for w in shown.split(" ")[1:2] if w in SIZES and named), None)
@@ -295,10 +304,15 @@ def servings_of(food, energy_per_100g, group, name):
         # USDA lists its standard measure first; "slice, thin, crust not
         # eaten" is a lesser slice.
         qualified = full != head and not full.startswith(head + " (")
-        options.append(((rank + (1.5 if amount > 2 else 0), amount != 1, qualified, order), text, grams))
+        options.append(((rank + (1.5 if amount > 2 and head not in UNCOUNTED else 0), amount != 1, qualified, order),
+                        text, grams))
     return [(text, grams) for _, text, grams in sorted(options)]
 
 
+# Places and peoples keep their capitals ("Salmon, Atlantic").
+PROPER = re.compile(r"\b(florida|california|atlantic|pacific|european|american|japanese|chinese|italian|french|"
+                    r"swiss|english|spanish|dutch|polish|australian|new zealand|mexican|greek|danish|thai|"
+                    r"hawaiian|alaska|canadian|indian|irish|german|turkish|lebanon|monterey)\b")
 BRACKET_QUALIFIER = re.compile(r"\b(\d+% fat free|fat[- ]free|low[- ]?fat|reduced fat|unsweetened|sweetened|"
                                r"low sodium)\b", re.IGNORECASE)
 
@@ -341,6 +355,9 @@ def clean_parts(description, group=""):
             kept[-1] += " " + part  # "boiled, or baked" is one part
         elif part and part not in kept:
             kept.append(part)
+    # Canned beans are cooked: "dry" (mature seeds) would mislead.
+    if "dry" in kept and any("canned" in part for part in kept):
+        kept.remove("dry")
     # Food cooked at home is unsalted unless said; canned foods and butter
     # or nuts are salted unless said.
     if "no salt" in kept:
@@ -353,6 +370,7 @@ def clean_parts(description, group=""):
         kept = [p for p in kept if p != "cooked"]
     if group == GRAIN_GROUP and kept and not STATED.search(" ".join(kept)):
         kept.append("dry grain")
+    kept = [PROPER.sub(lambda m: m.group(0).title(), part) for part in kept]
     if kept:
         kept[0] = kept[0][0].upper() + kept[0][1:]
     return kept
