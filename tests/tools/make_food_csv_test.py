@@ -85,6 +85,9 @@ class GeneratorTest(unittest.TestCase):
     def test_names_are_unique_without_their_serving(self):
         bases = [row["Name"].rsplit(", ", 1)[0].casefold() for row in self.rows]
         self.assertEqual(len(set(bases)), len(bases))
+        # Home-made coleslaw by the 1/2 cup and fast-food coleslaw by the cup: one "Coleslaw".
+        self.assertEqual(self.name("11159"), "Coleslaw, 1/2 cup")
+        self.assertEqual(self.left_out_by("21127"), "same name as a more everyday food")
         # 01211 differs from 01077 only in its vitamins: the simpler description keeps the name.
         self.assertNotIn("01211", self.by_number)
         self.assertEqual(self.left_out_by("01211"), "same name as a more everyday food")
@@ -126,10 +129,12 @@ class GeneratorTest(unittest.TestCase):
         with tempfile.TemporaryDirectory() as folder:
             staples = os.path.join(folder, "staples.csv")
             with open(staples, "w", encoding="utf-8") as f:
-                f.write('20045,"Rice, white, cooked"\n11062,"Green beans, microwaved"\n')
+                f.write('20045,"Rice, white, cooked"\n11062,"Green beans, microwaved"\n13228,"Beef shank"\n')
             done, out = run(folder, staples)
         self.assertNotEqual(done.returncode, 0)
         self.assertIn("staple 11062 yields no row: USDA gives no value for one of the six", done.stderr)
+        # Listed in foods.index and in deprecated.index: withdrawn.
+        self.assertIn("staple 13228 yields no row: not a current USDA food (withdrawn or not indexed)", done.stderr)
 
     def test_left_out_foods_by_rule(self):
         self.assertEqual(self.left_out_by("03002"), "food group left out (baby, brand-name, restaurant)")
