@@ -108,7 +108,7 @@ DROPPED_PARTS = {
     "domestic", "imported", "u.s. commercial", "home-prepared", "from recipe",
     "prepared-from-recipe", "unheated", "fluid", "broilers or fryers", "drained solids", "solids and liquids",
     "table", "all", "prepared with tap water", "white and yellow", "pasteurized", "flesh only", "mixed species",
-    "with salt added in processing", "crude", "without salt added in processing", "cultured",
+    "with salt added in processing", "crude", "domesticated", "all classes", "without salt added in processing", "cultured",
     "all types", "plain or buttermilk", "shelf stable", "chilled", "refrigerated", "made from recipe",
     "red or white", "whole kernel", "retail", "frozen or fresh", "includes foods for usda's food distribution program",
     "with iodine", "iodized", "commercial, plain", "store brand", "not drained", "with skin, drained",
