@@ -75,7 +75,8 @@ CATEGORY_NOUN = {"candies": "candy", "beverages": "drink", "alcoholic beverage":
                  "cereals ready-to-eat": "cereal", "desserts": "dessert", "sweeteners": "sweetener"}
 # A leading category whose next part is its kind: "Oil, olive" is olive oil.
 # The kind joins only when it is short (an adjective, not a dish).
-CATEGORY_JOINED = {"oil": "oil", "fat": "fat", "sugars": "sugar", "soup": "soup", "sauce": "sauce", "syrups": "syrup", "ice creams": "ice cream",
+CATEGORY_JOINED = {"oil": "oil", "fat": "fat", "sugars": "sugar", "soup": "soup", "sauce": "sauce", "syrups": "syrup",
+                   "ice creams": "ice cream",
                    "ice cream": "ice cream", "beans": "beans", "cheese": "cheese", "rice": "rice",
                    "salad dressing": "dressing", "yogurt": "yogurt", "vinegar": "vinegar"}
 JOIN_MAX_WORDS = 2
@@ -108,7 +109,8 @@ DROPPED_PARTS = {
     "domestic", "imported", "u.s. commercial", "home-prepared", "from recipe",
     "prepared-from-recipe", "unheated", "fluid", "broilers or fryers", "drained solids", "solids and liquids",
     "table", "all", "prepared with tap water", "white and yellow", "pasteurized", "flesh only", "mixed species",
-    "with salt added in processing", "crude", "domesticated", "all classes", "without salt added in processing", "cultured",
+    "with salt added in processing", "crude", "domesticated", "all classes", "without salt added in processing",
+    "cultured",
     "all types", "plain or buttermilk", "shelf stable", "chilled", "refrigerated", "made from recipe",
     "red or white", "whole kernel", "retail", "frozen or fresh", "includes foods for usda's food distribution program",
     "with iodine", "iodized", "commercial, plain", "store brand", "not drained", "with skin, drained",
@@ -126,7 +128,7 @@ PART_SPELLING = [
     (r"^cooked, boiled$", "boiled"), (r"^without skin$", "no skin"),
     (r"^meat only$", "no skin"), (r"^meat and skin$", "with skin"), (r"^flesh and skin$", "with skin"),
     (r"^with (added )?salt( added)?$", "salted"), (r"^salt added in processing$", "salted"),
-    (r"^without (added salt|salt added)$", "no salt added"), (r"^no salt added$", "no salt added"), (r"^nonfat$", "nonfat"),
+    (r"^without (added salt|salt added)$", "no salt added"),
     (r"^prepared with (equal volume )?(tap )?water$", "with water"),
     (r"^prepared with (equal volume )?(whole |reduced fat |lowfat |nonfat )?milk$", "with milk"),
     (r"^made with (whole |reduced fat |lowfat |nonfat )?milk$", "with milk"),
@@ -163,8 +165,8 @@ MEASURES = {
     "seasoning": ["tsp", "tbsp", "packet", "serving"],
     "nuts": ["oz", "tbsp", "package", "cup"],
     "cheese": ["slice", "oz", "cubic", "cup"],
-    "other": ["medium", "large", "small", "slice", "clove", "cup", "piece", "bar", "fruit", "tbsp", "serving", "container",
-              "order", "sandwich", "item", "strip", "oz", "tsp"],
+    "other": ["medium", "large", "small", "slice", "clove", "cup", "piece", "bar", "fruit", "tbsp", "serving",
+              "container", "order", "sandwich", "item", "strip", "oz", "tsp"],
 }
 # Meat and fish are planned by 3 oz (85 g, USDA's own weight of it); cuts and
 # sausages named for their unit by that unit.
@@ -183,8 +185,8 @@ SIZES = {"large", "medium", "small", "regular"}
 UNCOUNTED = {"oz", "fl oz", "tbsp", "tsp", "cup"}
 # Measures of a part of the food the name stands for: a doughnut hole is no
 # doughnut, a miniature bar no bar.
-SMALL_PIECES = re.compile(r",\s*small\b|\b(hole|crushed|miniature|mini|child|bite|fun size|snack size|of miniature|kernel|peanut|"
-                          r"sprout|floweret|leaf|chip|piece of)\b")
+SMALL_PIECES = re.compile(r",\s*small\b|\b(hole|crushed|miniature|mini|child|bite|fun size|snack size|"
+                          r"of miniature|kernel|peanut|sprout|floweret|leaf|chip|piece of)\b")
 
 
 def wrong_skin(name, measure):
@@ -194,6 +196,7 @@ def wrong_skin(name, measure):
     if "no skin" in name or "peeled" in name:
         return bool(with_skin)
     return bool(without) and "skin" in name
+
 
 CURRENT_INDEX = "foods.index"
 DEPRECATED_INDEX = "deprecated.index"
@@ -237,7 +240,7 @@ def food_kind(group, name):
         return "drink"
     if group == "01" and re.search(r"\bcheese\b", first) and not re.search(r"\b(cottage|cream|spread)\b", first):
         return "cheese"
-    if group == "02" or re.search(r"\b(salt|pepper, black|mustard)\b", lower):
+    if group == "02" or re.search(r"^(salt|black pepper|mustard)\b", first):
         return "seasoning"
     if (group in CONDIMENT_GROUPS or CONDIMENT.search(first)) and not NOT_CONDIMENT.search(first):
         return "condiment"
