@@ -153,13 +153,17 @@ void Program::closeClick()
     ui_.closeMainWindow();
 }
 
-void Program::formCloseQuery()
+bool Program::formCloseQuery()
 {
     if (weightChanged_) {
-        const Button answer = ui_.showMessage(
-            Message::typed(SaveWeightQuestion, Icon::Information, Button::Yes | Button::No, WeightHelpContext));
-        if (answer == Button::Yes)
-            run(hooks.saveWeightFile);
+        const Button answer = ui_.showMessage(Message::typed(
+            SaveWeightQuestion, Icon::Information, Button::Yes | Button::No | only(Button::Cancel), WeightHelpContext));
+        const bool stay =
+            answer == Button::Cancel || (answer == Button::Yes && hooks.saveWeightFile && !hooks.saveWeightFile());
+        if (stay) {
+            closing_ = false;
+            return false;
+        }
     }
     closing_ = true;
     if (activityChanged_)
@@ -169,6 +173,7 @@ void Program::formCloseQuery()
     for (const PendingSave& data : pendingSaves_)
         if (data.unsaved())
             keepBeforeClose(ui_, workDir_, data);
+    return true;
 }
 
 void Program::formClose() {}

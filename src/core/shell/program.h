@@ -51,7 +51,7 @@ struct ProgramHooks {
     std::function<void()> resetRecipe;          // recipe totals 0, empty pie, "0%" labels
     std::function<void()> resetWeightPage;      // grid headings, no file name
     std::function<void()> showCurrentMeal;      // day page, meal and totals tabs of the loaded week
-    std::function<void()> saveWeightFile;       // "Save File" of the weight page
+    std::function<bool()> saveWeightFile;       // "Save File" of the weight page; false: stay open
     std::function<void()> saveActivityTable;    // "activity.db"
     std::function<void()> openTutor;            // the tutor, on the first run
     std::function<void()> clearTutorPreview;    // each activation ends a tutor's menu preview
@@ -83,8 +83,9 @@ public:
     void formMove(int top, int left);
     // "E&xit" and "Exit Program".
     void closeClick();
-    // The main window is about to close (always allowed).
-    void formCloseQuery();
+    // The main window is about to close. False: the user chose to stay (Cancel
+    // at the weight question, or no file chosen to save the weight data in).
+    bool formCloseQuery();
     void formClose();
 
     // Runs the command of a menu item or tool button, when it is live.

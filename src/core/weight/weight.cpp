@@ -16,7 +16,7 @@ Weight::Weight(Program& program, const QLocale& locale)
     program.setHandler(Command::SaveWeightFile, [this] { log_.saveFile(); });
     program.setHandler(Command::ClearWeightGrid, [this] { log_.clearGrid(); });
     program.hooks.resetWeightPage = [this] { log_.reset(); };
-    program.hooks.saveWeightFile = [this] { log_.saveAtClose(); };
+    program.hooks.saveWeightFile = [this] { return log_.saveAtClose(); };
 }
 
 bool Weight::createPlan()

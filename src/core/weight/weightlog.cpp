@@ -180,15 +180,20 @@ WeightLog::SaveOutcome WeightLog::saveFile()
     return saveweightfile(*path) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
-void WeightLog::saveAtClose()
+bool WeightLog::saveAtClose()
 {
     // A save that failed is offered again, so that a file name that cannot be
-    // written does not lose the log; a cancelled dialog gives it up.
-    while (saveFile() == SaveOutcome::Failed) {
-        const Button again = program_.ui().showMessage(
-            Message::typed(SaveWeightQuestion, Icon::Information, Button::Yes | Button::No, WeightHelpContext));
+    // written does not lose the log; a cancelled dialog keeps the program open.
+    for (;;) {
+        switch (saveFile()) {
+        case SaveOutcome::Saved: return true;
+        case SaveOutcome::Cancelled: return false;
+        case SaveOutcome::Failed: break;
+        }
+        const Button again = program_.ui().showMessage(Message::typed(
+            SaveWeightQuestion, Icon::Information, Button::Yes | Button::No | only(Button::Cancel), WeightHelpContext));
         if (again != Button::Yes)
-            return;
+            return again == Button::No;
     }
 }
 

@@ -71,8 +71,9 @@ public:
     // "&Save File": asks for a file and saves to it.
     enum class SaveOutcome { Saved, Cancelled, Failed };
     SaveOutcome saveFile();
-    // The close question was answered Yes.
-    void saveAtClose();
+    // The close question was answered Yes. False when the user gave the save
+    // up with Cancel (the program stays open); true when saved or let go.
+    bool saveAtClose();
 
     void loadweightfile(const QString& fileName);
     bool saveweightfile(const QString& fileName);
