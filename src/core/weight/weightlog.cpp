@@ -155,6 +155,7 @@ void WeightLog::clearGrid()
     resizeRows(2);
     rows_[1] = Row{};
     rows_[1].stamp = ++revision_;
+    unsaved_ = false;  // nothing left to lose
     graph();
 }
 
@@ -233,6 +234,7 @@ void WeightLog::loadweightfile(const QString& fileName)
         row.loaded = (1u << WeightColumnCount) - 1;
         row.stamp = stamp;
     }
+    unsaved_ = false;
 }
 
 bool WeightLog::saveweightfile(const QString& fileName)
@@ -277,7 +279,7 @@ bool WeightLog::saveweightfile(const QString& fileName)
         records.push_back({static_cast<double>(dayNumberFromDate(*date)), *plan, *actual});
     }
     switch (saveFileAtomically(fileName, writeWeightImage(records))) {
-    case SaveResult::Saved: return true;
+    case SaveResult::Saved: unsaved_ = false; return true;
     case SaveResult::CannotCreate: ui.showMessage(warning(weightmsg::cannotCreate(fileName))); break;
     case SaveResult::WriteFailed: ui.showMessage(warning(weightmsg::cannotWrite(fileName))); break;
     }
@@ -300,9 +302,14 @@ void WeightLog::reset()
     rows_[0].text = {QStringLiteral("Date"), QStringLiteral("Plan"), QStringLiteral("Actual")};
     rows_[1].stamp = ++revision_;
     fileName_.clear();
+    unsaved_ = false;
 }
 
-void WeightLog::changed() { program_.setWeightChanged(true); }
+void WeightLog::changed()
+{
+    program_.setWeightChanged(true);
+    unsaved_ = true;
+}
 
 void WeightLog::graph()
 {
