@@ -19,10 +19,12 @@ Program::Program(UserInterface& ui, SettingsStore& settings, QString workDir)
 StartResult Program::formCreate()
 {
     // A save killed between its write and its rename leaves its temporary file.
-    QStringList dataFiles;
-    for (const PendingSave& data : pendingSaves_)
-        dataFiles.append(data.fileName);
-    removeSaveLeftovers(workDir_, dataFiles);
+    if (folderLock_ && folderLock_->held()) {
+        QStringList dataFiles;
+        for (const PendingSave& data : pendingSaves_)
+            dataFiles.append(data.fileName);
+        removeSaveLeftovers(workDir_, dataFiles);
+    }
 
     if (hooks.loadFoodTable)
         if (const StartResult loaded = hooks.loadFoodTable(); !loaded.ok)

@@ -4,6 +4,7 @@
 // windows forward their events here and show the state that results.
 
 #include "shell/commands.h"
+#include "shell/folderlock.h"
 #include "shell/pendingsave.h"
 #include "shell/settingsstore.h"
 #include "shell/userinterface.h"
@@ -15,6 +16,7 @@
 #include <functional>
 #include <optional>
 #include <map>
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -107,6 +109,10 @@ public:
     // leftover temporary files are removed at start-up, and a failed write is
     // offered again at close, in the order registered.
     void addPendingSave(PendingSave data) { pendingSaves_.push_back(std::move(data)); }
+    // The lock this run holds on the working directory. Leftover temporary
+    // files are removed at start-up only under it: without it they may be
+    // another run's saves in progress.
+    void setDataFolderLock(std::shared_ptr<const DataFolderLock> lock) { folderLock_ = std::move(lock); }
 
     const QString& workDir() const { return workDir_; }
     int currentPage() const { return currentPage_; }
@@ -145,6 +151,7 @@ private:
     bool firstRun_ = false;
     bool tutorShown_ = false;
     std::vector<PendingSave> pendingSaves_;
+    std::shared_ptr<const DataFolderLock> folderLock_;
 
     std::map<Command, std::function<void()>> handlers_;
     std::set<Command> disabled_;
