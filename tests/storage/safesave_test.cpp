@@ -134,7 +134,9 @@ TEST_F(SafeSave, CleanUpsRemoveOnlyLeftoversASaveCouldHaveWritten)
     ASSERT_EQ(::flock(fd, LOCK_EX), 0);
     const QString dataFile = QStringLiteral(".fooditem.dbt.tolvane-Ab12cd");  // goes at the next start
     writeAll(path(dataFile), "x");
-    const QStringList kept = {link, readOnly, held, dataFile};
+    const QString fifo = QStringLiteral(".pipe.mnu.tolvane-Fifo00");  // not a regular file
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(fifo)).constData(), 0666), 0);
+    const QStringList kept = {link, readOnly, held, dataFile, fifo};
 
     // Another kind of file saved: nothing is removed.
     ASSERT_EQ(saveFileAtomically(path(QStringLiteral("table.dbt")), "t"), SaveResult::Saved);
