@@ -10,7 +10,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QIcon>
-#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 
@@ -31,7 +30,7 @@ QString requestedDataFolder(const QApplication& application)
                                      QStringLiteral("folder"));
     const QCommandLineOption userData(QStringLiteral("user-data"),
                                       QStringLiteral("Keep the data files in the user's data folder (%1).")
-                                          .arg(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+                                          .arg(tolvane::userDataFolder()));
     parser.addOption(dataDir);
     parser.addOption(userData);
     parser.process(application);
@@ -40,7 +39,7 @@ QString requestedDataFolder(const QApplication& application)
         std::exit(2);
     }
     if (parser.isSet(userData))
-        return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        return tolvane::userDataFolder();
     return parser.value(dataDir);
 }
 
@@ -56,20 +55,27 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tolvane")));
 
     const QString folder = requestedDataFolder(application);
-    if (!folder.isEmpty()) {
-        const tolvane::DataFolder prepared = tolvane::prepareDataFolder(folder);
-        if (!prepared.ok || !QDir::setCurrent(folder)) {
-            std::fprintf(stderr, "tolvane: %s\n",
-                         qUtf8Printable(prepared.error.isEmpty()
-                                            ? QStringLiteral("Cannot change to the folder %1.").arg(folder)
-                                            : prepared.error));
-            return 1;
+    // The current directory is locked for the run too, but never seeded.
+    const tolvane::DataFolder prepared =
+        tolvane::prepareDataFolder(folder.isEmpty() ? QDir::currentPath() : folder, tolvane::StarterFolder,
+                                   folder.isEmpty() ? tolvane::Seeding::Never : tolvane::Seeding::WhenNew);
+    if (!prepared.ok || (!folder.isEmpty() && !QDir::setCurrent(folder))) {
+        const QString error =
+            prepared.error.isEmpty() ? QStringLiteral("Cannot change to the folder %1.").arg(folder) : prepared.error;
+        std::fprintf(stderr, "tolvane: %s\n", qUtf8Printable(error));
+        // Started from a launcher, the user sees no terminal.
+        if (prepared.alreadyOpen) {
+            tolvane::QtUserInterface ui;
+            ui.showMessage(tolvane::Message::typed(error, tolvane::Icon::Information, tolvane::only(tolvane::Button::Ok),
+                                                   tolvane::MainHelpContext));
         }
+        return 1;
     }
 
     tolvane::QtUserInterface ui;
     tolvane::SettingsStore settings;
     tolvane::App app(ui, settings, QDir::currentPath());
+    app.program.setDataFolderLock(prepared.lock);
     tolvane::MainWindow window(app);
     ui.setParent(&window);
 

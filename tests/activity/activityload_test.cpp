@@ -82,8 +82,10 @@ TEST_F(ActivityTest, RecordsThatCannotBeReadKeepTheWholeFileAside)
     EXPECT_EQ(activity.names(), QStringList{QStringLiteral("Rowing")});
     EXPECT_EQ(ui.messages, std::vector<Message>{warning17(QStringLiteral(
                                "There is an error in the activity file. Record 2 is not an activity; the 1 before "
-                               "it were loaded. The whole file is kept as activity.db.damaged."))});
-    EXPECT_EQ(readAll(activityPath() + QStringLiteral(".damaged")), bad);
+                               "it were loaded. The whole file is kept as activity.db.damaged.2."))});
+    // The earlier copy is never replaced.
+    EXPECT_EQ(readAll(activityPath() + QStringLiteral(".damaged")), original);
+    EXPECT_EQ(readAll(activityPath() + QStringLiteral(".damaged.2")), bad);
 }
 
 TEST_F(ActivityTest, TableIsWrittenAtCloseOnlyWhenChanged)

@@ -203,6 +203,19 @@ TEST_F(MainWindowTest, ExitClosesTheWindowThroughTheCloseSequence)
     EXPECT_EQ(ui.closeRequests, 1);  // the scripted user interface stands in for the window here
 }
 
+TEST_F(MainWindowTest, CancelAtTheWeightQuestionKeepsTheWindowOpen)
+{
+    window->show();
+    app->program.setWeightChanged(true);
+    ui.answers = {Button::Cancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(app->program.closing());
+    ui.answers = {Button::No};
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+}
+
 TEST_F(MainWindowTest, PressingAFoodRowSelectsItBeforeAnyDragOrRelease)
 {
     auto* planner = dynamic_cast<MenuPlannerPage*>(window->page(MenuPlannerPageIndex));

@@ -1,9 +1,12 @@
 // The kill test's driver: starts the program in the folder given, then saves
 // the food item table, the current menu and the activity table through the
 // program's own save functions, over and over, until it is killed. With
-// "--start-only" it starts the program and ends.
+// "--start-only" it starts the program and ends. It takes the folder as the
+// program does: a folder another run holds is left alone (the driver prints
+// why and ends with status 1).
 
 #include "app/app.h"
+#include "shell/datafolder.h"
 #include "scriptedui.h"
 #include "versions.h"
 
@@ -21,9 +24,15 @@ int main(int argc, char** argv)
         return 2;
     QStandardPaths::setTestModeEnabled(true);
     const QString folder = QString::fromLocal8Bit(argv[1]);
+    const DataFolder prepared = prepareDataFolder(folder, StarterFolder, Seeding::Never);
+    if (!prepared.ok) {
+        std::printf("%s\n", qUtf8Printable(prepared.error));
+        return 1;
+    }
     ScriptedUi ui;
     SettingsStore settings(folder + QStringLiteral("/config/Tolvane.conf"));
     App app(ui, settings, folder);
+    app.program.setDataFolderLock(prepared.lock);
     if (!app.program.formCreate().ok)
         return 1;
     if (argc > 2 && QByteArray(argv[2]) == "--start-only")

@@ -199,6 +199,18 @@ TEST_F(PlannerTest, FoodPanelFollowsTheSelectionAndTheServings)
     EXPECT_EQ(planner.foodPanel().carbohydratePercent, QStringLiteral("74%"));  // 60 of 81 kcal
 }
 
+TEST_F(PlannerTest, BackOnTheMenuPlannerThePanelShowsTheFirstRowThatAddToMealAdds)
+{
+    foods.foodListClick(2);
+    EXPECT_EQ(planner.foodPanel().values[0], QStringLiteral("     110"));
+    program.pageControlChange(RecipesPageIndex);
+    program.pageControlChange(MenuPlannerPageIndex);
+    EXPECT_EQ(foods.selectedFoodRow(), 0);
+    EXPECT_EQ(planner.foodPanel().values[0], QStringLiteral("      52"));
+    program.execute(Command::AddToMeal);
+    EXPECT_EQ(planner.mealList(), QStringList({QStringLiteral("( 1.0)\tApple")}));
+}
+
 TEST_F(PlannerTest, UpDownButtonsStepWholeServingsFromOneToHundred)
 {
     foods.setServingsText(QStringLiteral("1"));

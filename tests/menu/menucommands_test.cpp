@@ -83,6 +83,15 @@ TEST_F(PlannerTest, ShortCurrentMenuIsKeptAsideToo)
     EXPECT_TRUE(ui.messages[0].text.contains(QStringLiteral("it is too short for a menu")));
     EXPECT_EQ(readAll(menuPath() + QStringLiteral(".damaged")).size(), 500);
     EXPECT_FALSE(QFile::exists(menuPath()));
+
+    // A later damaged menu is kept beside the earlier one, which stays.
+    writeAll(menuPath(), QByteArray(20, '\x02'));
+    ui.messages.clear();
+    planner.loadCurrentMenu();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.messages[0].text.contains(QStringLiteral("It was kept as \"currmenu.db.damaged.2\"")));
+    EXPECT_EQ(readAll(menuPath() + QStringLiteral(".damaged")), QByteArray(500, '\x01'));
+    EXPECT_EQ(readAll(menuPath() + QStringLiteral(".damaged.2")), QByteArray(20, '\x02'));
 }
 
 TEST_F(PlannerTest, CopyMondayLunchPasteFridaySnack)

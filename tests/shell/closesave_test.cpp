@@ -120,6 +120,13 @@ TEST_F(CloseSequence, StartUpRemovesOnlyTheSaveLeftoversOfTheDataFiles)
     ScriptedUi secondUi;
     SettingsStore secondSettings{dir.filePath(QStringLiteral("config/Tolvane.conf"))};
     App second{secondUi, secondSettings, dir.path()};
+    // Without the folder's lock they may be another run's saves in progress.
+    ASSERT_TRUE(second.program.formCreate().ok);
+    for (const QString& name : leftovers + kept)
+        EXPECT_TRUE(QFile::exists(path(name))) << name.toStdString();
+    const auto lock = std::make_shared<DataFolderLock>(dir.path());
+    ASSERT_TRUE(lock->held());
+    second.program.setDataFolderLock(lock);
     ASSERT_TRUE(second.program.formCreate().ok);
     for (const QString& name : leftovers)
         EXPECT_FALSE(QFile::exists(path(name))) << name.toStdString();

@@ -1,16 +1,20 @@
 // A program killed at random moments while it saves: every data file is
 // always whole (one of the versions the driver writes, old or new), and the
-// next start leaves no temporary file behind.
+// next start leaves no temporary file behind. A second run on a folder that a
+// run holds ends without touching it; the lock of a killed run is taken over.
 
 #include "activity/activitytexts.h"
 #include "food/foodtableio.h"
 #include "menu/menustore.h"
+#include "shell/folderlock.h"
 #include "storage/safesave.h"
 #include "../killdriver/versions.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -48,6 +52,25 @@ pid_t startDriver(const QString& folder, const char* mode, int* readyPipe)
     *readyPipe = fds[0];
     return pid;
 }
+
+// What a driver said on its standard output until it ended, and how it ended.
+struct Ended {
+    QByteArray said;
+    int status = -1;
+};
+
+Ended waitForDriver(pid_t pid, int output)
+{
+    Ended ended;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(output, buffer, sizeof buffer)) > 0;)
+        ended.said.append(buffer, n);
+    ::close(output);
+    ::waitpid(pid, &ended.status, 0);
+    return ended;
+}
+
+bool exitedWith(int status, int code) { return WIFEXITED(status) && WEXITSTATUS(status) == code; }
 
 QStringList leftovers(const QString& folder)
 {
@@ -102,6 +125,44 @@ TEST(KillTest, DataFilesStayWholeAndTheNextStartLeavesNoTemporaryFile)
     ::close(ready);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(leftovers(dir.path()), QStringList{});
+}
+
+TEST(KillTest, ASecondRunOnAHeldFolderEndsUntouchedAndAKilledRunsLockIsTakenOver)
+{
+    QTemporaryDir dir;
+    int output = -1;
+    const pid_t first = startDriver(dir.path(), "--save", &output);
+    ASSERT_GT(first, 0);
+    char word[8] = {};
+    ASSERT_EQ(::read(output, word, 7), 7) << "the driver did not start";
+    // Left as the first run's saves leave theirs: only a clean-up removes it.
+    const QString temporary = dir.filePath(QStringLiteral(".fooditem.dbt.tolvane-Zz0099"));
+    writeAll(temporary, "x");
+
+    int secondOutput = -1;
+    const pid_t second = startDriver(dir.path(), "--start-only", &secondOutput);
+    ASSERT_GT(second, 0);
+    const Ended refused = waitForDriver(second, secondOutput);
+    EXPECT_TRUE(exitedWith(refused.status, 1));
+    EXPECT_EQ(QString::fromUtf8(refused.said),
+              QStringLiteral("Tolvane is already open with the data folder %1 (process %2 on %3).\n")
+                  .arg(dir.path())
+                  .arg(first)
+                  .arg(QSysInfo::machineHostName()));
+    EXPECT_TRUE(QFile::exists(temporary));
+
+    ::kill(first, SIGKILL);
+    const Ended killed = waitForDriver(first, output);
+    ASSERT_TRUE(WIFSIGNALED(killed.status));
+    ASSERT_TRUE(QFile::exists(dir.filePath(DataFolderLockName)));  // stale now
+
+    int thirdOutput = -1;
+    const pid_t third = startDriver(dir.path(), "--start-only", &thirdOutput);
+    ASSERT_GT(third, 0);
+    const Ended started = waitForDriver(third, thirdOutput);
+    EXPECT_TRUE(exitedWith(started.status, 0)) << started.said.constData();
+    EXPECT_FALSE(QFile::exists(temporary));
+    EXPECT_FALSE(QFile::exists(dir.filePath(DataFolderLockName)));  // let go at the end of the run
 }
 
 } // namespace

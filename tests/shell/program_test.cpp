@@ -38,9 +38,14 @@ protected:
         program.hooks.resetWeightPage = log("weight");
         program.hooks.showCurrentMeal = log("meal");
         program.hooks.openTutor = log("tutor");
-        program.hooks.saveWeightFile = log("saveWeight");
+        program.hooks.saveWeightFile = [this] {
+            events.append(QStringLiteral("saveWeight"));
+            return weightSaveGoesOn;
+        };
         program.hooks.saveActivityTable = log("saveActivity");
     }
+
+    bool weightSaveGoesOn = true;
 
     QVariant stored(const QString& key) const { return QSettings(settingsPath, QSettings::NativeFormat).value(key); }
 };
@@ -213,18 +218,41 @@ TEST_F(ProgramTest, CloseAsksAboutUnsavedWeightDataOnce)
     ASSERT_TRUE(program.formCreate().ok);
     program.setWeightChanged(true);
     ui.answers.push_back(Button::No);
-    program.formCloseQuery();
+    EXPECT_TRUE(program.formCloseQuery());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0], Message({QStringLiteral("Do you want to save the weight data?"),
-                                       QStringLiteral("Information"), Icon::Information, Button::Yes | Button::No, 11}));
+                                       QStringLiteral("Information"), Icon::Information,
+                                       Button::Yes | Button::No | only(Button::Cancel), 11}));
     EXPECT_EQ(events.count(QStringLiteral("saveWeight")), 0);
     EXPECT_TRUE(program.closing());
 
     ui.answers.push_back(Button::Yes);
     program.setActivityChanged(true);
-    program.formCloseQuery();
+    EXPECT_TRUE(program.formCloseQuery());
     EXPECT_EQ(events.count(QStringLiteral("saveWeight")), 1);
     EXPECT_EQ(events.count(QStringLiteral("saveActivity")), 1);
+}
+
+TEST_F(ProgramTest, CancelAtTheWeightQuestionOrItsSaveKeepsTheProgramOpen)
+{
+    ASSERT_TRUE(program.formCreate().ok);
+    program.setWeightChanged(true);
+    program.setActivityChanged(true);
+    // Cancel: nothing saved, nothing closing; the food item panel still follows.
+    ui.answers = {Button::Cancel};
+    program.closeClick();
+    EXPECT_FALSE(program.formCloseQuery());
+    EXPECT_FALSE(program.closing());
+    EXPECT_EQ(events.count(QStringLiteral("saveWeight")), 0);
+    EXPECT_EQ(events.count(QStringLiteral("saveActivity")), 0);
+    // Yes, then no file chosen: still open, asked again at the next close.
+    weightSaveGoesOn = false;
+    ui.answers = {Button::Yes};
+    EXPECT_FALSE(program.formCloseQuery());
+    EXPECT_EQ(events.count(QStringLiteral("saveWeight")), 1);
+    EXPECT_EQ(events.count(QStringLiteral("saveActivity")), 0);
+    EXPECT_FALSE(program.closing());
+    EXPECT_EQ(ui.messages.size(), 2u);
 }
 
 TEST_F(ProgramTest, ExitAndAboutAreLiveFromTheStartOtherCommandsWaitForTheirHandlers)

@@ -7,9 +7,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -83,6 +87,78 @@ TEST_F(SafeSave, LeftoversOfTheGivenFilesAreRemoved)
               QStringList{QStringLiteral(".a.db.tolvane-111111")});
     EXPECT_EQ(entries(), (QStringList{QStringLiteral(".a.db.tolvane-22222"), QStringLiteral(".b.db.tolvane-333333"),
                                       QStringLiteral("a.db")}));
+}
+
+TEST_F(SafeSave, AChainOfLinksIsSavedWhereTheLastOnePoints)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("real")));
+    const QString target = path(QStringLiteral("real/week.mnu"));
+    writeAll(target, "old");
+    // week.mnu -> middle -> real/week.mnu (relative links, as users make them)
+    ASSERT_TRUE(QFile::link(QStringLiteral("middle"), path(QStringLiteral("week.mnu"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("real/week.mnu"), path(QStringLiteral("middle"))));
+    EXPECT_EQ(finalSaveTarget(path(QStringLiteral("week.mnu"))), target);
+    ASSERT_EQ(saveFileAtomically(path(QStringLiteral("week.mnu")), "new"), SaveResult::Saved);
+    EXPECT_EQ(readAll(target), "new");
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("week.mnu"))).isSymLink());
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("middle"))).isSymLink());
+    EXPECT_EQ(QDir(path(QStringLiteral("real"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("week.mnu")});
+
+    // A loop of links is refused, not replaced by a file.
+    ASSERT_TRUE(QFile::link(QStringLiteral("loop2"), path(QStringLiteral("loop1"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("loop1"), path(QStringLiteral("loop2"))));
+    EXPECT_EQ(saveFileAtomically(path(QStringLiteral("loop1")), "x"), SaveResult::CannotCreate);
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("loop1"))).isSymLink());
+}
+
+// Only what a save can have left goes: regular files of this user that it may
+// write, which no save in progress holds. The user's own files' leftovers go
+// at the next save of such a file into the folder.
+TEST_F(SafeSave, CleanUpsRemoveOnlyLeftoversASaveCouldHaveWritten)
+{
+    writeAll(path(QStringLiteral("mine.txt")), "the user's");
+    const QStringList gone = {QStringLiteral(".week.mnu.tolvane-Ab12cd"), QStringLiteral(".soup.rcp.tolvane-000000"),
+                              QStringLiteral(".Log.WGT.tolvane-zzzzzz"), QStringLiteral(".foods.csv.tolvane-a1b2c3")};
+    for (const QString& name : gone)
+        writeAll(path(name), "x");
+    const QString link = QStringLiteral(".link.mnu.tolvane-Sym000");
+    ASSERT_TRUE(QFile::link(QStringLiteral("mine.txt"), path(link)));
+    const QString readOnly = QStringLiteral(".ro.rcp.tolvane-RO0000");
+    writeAll(path(readOnly), "x");
+    ASSERT_EQ(::chmod(QFile::encodeName(path(readOnly)).constData(), 0444), 0);
+    const QString held = QStringLiteral(".busy.csv.tolvane-Busy00");  // a save in progress
+    writeAll(path(held), "x");
+    const int fd = ::open(QFile::encodeName(path(held)).constData(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    const QString dataFile = QStringLiteral(".fooditem.dbt.tolvane-Ab12cd");  // goes at the next start
+    writeAll(path(dataFile), "x");
+    const QString fifo = QStringLiteral(".pipe.mnu.tolvane-Fifo00");  // not a regular file
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(fifo)).constData(), 0666), 0);
+    const QStringList kept = {link, readOnly, held, dataFile, fifo};
+
+    // Another kind of file saved: nothing is removed.
+    ASSERT_EQ(saveFileAtomically(path(QStringLiteral("table.dbt")), "t"), SaveResult::Saved);
+    for (const QString& name : gone + kept)
+        EXPECT_TRUE(QFileInfo(path(name)).isSymLink() || QFile::exists(path(name))) << name.toStdString();
+
+    ASSERT_EQ(saveFileAtomically(path(QStringLiteral("new.wgt")), "w"), SaveResult::Saved);
+    for (const QString& name : gone)
+        EXPECT_FALSE(QFile::exists(path(name))) << name.toStdString();
+    for (const QString& name : kept)
+        EXPECT_TRUE(QFileInfo(path(name)).isSymLink() || QFile::exists(path(name))) << name.toStdString();
+    EXPECT_EQ(readAll(path(QStringLiteral("mine.txt"))), "the user's");
+
+    // The start-up clean-up of data files passes over the same kinds.
+    const QString dataLink = QStringLiteral(".currmenu.db.tolvane-Sym000");
+    ASSERT_TRUE(QFile::link(QStringLiteral("mine.txt"), path(dataLink)));
+    EXPECT_EQ(removeSaveLeftovers(dir.path(), {QStringLiteral("fooditem.dbt"), QStringLiteral("currmenu.db"),
+                                               QStringLiteral("ro.rcp"), QStringLiteral("busy.csv")}),
+              QStringList{dataFile});
+    EXPECT_TRUE(QFileInfo(path(dataLink)).isSymLink());
+    ::close(fd);
+    EXPECT_EQ(removeSaveLeftovers(dir.path(), {QStringLiteral("busy.csv")}), QStringList{held});
 }
 
 } // namespace

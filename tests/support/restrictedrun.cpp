@@ -34,6 +34,14 @@ void makeReadOnly(const QString& folder, const QStringList& writable)
         ::chmod(QFile::encodeName(path).constData(), 0777);
 }
 
+// Gives `folder` and its files to `user` (a root test's child runs as "nobody").
+void giveTo(const QString& folder, uid_t user, gid_t group)
+{
+    ::chown(QFile::encodeName(folder).constData(), user, group);
+    for (const QString& entry : QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot))
+        ::lchown(QFile::encodeName(QDir(folder).filePath(entry)).constData(), user, group);
+}
+
 bool dropRoot()
 {
     if (::geteuid() != 0)
@@ -46,8 +54,11 @@ bool dropRoot()
 ChildRun runRestricted(Restriction restriction, const QString& folder, const std::function<QStringList()>& body,
                        const QStringList& writable)
 {
+    const bool root = ::geteuid() == 0;
     if (restriction == Restriction::ReadOnlyFolder)
         makeReadOnly(folder, writable);
+    if (restriction == Restriction::NotRoot && root)
+        giveTo(folder, Nobody, Nobody);
     int fds[2];
     if (::pipe(fds) != 0)
         return {};
@@ -55,7 +66,7 @@ ChildRun runRestricted(Restriction restriction, const QString& folder, const std
     if (child == 0) {
         ::close(fds[0]);
         bool ready = true;
-        if (restriction == Restriction::ReadOnlyFolder) {
+        if (restriction == Restriction::ReadOnlyFolder || restriction == Restriction::NotRoot) {
             ready = dropRoot();
         } else {
             std::signal(SIGXFSZ, SIG_IGN);
@@ -87,6 +98,8 @@ ChildRun runRestricted(Restriction restriction, const QString& folder, const std
     ::waitpid(child, &status, 0);
     if (restriction == Restriction::ReadOnlyFolder)
         ::chmod(QFile::encodeName(folder).constData(), 0700);
+    if (restriction == Restriction::NotRoot && root)
+        giveTo(folder, 0, 0);
     ChildRun run;
     run.exited = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     if (!report.isEmpty())

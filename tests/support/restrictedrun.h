@@ -3,7 +3,8 @@
 // says: a folder it may not write to, or a file-size limit that cuts every
 // write short as a full disk does. The child reports the texts of the
 // messages the user was shown. Tests run as root in CI, and a read-only
-// folder does not stop root: there the child gives up root first.
+// folder or an unreadable file does not stop root: there the child gives up
+// root first.
 
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,7 @@ namespace tolvane::test {
 enum class Restriction {
     ReadOnlyFolder,  // `folder` cannot be written (its files can still be read)
     FullDisk,        // no file can grow beyond a few bytes
+    NotRoot,         // permission bits hold: `folder` and its files stay the child's to write
 };
 
 struct ChildRun {

@@ -250,9 +250,9 @@ TEST_F(WeightLogTest, CloseAsksOnlyAfterChangesAndSavesOnYes)
     EXPECT_TRUE(program.weightChanged());  // saving does not clear it
     ui.answers.push_back(Button::Yes);
     ui.saveAnswers.push_back(path(QStringLiteral("close.wgt")));
-    program.formCloseQuery();
-    const Message question =
-        Message::typed(SaveWeightQuestion, Icon::Information, Button::Yes | Button::No, WeightHelpContext);
+    EXPECT_TRUE(program.formCloseQuery());
+    const Message question = Message::typed(SaveWeightQuestion, Icon::Information,
+                                            Button::Yes | Button::No | only(Button::Cancel), WeightHelpContext);
     EXPECT_EQ(ui.messages, (std::vector<Message>{question, createQuestion(QStringLiteral("close.wgt"))}));
     EXPECT_EQ(readAll(path(QStringLiteral("close.wgt"))), Golden.left(20));
 
@@ -270,18 +270,28 @@ TEST_F(WeightLogTest, FailedSaveAtCloseAsksAgain)
     const QString bad = dir.filePath(QStringLiteral("no/such/log.wgt"));
     ui.answers = {Button::Yes, Button::Yes, Button::Ok, Button::Yes, Button::Yes};
     ui.saveAnswers = {bad, path(QStringLiteral("good.wgt"))};
-    program.formCloseQuery();
-    const Message question =
-        Message::typed(SaveWeightQuestion, Icon::Information, Button::Yes | Button::No, WeightHelpContext);
+    EXPECT_TRUE(program.formCloseQuery());
+    const Message question = Message::typed(SaveWeightQuestion, Icon::Information,
+                                            Button::Yes | Button::No | only(Button::Cancel), WeightHelpContext);
     EXPECT_EQ(ui.messages, (std::vector<Message>{question, createQuestion(QStringLiteral("log.wgt")),
                                                  warning(weightmsg::cannotCreate(bad)), question,
                                                  createQuestion(QStringLiteral("good.wgt"))}));
     EXPECT_EQ(readAll(path(QStringLiteral("good.wgt"))), Golden.left(20));
-    // A cancelled dialog at close gives the save up without asking again.
+    // A cancelled dialog at close keeps the program open without asking again.
     ui.messages.clear();
     ui.answers = {Button::Yes};
-    program.formCloseQuery();
+    EXPECT_FALSE(program.formCloseQuery());
     EXPECT_EQ(ui.messages, (std::vector<Message>{question}));
+    EXPECT_FALSE(program.closing());
+    // A failed save, then Cancel at the question asked again: still open; No lets go.
+    for (const Button last : {Button::Cancel, Button::No}) {
+        ui.messages.clear();
+        ui.answers = {Button::Yes, Button::Yes, Button::Ok, last};
+        ui.saveAnswers = {bad};
+        EXPECT_EQ(program.formCloseQuery(), last == Button::No);
+        EXPECT_EQ(ui.messages.size(), 4u);
+        EXPECT_EQ(program.closing(), last == Button::No);
+    }
 }
 
 TEST(WeightFile, ReaderAndWriterAgreeOnEveryField)

@@ -153,7 +153,7 @@ void ActivityPlanner::loadActivityTable()
     const QString path = QDir(program_.workDir()).filePath(ActivityFileName);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        program_.ui().showMessage(warning(activitymsg::CannotOpen));
+        program_.ui().showMessage(warning(file.exists() ? activitymsg::CannotRead : activitymsg::CannotOpen));
         return;
     }
     const QByteArray bytes = file.read(ActivityFileReadLimit);
@@ -184,10 +184,7 @@ void ActivityPlanner::loadActivityTable()
 
 void ActivityPlanner::keepAside(const QString& path, int loaded, bool tooMany)
 {
-    const QString aside = path + ActivityDamagedSuffix;
-    if (QFile::exists(aside))
-        QFile::remove(aside);
-    const QString keptAs = QFile::copy(path, aside) ? QFileInfo(aside).fileName() : QString();
+    const QString keptAs = keepDamagedFile(path, false);
     program_.ui().showMessage(warning(activitymsg::unreadRecords(loaded, tooMany, keptAs)));
 }
 

@@ -6,7 +6,6 @@
 namespace tolvane {
 
 inline const QString ActivityFileName = QStringLiteral("activity.db");
-inline const QString ActivityDamagedSuffix = QStringLiteral(".damaged");
 constexpr int ActivityPlannerHelpContext = 26;
 inline const QString InitialDuration = QStringLiteral("60");
 constexpr int MinDuration = 0;
@@ -14,6 +13,10 @@ constexpr int MaxDuration = 120;
 
 namespace activitymsg {
 inline const QString CannotOpen = QStringLiteral("Can not open file activity file.");
+// There, but not readable (its permissions): the file is left as it is.
+inline const QString CannotRead = QStringLiteral(
+    "The activity table activity.db cannot be read. The program will continue without activities and will not "
+    "write over the file.");
 inline const QString FileError = QStringLiteral("There is an error in the activity file.");
 inline const QString CannotCreate = QStringLiteral("Cannot create activity table.");
 inline const QString CannotWrite = QStringLiteral(

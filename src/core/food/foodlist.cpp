@@ -23,7 +23,11 @@ FoodList::FoodList(Program& program, FoodDialogs& dialogs) : program_(program), 
         foodTable_.showPersonalList(false);
         foodTable_.setBusy(false);
     };
-    program_.hooks.selectFirstFoodRow = [this] { selectFoodRow(0); };
+    // The food item panel shows the row that "Add to Meal" would add.
+    program_.hooks.selectFirstFoodRow = [this] {
+        selectFoodRow(0);
+        refreshFoodPanel();
+    };
 }
 
 void FoodList::refreshFoodPanel()

@@ -14,7 +14,9 @@ FoodTableLoadResult loadFoodTable(FoodTable& table, const QString& workDir, User
     QFile file(QDir(workDir).filePath(FoodTableFileName));
     if (!file.open(QIODevice::ReadOnly)) {
         table.assign({});
-        ui.showMessage(Message::typed(foodmsg::NotPresent, Icon::Warning, only(Button::Ok), GeneralHelpContext));
+        // The save refuses to replace a file that is there but unreadable.
+        const QString& text = file.exists() ? foodmsg::CannotRead : foodmsg::NotPresent;
+        ui.showMessage(Message::typed(text, Icon::Warning, only(Button::Ok), GeneralHelpContext));
         return {};
     }
     // Never more than the 2000 records the table holds, plus one byte to tell

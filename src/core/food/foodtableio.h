@@ -15,6 +15,10 @@ inline const QString FoodTableFileName = QStringLiteral("fooditem.dbt");
 namespace foodmsg {
 inline const QString NotPresent =
     QStringLiteral("Food Item table not present. Program will continue without food items.");
+// There, but not readable (its permissions): the file is left as it is.
+inline const QString CannotRead = QStringLiteral(
+    "The food item table fooditem.dbt cannot be read. The program will continue without food items and will not "
+    "write over the file.");
 inline const QString Corrupt = QStringLiteral("Corrupt food item table. Program exiting");
 inline const QString Full = QStringLiteral("Food item table full");
 inline const QString CannotCreate = QStringLiteral(

@@ -55,9 +55,16 @@ void MenuPlanner::loadCurrentMenu()
         program_.ui().showMessage(
             Message::typed(menumsg::NoCurrentMenu, Icon::Information, only(Button::Ok), GeneralHelpContext));
         break;
+    case MenuFileState::CannotRead:
+        program_.ui().showMessage(
+            Message::typed(menumsg::CannotReadCurrent, Icon::Warning, only(Button::Ok), GeneralHelpContext));
+        // Every write is refused while the file is there: said once here,
+        // and the week is offered at close.
+        unsaved_ = true;
+        break;
     case MenuFileState::Damaged: {
         // Keep the damaged bytes for the user: the next change would replace them.
-        const QString keptAs = setAsideDamagedFile(path);
+        const QString keptAs = keepDamagedFile(path, true);
         program_.ui().showMessage(Message::typed(menumsg::damagedCurrentMenu(menumsg::problemText(load.read), keptAs),
                                                  Icon::Warning, only(Button::Ok), GeneralHelpContext));
         applyImage(MenuImage{});
@@ -133,6 +140,7 @@ void MenuPlanner::loadMenu()
         const MenuFileLoad load = loadMenuFile(QDir(program_.workDir()).filePath(*chosen));
         switch (load.state) {
         case MenuFileState::CannotOpen:
+        case MenuFileState::CannotRead:
             // The week stays: emptying it would write an empty week over the
             // current menu at the redisplay below.
             program_.ui().showMessage(

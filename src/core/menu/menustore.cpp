@@ -49,8 +49,11 @@ MenuFileLoad loadMenuFile(const QString& path)
 {
     MenuFileLoad load;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (file.exists())
+            load.state = MenuFileState::CannotRead;
         return load;
+    }
     const QByteArray bytes = file.read(MenuFileSize);
     load.read = readMenuImage(bytes);
     load.state = load.read.problem == MenuFileProblem::None ? MenuFileState::Read : MenuFileState::Damaged;
@@ -78,16 +81,6 @@ Message menuSaveFailed(SaveResult result, bool current)
                           : current                          ? menumsg::CannotWriteCurrent
                                                              : menumsg::CannotWriteFile;
     return Message::typed(text, Icon::Warning, only(Button::Ok), GeneralHelpContext);
-}
-
-QString setAsideDamagedFile(const QString& path)
-{
-    const QString aside = path + DamagedSuffix;
-    if (QFile::exists(aside))
-        QFile::remove(aside);
-    if (QFile::rename(path, aside) || QFile::copy(path, aside))
-        return QFileInfo(aside).fileName();
-    return {};
 }
 
 } // namespace tolvane

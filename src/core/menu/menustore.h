@@ -12,10 +12,13 @@
 namespace tolvane {
 
 inline const QString CurrentMenuFileName = QStringLiteral("currmenu.db");
-inline const QString DamagedSuffix = QStringLiteral(".damaged");
 
 namespace menumsg {
 inline const QString NoCurrentMenu = QStringLiteral("No current menu found.");
+// There, but not readable (its permissions): the file is left as it is.
+inline const QString CannotReadCurrent = QStringLiteral(
+    "The current menu file \"currmenu.db\" cannot be read. The program starts with an empty menu and will not "
+    "write over the file.");
 inline const QString CannotCreate = QStringLiteral("Could not create current menu file.");
 // The file was created but not written whole (a full disk): the old file stays.
 inline const QString CannotWriteCurrent = QStringLiteral(
@@ -44,7 +47,8 @@ QString damagedCurrentMenu(const QString& problem, const QString& keptAs);
 inline const QString MenuFileFilter = QStringLiteral("Menu File (*.mnu)");
 inline const QString MenuFileSuffix = QStringLiteral("mnu");
 
-enum class MenuFileState { Read, CannotOpen, Damaged };
+// CannotOpen: not there; CannotRead: there but not readable.
+enum class MenuFileState { Read, CannotOpen, CannotRead, Damaged };
 
 struct MenuFileLoad {
     MenuFileState state = MenuFileState::CannotOpen;
@@ -62,8 +66,5 @@ bool saveMenuFile(const QString& path, const MenuImage& image, UserInterface& ui
 // The warning of a failed write (`current`: the current menu file).
 Message menuSaveFailed(SaveResult result, bool current);
 
-// Moves a damaged file aside as "<name>.damaged" (replacing an older one).
-// Returns the new name, or an empty text when it could not be moved or copied.
-QString setAsideDamagedFile(const QString& path);
 
 } // namespace tolvane

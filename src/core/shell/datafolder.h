@@ -1,11 +1,14 @@
 #pragma once
-// The folder the program keeps its data files in when the user names one
-// (or asks for the user's own data folder). A folder the program creates
-// starts with the starter files: a food item table, an activity table and an
-// empty week.
+// The folder the program keeps its data files in. A folder the program
+// creates starts with the starter files: a food item table, an activity table
+// and an empty week. The folder is locked for the run before anything in it
+// is read or written.
+
+#include "shell/folderlock.h"
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace tolvane {
 
@@ -13,16 +16,30 @@ namespace tolvane {
 inline const QString StarterFolder = QStringLiteral(":/starter");
 inline const QStringList StarterFiles = {QStringLiteral("fooditem.dbt"), QStringLiteral("activity.db"),
                                          QStringLiteral("currmenu.db")};
+// Lies in a folder while its starter files are being copied in, so that a
+// copy cut short (a full disk) is completed at the next start.
+inline const QString SeedingMarkName = QStringLiteral(".tolvane-seeding");
+
+enum class Seeding { WhenNew, Never };
 
 struct DataFolder {
     bool ok = false;
-    bool created = false;  // the folder did not exist and was made (and seeded)
-    QString error;         // why it cannot be used, for the terminal
+    bool created = false;      // the folder did not exist and was made (and seeded)
+    bool alreadyOpen = false;  // another run holds the folder: nothing in it was touched
+    QString error;             // why it cannot be used, for the terminal
+    std::shared_ptr<DataFolderLock> lock;  // held for the run (not where the folder is read-only)
 };
 
-// Makes `folder` ready: creates it when missing and then copies in every
-// starter file from `starterFolder`. A folder that exists is used as it is:
-// no file in it is written or replaced.
-DataFolder prepareDataFolder(const QString& folder, const QString& starterFolder = StarterFolder);
+// Makes `folder` ready: creates it when missing, locks it, and copies in every
+// starter file from `starterFolder` into a folder it created (or one whose
+// seeding was cut short: the missing files are added). A folder that exists
+// is used as it is: no file in it is written or replaced.
+DataFolder prepareDataFolder(const QString& folder, const QString& starterFolder = StarterFolder,
+                             Seeding seeding = Seeding::WhenNew);
+
+// The user's own data folder: "Tolvane" in $XDG_DATA_HOME, or in
+// ~/.local/share where that is unset, empty or not an absolute path (the XDG
+// base directory rules ignore a relative one).
+QString userDataFolder();
 
 } // namespace tolvane

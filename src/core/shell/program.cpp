@@ -19,10 +19,12 @@ Program::Program(UserInterface& ui, SettingsStore& settings, QString workDir)
 StartResult Program::formCreate()
 {
     // A save killed between its write and its rename leaves its temporary file.
-    QStringList dataFiles;
-    for (const PendingSave& data : pendingSaves_)
-        dataFiles.append(data.fileName);
-    removeSaveLeftovers(workDir_, dataFiles);
+    if (folderLock_ && folderLock_->held()) {
+        QStringList dataFiles;
+        for (const PendingSave& data : pendingSaves_)
+            dataFiles.append(data.fileName);
+        removeSaveLeftovers(workDir_, dataFiles);
+    }
 
     if (hooks.loadFoodTable)
         if (const StartResult loaded = hooks.loadFoodTable(); !loaded.ok)
@@ -153,13 +155,17 @@ void Program::closeClick()
     ui_.closeMainWindow();
 }
 
-void Program::formCloseQuery()
+bool Program::formCloseQuery()
 {
     if (weightChanged_) {
-        const Button answer = ui_.showMessage(
-            Message::typed(SaveWeightQuestion, Icon::Information, Button::Yes | Button::No, WeightHelpContext));
-        if (answer == Button::Yes)
-            run(hooks.saveWeightFile);
+        const Button answer = ui_.showMessage(Message::typed(
+            SaveWeightQuestion, Icon::Information, Button::Yes | Button::No | only(Button::Cancel), WeightHelpContext));
+        const bool stay =
+            answer == Button::Cancel || (answer == Button::Yes && hooks.saveWeightFile && !hooks.saveWeightFile());
+        if (stay) {
+            closing_ = false;
+            return false;
+        }
     }
     closing_ = true;
     if (activityChanged_)
@@ -169,6 +175,7 @@ void Program::formCloseQuery()
     for (const PendingSave& data : pendingSaves_)
         if (data.unsaved())
             keepBeforeClose(ui_, workDir_, data);
+    return true;
 }
 
 void Program::formClose() {}

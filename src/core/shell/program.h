@@ -4,6 +4,7 @@
 // windows forward their events here and show the state that results.
 
 #include "shell/commands.h"
+#include "shell/folderlock.h"
 #include "shell/pendingsave.h"
 #include "shell/settingsstore.h"
 #include "shell/userinterface.h"
@@ -15,6 +16,7 @@
 #include <functional>
 #include <optional>
 #include <map>
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -51,7 +53,7 @@ struct ProgramHooks {
     std::function<void()> resetRecipe;          // recipe totals 0, empty pie, "0%" labels
     std::function<void()> resetWeightPage;      // grid headings, no file name
     std::function<void()> showCurrentMeal;      // day page, meal and totals tabs of the loaded week
-    std::function<void()> saveWeightFile;       // "Save File" of the weight page
+    std::function<bool()> saveWeightFile;       // "Save File" of the weight page; false: stay open
     std::function<void()> saveActivityTable;    // "activity.db"
     std::function<void()> openTutor;            // the tutor, on the first run
     std::function<void()> clearTutorPreview;    // each activation ends a tutor's menu preview
@@ -83,8 +85,9 @@ public:
     void formMove(int top, int left);
     // "E&xit" and "Exit Program".
     void closeClick();
-    // The main window is about to close (always allowed).
-    void formCloseQuery();
+    // The main window is about to close. False: the user chose to stay (Cancel
+    // at the weight question, or no file chosen to save the weight data in).
+    bool formCloseQuery();
     void formClose();
 
     // Runs the command of a menu item or tool button, when it is live.
@@ -106,6 +109,10 @@ public:
     // leftover temporary files are removed at start-up, and a failed write is
     // offered again at close, in the order registered.
     void addPendingSave(PendingSave data) { pendingSaves_.push_back(std::move(data)); }
+    // The lock this run holds on the working directory. Leftover temporary
+    // files are removed at start-up only under it: without it they may be
+    // another run's saves in progress.
+    void setDataFolderLock(std::shared_ptr<const DataFolderLock> lock) { folderLock_ = std::move(lock); }
 
     const QString& workDir() const { return workDir_; }
     int currentPage() const { return currentPage_; }
@@ -144,6 +151,7 @@ private:
     bool firstRun_ = false;
     bool tutorShown_ = false;
     std::vector<PendingSave> pendingSaves_;
+    std::shared_ptr<const DataFolderLock> folderLock_;
 
     std::map<Command, std::function<void()>> handlers_;
     std::set<Command> disabled_;

@@ -6,7 +6,9 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +21,8 @@ namespace {
 
 const QString LeftoverMark = QStringLiteral(".tolvane-");
 constexpr int RandomLength = 6;
+// As many links as the kernel follows in one path before it gives up.
+constexpr int MaxLinks = 40;
 constexpr char RandomChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
 QString temporaryName(const QString& fileName)
@@ -54,21 +58,68 @@ void syncFolder(const QByteArray& folder)
     ::close(fd);
 }
 
+// A temporary file that a save could have left: a regular file (not a link)
+// of this user that it may write, which no save in progress holds. Removes it.
+bool removeLeftover(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::lstat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() ||
+        (st.st_mode & S_IWUSR) == 0)
+        return false;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool removed = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(name.constData()) == 0;
+    ::close(fd);
+    return removed;
+}
+
+// The name of the file a leftover temporary file was written for; empty when
+// `entry` is no such leftover.
+QString leftoverOf(const QString& entry)
+{
+    const qsizetype mark = entry.lastIndexOf(LeftoverMark);
+    if (mark < 2 || !entry.startsWith(u'.'))
+        return {};
+    const QString fileName = entry.mid(1, mark - 1);
+    return isSaveLeftover(entry, fileName) ? fileName : QString();
+}
+
 } // namespace
+
+QString finalSaveTarget(const QString& path)
+{
+    QString current = QFileInfo(path).absoluteFilePath();
+    for (int hop = 0; hop <= MaxLinks; ++hop) {
+        char buffer[PATH_MAX];
+        const ssize_t n = ::readlink(QFile::encodeName(current).constData(), buffer, sizeof buffer);
+        if (n < 0)
+            return current;  // not a link (or not there yet): the file itself
+        if (n == static_cast<ssize_t>(sizeof buffer))
+            return {};
+        const QString target = QFile::decodeName(QByteArray(buffer, n));
+        current = QFileInfo(QFileInfo(current).absoluteDir(), target).absoluteFilePath();
+    }
+    return {};  // a loop of links
+}
 
 SaveResult saveFileAtomically(const QString& path, const QByteArray& bytes)
 {
-    // A data file kept behind a symbolic link is replaced where the link points.
-    const QFileInfo given(path);
-    const QFileInfo target(given.isSymLink() ? given.symLinkTarget() : path);
+    // A data file kept behind symbolic links is replaced where the last one points.
+    const QString finalPath = finalSaveTarget(path);
+    if (finalPath.isEmpty())
+        return SaveResult::CannotCreate;
+    const QFileInfo target(finalPath);
     const QByteArray folder = QFile::encodeName(target.absolutePath());
     const QByteArray finalName = QFile::encodeName(target.absoluteFilePath());
 
     // A file that cannot be replaced (a folder of that name, a file the user
-    // made read-only) counts as one that cannot be created.
+    // made read-only) counts as one that cannot be created; so does one that
+    // cannot be read, whose content the program never saw.
     struct stat old {};
     const bool exists = ::stat(finalName.constData(), &old) == 0;
-    if (exists && (!S_ISREG(old.st_mode) || ::access(finalName.constData(), W_OK) != 0))
+    if (exists && (!S_ISREG(old.st_mode) || ::access(finalName.constData(), R_OK | W_OK) != 0))
         return SaveResult::CannotCreate;
 
     QByteArray tempName;
@@ -81,18 +132,25 @@ SaveResult saveFileAtomically(const QString& path, const QByteArray& bytes)
     }
     if (fd < 0)
         return SaveResult::CannotCreate;
+    // Held until the rename: another run's clean-up leaves the file alone.
+    ::flock(fd, LOCK_EX | LOCK_NB);
 
     // A replaced file keeps its permissions.
     if (exists)
         ::fchmod(fd, old.st_mode & 07777);
 
-    bool ok = writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
+    const bool ok = writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
     if (ok && ::rename(tempName.constData(), finalName.constData()) == 0) {
+        ::close(fd);
         syncFolder(folder);
+        // A user's file saved: the temporaries of earlier saves into this
+        // folder that were killed go now.
+        if (UserFileSuffixes.contains(target.suffix(), Qt::CaseInsensitive))
+            removeSaveLeftoversBySuffix(target.absolutePath(), UserFileSuffixes);
         return SaveResult::Saved;
     }
     ::unlink(tempName.constData());
+    ::close(fd);
     return SaveResult::WriteFailed;
 }
 
@@ -117,8 +175,39 @@ QStringList removeSaveLeftovers(const QString& folder, const QStringList& fileNa
         const QStringList candidates = dir.entryList({u'.' + fileName + LeftoverMark + u'*'},
                                                      QDir::Files | QDir::Hidden | QDir::System);
         for (const QString& entry : candidates)
-            if (isSaveLeftover(entry, fileName) && QFile::remove(dir.filePath(entry)))
+            if (isSaveLeftover(entry, fileName) && removeLeftover(dir.filePath(entry)))
                 removed.append(entry);
+    }
+    return removed;
+}
+
+QString keepDamagedFile(const QString& path, bool move)
+{
+    constexpr int MaxCopies = 999;
+    for (int n = 1; n <= MaxCopies; ++n) {
+        const QString aside = path + DamagedSuffix + (n == 1 ? QString() : QStringLiteral(".%1").arg(n));
+        const QFileInfo taken(aside);
+        if (taken.exists() || taken.isSymLink())
+            continue;
+        // Neither call replaces a file of that name.
+        if ((move && QFile::rename(path, aside)) || QFile::copy(path, aside))
+            return taken.fileName();
+        return {};
+    }
+    return {};
+}
+
+QStringList removeSaveLeftoversBySuffix(const QString& folder, const QStringList& suffixes)
+{
+    QStringList removed;
+    const QDir dir(folder);
+    const QStringList candidates =
+        dir.entryList({QStringLiteral(".*") + LeftoverMark + u'*'}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : candidates) {
+        const QString fileName = leftoverOf(entry);
+        if (!fileName.isEmpty() && suffixes.contains(QFileInfo(fileName).suffix(), Qt::CaseInsensitive) &&
+            removeLeftover(dir.filePath(entry)))
+            removed.append(entry);
     }
     return removed;
 }

@@ -6,6 +6,21 @@
 
 namespace tolvane {
 
+namespace planmsg {
+QString replaceQuestion(int loggedWeights, bool unsaved)
+{
+    QString text = QStringLiteral("The plan replaces the rows of the weight grid");
+    if (loggedWeights > 0)
+        text += loggedWeights == 1 ? QStringLiteral(": 1 logged weight will be lost.")
+                                   : QStringLiteral(": %1 logged weights will be lost.").arg(loggedWeights);
+    else
+        text += u'.';
+    if (unsaved)
+        text += QStringLiteral(" The grid holds changes that are not saved.");
+    return text + QStringLiteral(" Create the plan?");
+}
+} // namespace planmsg
+
 Weight::Weight(Program& program, const QLocale& locale)
     : program_(program), log_(program, locale), calculators_(program.ui(), locale),
       graph_(program, log_)
@@ -16,7 +31,7 @@ Weight::Weight(Program& program, const QLocale& locale)
     program.setHandler(Command::SaveWeightFile, [this] { log_.saveFile(); });
     program.setHandler(Command::ClearWeightGrid, [this] { log_.clearGrid(); });
     program.hooks.resetWeightPage = [this] { log_.reset(); };
-    program.hooks.saveWeightFile = [this] { log_.saveAtClose(); };
+    program.hooks.saveWeightFile = [this] { return log_.saveAtClose(); };
 }
 
 bool Weight::createPlan()
@@ -45,10 +60,22 @@ bool Weight::createPlan()
     case DietProblem::OutOfRange: return refuse(planmsg::InvalidData);
     }
 
-    log_.setCell(DateColumn, 1, log_.dateText(today));
-    log_.setCell(PlanColumn, 1, formatFixed(in.weight, 5, 1, log_.locale()));
-    log_.setCell(ActualColumn, 1, formatFixed(in.weight, 5, 1, log_.locale()));
     const int weeks = static_cast<int>(plan.weeks.size());
+    const QString firstDate = log_.dateText(today);
+    const QString firstWeight = formatFixed(in.weight, 5, 1, log_.locale());
+    // Weights the user logged are not replaced without a word.
+    const int lost = weightsLostToPlan(weeks, firstDate, firstWeight);
+    if (lost > 0 || log_.unsaved()) {
+        const Button answer = program_.ui().showMessage(Message::typed(
+            planmsg::replaceQuestion(lost, log_.unsaved()), Icon::Warning, Button::Ok | Button::Cancel,
+            WeightHelpContext));
+        if (answer != Button::Ok)
+            return false;
+    }
+
+    log_.setCell(DateColumn, 1, firstDate);
+    log_.setCell(PlanColumn, 1, firstWeight);
+    log_.setCell(ActualColumn, 1, firstWeight);
     if (weeks > 0)
         log_.setRowCount(weeks + 2);
     for (int week = 1; week <= weeks; ++week) {
@@ -58,7 +85,7 @@ bool Weight::createPlan()
         log_.setCell(ActualColumn, week + 1, QString());
     }
     // A new plan is unsaved data, whichever page it was made from.
-    program_.setWeightChanged(true);
+    log_.markChanged();
     if (log_.repaintGraph)
         log_.repaintGraph();
     return true;
@@ -69,6 +96,21 @@ void Weight::createPlanFromCalculators()
     if (createPlan())
         program_.pageControlChange(WeightPageIndex);
     program_.setWeightChanged(true);
+}
+
+int Weight::weightsLostToPlan(int weeks, const QString& firstDate, const QString& firstActual) const
+{
+    // Row 1 becomes today with the current weight; the week rows get no actual
+    // weight and the rows below the plan go. Without weeks only row 1 changes.
+    const int last = weeks > 0 ? log_.rowCount() - 1 : 1;
+    int lost = 0;
+    for (int r = 1; r <= last; ++r) {
+        const QString actual = log_.cell(ActualColumn, r).trimmed();
+        const bool kept = r == 1 && actual == firstActual.trimmed() && log_.cell(DateColumn, r) == firstDate;
+        if (!actual.isEmpty() && !kept)
+            ++lost;
+    }
+    return lost;
 }
 
 void Weight::inform(const QString& text)

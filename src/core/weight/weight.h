@@ -14,6 +14,8 @@ class Program;
 namespace planmsg {
 inline const QString InvalidData =
     QStringLiteral("You must have entered valid data in the calculator to use this function.");
+// The plan would replace logged actual weights or changes not yet saved.
+QString replaceQuestion(int loggedWeights, bool unsaved);
 } // namespace planmsg
 
 class Weight {
@@ -37,6 +39,8 @@ public:
 
 private:
     void inform(const QString& text);
+    // Actual weights that a plan of `weeks` weeks would take from the grid.
+    int weightsLostToPlan(int weeks, const QString& firstDate, const QString& firstActual) const;
 
     Program& program_;
     WeightLog log_;

@@ -155,6 +155,7 @@ void WeightLog::clearGrid()
     resizeRows(2);
     rows_[1] = Row{};
     rows_[1].stamp = ++revision_;
+    unsaved_ = false;  // nothing left to lose
     graph();
 }
 
@@ -180,15 +181,20 @@ WeightLog::SaveOutcome WeightLog::saveFile()
     return saveweightfile(*path) ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
-void WeightLog::saveAtClose()
+bool WeightLog::saveAtClose()
 {
     // A save that failed is offered again, so that a file name that cannot be
-    // written does not lose the log; a cancelled dialog gives it up.
-    while (saveFile() == SaveOutcome::Failed) {
-        const Button again = program_.ui().showMessage(
-            Message::typed(SaveWeightQuestion, Icon::Information, Button::Yes | Button::No, WeightHelpContext));
+    // written does not lose the log; a cancelled dialog keeps the program open.
+    for (;;) {
+        switch (saveFile()) {
+        case SaveOutcome::Saved: return true;
+        case SaveOutcome::Cancelled: return false;
+        case SaveOutcome::Failed: break;
+        }
+        const Button again = program_.ui().showMessage(Message::typed(
+            SaveWeightQuestion, Icon::Information, Button::Yes | Button::No | only(Button::Cancel), WeightHelpContext));
         if (again != Button::Yes)
-            return;
+            return again == Button::No;
     }
 }
 
@@ -228,6 +234,7 @@ void WeightLog::loadweightfile(const QString& fileName)
         row.loaded = (1u << WeightColumnCount) - 1;
         row.stamp = stamp;
     }
+    unsaved_ = false;
 }
 
 bool WeightLog::saveweightfile(const QString& fileName)
@@ -272,7 +279,7 @@ bool WeightLog::saveweightfile(const QString& fileName)
         records.push_back({static_cast<double>(dayNumberFromDate(*date)), *plan, *actual});
     }
     switch (saveFileAtomically(fileName, writeWeightImage(records))) {
-    case SaveResult::Saved: return true;
+    case SaveResult::Saved: unsaved_ = false; return true;
     case SaveResult::CannotCreate: ui.showMessage(warning(weightmsg::cannotCreate(fileName))); break;
     case SaveResult::WriteFailed: ui.showMessage(warning(weightmsg::cannotWrite(fileName))); break;
     }
@@ -295,9 +302,14 @@ void WeightLog::reset()
     rows_[0].text = {QStringLiteral("Date"), QStringLiteral("Plan"), QStringLiteral("Actual")};
     rows_[1].stamp = ++revision_;
     fileName_.clear();
+    unsaved_ = false;
 }
 
-void WeightLog::changed() { program_.setWeightChanged(true); }
+void WeightLog::changed()
+{
+    program_.setWeightChanged(true);
+    unsaved_ = true;
+}
 
 void WeightLog::graph()
 {

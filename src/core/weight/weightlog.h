@@ -71,8 +71,9 @@ public:
     // "&Save File": asks for a file and saves to it.
     enum class SaveOutcome { Saved, Cancelled, Failed };
     SaveOutcome saveFile();
-    // The close question was answered Yes.
-    void saveAtClose();
+    // The close question was answered Yes. False when the user gave the save
+    // up with Cancel (the program stays open); true when saved or let go.
+    bool saveAtClose();
 
     void loadweightfile(const QString& fileName);
     bool saveweightfile(const QString& fileName);
@@ -83,6 +84,11 @@ public:
 
     // Start-up: headings, one empty data row, no file name.
     void reset();
+    // The grid holds changes that no weight file has, since the last load,
+    // save or Clear Grid.
+    bool unsaved() const { return unsaved_; }
+    // The grid was changed other than by typing (a plan): unsaved data.
+    void markChanged() { changed(); }
     const QString& fileName() const { return fileName_; }
 
     // The graph is to be drawn anew from the cells.
@@ -118,6 +124,7 @@ private:
     std::vector<Row> rows_;
     quint64 revision_ = 0;
     QString fileName_;
+    bool unsaved_ = false;
 };
 
 } // namespace tolvane

@@ -314,7 +314,10 @@ bool MainWindow::event(QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    program_.formCloseQuery();
+    if (!program_.formCloseQuery()) {
+        event->ignore();
+        return;
+    }
     program_.formClose();
     closed_ = true;
     event->accept();
