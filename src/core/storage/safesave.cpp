@@ -20,6 +20,9 @@ namespace {
 const QString LeftoverMark = QStringLiteral(".tolvane-");
 constexpr int RandomLength = 6;
 constexpr char RandomChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+SyncCall syncCall = nullptr;
+
+int syncDescriptor(int fd) { return syncCall ? syncCall(fd) : ::fsync(fd); }
 
 QString temporaryName(const QString& fileName)
 {
@@ -50,7 +53,7 @@ void syncFolder(const QByteArray& folder)
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
-    ::fsync(fd);
+    syncDescriptor(fd);
     ::close(fd);
 }
 
@@ -86,7 +89,7 @@ SaveResult saveFileAtomically(const QString& path, const QByteArray& bytes)
     if (exists)
         ::fchmod(fd, old.st_mode & 07777);
 
-    bool ok = writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
+    bool ok = writeAll(fd, bytes.constData(), bytes.size()) && syncDescriptor(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (ok && ::rename(tempName.constData(), finalName.constData()) == 0) {
         syncFolder(folder);
@@ -95,6 +98,8 @@ SaveResult saveFileAtomically(const QString& path, const QByteArray& bytes)
     ::unlink(tempName.constData());
     return SaveResult::WriteFailed;
 }
+
+void setSyncCallForTesting(SyncCall call) { syncCall = call; }
 
 bool isSaveLeftover(const QString& entry, const QString& fileName)
 {

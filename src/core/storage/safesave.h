@@ -30,4 +30,10 @@ bool isSaveLeftover(const QString& entry, const QString& fileName);
 // names removed.
 QStringList removeSaveLeftovers(const QString& folder, const QStringList& fileNames);
 
+// For tests that watch a save's syncs: called in place of fsync(2) with each
+// descriptor a save syncs (the written file, then its folder), returning as
+// fsync does. Null, as the program leaves it, calls fsync.
+using SyncCall = int (*)(int fd);
+void setSyncCallForTesting(SyncCall call);
+
 } // namespace tolvane
