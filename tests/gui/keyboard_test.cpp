@@ -13,6 +13,7 @@
 #include "menu/tablistbox.h"
 #include "menu/trashcan.h"
 #include "recipes/recipespage.h"
+#include "shell/rowselection.h"
 #include "app/app.h"
 #include "activity/activityfile.h"
 #include "app/mainwindow.h"
@@ -27,6 +28,7 @@
 #include <QButtonGroup>
 #include <QAction>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -433,4 +435,73 @@ TEST_F(KeyboardTest, TheFindFieldSelectsNamesContainingTheText)
     key(recipes->foodList(), Qt::Key_Return);
     EXPECT_EQ(app->recipes.ingredientLines(), QStringList{QStringLiteral("( 1.0)\tCheese")});
     EXPECT_EQ(window->findBar(WeightPageIndex), nullptr);
+}
+
+TEST_F(KeyboardTest, TheFindFieldReachesTheFirstRowFromFurtherDown)
+{
+    app->foods.foodListClick(2);
+    window->refresh();
+    FoodFindBar* bar = window->findBar(MenuPlannerPageIndex);
+    bar->open();
+    typeText(bar, QStringLiteral("pple"));  // only "Apple", row 0
+    EXPECT_FALSE(bar->notFound());
+    EXPECT_EQ(app->foods.selectedFoodRow(), 0);
+    EXPECT_EQ(foodList()->selectedRow(), 0);
+}
+
+TEST_F(KeyboardTest, TheFindFieldStaysOpenForAMenuOnlyWhenTheFocusLeaves)
+{
+    FoodFindBar* bar = window->findBar(MenuPlannerPageIndex);
+    const struct {
+        Qt::FocusReason reason;
+        bool open;
+    } cases[] = {{Qt::PopupFocusReason, true},
+                 {Qt::MenuBarFocusReason, true},
+                 {Qt::MouseFocusReason, false},
+                 {Qt::TabFocusReason, false},
+                 {Qt::ActiveWindowFocusReason, false}};
+    for (const auto& c : cases) {
+        bar->open();
+        QFocusEvent out(QEvent::FocusOut, c.reason);
+        QApplication::sendEvent(bar, &out);
+        EXPECT_EQ(bar->isVisible(), c.open) << c.reason;
+    }
+
+    // A menu opened over the field and closed again; then a click on the list.
+    bar->open();
+    QMenu menu;
+    menu.addAction(QStringLiteral("Item"));
+    menu.popup(bar->mapToGlobal(QPoint(0, 0)));
+    menu.close();
+    EXPECT_TRUE(bar->isVisible());
+    click(foodList()->viewport(), rowCentre(foodList(), 0));
+    EXPECT_FALSE(bar->isVisible());
+}
+
+TEST_F(KeyboardTest, DeselectingTheShownMealEntryShowsItSelectedAgain)
+{
+    app->menu.addToMeal();  // Apple
+    app->foods.foodListClick(1);
+    app->menu.addToMeal();  // Bread
+    app->menu.mealListClick(1);
+    window->refresh();
+    TabListBox* meal = planner->mealList();
+    ASSERT_EQ(selectedRow(meal), 1);
+
+    // Ctrl+click on the selected entry, then Ctrl+Space on it: the program
+    // keeps the entry, and so does the list.
+    const QPoint at = meal->visualItemRect(meal->item(1)).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QMouseEvent event(type, QPointF(at), meal->viewport()->mapToGlobal(QPointF(at)), Qt::LeftButton, held,
+                          Qt::ControlModifier);
+        QApplication::sendEvent(meal->viewport(), &event);
+    }
+    EXPECT_EQ(app->menu.mealListSelection(), 1);
+    EXPECT_EQ(selectedRow(meal), 1);
+    meal->setFocus();
+    key(meal, Qt::Key_Space, Qt::ControlModifier, QStringLiteral(" "));
+    EXPECT_EQ(app->menu.mealListSelection(), 1);
+    EXPECT_EQ(selectedRow(meal), 1);
+    EXPECT_EQ(meal->currentRow(), 1);
 }

@@ -250,6 +250,9 @@ TEST_F(MainWindowTest, HiddenPagesAreBuiltWhenFirstShownWithTheProgramsState)
     EXPECT_NE(window->page(WeightPageIndex), nullptr);
     EXPECT_TRUE(slot(WeightPageIndex)->isBuilt());
     EXPECT_FALSE(window->page(WeightPageIndex)->isVisible());
+    // Shown later, it fills its slot as the page built on showing does.
+    pages->setCurrentIndex(WeightPageIndex);
+    EXPECT_EQ(window->page(WeightPageIndex)->geometry(), recipes->geometry());
 
     // A screen reader picking a tab builds its page as a click does, and the
     // page's controls are there to read.

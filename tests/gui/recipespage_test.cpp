@@ -35,6 +35,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -369,6 +371,27 @@ TEST_F(RecipesPageTest, TextPutInPastTheChecksLosesItsOwnEndInOneUndoStep)
     memo->setPlainText(QString(1998, QLatin1Char('c')) + QStringLiteral("\nxyz"));
     EXPECT_EQ(memo->toPlainText(), QString(1998, QLatin1Char('c')) + QStringLiteral("\n"));
     EXPECT_EQ(recipes().instructions(), QString(1998, QLatin1Char('c')) + QStringLiteral("\r\n"));
+}
+
+TEST_F(RecipesPageTest, AnInsertOverflowingByAFewCharactersLosesJustThoseFromItsEnd)
+{
+    QPlainTextEdit* memo = page->instructions();
+    const QString body = QString(1990, QLatin1Char('b')) + QStringLiteral("\nend");  // five stored characters free
+    QAccessibleEditableTextInterface* editable = QAccessible::queryAccessibleInterface(memo)->editableTextInterface();
+    ASSERT_NE(editable, nullptr);
+    const QString digits = QStringLiteral("0123456789ABCDEFGH");
+    std::vector<std::pair<QString, QString>> cases;  // inserted, what gets in
+    for (int over = 1; over <= 12; ++over)
+        cases.emplace_back(digits.left(5 + over), digits.left(5));
+    // A line break counts two: one that no longer fits goes, with all after it.
+    cases.emplace_back(QStringLiteral("0\n12\n3"), QStringLiteral("0\n12"));
+    cases.emplace_back(QStringLiteral("0123\n4"), QStringLiteral("0123"));
+    for (const auto& [inserted, kept] : cases) {
+        memo->setPlainText(body);
+        editable->insertText(10, inserted);
+        EXPECT_EQ(memo->toPlainText(), body.left(10) + kept + body.mid(10)) << inserted.toStdString();
+        EXPECT_TRUE(recipes().instructions().endsWith(QStringLiteral("b\r\nend"))) << inserted.toStdString();
+    }
 }
 
 TEST_F(RecipesPageTest, ThePrintoutTakesTheMemosScreenLines)

@@ -3,6 +3,7 @@
 
 #include "shell/datafolder.h"
 #include "qstringprint.h"
+#include "restrictedrun.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -72,6 +73,21 @@ TEST(DataFolder, AFileOrAnUncreatableFolderIsRefused)
     EXPECT_FALSE(belowFile.ok);
     EXPECT_EQ(belowFile.error, QStringLiteral("The folder %1 cannot be created.").arg(below));
     EXPECT_EQ(readAll(file), QByteArray("x"));
+}
+
+TEST(DataFolder, AStarterFileThatCannotBeWrittenFailsWithTheFilesName)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("new"));
+    const ChildRun run = runRestricted(Restriction::FullDisk, dir.path(), [&] {
+        const DataFolder prepared = prepareDataFolder(folder);
+        return QStringList{prepared.ok ? QStringLiteral("ok") : QStringLiteral("failed"), prepared.error};
+    });
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.messages, (QStringList{QStringLiteral("failed"),
+                                         QStringLiteral("The file %1/fooditem.dbt cannot be written.").arg(folder)}));
+    // Nothing cut short is left for the next start to take as the user's own.
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 
 using namespace tolvane;
 using namespace tolvane::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -41,6 +42,66 @@ TEST_F(SafeSave, ReplacesTheFileKeepingItsPermissionsAndLeavesNothingElse)
     ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
     EXPECT_EQ(entries(), QStringList{QStringLiteral("data.db")});
+}
+
+// The syncs of saves as they happen: a file's size, or a folder's name and
+// what the saved name holds by then.
+struct SyncWatch {
+    QString saved;
+    QStringList folders;  // the folders a sync may name
+    QStringList seen;
+};
+SyncWatch* watch = nullptr;
+
+int watchedSync(int fd)
+{
+    struct stat synced {};
+    ::fstat(fd, &synced);
+    if (!S_ISDIR(synced.st_mode)) {
+        watch->seen.append(QStringLiteral("file of %1 bytes").arg(synced.st_size));
+    } else {
+        QString name = QStringLiteral("another folder");
+        for (const QString& folder : watch->folders) {
+            struct stat info {};
+            if (::stat(QFile::encodeName(folder).constData(), &info) == 0 && info.st_ino == synced.st_ino &&
+                info.st_dev == synced.st_dev)
+                name = QFileInfo(folder).fileName();
+        }
+        watch->seen.append(QStringLiteral("folder %1 with ").arg(name) + QString::fromLatin1(readAll(watch->saved)));
+    }
+    return ::fsync(fd);
+}
+
+TEST_F(SafeSave, TheFileIsSyncedBeforeTheRenameAndItsFolderAfter)
+{
+    SyncWatch seen;
+    watch = &seen;
+    setSyncCallForTesting(watchedSync);
+    struct Restore {
+        ~Restore() { setSyncCallForTesting(nullptr); }
+    } restore;
+
+    // A data file kept behind a link is saved, and synced, where the link points.
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("here")));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("there")));
+    writeAll(path(QStringLiteral("there/linked.db")), "old");
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("there/linked.db")), path(QStringLiteral("here/linked.db"))));
+    seen.folders = {path(QStringLiteral("here")), path(QStringLiteral("there"))};
+    const struct {
+        const char* name;
+        const char* read;  // where the saved bytes are read back
+        QStringList syncs;
+    } cases[] = {
+        {"here/new.db", "here/new.db", {u"file of 5 bytes"_s, u"folder here with saved"_s}},
+        {"here/new.db", "here/new.db", {u"file of 5 bytes"_s, u"folder here with saved"_s}},  // replaced
+        {"here/linked.db", "there/linked.db", {u"file of 5 bytes"_s, u"folder there with saved"_s}},
+    };
+    for (const auto& c : cases) {
+        seen.saved = path(QString::fromLatin1(c.read));
+        seen.seen.clear();
+        EXPECT_EQ(saveFileAtomically(path(QString::fromLatin1(c.name)), "saved"), SaveResult::Saved);
+        EXPECT_EQ(seen.seen, c.syncs) << c.name;
+    }
 }
 
 TEST_F(SafeSave, WhatCannotBeReplacedCountsAsNotCreated)

@@ -23,6 +23,17 @@ protected:
         return canvas;
     }
 
+    // What a first reading of the log draws, with nothing kept.
+    QStringList firstDrawing() const
+    {
+        RecordingCanvas canvas;
+        const GraphRead read = readGraph(log, GraphReading::Screen);
+        drawWeightGraph(canvas, read.status == GraphRead::Status::Ok ? std::optional<GraphData>(read.data)
+                                                                     : std::nullopt,
+                        Face, log.locale());
+        return canvas.calls;
+    }
+
     // Plan 200 -> 198 -> 196 over ten days; actual 200, none, 199.
     void fillSmallLog()
     {
@@ -118,14 +129,7 @@ TEST_F(WeightGraphTest, PointsFarOffTheBoxStayOnTheirSide)
 // after every kind of change it draws what a first reading draws.
 TEST_F(WeightGraphTest, KeptRowsFollowEveryChangeOfTheLog)
 {
-    const auto fresh = [this] {
-        RecordingCanvas canvas;
-        const GraphRead read = readGraph(log, GraphReading::Screen);
-        drawWeightGraph(canvas, read.status == GraphRead::Status::Ok ? std::optional<GraphData>(read.data)
-                                                                     : std::nullopt,
-                        Face, log.locale());
-        return canvas.calls;
-    };
+    const auto fresh = [this] { return firstDrawing(); };
     fillSmallLog();
     EXPECT_EQ(paint().calls, fresh());
 
@@ -181,6 +185,32 @@ TEST_F(WeightGraphTest, KeptRowsFollowEveryChangeOfTheLog)
     EXPECT_EQ(nextCentury, fresh());
     EXPECT_NE(nextCentury, thisCentury);
     EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(WeightGraphTest, KeptColumnsAreRedrawnWhenTheFirstDayMovesAtTheSameSpan)
+{
+    fillSmallLog();
+    EXPECT_TRUE(paint().calls.contains(QStringLiteral("lineto 214 150")));
+    // Both ends a day later: the scale stays, row 2 is a day nearer the start.
+    log.setCell(DateColumn, 1, QStringLiteral("12/8/26"));
+    log.setCell(DateColumn, 3, QStringLiteral("12/18/26"));
+    const QStringList moved = paint().calls;
+    EXPECT_EQ(moved, firstDrawing());
+    EXPECT_TRUE(moved.contains(QStringLiteral("lineto 182 150")));
+}
+
+TEST_F(WeightGraphTest, RowsOnOneColumnLeaveItFromTheLastWeight)
+{
+    // Three plans on 12/12: 198 first, 196 lowest, 197 last; no actual weights.
+    fill({{{QStringLiteral("12/7/26"), QStringLiteral("200"), QString()}},
+          {{QStringLiteral("12/12/26"), QStringLiteral("198"), QString()}},
+          {{QStringLiteral("12/12/26"), QStringLiteral("196"), QString()}},
+          {{QStringLiteral("12/12/26"), QStringLiteral("197"), QString()}},
+          {{QStringLiteral("12/17/26"), QStringLiteral("199"), QString()}}});
+    // yScale 71, xScale 31.6: the column is x 214; 198 is y 150, 196 y 292, 197 y 221.
+    EXPECT_EQ(paint().only(QStringLiteral("lineto")),
+              (QStringList{QStringLiteral("lineto 214 150"), QStringLiteral("lineto 214 292"),
+                           QStringLiteral("lineto 214 221"), QStringLiteral("lineto 372 79")}));
 }
 
 TEST_F(WeightGraphTest, EmptyLogShowsTheEmptyBoxAndPrintsNothing)

@@ -24,6 +24,9 @@ constexpr int RandomLength = 6;
 // As many links as the kernel follows in one path before it gives up.
 constexpr int MaxLinks = 40;
 constexpr char RandomChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+SyncCall syncCall = nullptr;
+
+int syncDescriptor(int fd) { return syncCall ? syncCall(fd) : ::fsync(fd); }
 
 QString temporaryName(const QString& fileName)
 {
@@ -54,7 +57,7 @@ void syncFolder(const QByteArray& folder)
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
-    ::fsync(fd);
+    syncDescriptor(fd);
     ::close(fd);
 }
 
@@ -139,7 +142,7 @@ SaveResult saveFileAtomically(const QString& path, const QByteArray& bytes)
     if (exists)
         ::fchmod(fd, old.st_mode & 07777);
 
-    const bool ok = writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
+    const bool ok = writeAll(fd, bytes.constData(), bytes.size()) && syncDescriptor(fd) == 0;
     if (ok && ::rename(tempName.constData(), finalName.constData()) == 0) {
         ::close(fd);
         syncFolder(folder);
@@ -153,6 +156,8 @@ SaveResult saveFileAtomically(const QString& path, const QByteArray& bytes)
     ::close(fd);
     return SaveResult::WriteFailed;
 }
+
+void setSyncCallForTesting(SyncCall call) { syncCall = call; }
 
 bool isSaveLeftover(const QString& entry, const QString& fileName)
 {

@@ -62,4 +62,10 @@ inline const QString DamagedSuffix = QStringLiteral(".damaged");
 // none could be made.
 QString keepDamagedFile(const QString& path, bool move);
 
+// For tests that watch a save's syncs: called in place of fsync(2) with each
+// descriptor a save syncs (the written file, then its folder), returning as
+// fsync does. Null, as the program leaves it, calls fsync.
+using SyncCall = int (*)(int fd);
+void setSyncCallForTesting(SyncCall call);
+
 } // namespace tolvane
