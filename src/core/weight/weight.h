@@ -37,6 +37,9 @@ public:
 
 private:
     void inform(const QString& text);
+    // The last run's weight file and calculator inputs, and keeping them for the next.
+    void restoreChoices();
+    void keepChoices();
 
     Program& program_;
     WeightLog log_;

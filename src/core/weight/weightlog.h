@@ -73,8 +73,12 @@ public:
     SaveOutcome saveFile();
     // The close question was answered Yes.
     void saveAtClose();
+    // Start-up: loads the file of the last run when it is still there (a file
+    // that can no longer be read is told and forgotten). Writes nothing.
+    void loadLastFile(const QString& fileName);
 
-    void loadweightfile(const QString& fileName);
+    // True when the file was read (an empty one too); else the user was told.
+    bool loadweightfile(const QString& fileName);
     bool saveweightfile(const QString& fileName);
 
     // A date as the grid shows it: the short date format, with the year in
