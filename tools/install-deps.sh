@@ -9,7 +9,7 @@ packages=(
   libgtest-dev googletest
   fonts-liberation2
   xvfb xauth openbox xdotool
-  python3 desktop-file-utils appstream
+  python3 desktop-file-utils appstream lintian
   locales
   cups printer-driver-cups-pdf poppler-utils
   clang libclang-rt-14-dev
