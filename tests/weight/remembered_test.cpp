@@ -71,11 +71,21 @@ TEST_F(RememberedTest, CalculatorInputsAndChoicesComeBackWithTheirResults)
 
 TEST_F(RememberedTest, AGoalOutOfReachComesBackWithoutAMessageAtStart)
 {
-    type(Calculators::GoalWeight, "140");  // no BMR yet: the calculator's own message
-    ASSERT_EQ(ui.messages.size(), 1u);
+    type(Calculators::CurrentWeight, "150");
+    type(Calculators::Height, "65");
+    type(Calculators::Age, "40");
+    type(Calculators::PlanCalories, "1500");
+    type(Calculators::GoalWeight, "160");  // above the current weight: the calculator's own message
+    ASSERT_EQ(ui.texts(), QStringList{calcmsg::GoalAboveWeight});
     const std::unique_ptr<NextRun> next = restart();
-    EXPECT_EQ(next->weight.calculators().text(Calculators::GoalWeight), QStringLiteral("140"));
-    EXPECT_TRUE(next->ui.messages.empty());
+    const Calculators& again = next->weight.calculators();
+    EXPECT_EQ(again.text(Calculators::GoalWeight), QStringLiteral("160"));
+    EXPECT_EQ(again.text(Calculators::CalorieReq), QStringLiteral("1963"));
+    EXPECT_EQ(again.text(Calculators::WeeksToGoal), QString());
+    EXPECT_EQ(next->ui.texts(), QStringList());
+    // The next change of an input tells again.
+    next->weight.calculators().setText(Calculators::GoalWeight, QStringLiteral("165"));
+    EXPECT_EQ(next->ui.texts(), QStringList{calcmsg::GoalAboveWeight});
 }
 
 TEST_F(RememberedTest, BadStoredChoicesFallBackToTheDefaults)
