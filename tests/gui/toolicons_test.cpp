@@ -1,10 +1,14 @@
 // The tool bar's glyphs: theme names, and the drawn pictures that stand in
-// where the theme has none.
+// where the theme has none; the choice dialog of the zoom.
 
+#include "app/qtuserinterface.h"
 #include "shell/toolicons.h"
 #include "windowtest.h"
 
+#include <QComboBox>
 #include <QImage>
+#include <QInputDialog>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <set>
@@ -97,4 +101,28 @@ TEST_F(ToolBarTest, ButtonsAreNoTabStopsAndKeepTheirHintsAndIcons)
         EXPECT_EQ(button->toolTip(), definition.hint);
         EXPECT_FALSE(button->icon().isNull());
     }
+}
+
+// The choice dialog of "&Zoom...", as the desktop shows it: a list to pick
+// from with the keyboard, opening on the current step.
+TEST(ChoiceDialog, OpensOnTheCurrentItemAndGivesTheOnePickedOrNothing)
+{
+    QtUserInterface qtUi;
+    const ChoiceRequest request{u"Zoom"_s, u"Size:"_s, {u"100%"_s, u"150%"_s, u"200%"_s}, 1};
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shown = dialog->textValue();
+        auto* list = dialog->findChild<QComboBox*>();
+        ASSERT_NE(list, nullptr);
+        list->setFocus();
+        key(list, Qt::Key_Down);
+        dialog->accept();
+    });
+    EXPECT_EQ(qtUi.chooseItem(request), std::optional<int>(2));
+    EXPECT_EQ(shown, u"150%"_s);
+
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    EXPECT_EQ(qtUi.chooseItem(request), std::nullopt);
 }
