@@ -51,6 +51,7 @@ public:
     void showTutor(tolvane::Tutor&) override {}
     void showInformation(tolvane::Information&) override {}
     void focusServings() override {}
+    std::optional<int> chooseItem(const tolvane::ChoiceRequest&) override { return std::nullopt; }
 
 private:
     tolvane::Button answer_;

@@ -8,8 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev googletest
   fonts-liberation2
-  xvfb xauth
-  python3 desktop-file-utils appstream
+  xvfb xauth openbox xdotool
+  python3 desktop-file-utils appstream lintian
   locales
   cups printer-driver-cups-pdf poppler-utils
   clang libclang-rt-14-dev

@@ -3,6 +3,7 @@
 
 #include "app/app.h"
 #include "shell/datafolder.h"
+#include "shell/preferences.h"
 #include "app/mainwindow.h"
 #include "app/qtuserinterface.h"
 
@@ -43,10 +44,23 @@ QString requestedDataFolder(const QApplication& application)
     return parser.value(dataDir);
 }
 
+// The zoom of "&Zoom..." scales the whole interface as one picture: Qt reads
+// QT_SCALE_FACTOR once, as the application starts, so it is set here from the
+// stored zoom times the factor the desktop may have set already.
+void applyStoredZoom()
+{
+    tolvane::SettingsStore store;
+    const int zoom = tolvane::Preferences(store, QString()).zoom();
+    if (zoom != tolvane::DefaultZoom)
+        qputenv("QT_SCALE_FACTOR",
+                QByteArray::number(tolvane::interfaceScale(zoom, qgetenv("QT_SCALE_FACTOR")), 'g', 6));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    applyStoredZoom();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolvane"));
     QApplication::setApplicationVersion(QStringLiteral("5.04"));

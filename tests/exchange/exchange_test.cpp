@@ -9,6 +9,7 @@
 #include "scriptedui.h"
 #include "testfiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -50,7 +51,8 @@ TEST_F(ExchangeTest, TheCommandsStandAtTheEndOfTheMainMenuAfterASeparator)
 {
     const MenuDefinition& main = mainMenu().front();
     ASSERT_EQ(main.caption, QStringLiteral("&Main"));
-    ASSERT_EQ(main.entries.size(), 8U);
+    ASSERT_EQ(main.entries.size(), 10U);  // then a separator and "&Zoom..."
+    EXPECT_TRUE(main.entries[8].separator);
     EXPECT_EQ(main.entries[2].caption, QStringLiteral("E&xit"));
     EXPECT_TRUE(main.entries[3].separator);
     const QStringList captions = {main.entries[4].caption, main.entries[5].caption, main.entries[6].caption,
@@ -155,7 +157,10 @@ TEST_F(ExchangeTest, ExportsTheFoodTableTheWeekAndTheWeightLog)
     app.program.execute(Command::ExportFoodItemsCsv);
     app.program.execute(Command::ExportMenuCsv);
     app.program.execute(Command::ExportWeightLogCsv);
-    EXPECT_TRUE(ui.messages.empty());
+    // Each export says where its file went.
+    EXPECT_EQ(ui.texts(), (QStringList{QStringLiteral("The file was written to:\n") + QDir::toNativeSeparators(foods),
+                                       QStringLiteral("The file was written to:\n") + QDir::toNativeSeparators(menu),
+                                       QStringLiteral("The file was written to:\n") + QDir::toNativeSeparators(weight)}));
 
     EXPECT_EQ(readAll(foods).toStdString(), std::string("Name,Calories,Carbo,Protein,Fat,Sodium,Chol\r\n"
                                          "Bread,80,15,3,1,150,0\r\n"

@@ -366,12 +366,14 @@ TEST_F(NoPrinterQueue, EachPrintoutGoesToItsOwnPdfFile)
         ui.saveAnswers.push_back(dir.filePath(QStringLiteral("printout %1.pdf").arg(++files)));
         program.execute(printout.command);
         ASSERT_EQ(ui.saveRequests.size(), static_cast<std::size_t>(files));
-        EXPECT_EQ(ui.saveRequests.back().initialDirectory, dir.path());
+        // The first in the documents folder, then where the last one went.
+        EXPECT_EQ(ui.saveRequests.back().initialDirectory,
+                  files == 1 ? Preferences::userDocumentsFolder() : dir.path());
         const QByteArray pdf = readAll(dir.filePath(QStringLiteral("printout %1.pdf").arg(files)));
         ASSERT_TRUE(pdf.startsWith("%PDF"));
         EXPECT_EQ(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), printout.pages);
     }
-    EXPECT_EQ(ui.messages.size(), FivePrintouts.size());  // the offer, each time
+    EXPECT_EQ(ui.messages.size(), 2 * FivePrintouts.size());  // the offer and where the file went, each time
 }
 
 TEST_F(NoPrinterQueue, SetupWithoutAPrinterLeavesNoFileBehindForLaterPrintouts)
@@ -392,7 +394,7 @@ TEST_F(NoPrinterQueue, SetupWithoutAPrinterLeavesNoFileBehindForLaterPrintouts)
     ui.answers.push_back(Button::Yes);
     ui.saveAnswers.push_back(dir.filePath(QStringLiteral("menu.pdf")));
     program.execute(Command::PrintMenu);
-    ASSERT_EQ(ui.messages.size(), 1u);
+    ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].text, QStringLiteral("No printer is installed. Save the printout as a PDF file instead?"));
     EXPECT_TRUE(readAll(dir.filePath(QStringLiteral("menu.pdf"))).startsWith("%PDF"));
 }

@@ -21,27 +21,34 @@ TEST_F(PrintTest, WithoutAPrinterEachPrintoutOffersItsOwnPdfFile)
     ui.saveAnswers.push_back(first);
     program.execute(Command::PrintMenu);
 
-    ASSERT_EQ(ui.messages.size(), 1u);
+    // The user is told where the file went.
+    ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0], Offer);
+    EXPECT_EQ(ui.messages[1],
+              Message::typed(QStringLiteral("The file was written to:\n") + QDir::toNativeSeparators(first),
+                             Icon::Information, only(Button::Ok), GeneralHelpContext));
     ASSERT_EQ(ui.saveRequests.size(), 1u);
     const FileDialogRequest& request = ui.saveRequests[0];
     EXPECT_EQ(request.title, QStringLiteral("Save Printout"));
     EXPECT_EQ(request.filter, QStringLiteral("PDF files (*.pdf)"));
     EXPECT_EQ(request.defaultSuffix, QStringLiteral("pdf"));
-    EXPECT_EQ(request.initialDirectory, dir.path());
-    EXPECT_EQ(request.suggestedName, QStringLiteral("Weekly Menu.pdf"));
+    // The first PDF file is offered in the documents folder, not the data folder.
+    EXPECT_EQ(request.initialDirectory, Preferences::userDocumentsFolder());
+    EXPECT_NE(request.initialDirectory, dir.path());
     ASSERT_EQ(ui.prints.size(), 1u);
     EXPECT_EQ(ui.prints[0]->pdfFile, first);
     EXPECT_EQ(ui.prints[0]->documentTitle, QStringLiteral("Weekly Menu"));
     EXPECT_TRUE(ui.prints[0]->ended);
 
-    // The next printout asks again; a name already taken is not offered.
+    // The next printout asks again, in the folder of the last PDF file; a
+    // name already taken there is not offered.
     writeAll(first, "earlier printout");
     ui.answers.push_back(Button::Yes);
     program.execute(Command::PrintMenu);
     ASSERT_EQ(ui.saveRequests.size(), 2u);
+    EXPECT_EQ(ui.saveRequests[1].initialDirectory, dir.path());
     EXPECT_EQ(ui.saveRequests[1].suggestedName, QStringLiteral("Weekly Menu (2).pdf"));
-    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages.size(), 3u);
     EXPECT_EQ(ui.prints.size(), 1u);  // the dialog was cancelled
 
     // "No" to the offer asks for no file and prints nothing.

@@ -146,4 +146,14 @@ void ScriptedUi::showInformation(Information& information)
     }
 }
 
+std::optional<int> ScriptedUi::chooseItem(const ChoiceRequest& request)
+{
+    choiceRequests.push_back(request);
+    if (choiceAnswers.empty())
+        return std::nullopt;
+    const std::optional<int> answer = choiceAnswers.front();
+    choiceAnswers.pop_front();
+    return answer;
+}
+
 } // namespace tolvane::test

@@ -93,6 +93,10 @@ public:
     int servingsFocused = 0;
     // The tutor and information windows, in the order shown.
     QStringList windows;
+    // Choice dialogs: each answer from the queue (nullopt = Cancel; Cancel
+    // when the queue is empty).
+    std::deque<std::optional<int>> choiceAnswers;
+    std::vector<ChoiceRequest> choiceRequests;
 
     Button showMessage(const Message& message) override;
     std::optional<QString> openFile(const FileDialogRequest& request) override;
@@ -118,6 +122,7 @@ public:
     void showTutor(Tutor& tutor) override;
     void showInformation(Information& information) override;
     void focusServings() override { ++servingsFocused; }
+    std::optional<int> chooseItem(const ChoiceRequest& request) override;
 
     QStringList texts() const;
 };

@@ -32,7 +32,7 @@ void Exchange::importFoodItems()
         return;
     }
     const auto chosen =
-        chooseFileToOpen(ui, {QStringLiteral("Import Food Items"), CsvFilter, CsvSuffix, program_.workDir()});
+        chooseUserFileToOpen(program_, FileKind::Csv, {QStringLiteral("Import Food Items"), CsvFilter, CsvSuffix, {}});
     if (!chosen)
         return;
     const QString shown = QFileInfo(*chosen).fileName();
@@ -77,12 +77,15 @@ void Exchange::importFoodItems()
 void Exchange::save(const QString& title, const QByteArray& bytes)
 {
     UserInterface& ui = program_.ui();
-    const auto chosen = ui.saveFile({title, CsvFilter, CsvSuffix, program_.workDir()});
+    const auto chosen = ui.saveFile({title, CsvFilter, CsvSuffix, program_.preferences().startFolder(FileKind::Csv)});
     if (!chosen)
         return;
+    program_.preferences().rememberFile(FileKind::Csv, *chosen);
     if (saveFileAtomically(*chosen, bytes) != SaveResult::Saved)
         ui.showMessage(Message::typed(csvmsg::cannotWrite(QFileInfo(*chosen).fileName()), Icon::Warning,
                                       only(Button::Ok), GeneralHelpContext));
+    else
+        tellFileWritten(ui, *chosen);
 }
 
 void Exchange::exportFoodItems()

@@ -135,7 +135,7 @@ void MenuPlanner::loadMenu()
         saveMenuAs();
 
     const std::optional<QString> chosen =
-        chooseFileToOpen(program_.ui(), {QString(), MenuFileFilter, MenuFileSuffix, program_.workDir()});
+        chooseUserFileToOpen(program_, FileKind::Menu, {QString(), MenuFileFilter, MenuFileSuffix, QString()});
     if (chosen) {
         const MenuFileLoad load = loadMenuFile(QDir(program_.workDir()).filePath(*chosen));
         switch (load.state) {
@@ -160,8 +160,7 @@ void MenuPlanner::loadMenu()
 void MenuPlanner::saveMenuAs()
 {
     const std::optional<QString> chosen =
-        chooseFileToSave(program_.ui(), {QString(), MenuFileFilter, MenuFileSuffix, program_.workDir()},
-                         program_.workDir());
+        chooseUserFileToSave(program_, FileKind::Menu, {QString(), MenuFileFilter, MenuFileSuffix, QString()});
     if (chosen)
         saveMenuFile(QDir(program_.workDir()).filePath(*chosen), image(), program_.ui());
 }

@@ -61,7 +61,7 @@ void MenuPrinting::printMenu()
     const std::optional<QString> title = askTitle(program_.ui(), menuTitlePrompt());
     if (!title)
         return;
-    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Portrait, *title,
+    runPrintout(program_.ui(), program_.preferences(), PageOrientation::Portrait, *title,
                 [&](Canvas& canvas, const PageMetrics& page) {
                     drawMenuPage(canvas, page, menu_.week(), *title);
                 });
@@ -80,7 +80,7 @@ void MenuPrinting::printShoppingList()
 {
     const ShoppingList list = shoplistprep(menu_.week());
     const QString title = shoppingListTitle(today());
-    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Portrait, title,
+    runPrintout(program_.ui(), program_.preferences(), PageOrientation::Portrait, title,
                 [&](Canvas& canvas, const PageMetrics& page) {
                     drawShoppingListPage(canvas, page, list, title);
                 });
@@ -93,7 +93,7 @@ void MenuPrinting::printDay()
     if (!title)
         return;
     const QString printedOn = formatShortDate(today());
-    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Portrait, *title,
+    runPrintout(program_.ui(), program_.preferences(), PageOrientation::Portrait, *title,
                 [&](Canvas& canvas, const PageMetrics& page) {
                     drawDayPage(canvas, page, menu_.week(), day, *title, printedOn);
                 });

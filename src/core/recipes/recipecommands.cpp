@@ -86,7 +86,7 @@ Recipes::SaveOutcome Recipes::save()
         return SaveOutcome::Failed;
     }
     const std::optional<QString> chosen =
-        chooseFileToSave(ui, {QString(), RecipeFileFilter, RecipeFileSuffix, program_.workDir()}, program_.workDir());
+        chooseUserFileToSave(program_, FileKind::Recipe, {QString(), RecipeFileFilter, RecipeFileSuffix, QString()});
     if (!chosen)
         return SaveOutcome::Cancelled;
     switch (saveFileAtomically(QDir(program_.workDir()).filePath(*chosen), writeRecipeImage(*recipe))) {
@@ -111,7 +111,7 @@ void Recipes::load()
     }
 
     const std::optional<QString> chosen =
-        chooseFileToOpen(ui, {QString(), RecipeFileFilter, RecipeFileSuffix, program_.workDir()});
+        chooseUserFileToOpen(program_, FileKind::Recipe, {QString(), RecipeFileFilter, RecipeFileSuffix, QString()});
     if (!chosen)
         return;
     QFile file(QDir(program_.workDir()).filePath(*chosen));

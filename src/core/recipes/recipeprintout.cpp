@@ -80,13 +80,13 @@ void drawRecipePage(Canvas& canvas, const PageMetrics& page, const Recipes& reci
     }
 }
 
-void printRecipe(UserInterface& ui, const QString& workDir, const Recipes& recipes, const QStringList& instructions)
+void printRecipe(UserInterface& ui, Preferences& preferences, const Recipes& recipes, const QStringList& instructions)
 {
     std::optional<QString> title = ui.askTitle(recipeTitlePrompt());
     if (!title)
         return;
     *title = title->left(TitleMaxLength);
-    runPrintout(ui, workDir, PageOrientation::Portrait, *title, [&](Canvas& canvas, const PageMetrics& page) {
+    runPrintout(ui, preferences, PageOrientation::Portrait, *title, [&](Canvas& canvas, const PageMetrics& page) {
         drawRecipePage(canvas, page, recipes, *title, instructions);
     });
 }

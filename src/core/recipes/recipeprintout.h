@@ -11,6 +11,7 @@
 
 namespace tolvane {
 
+class Preferences;
 class Recipes;
 class UserInterface;
 
@@ -32,6 +33,6 @@ void drawRecipePage(Canvas& canvas, const PageMetrics& page, const Recipes& reci
                     const QStringList& instructions);
 
 // "Print &Recipe": asks for the title and prints; Cancel prints nothing.
-void printRecipe(UserInterface& ui, const QString& workDir, const Recipes& recipes, const QStringList& instructions);
+void printRecipe(UserInterface& ui, Preferences& preferences, const Recipes& recipes, const QStringList& instructions);
 
 } // namespace tolvane

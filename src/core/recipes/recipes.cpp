@@ -56,7 +56,7 @@ Recipes::Recipes(Program& program, FoodList& foods) : program_(program), foods_(
     program_.setHandler(Command::SaveRecipe, [this] { save(); });
     program_.setHandler(Command::ClearRecipe, [this] { clear(); });
     program_.setHandler(Command::PrintRecipe, [this] {
-        printRecipe(program_.ui(), program_.workDir(), *this,
+        printRecipe(program_.ui(), program_.preferences(), *this,
                     memoScreenLines ? memoScreenLines() : memoLines(instructions_));
     });
     program_.hooks.resetRecipe = [this] { reset(); };

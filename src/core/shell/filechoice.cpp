@@ -1,5 +1,7 @@
 #include "shell/filechoice.h"
 
+#include "shell/program.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -42,6 +44,41 @@ std::optional<QString> chooseFileToSave(UserInterface& ui, const FileDialogReque
         if (ui.showMessage(question) == Button::Yes)
             return name;
     }
+}
+
+QString fileWrittenText(const QString& filePath)
+{
+    return QStringLiteral("The file was written to:\n%1").arg(QDir::toNativeSeparators(QFileInfo(filePath).absoluteFilePath()));
+}
+
+void tellFileWritten(UserInterface& ui, const QString& filePath)
+{
+    ui.showMessage(Message::typed(fileWrittenText(filePath), Icon::Information, only(Button::Ok), GeneralHelpContext));
+}
+
+namespace {
+std::optional<QString> remembered(Program& program, FileKind kind, const std::optional<QString>& chosen)
+{
+    if (!chosen)
+        return std::nullopt;
+    const QString path = QDir(program.workDir()).absoluteFilePath(*chosen);
+    program.preferences().rememberFile(kind, path);
+    return path;
+}
+} // namespace
+
+std::optional<QString> chooseUserFileToOpen(Program& program, FileKind kind, FileDialogRequest request)
+{
+    if (request.initialDirectory.isEmpty())
+        request.initialDirectory = program.preferences().startFolder(kind);
+    return remembered(program, kind, chooseFileToOpen(program.ui(), request));
+}
+
+std::optional<QString> chooseUserFileToSave(Program& program, FileKind kind, FileDialogRequest request)
+{
+    if (request.initialDirectory.isEmpty())
+        request.initialDirectory = program.preferences().startFolder(kind);
+    return remembered(program, kind, chooseFileToSave(program.ui(), request, program.workDir()));
 }
 
 } // namespace tolvane

@@ -1,5 +1,7 @@
 #include "shell/printout.h"
 
+#include "shell/filechoice.h"
+#include "shell/preferences.h"
 #include "shell/userinterface.h"
 
 #include <QDir>
@@ -16,14 +18,19 @@ void showError(UserInterface& ui, const QString& text)
 }
 
 // Asks for a PDF file for this printout; nothing when the user declines.
-std::optional<QString> askPdfFile(UserInterface& ui, const QString& workDir, const QString& title)
+std::optional<QString> askPdfFile(UserInterface& ui, Preferences& preferences, const QString& title)
 {
+    const QString folder = preferences.startFolder(FileKind::Pdf);
     const Message offer = Message::typed(printmsg::NoPrinter, Icon::Confirmation, Button::Yes | Button::No,
                                          GeneralHelpContext);
     if (ui.showMessage(offer) != Button::Yes)
         return std::nullopt;
-    return ui.saveFile({QStringLiteral("Save Printout"), QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"),
-                        workDir, suggestedPdfName(workDir, title)});
+    const std::optional<QString> chosen =
+        ui.saveFile({QStringLiteral("Save Printout"), QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"),
+                     folder, suggestedPdfName(folder, title)});
+    if (chosen)
+        preferences.rememberFile(FileKind::Pdf, *chosen);
+    return chosen;
 }
 
 } // namespace
@@ -44,7 +51,7 @@ QString suggestedPdfName(const QString& dir, const QString& title)
     return name;
 }
 
-void runPrintout(UserInterface& ui, const QString& workDir, PageOrientation orientation, const QString& title,
+void runPrintout(UserInterface& ui, Preferences& preferences, PageOrientation orientation, const QString& title,
                  const DrawPage& draw)
 {
     std::unique_ptr<PrintJob> job;
@@ -56,7 +63,7 @@ void runPrintout(UserInterface& ui, const QString& workDir, PageOrientation orie
             return;
         }
     } else {
-        const std::optional<QString> file = askPdfFile(ui, workDir, title);
+        const std::optional<QString> file = askPdfFile(ui, preferences, title);
         if (!file)
             return;
         pdfFile = *file;
@@ -70,6 +77,8 @@ void runPrintout(UserInterface& ui, const QString& workDir, PageOrientation orie
     if (!job->end())
         showError(ui, pdfFile.isEmpty() ? printmsg::PrinterFailed
                                         : printmsg::CannotWrite.arg(QDir::toNativeSeparators(pdfFile)));
+    else if (!pdfFile.isEmpty())
+        tellFileWritten(ui, pdfFile);
 }
 
 } // namespace tolvane

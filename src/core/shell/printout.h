@@ -9,6 +9,7 @@
 
 namespace tolvane {
 
+class Preferences;
 class UserInterface;
 
 namespace printmsg {
@@ -23,9 +24,10 @@ inline const QString CannotWrite = QStringLiteral("Cannot write file %1. Is the 
 using DrawPage = std::function<void(Canvas&, const PageMetrics&)>;
 
 // Starts a job, lets `draw` fill it and ends it. Without a printer the user may
-// save this printout as a PDF file (the dialog opens in `workDir`). Every
-// failure is told; nothing happens when the user declines.
-void runPrintout(UserInterface& ui, const QString& workDir, PageOrientation orientation, const QString& title,
+// save this printout as a PDF file (the dialog opens in the folder of the last
+// PDF file, the documents folder the first time) and is told where it went.
+// Every failure is told; nothing happens when the user declines.
+void runPrintout(UserInterface& ui, Preferences& preferences, PageOrientation orientation, const QString& title,
                  const DrawPage& draw);
 
 // The PDF file name offered for a printout: its title made safe for a file

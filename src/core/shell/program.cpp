@@ -1,15 +1,18 @@
 #include "shell/program.h"
 
+#include "shell/zoom.h"
+
 #include <algorithm>
 #include <utility>
 
 namespace tolvane {
 
 Program::Program(UserInterface& ui, SettingsStore& settings, QString workDir)
-    : ui_(ui), settings_(settings), workDir_(std::move(workDir))
+    : ui_(ui), settings_(settings), preferences_(settings), workDir_(std::move(workDir))
 {
     setHandler(Command::Exit, [this] { closeClick(); });
     setHandler(Command::About, [this] { ui_.showAbout(); });
+    setHandler(Command::Zoom, [this] { chooseZoom(ui_, preferences_); });
     for (const HelpMenuTopic& topic : helpMenuTopics())
         setHandler(topic.command, [this, context = topic.helpContext] { ui_.showHelpTopic(context); });
     disabledMenus_.insert(TopMenu::Activity);
@@ -60,6 +63,7 @@ StartResult Program::formCreate()
         ui_.showMessage(Message::plain(SettingsErrorText, SettingsErrorCaption, Icon::None, only(Button::Ok)));
         return {false, SettingsErrorExitStatus};
     }
+    run(hooks.restoreChoices);
     return {};
 }
 
@@ -168,6 +172,7 @@ bool Program::formCloseQuery()
         }
     }
     closing_ = true;
+    run(hooks.keepChoices);
     if (activityChanged_)
         run(hooks.saveActivityTable);
     // The food item table and the current menu are written at every change;

@@ -6,6 +6,7 @@
 #include "shell/commands.h"
 #include "shell/folderlock.h"
 #include "shell/pendingsave.h"
+#include "shell/preferences.h"
 #include "shell/settingsstore.h"
 #include "shell/userinterface.h"
 
@@ -57,6 +58,8 @@ struct ProgramHooks {
     std::function<void()> saveActivityTable;    // "activity.db"
     std::function<void()> openTutor;            // the tutor, on the first run
     std::function<void()> clearTutorPreview;    // each activation ends a tutor's menu preview
+    std::function<void()> restoreChoices;       // the last run's weight file and calculator inputs
+    std::function<void()> keepChoices;          // at close: what the next run restores
 };
 
 class Program {
@@ -128,6 +131,8 @@ public:
     bool firstRun() const { return firstRun_; }
 
     UserInterface& ui() { return ui_; }
+    // The choices kept between runs (folders, zoom, the last weight file, ...).
+    Preferences& preferences() { return preferences_; }
 
 private:
     bool openSettings();
@@ -139,6 +144,7 @@ private:
 
     UserInterface& ui_;
     SettingsStore& settings_;
+    Preferences preferences_;
     QString workDir_;
     int currentPage_ = MenuPlannerPageIndex;
     int currentDay_ = 0;

@@ -49,4 +49,20 @@ void SettingsStore::writeInt(const QString& key, int value)
         settings_->setValue(key, value);
 }
 
+std::optional<QString> SettingsStore::readString(const QString& key) const
+{
+    if (!settings_)
+        return std::nullopt;
+    const QVariant value = settings_->value(key);
+    if (!value.isValid() || !value.canConvert<QString>())
+        return std::nullopt;
+    return value.toString();
+}
+
+void SettingsStore::writeString(const QString& key, const QString& value)
+{
+    if (settings_)
+        settings_->setValue(key, value);
+}
+
 } // namespace tolvane

@@ -41,6 +41,8 @@ public:
 
     std::optional<int> readInt(const QString& key) const;
     void writeInt(const QString& key, int value);
+    std::optional<QString> readString(const QString& key) const;
+    void writeString(const QString& key, const QString& value);
 
 private:
     QString filePath_;

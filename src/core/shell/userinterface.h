@@ -5,6 +5,7 @@
 // from a queue.
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -51,6 +52,14 @@ struct FileDialogRequest {
     QString suggestedName = {};  // the file name the save dialog starts with
 };
 
+// A choice of one item from a short list, in a small modal dialog.
+struct ChoiceRequest {
+    QString title;
+    QString label;
+    QStringList items;
+    int current = 0;  // the item selected when the dialog opens
+};
+
 class UserInterface {
 public:
     virtual ~UserInterface() = default;
@@ -95,6 +104,8 @@ public:
     virtual void closePrintPreview() = 0;
     // Puts the focus in the "# Servings" field of the Menu Planner page.
     virtual void focusServings() = 0;
+    // The index of the item chosen, or nothing when the user cancelled.
+    virtual std::optional<int> chooseItem(const ChoiceRequest& request) = 0;
 };
 
 } // namespace tolvane

@@ -43,6 +43,27 @@ void Calculators::setActivityLevel(ActivityLevel level)
     computeBMR();
 }
 
+Calculators::Inputs Calculators::inputs() const
+{
+    Inputs in;
+    for (int field = 0; field < CalorieReq; ++field)
+        in.texts.at(static_cast<std::size_t>(field)) = text(static_cast<Field>(field));
+    in.gender = gender_;
+    in.activity = activity_;
+    return in;
+}
+
+void Calculators::restore(const Inputs& inputs)
+{
+    for (int field = 0; field < CalorieReq; ++field)
+        set(static_cast<Field>(field), inputs.texts.at(static_cast<std::size_t>(field)));
+    gender_ = inputs.gender;
+    activity_ = inputs.activity;
+    quiet_ = true;
+    computeBMR();
+    quiet_ = false;
+}
+
 std::optional<long double> Calculators::number(Field field) const
 {
     const std::optional<long double> value = parseStrict(text(field), locale_);
@@ -126,6 +147,8 @@ void Calculators::clearGoalResults()
 
 void Calculators::inform(const QString& text)
 {
+    if (quiet_)
+        return;
     ui_.showMessage(Message::typed(text, Icon::Information, only(Button::Ok), GeneralHelpContext));
 }
 

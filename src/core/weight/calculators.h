@@ -45,6 +45,17 @@ public:
     void setGender(Gender gender);
     void setActivityLevel(ActivityLevel level);
 
+    // What the user typed and chose, as the next run restores it.
+    struct Inputs {
+        std::array<QString, CalorieReq> texts;  // CurrentWeight ... PlanCalories
+        Gender gender = Gender::Female;
+        ActivityLevel activity = ActivityLevel::Moderate;
+    };
+    Inputs inputs() const;
+    // Puts back the inputs of an earlier run and computes the results without
+    // a message (a goal out of reach shows no result until an input changes).
+    void restore(const Inputs& inputs);
+
     // The requirement and BMI Now, then the weeks to goal.
     void computeBMR();
     // Weeks to Goal and BMI at Goal.
@@ -73,6 +84,7 @@ private:
     std::array<QString, FieldCount> texts_;
     Gender gender_ = Gender::Female;
     ActivityLevel activity_ = ActivityLevel::Moderate;
+    bool quiet_ = false;
 };
 
 // "%4.1f" of a body mass index with the locale's decimal separator; empty when

@@ -32,6 +32,42 @@ Weight::Weight(Program& program, const QLocale& locale)
     program.setHandler(Command::ClearWeightGrid, [this] { log_.clearGrid(); });
     program.hooks.resetWeightPage = [this] { log_.reset(); };
     program.hooks.saveWeightFile = [this] { return log_.saveAtClose(); };
+    program.hooks.restoreChoices = [this] { restoreChoices(); };
+    program.hooks.keepChoices = [this] { keepChoices(); };
+}
+
+namespace {
+const std::array<QString, Calculators::CalorieReq> InputKeys = {
+    QStringLiteral("Calculators/CurrentWeight"), QStringLiteral("Calculators/Age"),
+    QStringLiteral("Calculators/Height"), QStringLiteral("Calculators/GoalWeight"),
+    QStringLiteral("Calculators/PlanCalories")};
+const QString GenderKey = QStringLiteral("Calculators/Gender");
+const QString ActivityKey = QStringLiteral("Calculators/ActivityLevel");
+// Longer than any number typed sensibly; a longer stored text is not restored.
+constexpr int MaxInputLength = 40;
+} // namespace
+
+void Weight::restoreChoices()
+{
+    Preferences& preferences = program_.preferences();
+    Calculators::Inputs in;
+    for (std::size_t field = 0; field < InputKeys.size(); ++field)
+        in.texts.at(field) = preferences.text(InputKeys.at(field), MaxInputLength);
+    in.gender = static_cast<Gender>(preferences.number(GenderKey, 0, 0, 1));
+    in.activity = static_cast<ActivityLevel>(preferences.number(ActivityKey, 1, 0, 2));
+    calculators_.restore(in);
+    log_.loadLastFile(preferences.lastWeightFile());
+}
+
+void Weight::keepChoices()
+{
+    const Calculators::Inputs in = calculators_.inputs();
+    std::vector<std::pair<QString, QVariant>> values;
+    for (std::size_t field = 0; field < InputKeys.size(); ++field)
+        values.emplace_back(InputKeys.at(field), in.texts.at(field).left(MaxInputLength));
+    values.emplace_back(GenderKey, static_cast<int>(in.gender));
+    values.emplace_back(ActivityKey, static_cast<int>(in.activity));
+    program_.preferences().write(values);
 }
 
 bool Weight::createPlan()

@@ -41,6 +41,9 @@ private:
     void inform(const QString& text);
     // Actual weights that a plan of `weeks` weeks would take from the grid.
     int weightsLostToPlan(int weeks, const QString& firstDate, const QString& firstActual) const;
+    // The last run's weight file and calculator inputs, and keeping them for the next.
+    void restoreChoices();
+    void keepChoices();
 
     Program& program_;
     WeightLog log_;

@@ -433,7 +433,7 @@ void WeightGraph::print()
     if (!title)
         return;
     *title = title->left(TitleMaxLength);
-    runPrintout(program_.ui(), program_.workDir(), PageOrientation::Landscape, *title,
+    runPrintout(program_.ui(), program_.preferences(), PageOrientation::Landscape, *title,
                 [&](Canvas& canvas, const PageMetrics& page) {
                     drawWeightGraphPage(canvas, page, read.data, *title, log_.locale());
                 });

@@ -8,6 +8,7 @@
 #include "storage/safesave.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 
 namespace tolvane {
@@ -162,23 +163,39 @@ void WeightLog::clearGrid()
 void WeightLog::loadFile()
 {
     const std::optional<QString> path =
-        chooseFileToOpen(program_.ui(), {QString(), WeightFileFilter, WeightFileSuffix, program_.workDir()});
+        chooseUserFileToOpen(program_, FileKind::WeightLog, {QString(), WeightFileFilter, WeightFileSuffix, QString()});
     if (path) {
         fileName_ = *path;
-        loadweightfile(*path);
+        if (loadweightfile(*path))
+            program_.preferences().setLastWeightFile(*path);
     }
+    graph();
+}
+
+void WeightLog::loadLastFile(const QString& fileName)
+{
+    if (fileName.isEmpty() || !QFileInfo::exists(fileName))
+        return;
+    if (loadweightfile(fileName))
+        fileName_ = fileName;
+    else
+        program_.preferences().setLastWeightFile(QString());
     graph();
 }
 
 WeightLog::SaveOutcome WeightLog::saveFile()
 {
-    const QString proposed = fileName_.isEmpty() ? program_.workDir() : fileName_;
+    // The file loaded or saved before is proposed again.
+    const QString proposed = fileName_;
     const std::optional<QString> path =
-        chooseFileToSave(program_.ui(), {QString(), WeightFileFilter, WeightFileSuffix, proposed});
+        chooseUserFileToSave(program_, FileKind::WeightLog, {QString(), WeightFileFilter, WeightFileSuffix, proposed});
     if (!path)
         return SaveOutcome::Cancelled;
     fileName_ = *path;
-    return saveweightfile(*path) ? SaveOutcome::Saved : SaveOutcome::Failed;
+    if (!saveweightfile(*path))
+        return SaveOutcome::Failed;
+    program_.preferences().setLastWeightFile(*path);
+    return SaveOutcome::Saved;
 }
 
 bool WeightLog::saveAtClose()
@@ -198,33 +215,33 @@ bool WeightLog::saveAtClose()
     }
 }
 
-void WeightLog::loadweightfile(const QString& fileName)
+bool WeightLog::loadweightfile(const QString& fileName)
 {
     UserInterface& ui = program_.ui();
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         ui.showMessage(warning(weightmsg::cannotOpen(fileName)));
-        return;
+        return false;
     }
     const qint64 size = file.size();
     // The size is checked before anything is read, so an oversized file is never read in.
     const WeightFileProblem sizeProblem = checkWeightFileSize(size);
     if (sizeProblem != WeightFileProblem::None) {
         ui.showMessage(warning(weightmsg::refusedFile(fileName, problemText(sizeProblem, size, 0))));
-        return;
+        return false;
     }
     const QByteArray bytes = file.read(size);
     if (bytes.size() != size) {
         ui.showMessage(warning(weightmsg::cannotOpen(fileName)));
-        return;
+        return false;
     }
     const WeightFileRead read = readWeightImage(bytes);
     if (read.problem != WeightFileProblem::None) {
         ui.showMessage(warning(weightmsg::refusedFile(fileName, problemText(read.problem, size, read.record))));
-        return;
+        return false;
     }
     if (read.records.empty())
-        return;
+        return true;
     rows_.resize(read.records.size() + 1);
     const quint64 stamp = ++revision_;
     for (std::size_t i = 0; i < read.records.size(); ++i) {
@@ -235,6 +252,7 @@ void WeightLog::loadweightfile(const QString& fileName)
         row.stamp = stamp;
     }
     unsaved_ = false;
+    return true;
 }
 
 bool WeightLog::saveweightfile(const QString& fileName)

@@ -74,8 +74,12 @@ public:
     // The close question was answered Yes. False when the user gave the save
     // up with Cancel (the program stays open); true when saved or let go.
     bool saveAtClose();
+    // Start-up: loads the file of the last run when it is still there (a file
+    // that can no longer be read is told and forgotten). Writes nothing.
+    void loadLastFile(const QString& fileName);
 
-    void loadweightfile(const QString& fileName);
+    // True when the file was read (an empty one too); else the user was told.
+    bool loadweightfile(const QString& fileName);
     bool saveweightfile(const QString& fileName);
 
     // A date as the grid shows it: the short date format, with the year in

@@ -107,6 +107,9 @@ void MainWindow::buildToolBar(QWidget* client)
         button->setAccessibleName(definition.hint);
         button->setIcon(toolIcon(definition.command));
         button->setAutoRaise(true);
+        // As on the desktop whose layout the window keeps, tool buttons are
+        // reached by mouse and by the menus (which hold every command), not by Tab.
+        button->setFocusPolicy(Qt::NoFocus);
         const Command command = definition.command;
         connect(button, &QToolButton::clicked, this, [this, command] { run(command); });
         toolButtons_[command] = button;

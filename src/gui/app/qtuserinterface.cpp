@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cstdlib>
@@ -87,6 +88,21 @@ std::optional<QString> QtUserInterface::saveFile(const FileDialogRequest& reques
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<int> QtUserInterface::chooseItem(const ChoiceRequest& request)
+{
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(request.title);
+    dialog.setLabelText(request.label);
+    dialog.setComboBoxItems(request.items);
+    dialog.setComboBoxEditable(false);
+    if (request.current >= 0 && request.current < request.items.size())
+        dialog.setTextValue(request.items.at(request.current));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const int chosen = static_cast<int>(request.items.indexOf(dialog.textValue()));
+    return chosen < 0 ? std::nullopt : std::optional<int>(chosen);
 }
 
 void QtUserInterface::setBusy(bool busy)

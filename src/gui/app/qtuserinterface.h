@@ -50,6 +50,7 @@ public:
     void showTutor(Tutor& tutor) override;
     void showInformation(Information& information) override;
     void focusServings() override;
+    std::optional<int> chooseItem(const ChoiceRequest& request) override;
 
     // The help viewer, once it has been opened.
     HelpWindow* helpWindow() const;

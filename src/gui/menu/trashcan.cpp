@@ -32,9 +32,11 @@ void drawBody(QPainter& p)
         p.drawLine(QPointF(x, 22), QPointF(x + (x - 25) * 0.1, 42));
 }
 
-QPixmap drawPicture(bool open)
+// Drawn at the screen's pixel ratio, so the can stays sharp at every zoom.
+QPixmap drawPicture(bool open, qreal ratio = 1.0)
 {
-    QPixmap pixmap(Side, Side);
+    QPixmap pixmap(QSize(Side, Side) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -90,10 +92,25 @@ void TrashCan::setOpen(bool open)
     update();
 }
 
+QPixmap TrashCan::picture(bool open, qreal ratio)
+{
+    if (ratio == 1.0)
+        return open ? openPicture() : closedPicture();
+    // The last ratio's pair: a window stays on one screen for a long time.
+    static qreal drawnRatio = 0.0;
+    static QPixmap drawn[2];
+    if (ratio != drawnRatio) {
+        drawn[0] = drawPicture(false, ratio);
+        drawn[1] = drawPicture(true, ratio);
+        drawnRatio = ratio;
+    }
+    return drawn[open ? 1 : 0];
+}
+
 void TrashCan::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, open_ ? openPicture() : closedPicture());
+    p.drawPixmap(0, 0, picture(open_, devicePixelRatioF()));
 }
 
 bool TrashCan::offer(QDropEvent* event)

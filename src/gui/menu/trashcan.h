@@ -23,6 +23,8 @@ public:
     // The two pictures, drawn once.
     static const QPixmap& closedPicture();
     static const QPixmap& openPicture();
+    // The can drawn for a screen of this device pixel ratio.
+    static QPixmap picture(bool open, qreal ratio);
 
     std::function<bool(const DragItem&)> dragOver;  // true: the drop is taken
     std::function<void(const DragItem&)> dropped;

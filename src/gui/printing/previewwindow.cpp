@@ -16,9 +16,11 @@ namespace {
 constexpr int DotsPerMeterAt96Dpi = 3780;
 constexpr int PageGap = 8;
 
-QImage blankPage()
+// `ratio` device pixels to each pixel of the page: drawn for a zoomed screen.
+QImage blankPage(qreal ratio = 1.0)
 {
-    QImage image(PreviewWidth, PreviewHeight, QImage::Format_RGB32);
+    QImage image(QSize(PreviewWidth, PreviewHeight) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.setDotsPerMeterX(DotsPerMeterAt96Dpi);
     image.setDotsPerMeterY(DotsPerMeterAt96Dpi);
     image.fill(Qt::white);
@@ -38,8 +40,9 @@ public:
         const QPen pen = painter_.pen();
         const QBrush brush = painter_.brush();
         const QFont font = painter_.font();
+        const qreal ratio = pages_.back().devicePixelRatio();
         painter_.end();
-        pages_.push_back(blankPage());
+        pages_.push_back(blankPage(ratio));
         painter_.begin(&pages_.back());
         painter_.setRenderHint(QPainter::Antialiasing, false);
         painter_.setPen(pen);
@@ -53,9 +56,9 @@ private:
 };
 } // namespace
 
-std::vector<QImage> PreviewWindow::renderPages(const std::function<void(Canvas&)>& draw)
+std::vector<QImage> PreviewWindow::renderPages(const std::function<void(Canvas&)>& draw, qreal ratio)
 {
-    std::deque<QImage> pages{blankPage()};
+    std::deque<QImage> pages{blankPage(ratio)};
     {
         QPainter painter(&pages.front());
         PreviewCanvas canvas(painter, pages);
@@ -97,6 +100,10 @@ void PreviewWindow::setRequest(const PreviewRequest& request)
 {
     request_ = request;
     pages_ = renderPages(request.draw);
+    // On a zoomed screen the pages are drawn again at its pixel ratio, sharp
+    // rather than enlarged.
+    const qreal ratio = devicePixelRatioF();
+    const std::vector<QImage> shown = ratio > 1.0 ? renderPages(request.draw, ratio) : pages_;
     // The pages stand one below the other, the first at left 7, top -1.
     const int count = static_cast<int>(pages_.size());
     auto* holder = new QWidget;
@@ -104,7 +111,7 @@ void PreviewWindow::setRequest(const PreviewRequest& request)
     for (int i = 0; i < count; ++i) {
         auto* image = new QLabel(holder);
         image->setGeometry(7, -1 + i * (PreviewHeight + PageGap), PreviewWidth, PreviewHeight);
-        image->setPixmap(QPixmap::fromImage(pages_[static_cast<std::size_t>(i)]));
+        image->setPixmap(QPixmap::fromImage(shown[static_cast<std::size_t>(i)]));
         image->setAccessibleName(count == 1 ? QStringLiteral("Preview page")
                                             : QStringLiteral("Preview page %1 of %2").arg(i + 1).arg(count));
     }

@@ -22,8 +22,9 @@ public:
 
     // The page images that `draw` paints, a further one at each new page:
     // white, 800 x 1200, at the screen's 96 dots per inch so point sizes come
-    // out as on screen.
-    static std::vector<QImage> renderPages(const std::function<void(Canvas&)>& draw);
+    // out as on screen. With `ratio` above 1 each image has that many device
+    // pixels to a page pixel (the same page, drawn for a zoomed screen).
+    static std::vector<QImage> renderPages(const std::function<void(Canvas&)>& draw, qreal ratio = 1.0);
     // The first of them.
     static QImage render(const std::function<void(Canvas&)>& draw);
 

@@ -1,8 +1,10 @@
 #include "printing/runprinter.h"
 
 #include "printing/printerjob.h"
+#include "printing/localepaper.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -18,14 +20,17 @@ void deleteRunPrinter()
     runPrinter = nullptr;
 }
 
+} // namespace
+
 // Qt starts every QPrinter on A4 whatever the queue's default paper.
-void useDefaultPaper(QPrinter& printer)
+void useDefaultPaper(QPrinter& printer, const QLocale& locale)
 {
     const QPrinterInfo info(printer);
     if (!info.isNull() && info.defaultPageSize().isValid())
         printer.setPageSize(info.defaultPageSize());
+    else if (info.isNull())
+        printer.setPageSize(QPageSize(localePaper(locale) == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
 }
-} // namespace
 
 RunPrinter& RunPrinter::instance()
 {
@@ -38,7 +43,7 @@ RunPrinter& RunPrinter::instance()
 
 RunPrinter::RunPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
-    useDefaultPaper(*printer_);
+    useDefaultPaper(*printer_, QLocale::system());
 }
 
 bool RunPrinter::installed() const { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
@@ -50,7 +55,7 @@ std::unique_ptr<PrintJob> RunPrinter::begin(PageOrientation orientation, const Q
         printer_->setPrinterName(QPrinterInfo::defaultPrinterName().isEmpty()
                                      ? QPrinterInfo::availablePrinterNames().constFirst()
                                      : QPrinterInfo::defaultPrinterName());
-        useDefaultPaper(*printer_);
+        useDefaultPaper(*printer_, QLocale::system());
     }
     return PainterPrintJob::start(*printer_, orientation, documentTitle);
 }
@@ -81,7 +86,7 @@ void RunPrinter::settle(const QString& printerBefore, const QPageSize& paperBefo
             printer_->setPrinterName(printerBefore.isEmpty() ? QPrinterInfo::defaultPrinterName() : printerBefore);
     }
     if (printer_->printerName() != printerBefore && printer_->pageLayout().pageSize().isEquivalentTo(paperBefore))
-        useDefaultPaper(*printer_);
+        useDefaultPaper(*printer_, QLocale::system());
 }
 
 } // namespace tolvane

@@ -10,11 +10,16 @@
 #include <functional>
 #include <memory>
 
+class QLocale;
 class QPrinter;
 class QPrintDialog;
 class QWidget;
 
 namespace tolvane {
+
+// Puts `printer` on its queue's default paper, or, without a queue, on the
+// paper of `locale`.
+void useDefaultPaper(QPrinter& printer, const QLocale& locale);
 
 class RunPrinter {
 public:

@@ -1,0 +1,128 @@
+// The tool bar's glyphs: theme names, and the drawn pictures that stand in
+// where the theme has none; the choice dialog of the zoom.
+
+#include "app/qtuserinterface.h"
+#include "shell/toolicons.h"
+#include "windowtest.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QInputDialog>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace tolvane;
+using namespace tolvane::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Share of the pixels that are not transparent.
+double inked(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += qAlpha(image.pixel(x, y)) > 0;
+    return double(count) / (image.width() * image.height());
+}
+
+// Pixels of `sharp` that are neither clear nor solid: the antialiased edges.
+int edgePixels(const QImage& sharp)
+{
+    int count = 0;
+    for (int y = 0; y < sharp.height(); ++y)
+        for (int x = 0; x < sharp.width(); ++x) {
+            const int alpha = qAlpha(sharp.pixel(x, y));
+            count += alpha > 0 && alpha < 255;
+        }
+    return count;
+}
+
+} // namespace
+
+TEST(ToolIcons, EveryButtonHasAThemeNameAndItsOwnDrawnPicture)
+{
+    const std::set<QString> expectedNames = {
+        u"edit-copy"_s,      u"edit-paste"_s,     u"edit-clear"_s,  u"document-save"_s,
+        u"document-open"_s,  u"edit-clear-all"_s, u"document-print"_s, u"document-print-preview"_s,
+        u"list-add"_s,       u"list-remove"_s,    u"application-exit"_s};
+    std::set<QString> names;
+    std::set<QByteArray> pictures;
+    for (const auto& button : toolButtons()) {
+        names.insert(toolIconThemeName(button.command));
+        const QIcon icon = drawnToolIcon(button.command);
+        const QImage image = icon.pixmap(QSize(24, 24), 1.0).toImage();
+        ASSERT_EQ(image.size(), QSize(24, 24));
+        // A picture fills a fair part of its box (not a thin letter).
+        EXPECT_GT(inked(image), 0.25) << qPrintable(button.hint);
+        pictures.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+    }
+    EXPECT_EQ(names, expectedNames);
+    EXPECT_EQ(pictures.size(), toolButtons().size()) << "two buttons share a picture";
+}
+
+TEST(ToolIcons, DrawnAtTheDevicePixelRatioNotScaledUp)
+{
+    for (const qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
+        const QPixmap pixmap = drawnToolIcon(Command::SaveMenuAs).pixmap(QSize(20, 20), ratio);
+        EXPECT_EQ(pixmap.size(), QSize(20, 20) * ratio) << ratio;
+        EXPECT_DOUBLE_EQ(pixmap.devicePixelRatio(), ratio);
+    }
+    // Drawn anew at twice the size, an outline keeps edges about one device
+    // pixel wide: the edge pixels grow with the length (x2), where a picture
+    // scaled up would have blurred edges twice as wide (x4).
+    const QImage one = drawnToolIcon(Command::PrintMenu).pixmap(QSize(24, 24), 1.0).toImage();
+    const QImage two = drawnToolIcon(Command::PrintMenu).pixmap(QSize(24, 24), 2.0).toImage();
+    const QImage blurred = one.scaled(48, 48, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_LT(edgePixels(two), edgePixels(blurred));
+}
+
+TEST(ToolIcons, DisabledPictureIsFainter)
+{
+    const QIcon icon = drawnToolIcon(Command::CopyMeal);
+    const QImage normal = icon.pixmap(QSize(24, 24), 1.0, QIcon::Normal).toImage();
+    const QImage disabled = icon.pixmap(QSize(24, 24), 1.0, QIcon::Disabled).toImage();
+    EXPECT_LT(qAlpha(disabled.pixel(8, 10)), qAlpha(normal.pixel(8, 10)));
+}
+
+class ToolBarTest : public WindowTest {};
+
+TEST_F(ToolBarTest, ButtonsAreNoTabStopsAndKeepTheirHintsAndIcons)
+{
+    ASSERT_NO_FATAL_FAILURE(openWindow({makeItem(QStringLiteral("Toast"))}));
+    window->show();
+    for (const auto& definition : toolButtons()) {
+        QToolButton* button = window->toolButton(definition.command);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << qPrintable(definition.hint);
+        EXPECT_EQ(button->toolTip(), definition.hint);
+        EXPECT_FALSE(button->icon().isNull());
+    }
+}
+
+// The choice dialog of "&Zoom...", as the desktop shows it: a list to pick
+// from with the keyboard, opening on the current step.
+TEST(ChoiceDialog, OpensOnTheCurrentItemAndGivesTheOnePickedOrNothing)
+{
+    QtUserInterface qtUi;
+    const ChoiceRequest request{u"Zoom"_s, u"Size:"_s, {u"100%"_s, u"150%"_s, u"200%"_s}, 1};
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shown = dialog->textValue();
+        auto* list = dialog->findChild<QComboBox*>();
+        ASSERT_NE(list, nullptr);
+        list->setFocus();
+        key(list, Qt::Key_Down);
+        dialog->accept();
+    });
+    EXPECT_EQ(qtUi.chooseItem(request), std::optional<int>(2));
+    EXPECT_EQ(shown, u"150%"_s);
+
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    EXPECT_EQ(qtUi.chooseItem(request), std::nullopt);
+}
