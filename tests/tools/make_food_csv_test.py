@@ -80,7 +80,7 @@ class GeneratorTest(unittest.TestCase):
         self.assertEqual(self.left_out_by("01095"), too_long)  # condensed, sweetened
         self.assertEqual(self.left_out_by("16086"), too_long)  # split peas
         # Where it grew, wild or farmed, protein added: values differ, the name says so.
-        self.assertEqual(self.name("09039"), "Avocados, raw, Florida, 1 cup")
+        self.assertEqual(generator.clean_parts("Avocados, raw, Florida", "09"), ["Avocados", "raw", "Florida"])
         self.assertEqual(self.left_out_by("15209"), too_long)  # salmon, Atlantic, wild
         self.assertEqual(self.left_out_by("01081"), too_long)  # 2% milk, protein fortified
         # Salt: said where it is not the usual (boiled chickpeas are unsalted, butter salted).
@@ -150,6 +150,9 @@ class GeneratorTest(unittest.TestCase):
         # "cup, with hulls, edible yield" (46 g of kernels) is never a cup of sunflower seeds.
         self.assertEqual(self.name("12036"), "Sunflower seeds, 1 oz")
         self.assertNotIn(46.0, [grams for _, grams in self.servings("12036", "Sunflower seeds")])
+        # "cup, pureed" (230 g) packs denser than a cup of pieces (150 g): said, it does not fit.
+        self.assertEqual(self.servings("09039", "Avocados, raw, Florida")[0], ("1 cup pureed", 230.0))
+        self.assertEqual(self.left_out_by("09039"), "name does not fit in 30 characters with all its qualifiers")
         # "oz dry, yield after cooking" is 69 g of boiled beans: not "1 oz".
         self.assertEqual([s for s in self.servings("16084", "Mungo beans, boiled") if s[0] == "1 oz"], [])
 

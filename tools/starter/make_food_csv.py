@@ -95,7 +95,9 @@ EVERYDAY_WORDS = [
     (r"^jellies\b", "jelly"), (r"^milk, dry, (nonfat|whole)\b", r"\1 dry milk"), (r"^fish, roughy, orange\b",
     "orange roughy"), (r"^fish, pout, ocean\b", "ocean pout"), (r"^pie, fried pies\b", "fried pie"),
     (r"^chicken, skin( only)?\b", "chicken skin"), (r"^java-plum\b", "java plum"),
-    (r"^jew's ear\b", "wood ear mushroom"), (r"^yautia\b", "malanga"),
+    (r"^jew's ear\b", "wood ear mushroom"), (r"^yautia\b", "malanga"), (r"^drumstick leaves\b", "moringa leaves"),
+    (r"^oheloberries\b", "ohelo berries"), (r"^fruit butters, (\w+)", r"\1 butter"),
+    (r"^soup, stock, (\w+)", r"\1 stock"),
 ]
 # A category that says what the food is when what follows does not: a
 # carbonated beverage "pepper-type" is a pepper-type soda; a cola is a soda.
@@ -200,10 +202,11 @@ SIZE_WORD = re.compile(r"^[a-z]+(?: [a-z]+)?[, ]\s*(extra large|very thin|large|
 NOT_PLURAL = {"extra large", "large", "small", "big", "jumbo", "medium", "regular"}
 CONTAINERS = {"box", "bag", "can", "bottle", "carton", "container", "cup", "glass", "jar", "packet"}
 # Measures of the food in another state than the name says: the serving says
-# the state ("1 cup whipped"), or the measure is not used (a cup of sunflower
+# the state ("1 cup whipped", "1 cup mashed": a cup packed denser than one of
+# pieces), or the measure is not used (a cup of sunflower
 # seeds "with hulls" holds a third of a cup of kernels; "1 oz dry, yield
 # after cooking" is 69 g of cooked beans).
-SAID_STATE = re.compile(r"\b(whipped)\b")
+SAID_STATE = re.compile(r"\b(whipped|mashed|pureed)\b")
 UNUSED_STATE = re.compile(r"\b(with hulls?|in shells?|with shells?|yield after cooking|dry, yields?)\b")
 # Grams one of a measure may weigh, by the foods it applies to: outside them
 # the measure is not what a person means by its word (a 64 g "slice" of
