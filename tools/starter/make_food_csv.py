@@ -459,7 +459,7 @@ def clean_parts(description, group=""):
     if group == GRAIN_GROUP and kept and not STATED.search(" ".join(kept)):
         kept.append("dry")
     # A dry gravy, soup or sauce is the mix, not the food as served.
-    if kept and re.match(r"(gravy|soup|sauce)\b", kept[0]) and "dry" in kept:
+    if kept and re.search(r"\b(gravy|soup|sauce)\b", kept[0].lower()) and "dry" in kept:
         kept = [("dry mix" if p == "dry" else p) for p in kept if p != "mix"]
     kept = [PROPER.sub(lambda m: m.group(0).title(), part) for part in kept]
     if kept:
