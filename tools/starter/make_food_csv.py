@@ -97,7 +97,7 @@ EVERYDAY_WORDS = [
     (r"^chicken, skin( only)?\b", "chicken skin"), (r"^java-plum\b", "java plum"),
     (r"^jew's ear\b", "wood ear mushroom"), (r"^yautia\b", "malanga"), (r"^drumstick leaves\b", "moringa leaves"),
     (r"^oheloberries\b", "ohelo berries"), (r"^fruit butters, (\w+)", r"\1 butter"),
-    (r"^soup, stock, (\w+)", r"\1 stock"),
+    (r"^soup, stock, (\w+)", r"\1 stock"), (r"^jute, potherb\b", "jute leaves"), (r"^kanpyo\b", "kanpyo, dried gourd"),
 ]
 # A category that says what the food is when what follows does not: a
 # carbonated beverage "pepper-type" is a pepper-type soda; a cola is a soda.
