@@ -9,11 +9,14 @@ import subprocess
 import sys
 import tempfile
 import unittest
+import xml.etree.ElementTree as ET
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 GENERATOR = os.path.join(HERE, "../../tools/starter/make_food_csv.py")
 EXTRACT = os.path.join(HERE, "usda_extract")
 STAPLES = os.path.join(HERE, "usda_extract_staples.csv")
+sys.path.insert(0, os.path.dirname(GENERATOR))
+import make_food_csv as generator  # noqa: E402
 
 
 def run(folder, staples=STAPLES):
@@ -40,6 +43,12 @@ class GeneratorTest(unittest.TestCase):
     def name(self, number):
         return self.by_number[number]["Name"]
 
+    def servings(self, number, name):
+        """The servings the generator offers for a food of the extract under a name."""
+        food = ET.parse(os.path.join(EXTRACT, number + ".xml")).getroot()
+        energy = float(next(n.get("amount") for n in food.findall("nutrient") if n.get("name") == "Energy"))
+        return generator.servings_of(food, energy, number[:2], name)
+
     def left_out_by(self, number):
         """The rule of the report under which a food is listed."""
         rule = None
@@ -64,14 +73,14 @@ class GeneratorTest(unittest.TestCase):
         self.assertEqual(self.name("19340"), "Maple sugar, 1 tsp")  # "Sugars, maple"
 
     def test_qualifiers_that_change_the_values_stay_or_the_food_is_left_out(self):
-        self.assertEqual(self.name("05673"), "Chicken, skin, braised, 3 oz")
-        self.assertEqual(self.name("20314"), "Corn, white, dry grain, 1 cup")  # the grain, not corn on the cob
+        self.assertEqual(self.name("05673"), "Chicken skin, braised, 3 oz")
+        self.assertEqual(self.name("20314"), "Corn, white, dry, 1 cup")  # the grain, not corn on the cob
         self.assertEqual(self.name("16057"), "Chickpeas, dry, boiled, 1 cup")  # mature seeds
         too_long = "name does not fit in 30 characters with all its qualifiers"
         self.assertEqual(self.left_out_by("01095"), too_long)  # condensed, sweetened
         self.assertEqual(self.left_out_by("16086"), too_long)  # split peas
         # Where it grew, wild or farmed, protein added: values differ, the name says so.
-        self.assertEqual(self.name("09039"), "Avocados, raw, Florida, 1 cup")
+        self.assertEqual(generator.clean_parts("Avocados, raw, Florida", "09"), ["Avocados", "raw", "Florida"])
         self.assertEqual(self.left_out_by("15209"), too_long)  # salmon, Atlantic, wild
         self.assertEqual(self.left_out_by("01081"), too_long)  # 2% milk, protein fortified
         # Salt: said where it is not the usual (boiled chickpeas are unsalted, butter salted).
@@ -92,11 +101,23 @@ class GeneratorTest(unittest.TestCase):
         self.assertNotIn("01211", self.by_number)
         self.assertEqual(self.left_out_by("01211"), "same name as a more everyday food")
 
+    def test_a_category_that_says_what_the_food_is_stays(self):
+        self.assertEqual(self.name("14153"), "Pepper-type soda, 1 can")  # "Carbonated beverage, pepper-type"
+        self.assertEqual(self.name("14150"), "Orange soda, 1 can")  # not "Orange"
+        self.assertEqual(self.name("14400"), "Cola, 1 can")  # a cola says it
+        self.assertEqual(self.name("19366"), "Pineapple topping, 2 tbsp")  # "Toppings, pineapple": a syrup
+        self.assertEqual(self.name("19218"), "Tapioca pudding, 1 container")  # "Puddings, tapioca"
+        self.assertEqual(self.name("06118"), "Gravy, brown, dry mix, 1 tbsp")  # the mix, not gravy as served
+
     def test_everyday_words_and_no_abbreviations(self):
         self.assertEqual(self.name("11935"), "Ketchup, 1 tbsp")  # "Catsup"
         self.assertEqual(self.name("07945"), "Hot dog, beef, heated, 3 oz")  # "Frankfurter"
         self.assertEqual(self.name("14400"), "Cola, 1 can")  # "Carbonated beverage, cola"
         self.assertEqual(self.name("19120"), "Milk chocolate, 1 bar")
+        self.assertEqual(self.name("19300"), "Jelly, 1 tbsp")  # "Jellies"
+        self.assertEqual(self.name("01154"), "Nonfat dry milk, 1 cup")  # "Milk, dry, nonfat"
+        self.assertEqual(self.name("15232"), "Orange roughy, cooked, 3 oz")  # "Fish, roughy, orange"
+        self.assertEqual(self.name("18445"), "Fried pie, lemon, 1 oz")  # "Pie, fried pies, lemon"
         for row in self.rows:
             self.assertNotRegex(row["Name"], r"\b\w+\.(,|$)")  # no "choc."
 
@@ -121,6 +142,46 @@ class GeneratorTest(unittest.TestCase):
         for row in self.rows:
             self.assertLessEqual(int(row["Calories"]), 800)
 
+    def test_a_measure_in_another_state_says_it_or_is_not_used(self):
+        # "tbsp, whipped" (10 g) is no tablespoon of cream cheese: the serving says it.
+        self.assertEqual(self.servings("01017", "Cream cheese")[:2], [("1 tbsp", 14.5), ("1 tbsp whipped", 10.0)])
+        # Cream by the spoon: "cup, whipped" (120 g) is no cup of cream.
+        self.assertEqual(self.name("01053"), "Cream, heavy whipping, 1 tbsp")
+        # "cup, with hulls, edible yield" (46 g of kernels) is never a cup of sunflower seeds.
+        self.assertEqual(self.name("12036"), "Sunflower seeds, 1 oz")
+        self.assertNotIn(46.0, [grams for _, grams in self.servings("12036", "Sunflower seeds")])
+        # "cup, pureed" (230 g) packs denser than a cup of pieces (150 g): said, it does not fit.
+        self.assertEqual(self.servings("09039", "Avocados, raw, Florida")[0], ("1 cup pureed", 230.0))
+        self.assertEqual(self.left_out_by("09039"), "name does not fit in 30 characters with all its qualifiers")
+        # "oz dry, yield after cooking" is 69 g of boiled beans: not "1 oz".
+        self.assertEqual([s for s in self.servings("16084", "Mungo beans, boiled") if s[0] == "1 oz"], [])
+
+    def test_a_size_the_measure_gives_is_said(self):
+        self.assertEqual(self.name("18033"), "Bread, Italian, 1 large slice")  # "slice, large"
+        self.assertEqual(self.name("09298"), "Raisins, seedless, 1 small box")  # "small box", not "1 small"
+        self.assertEqual(self.name("19108"), "Jellybeans, 10 large")  # no "10 larges"
+        # "cup, large curd": the size of the curd, not of the cup.
+        self.assertEqual(self.servings("01012", "Cottage cheese")[0], ("1 cup", 210.0))
+        # Of "wrapper, eggroll" (32 g) and "wrapper, wonton" (8 g), the one that names the food.
+        self.assertEqual((self.name("18368"), self.by_number["18368"]["Serving grams"]),
+                         ("Wonton wrappers, 1 wrapper", "8"))
+
+    def test_a_measure_far_from_its_usual_weight_is_not_used(self):
+        # A 64 g "slice, medium" of French bread is two slices (bread slices: 15-50 g).
+        self.assertEqual((self.name("18029"), self.by_number["18029"]["Serving grams"]),
+                         ("Bread, French or vienna, 1 oz", "28.35"))
+        # A 166 g slice of pineapple: the 84 g slice (fruit slices: at most 100 g).
+        self.assertEqual(self.by_number["09266"]["Serving grams"], "84")
+        # A drink's "can or bottle (16 fl oz)" (491 g) is no can: the 12 fl oz one is.
+        self.assertEqual(self.by_number["14153"]["Serving grams"], "368")
+        self.assertIn(("16 fl oz", 491.0), self.servings("14153", "Pepper-type soda"))
+        # A can of another size is said in fl oz: "can (6.8 fl oz, 200 ml)".
+        self.assertEqual(self.name("14009"), "Daiquiri, canned, 6.8 fl oz")
+        for row in self.rows:
+            serving, grams = row["Serving"], float(row["Serving grams"])
+            if re.fullmatch(r"\d+ oz", serving):
+                self.assertAlmostEqual(grams / int(serving.split()[0]), 28.35, delta=1.5, msg=row["Name"])
+
     def test_staples_come_first_with_their_names_and_must_yield_a_row(self):
         self.assertEqual(self.name("20045"), "Rice, white, cooked, 1 cup")
         self.assertEqual(self.name("10124"), "Bacon, cooked, 1 slice")
@@ -142,7 +203,7 @@ class GeneratorTest(unittest.TestCase):
         self.assertEqual(self.left_out_by("13001"), "raw meat, poultry or fish")
         self.assertEqual(self.left_out_by("11062"), "USDA gives no value for one of the six")
         self.assertEqual(self.left_out_by("01147"), "not a current USDA food (withdrawn or not indexed)")
-        self.assertIn(f"Rows: {len(self.rows)} (staples: 3, all present)", self.report)
+        self.assertIn(f"Rows: {len(self.rows)} (staples: 4, all present)", self.report)
         # Every food of the extract is either a row or listed once under its rule.
         listed = [line.split()[0] for line in self.report.splitlines() if re.match(r"  \d{5}  ", line)]
         xml = [name[:-4] for name in os.listdir(EXTRACT) if name.endswith(".xml")]

@@ -76,7 +76,8 @@ CATEGORY_NOUN = {"candies": "candy", "beverages": "drink", "alcoholic beverage":
 # A leading category whose next part is its kind: "Oil, olive" is olive oil.
 # The kind joins only when it is short (an adjective, not a dish).
 CATEGORY_JOINED = {"oil": "oil", "fat": "fat", "sugars": "sugar", "soup": "soup", "sauce": "sauce", "syrups": "syrup",
-                   "ice creams": "ice cream",
+                   "ice creams": "ice cream", "toppings": "topping", "puddings": "pudding",
+                   "frostings": "frosting",
                    "ice cream": "ice cream", "beans": "beans", "cheese": "cheese", "rice": "rice",
                    "salad dressing": "dressing", "yogurt": "yogurt", "vinegar": "vinegar"}
 JOIN_MAX_WORDS = 2
@@ -90,12 +91,21 @@ EVERYDAY_WORDS = [
     (r"\blowfat\b", "low fat"), (r"^frozen novelties, ice type, pop\b", "ice pop"),
     (r"^frozen novelties, ice type\b", "italian ice"), (r"^turkey breast meat\b", "turkey breast, deli"),
     (r"^drumstick pods\b", "moringa pods"), (r"^broadbeans\b", "fava beans"), (r"\bmonterey\b", "monterey jack"),
-    (r"^potatoes, baked, skin\b", "potato skin, baked"), (r"\bprotein fortified\b", "protein added"),
+    (r"^potatoes, (baked|raw), skin\b", r"potato skin, \1"), (r"\bprotein fortified\b", "protein added"),
+    (r"^jellies\b", "jelly"), (r"^milk, dry, (nonfat|whole)\b", r"\1 dry milk"), (r"^fish, roughy, orange\b",
+    "orange roughy"), (r"^fish, pout, ocean\b", "ocean pout"), (r"^pie, fried pies\b", "fried pie"),
+    (r"^chicken, skin( only)?\b", "chicken skin"), (r"^java-plum\b", "java plum"),
+    (r"^jew's ear\b", "wood ear mushroom"), (r"^yautia\b", "malanga"), (r"^drumstick leaves\b", "moringa leaves"),
+    (r"^oheloberries\b", "ohelo berries"), (r"^fruit butters, (\w+)", r"\1 butter"),
+    (r"^soup, stock, (\w+)", r"\1 stock"), (r"^jute, potherb\b", "jute leaves"), (r"^kanpyo\b", "kanpyo, dried gourd"),
 ]
+# A category that says what the food is when what follows does not: a
+# carbonated beverage "pepper-type" is a pepper-type soda; a cola is a soda.
+CATEGORY_SAID = {"soda": ("soda", re.compile(r"\b(soda|cola|ale|beer|water)\b"))}
 # Grains USDA names without a state are the dry grain ("Corn, white" is no
 # corn on the cob).
 GRAIN_GROUP = "20"
-STATED = re.compile(r"\b(raw|cooked|dry|dried|boiled|baked|flour|bran|germ|meal|canned|toasted|sprouted|"
+STATED = re.compile(r"\b(raw|cooked|uncooked|dry|dried|boiled|baked|flour|bran|germ|meal|canned|toasted|sprouted|"
                     r"prepared|frozen|puffed|fried|steamed|pasta|noodles)\b|starch\b")
 
 # Parts of a description left out of the name: they do not change what the
@@ -119,7 +129,7 @@ DROPPED_PARTS = {
 }
 DROPPED_PATTERNS = [re.compile(p) for p in (
     r"^trimmed to .*fat$", r"^\d+(/\d+)?\" fat$", r"^(with|without) added (vitamin|calcium|ascorbic|nonfat milk|"
-    r"vitamins|iron|nutrients)", r"^(vitamin|calcium|iron)\b", r"^(fortified|enriched) with",
+    r"vitamins|iron|nutrients)", r"^(vitamin|calcium|iron)\b(?! reduced)", r"^(fortified|enriched) with",
     r"^with (vitamin|calcium|iron)", r"^and vitamin", r"^not? ?fortified")]
 
 # Parts said the way a person says them; the rest of a part keeps its words.
@@ -175,18 +185,62 @@ MEAT_UNITS = {"thigh": "thigh", "drumstick": "drumstick", "wing": "wing", "patty
               "bologna": "slice", "salami": "slice", "pepperoni": "slice", "ham, sliced": "slice",
               "fillet": "fillet", "nugget": "piece|nugget"}
 THREE_OZ = ("3 oz", 85.0)
+# Nuts and seeds by the ounce (28.35 g) when USDA lists no other serving.
+ONE_OZ = ("1 oz", 28.35)
 # Measures too big to be one serving, whatever they weigh (a drink's can is
 # one serving of it).
 WHOLE_PACKS = re.compile(r"^(package|loaf|cake|pie|pizza|bag|box|jar|lb|pound|quart|gallon|head|recipe|batch|"
                          r"bunch|stalk|whole|pkg|yield|roast|unit)\b")
 CANS = re.compile(r"^can\b")
-SERVING_OF = re.compile(r"^(?:1 )?serving\W*(\d+(?:/\d+)?|\d+\.\d+)\s*(cup|tbsp|tsp|fl oz)\b")
+SERVING_OF = re.compile(r"^(?:1 )?serving[\s(]*(\d*\.\d+|\d+(?:/\d+)?)\s*(cup|tbsp|tsp|fl oz|oz)\b")
 SIZES = {"large", "medium", "small", "regular"}
 UNCOUNTED = {"oz", "fl oz", "tbsp", "tsp", "cup"}
+# A size a measure gives ("slice, large", "cookie, big") is said in the
+# serving ("1 large slice"); medium and regular are what "1 slice" means.
+SIZE_WORD = re.compile(r"^[a-z]+(?: [a-z]+)?[, ]\s*(extra large|very thin|large|small|big|jumbo|thin|thick)"
+                       r"\s*(,|/|or\b|$)")
+NOT_PLURAL = {"extra large", "large", "small", "big", "jumbo", "medium", "regular"}
+CONTAINERS = {"box", "bag", "can", "bottle", "carton", "container", "cup", "glass", "jar", "packet"}
+# Measures of the food in another state than the name says: the serving says
+# the state ("1 cup whipped", "1 cup mashed": a cup packed denser than one of
+# pieces), or the measure is not used (a cup of sunflower
+# seeds "with hulls" holds a third of a cup of kernels; "1 oz dry, yield
+# after cooking" is 69 g of cooked beans).
+SAID_STATE = re.compile(r"\b(whipped|mashed|pureed)\b")
+UNUSED_STATE = re.compile(r"\b(with hulls?|in shells?|with shells?|yield after cooking|dry, yields?)\b")
+# Grams one of a measure may weigh, by the foods it applies to: outside them
+# the measure is not what a person means by its word (a 64 g "slice" of
+# French bread is two slices, a 491 g "can" a 16 fl oz bottle). A drink's can
+# or bottle of another size is said in fl oz when USDA states it.
+MEASURE_GRAMS = [
+    ("oz", "any", 27, 30), ("fl oz", "any", 25, 40), ("tbsp", "any", 0.5, 25), ("tsp", "any", 0.3, 9),
+    ("cup", "drink", 200, 280), ("can", "drink", 330, 375), ("bottle", "drink", 330, 375),
+    ("glass", "drink", 90, 300), ("slice", "bread", 15, 50), ("slice", "cheese", 14, 35),
+    ("slice", "produce", 0, 100),
+]
+BREAD = re.compile(r"^((\w+ )?bread|toast)\b")
+QUICK_BREAD = re.compile(r"\b(banana|pumpkin|zucchini|boston brown|corn)\b")
+STATED_FL_OZ = re.compile(r"(\d+(?:\.\d+)?)\s*(?:fl|lf) oz")
 # Measures of a part of the food the name stands for: a doughnut hole is no
 # doughnut, a miniature bar no bar.
 SMALL_PIECES = re.compile(r",\s*small\b|\b(hole|crushed|miniature|mini|child|bite|fun size|snack size|"
                           r"of miniature|kernel|peanut|sprout|floweret|leaf|chip|piece of)\b")
+
+
+def food_sorts(kind, group, name):
+    """The sorts of food a measure's bounds may apply to."""
+    sorts = {"any", kind}
+    if group == "18" and BREAD.search(name) and not QUICK_BREAD.search(name):
+        sorts.add("bread")
+    if group in ("09", "11"):
+        sorts.add("produce")
+    return sorts
+
+
+def plausible(head, grams_each, sorts):
+    """Whether one of a measure weighs what a person means by its word."""
+    return all(low <= grams_each <= high for word, applies, low, high in MEASURE_GRAMS
+               if word == head and applies in sorts)
 
 
 def wrong_skin(name, measure):
@@ -236,13 +290,13 @@ def food_kind(group, name):
         return "spirits"
     if group in MEAT_GROUPS and not CONDIMENT.search(first):
         return "meat"
-    if DRINK.search(first):
+    if DRINK.search(first) and not re.search(r"\b(dry|dried)\b", lower):  # dry milk is a powder
         return "drink"
     if group == "01" and re.search(r"\bcheese\b", first) and not re.search(r"\b(cottage|cream|spread)\b", first):
         return "cheese"
     if group == "02" or re.search(r"^(salt|black pepper|mustard)\b", first):
         return "seasoning"
-    if (group in CONDIMENT_GROUPS or CONDIMENT.search(first)) and not NOT_CONDIMENT.search(first):
+    if (group in CONDIMENT_GROUPS or CONDIMENT.search(first) or first == "cream") and not NOT_CONDIMENT.search(first):
         return "condiment"
     if group == "14":
         return "drink"
@@ -260,6 +314,7 @@ def servings_of(food, energy_per_100g, group, name):
     lower = name.lower()
     words = set(re.findall(r"[a-z]+", lower))
     meat_units = [unit for word, unit in MEAT_UNITS.items() if word in lower]
+    sorts = food_sorts(kind, group, lower)
     options = []
     if kind == "meat":
         options.append(((0, False, False, -1), *THREE_OZ))
@@ -272,6 +327,10 @@ def servings_of(food, energy_per_100g, group, name):
             continue
         if SMALL_PIECES.search(full) or (CANS.match(shown) and kind != "drink") or wrong_skin(lower, full):
             continue
+        bare = re.sub(r"\([^)]*\)", "", full)  # the measure without its bracketed sizes
+        unused = UNUSED_STATE.search(bare)
+        if unused and unused.group(1) not in lower:
+            continue
         amount_str = amount_text(amount)
         if amount_str is None or energy_per_100g * grams / 100 > MAX_SERVING_KCAL:
             continue
@@ -283,14 +342,29 @@ def servings_of(food, energy_per_100g, group, name):
             # "serving 1/2 cup", "serving (5 fl oz)": say the measure itself.
             amount, shown = float(Fraction(inner.group(1))), inner.group(2)
             amount_str = amount_text(amount)
+            if amount_str is None:
+                continue
         head = "fl oz" if shown.startswith("fl oz") else shown.split(" ")[0]
+        if kind == "drink" and head in ("can", "bottle") and not plausible(head, grams / amount, sorts):
+            stated = STATED_FL_OZ.search(full)  # "can or bottle (16 fl oz)": say 16 fl oz
+            if not stated or amount != 1:
+                continue
+            amount_str, amount, head = stated.group(1), float(stated.group(1)), "fl oz"
+        if not plausible(head, grams / amount, sorts):
+            continue
         named = kind != "nuts" and (head in words or head + "s" in words or head.rstrip("s") in words)
         size = next((w for w in shown.split(" ")[1:2] if w in SIZES and named), None)
+        said_size = SIZE_WORD.search(bare)
         # The serving says its measure in a word: "1 can", "1 thigh", "1 medium".
         word = (size or head).replace("frankfurter", "hot dog")
-        if amount > 1 and word not in UNCOUNTED and not word.endswith("s"):
+        if head in SIZES and shown.split(" ")[1:2] and shown.split(" ")[1] in CONTAINERS:
+            word = " ".join(shown.split(" ")[:2])  # "1 small box" of raisins
+        elif not size and said_size and head not in SIZES and said_size.group(1) not in lower:
+            word = f"{said_size.group(1)} {word}"  # "1 large slice", "1 big cookie"
+        if amount > 1 and word not in UNCOUNTED and word not in NOT_PLURAL and not word.endswith("s"):
             word += "s"  # "10 strips"
-        text = f"{amount_str} {word}"
+        state = [s for s in SAID_STATE.findall(bare) if s not in lower]
+        text = " ".join([amount_str, word] + state)  # "1 cup whipped"
         if kind == "meat":
             if not any(re.fullmatch(unit, head) for unit in meat_units) or amount != 1:
                 continue
@@ -299,6 +373,9 @@ def servings_of(food, energy_per_100g, group, name):
             rank = -1 if size in (None, "medium") else -0.5  # "Bagel, 1 bagel", "Potato, 1 medium"
         elif kind == "drink" and head == "fl oz":
             rank = len(preferred) if amount < 4 else preferred.index("fl oz")
+        elif inner and "serving" in preferred:
+            # USDA's serving ("serving 4 oz") ranks as a serving or as its measure.
+            rank = min(preferred.index(h) for h in ("serving", head) if h in preferred)
         elif head in preferred:
             rank = preferred.index(head)
         else:
@@ -306,9 +383,14 @@ def servings_of(food, energy_per_100g, group, name):
         # Six slices is no serving when one slice or an ounce is measured.
         # USDA lists its standard measure first; "slice, thin, crust not
         # eaten" is a lesser slice.
-        qualified = full != head and not full.startswith(head + " (")
+        # A measure whose words name the food ("wrapper, wonton" of wonton
+        # wrappers) is no variant of it ("wrapper, eggroll").
+        qualified = full != head and not full.startswith(head + " (") and not (
+            set(re.findall(r"[a-z]+", bare)) - {head} <= words)
         options.append(((rank + (1.5 if amount > 2 and head not in UNCOUNTED else 0), amount != 1, qualified, order),
                         text, grams))
+    if not options and kind == "nuts":
+        options.append(((0, False, False, -1), *ONE_OZ))
     return [(text, grams) for _, text, grams in sorted(options)]
 
 
@@ -342,7 +424,10 @@ def clean_parts(description, group=""):
             # "Candies, hard" is hard candy, not "Hard".
             parts = [f"{parts[1]} {CATEGORY_NOUN.get(parts[0], parts[0])}"] + parts[2:]
             break
-        parts = parts[1:]
+        category, parts = parts[0], parts[1:]
+        said = CATEGORY_SAID.get(category)
+        if said and not said[1].search(parts[0]):
+            parts[0] = f"{parts[0]} {said[0]}"
     if len(parts) > 1 and parts[0] in CATEGORY_JOINED and len(parts[1].split()) <= JOIN_MAX_WORDS:
         word = CATEGORY_JOINED[parts[0]]
         kind = parts[1]
@@ -372,7 +457,10 @@ def clean_parts(description, group=""):
     if any(COOKING.search(p) for p in kept):
         kept = [p for p in kept if p != "cooked"]
     if group == GRAIN_GROUP and kept and not STATED.search(" ".join(kept)):
-        kept.append("dry grain")
+        kept.append("dry")
+    # A dry gravy, soup or sauce is the mix, not the food as served.
+    if kept and re.search(r"\b(gravy|soup|sauce)\b", kept[0].lower()) and "dry" in kept:
+        kept = [("dry mix" if p == "dry" else p) for p in kept if p != "mix"]
     kept = [PROPER.sub(lambda m: m.group(0).title(), part) for part in kept]
     if kept:
         kept[0] = kept[0][0].upper() + kept[0][1:]
@@ -470,7 +558,8 @@ def candidates(source, staples, report):
         plain = staple_name or ", ".join(clean_parts(description, group))
         servings = servings_of(food, float(per100["Energy"]), group, plain)
         if not servings:
-            report.leave_out(f"no household serving of at most {MAX_SERVING_KCAL} kcal", number, description)
+            report.leave_out(f"no household serving of at most {MAX_SERVING_KCAL} kcal and a usual weight", number,
+                             description)
             continue
         # The best serving the name fits with.
         base = staple_name or plain
