@@ -75,6 +75,10 @@ TEST(CsvText, RefusesAnOpenQuoteAndBytesThatAreNotUtf8)
 
     // A file that ends inside a character of several bytes.
     EXPECT_EQ(readCsv(QByteArray("a,\xE2\x82")).problem, CsvProblem::NotUtf8);
+    EXPECT_EQ(readCsv(QByteArray("a,\xF0\x9F\x8D")).problem, CsvProblem::NotUtf8);
+    // A quoted field closed at the very end of the file is no open quote.
+    const QList<QStringList> closed = {{QStringLiteral("a"), QStringLiteral("b")}};
+    EXPECT_EQ(fieldsOf(readCsv(QByteArray("a,\"b\""))), closed);
 
     EXPECT_TRUE(readCsv(QByteArray()).rows.empty());
     EXPECT_TRUE(readCsv(QByteArray("\xEF\xBB\xBF\r\n")).rows.empty());

@@ -63,6 +63,8 @@ bool CsvReader::refill()
         if (chunk.startsWith("\xEF\xBB\xBF"))
             chunk.remove(0, 3);
     }
+    // The decoder would keep a cut character for the next chunk too, but not
+    // say at the end that the file stopped inside one: the carry does.
     const qsizetype cut = cutCharacter(chunk);
     carry_ = chunk.sliced(cut);
     chunk.truncate(cut);
