@@ -115,6 +115,29 @@ TEST_F(ExchangeTest, NothingIsWrittenWhenTheFileCannotBeRead)
     EXPECT_EQ(app.foods.foodTable().count(), 2);
 }
 
+TEST_F(ExchangeTest, TheSummaryListsTheFirst20RefusedLinesAndSaysWhenThereAreMore)
+{
+    for (const int refused : {20, 21}) {
+        QByteArray bytes("Name,Calories,Carbo,Protein,Fat,Sodium,Chol\n");
+        for (int i = 0; i < refused; ++i)
+            bytes += "Pear,1,1,1,1,1\n";
+        const QString path = dir.filePath(QStringLiteral("pears.csv"));
+        writeAll(path, bytes);
+        ui.messages.clear();
+        importFile(path);
+        ASSERT_EQ(ui.messages.size(), 1U);
+        QStringList expected{QStringLiteral("0 food items added, 0 updated, 0 already present and skipped, %1 lines "
+                                            "refused.")
+                                 .arg(refused),
+                             QString()};
+        for (int line = 2; line <= 21; ++line)
+            expected.append(QStringLiteral("Line %1: a value is missing.").arg(line));
+        if (refused > 20)
+            expected.append(QStringLiteral("(only the first 20 refused lines are listed)"));
+        EXPECT_EQ(ui.messages[0].text, expected.join(u'\n')) << refused;
+    }
+}
+
 TEST_F(ExchangeTest, ReimportedFoodsWithOtherValuesAreUpdatedOnlyWhenTheUserSaysYes)
 {
     // Bread is on the personal list; the file has new values for Bread and
