@@ -34,6 +34,9 @@ public:
     void beginProgress(const QString&, int) override {}
     void setProgress(int) override {}
     void endProgress() override {}
+    void beginImportProgress(const QString&, const QString&, int) override {}
+    bool advanceImportProgress(int) override { return true; }
+    void endImportProgress() override {}
     bool addActivity(tolvane::ActivityForm&) override { return false; }
     std::optional<QString> askTitle(const tolvane::TitlePrompt&) override { return std::nullopt; }
     bool printerInstalled() override { return false; }

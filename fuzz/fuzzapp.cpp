@@ -70,6 +70,7 @@ void FuzzApp::forget()
     ui.openAnswers.clear();
     ui.saveAnswers.clear();
     ui.progress.clear();
+    ui.importProgress.clear();
     ui.foodItemShown.clear();
     ui.openRequests.clear();
     ui.saveRequests.clear();

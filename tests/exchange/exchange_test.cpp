@@ -2,7 +2,7 @@
 // program.
 
 #include "exchange/exchange.h"
-#include "exchange/foodcsv.h"
+#include "exchange/csvmessages.h"
 #include "food/foodtableio.h"
 #include "app/app.h"
 #include "qstringprint.h"
@@ -71,14 +71,14 @@ TEST_F(ExchangeTest, ImportAddsTheGoodRowsWritesTheTableOnceAndSummarises)
     const QString path = dir.filePath(QStringLiteral("new foods.csv"));
     writeAll(path, QByteArray("Name,Calories,Carbo,Protein,Fat,Sodium,Chol\n"
                               "Apple,95,25.1,0.5,0.3,2,0\n"
-                              "bread,1,1,1,1,1,1\n"
+                              "bread,80,15,3,1,150,0\n"
                               "Cake,lots,1,1,1,1,1\n"
                               "\"Soup, tomato\",74,16,2,0.7,695,0\n"));
     importFile(path);
     ASSERT_EQ(ui.openRequests.size(), 1U);
     EXPECT_EQ(ui.openRequests[0].filter, QStringLiteral("CSV files (*.csv)"));
     ASSERT_EQ(ui.messages.size(), 1U);
-    EXPECT_EQ(ui.messages[0].text, QStringLiteral("2 food items added, 1 already present and skipped, 1 lines "
+    EXPECT_EQ(ui.messages[0].text, QStringLiteral("2 food items added, 0 updated, 1 already present and skipped, 1 line "
                                                   "refused.\n\nLine 4: \"lots\" is not a number (Calories)."));
     EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
 
@@ -96,7 +96,8 @@ TEST_F(ExchangeTest, ANameTypedWithoutItsSuffixFindsTheCsvFile)
                                                                   "Apple,95,25.1,0.5,0.3,2,0\n"));
     importFile(dir.filePath(QStringLiteral("more")));
     ASSERT_EQ(ui.messages.size(), 1U);
-    EXPECT_EQ(ui.messages[0].text, QStringLiteral("1 food items added, 0 already present and skipped, 0 lines refused."));
+    EXPECT_EQ(ui.messages[0].text,
+              QStringLiteral("1 food item added, 0 updated, 0 already present and skipped, 0 lines refused."));
     EXPECT_EQ(app.foods.foodTable().rowNames().first(), QStringLiteral("Apple"));
 }
 
@@ -114,6 +115,120 @@ TEST_F(ExchangeTest, NothingIsWrittenWhenTheFileCannotBeRead)
     EXPECT_EQ(ui.messages[1].icon, Icon::Warning);
     EXPECT_EQ(readAll(tablePath()), tableBefore);
     EXPECT_EQ(app.foods.foodTable().count(), 2);
+}
+
+TEST_F(ExchangeTest, TheSummaryListsTheFirst20RefusedLinesAndSaysWhenThereAreMore)
+{
+    for (const int refused : {20, 21}) {
+        QByteArray bytes("Name,Calories,Carbo,Protein,Fat,Sodium,Chol\n");
+        for (int i = 0; i < refused; ++i)
+            bytes += "Pear,1,1,1,1,1\n";
+        const QString path = dir.filePath(QStringLiteral("pears.csv"));
+        writeAll(path, bytes);
+        ui.messages.clear();
+        importFile(path);
+        ASSERT_EQ(ui.messages.size(), 1U);
+        QStringList expected{QStringLiteral("0 food items added, 0 updated, 0 already present and skipped, %1 lines "
+                                            "refused.")
+                                 .arg(refused),
+                             QString()};
+        for (int line = 2; line <= 21; ++line)
+            expected.append(QStringLiteral("Line %1: a value is missing.").arg(line));
+        if (refused > 20)
+            expected.append(QStringLiteral("(only the first 20 refused lines are listed)"));
+        EXPECT_EQ(ui.messages[0].text, expected.join(u'\n')) << refused;
+    }
+}
+
+TEST_F(ExchangeTest, ReimportedFoodsWithOtherValuesAreUpdatedOnlyWhenTheUserSaysYes)
+{
+    // Bread is on the personal list; the file has new values for Bread and
+    // Feast, and one new food.
+    const std::vector<FoodItem> items = {makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}, true),
+                                         makeItem(QStringLiteral("Feast"), {1800, 200, 60, 50, 900, 100})};
+    const QString path = dir.filePath(QStringLiteral("again.csv"));
+    writeAll(path, QByteArray("Name,Calories,Carbo,Protein,Fat,Sodium,Chol\n"
+                              "Bread,81,15,3,1,150,0\n"
+                              "FEAST,1,2,3,4,5,6\n"
+                              "Fig,1,1,1,1,1,1\n"));
+    const std::vector<std::pair<std::optional<Button>, QString>> answers = {
+        {std::nullopt, QStringLiteral("1 food item added, 0 updated, 2 already present and skipped, 0 lines refused.")},
+        {Button::Yes, QStringLiteral("1 food item added, 2 updated, 0 already present and skipped, 0 lines refused.")},
+    };
+    for (const auto& [answer, summary] : answers) {
+        writeAll(tablePath(), tableBytes(items));
+        app.foods.foodTable().assign(items);
+        ui.messages.clear();
+        if (answer)
+            ui.answers.push_back(*answer);
+        importFile(path);
+        ASSERT_EQ(ui.messages.size(), 2U);
+        Message question = Message::typed(QStringLiteral("2 food items of again.csv are already present with other "
+                                                         "values. Update their values? (Their places on the "
+                                                         "personal list are kept.)"),
+                                          Icon::Confirmation, Button::Yes | Button::No, GeneralHelpContext);
+        question.defaultButton = Button::No;
+        EXPECT_EQ(ui.messages[0], question);
+        EXPECT_EQ(ui.messages[1].text, summary);
+        const FoodTable& table = app.foods.foodTable();
+        ASSERT_EQ(table.rowNames(), (QStringList{QStringLiteral("Bread"), QStringLiteral("Feast"),
+                                                 QStringLiteral("Fig")}));
+        EXPECT_EQ(table.item(0).nutrient(Nutrient::Calories), answer ? 81 : 80);
+        EXPECT_EQ(table.item(1).nutrient(Nutrient::Cholesterol), answer ? 6 : 100);
+        EXPECT_EQ(table.item(1).name(), QStringLiteral("Feast"));
+        EXPECT_TRUE(table.item(0).onPersonalList());
+        EXPECT_EQ(readAll(tablePath()), table.toBytes());
+    }
+    EXPECT_EQ(csvmsg::updateQuestion(1, QStringLiteral("f.csv")),
+              QStringLiteral("1 food item of f.csv is already present with other values. Update its values? (Its "
+                             "place on the personal list is kept.)"));
+}
+
+TEST_F(ExchangeTest, AFileOver64MBIsRefusedBeforeItIsRead)
+{
+    const QString path = dir.filePath(QStringLiteral("huge.csv"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(64 * 1024 * 1024 + 1));  // sparse: no disk space taken
+    file.close();
+    importFile(path);
+    ASSERT_EQ(ui.messages.size(), 1U);
+    EXPECT_EQ(ui.messages[0].text, QStringLiteral("The file huge.csv is larger than 64 MB. Nothing was imported."));
+    EXPECT_TRUE(ui.importProgress.empty());
+    EXPECT_EQ(readAll(tablePath()), tableBefore);
+}
+
+TEST_F(ExchangeTest, TheImportShowsItsProgressAndCancelAddsNothing)
+{
+    QByteArray bytes("Name,Calories,Carbo,Protein,Fat,Sodium,Chol\n");
+    for (int i = 0; i < 1500; ++i)
+        bytes += QStringLiteral("A food with a long name %1,100.25,20.5,30.5,40.5,50,6\n")
+                     .arg(i, 4, 10, QLatin1Char('0'))
+                     .toUtf8();
+    ASSERT_GT(bytes.size(), 64 * 1024);
+    const QString path = dir.filePath(QStringLiteral("many.csv"));
+    writeAll(path, bytes);
+
+    ui.cancelImportAt = 64 * 1024;
+    importFile(path);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(readAll(tablePath()), tableBefore);
+    EXPECT_EQ(app.foods.foodTable().count(), 2);
+
+    ui.cancelImportAt.reset();
+    importFile(path);
+    ASSERT_EQ(ui.importProgress.size(), 2U);
+    for (const ProgressRecord& shown : ui.importProgress) {
+        EXPECT_EQ(shown.caption, QStringLiteral("Import Food Items / Reading many.csv"));
+        EXPECT_EQ(shown.maximum, bytes.size());
+        EXPECT_TRUE(shown.ended);
+    }
+    EXPECT_EQ(ui.importProgress[0].values, std::vector<int>{64 * 1024});
+    EXPECT_EQ(ui.importProgress[1].values, (std::vector<int>{64 * 1024, static_cast<int>(bytes.size())}));
+    ASSERT_EQ(ui.messages.size(), 1U);
+    EXPECT_EQ(ui.messages[0].text,
+              QStringLiteral("1500 food items added, 0 updated, 0 already present and skipped, 0 lines refused."));
+    EXPECT_EQ(app.foods.foodTable().count(), 1502);
 }
 
 TEST_F(ExchangeTest, ImportIsRefusedWhileThePersonalListIsShownAndCancelDoesNothing)

@@ -199,14 +199,20 @@ TEST(ParseLenient, RejectsMalformedText)
 {
     for (const QString& text : {u""_s, u"   "_s, u"."_s, u"-"_s, u"+."_s, u"1,5"_s, u"1.5 "_s, u"abc"_s,
                                 u"1e"_s, u"1e+"_s, u"e5"_s, u"--1"_s, u"- 1"_s, u"1.2.3"_s, u"0x10"_s,
-                                u"inf"_s, u"nan"_s, u"12a"_s, u"\uFF11\uFF12"_s, u"1 000"_s})
+                                u"inf"_s, u"nan"_s, u"12a"_s, u"\uFF11\uFF12"_s, u"1 000"_s}) {
         EXPECT_FALSE(parseLenient(text).has_value()) << s(text);
+        EXPECT_FALSE(readLenient(text).outOfRange) << s(text);
+    }
 }
 
 TEST(ParseLenient, RejectsOverflow)
 {
     EXPECT_FALSE(parseLenient(u"1e5000"_s).has_value());
     EXPECT_FALSE(parseLenient(u"-1e5000"_s).has_value());
+    // ... and says so, where a malformed text is no number at all.
+    EXPECT_TRUE(readLenient(u"1e5000"_s).outOfRange);
+    EXPECT_TRUE(readLenient(u" -1e5000"_s).outOfRange);
+    EXPECT_FALSE(readLenient(u"1e5000x"_s).outOfRange);
     // Underflow is no error: the value is simply tiny.
     const auto tiny = parseLenient(u"1e-5000"_s);
     ASSERT_TRUE(tiny.has_value());

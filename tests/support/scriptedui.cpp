@@ -18,6 +18,8 @@ Button ScriptedUi::showMessage(const Message& message)
         answers.pop_front();
         return answer;
     }
+    if (message.defaultButton != Button::None)
+        return message.defaultButton;
     for (Button b : {Button::Ok, Button::Yes, Button::No, Button::Cancel})
         if (message.buttons & static_cast<Buttons>(b))
             return b;
@@ -90,6 +92,25 @@ void ScriptedUi::endProgress()
 {
     if (!progress.empty())
         progress.back().ended = true;
+}
+
+void ScriptedUi::beginImportProgress(const QString& caption, const QString& label, int maximum)
+{
+    importProgress.push_back(ProgressRecord{caption + QStringLiteral(" / ") + label, maximum, {}, false});
+}
+
+bool ScriptedUi::advanceImportProgress(int value)
+{
+    if (importProgress.empty())
+        return true;
+    importProgress.back().values.push_back(value);
+    return !(cancelImportAt && value >= *cancelImportAt);
+}
+
+void ScriptedUi::endImportProgress()
+{
+    if (!importProgress.empty())
+        importProgress.back().ended = true;
 }
 
 bool ScriptedUi::addActivity(ActivityForm& form)

@@ -1,7 +1,7 @@
 #pragma once
 // A user who answers from a script: every message box is recorded, and each
-// answer is taken from a queue (OK, or the first button, when the queue is
-// empty). File dialogs answer from their own queue (cancelled when empty).
+// answer is taken from a queue (the default button, else OK or the first
+// button, when the queue is empty). File dialogs answer from their own queue (cancelled when empty).
 
 #include "activity/activityform.h"
 #include "food/fooditemform.h"
@@ -63,6 +63,10 @@ public:
     std::vector<FoodItemForm::Field> foodItemFocusAfterRefusal;
     std::vector<int> helpTopics;
     std::vector<ProgressRecord> progress;
+    // The import's progress dialogs (caption and label joined by " / "); the
+    // user presses Cancel once the bar reaches `cancelImportAt`.
+    std::vector<ProgressRecord> importProgress;
+    std::optional<int> cancelImportAt;
     // Add Activity: each dialog shown takes one script of attempts ("&Cancel"
     // when the queue is empty or the script ends with the dialog open).
     std::deque<std::vector<ActivityAttempt>> activityAnswers;
@@ -110,6 +114,9 @@ public:
     void beginProgress(const QString& caption, int maximum) override;
     void setProgress(int value) override;
     void endProgress() override;
+    void beginImportProgress(const QString& caption, const QString& label, int maximum) override;
+    bool advanceImportProgress(int value) override;
+    void endImportProgress() override;
     bool addActivity(ActivityForm& form) override;
     std::optional<QString> askTitle(const TitlePrompt& prompt) override;
     bool printerInstalled() override { return printerAvailable; }

@@ -7,7 +7,7 @@
 // program would refuse fails the build.
 
 #include "exchange/csvtext.h"
-#include "exchange/foodcsv.h"
+#include "exchange/foodimport.h"
 #include "food/foodtable.h"
 #include "food/nameorder.h"
 #include "activity/activityfile.h"
@@ -59,8 +59,8 @@ int main(int argc, char* argv[])
         return fail(QStringLiteral("cannot read %1").arg(args[1]));
     FoodTable table(order);
     const FoodImport imported = importFoodCsv(*foods, args[1], table);
-    if (!imported.readable || !imported.problems.isEmpty() || imported.present != 0)
-        return fail(imported.problems.join(u'\n') + QStringLiteral(" (%1 names twice)").arg(imported.present));
+    if (!imported.readable || imported.refused != 0 || imported.skipped != 0)
+        return fail(imported.problems.join(u'\n') + QStringLiteral(" (%1 names twice)").arg(imported.skipped));
     if (table.count() > 1998)
         return fail(QStringLiteral("too many foods: %1").arg(table.count()));
 

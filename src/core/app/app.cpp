@@ -11,7 +11,7 @@ App::App(AppUserInterface& ui, SettingsStore& settings, const QString& workDir)
       weight(program),
       activity(program, ui, foods, menu),
       printing(program, menu),
-      exchange(program, foods, menu, weight),
+      exchange(program, ui, foods, menu, weight),
       tutor(program, ui, printing)
 {
 }

@@ -3,12 +3,14 @@
 // dialogs and windows of the subsystems that have their own.
 
 #include "activity/activitydialogs.h"
+#include "exchange/exchangedialogs.h"
 #include "food/fooddialogs.h"
 #include "guide/guidewindows.h"
 #include "shell/userinterface.h"
 
 namespace tolvane {
 
-class AppUserInterface : public UserInterface, public FoodDialogs, public ActivityDialogs, public GuideWindows {};
+class AppUserInterface : public UserInterface, public FoodDialogs, public ActivityDialogs, public GuideWindows,
+                         public ExchangeDialogs {};
 
 } // namespace tolvane

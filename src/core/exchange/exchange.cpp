@@ -1,6 +1,8 @@
 #include "exchange/exchange.h"
 
+#include "exchange/exchangedialogs.h"
 #include "exchange/foodcsv.h"
+#include "exchange/foodimport.h"
 #include "exchange/tablecsv.h"
 #include "menu/menuplanner.h"
 #include "shell/filechoice.h"
@@ -11,11 +13,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace tolvane {
 
-Exchange::Exchange(Program& program, FoodList& foods, const MenuPlanner& menu, const Weight& weight)
-    : program_(program), foods_(foods), menu_(menu), weight_(weight)
+Exchange::Exchange(Program& program, ExchangeDialogs& dialogs, FoodList& foods, const MenuPlanner& menu,
+                   const Weight& weight)
+    : program_(program), dialogs_(dialogs), foods_(foods), menu_(menu), weight_(weight)
 {
     program_.setHandler(Command::ImportFoodItemsCsv, [this] { importFoodItems(); });
     program_.setHandler(Command::ExportFoodItemsCsv, [this] { exportFoodItems(); });
@@ -36,41 +40,60 @@ void Exchange::importFoodItems()
     if (!chosen)
         return;
     const QString shown = QFileInfo(*chosen).fileName();
+    const auto warn = [&](const QString& text) {
+        ui.showMessage(Message::typed(text, Icon::Warning, only(Button::Ok), GeneralHelpContext));
+    };
     QFile file(*chosen);
     if (!file.open(QIODevice::ReadOnly)) {
-        ui.showMessage(Message::typed(csvmsg::cannotRead(shown), Icon::Warning, only(Button::Ok), GeneralHelpContext));
+        warn(csvmsg::cannotRead(shown));
         return;
     }
-    // A file far larger than 2000 rows can hold is no food list.
-    const QByteArray bytes = file.read(64 * 1024 * 1024);
-    const bool complete = file.atEnd() && file.error() == QFileDevice::NoError;
-    file.close();
-    if (!complete) {
-        ui.showMessage(Message::typed(csvmsg::cannotRead(shown), Icon::Warning, only(Button::Ok), GeneralHelpContext));
+    if (file.size() > MaxCsvFileSize) {
+        warn(csvmsg::fileTooLarge(shown));
         return;
     }
 
-    ui.setBusy(true);
-    const FoodImport imported = importFoodCsv(bytes, shown, table);
-    ui.setBusy(false);
+    // The progress dialog, not the busy cursor, so that Cancel can be pressed.
+    dialogs_.beginImportProgress(csvmsg::ImportCaption, csvmsg::importProgressLabel(shown),
+                                 static_cast<int>(file.size()));
+    const FoodImport imported = readFoodCsv(file, shown, table, [this](qint64 done) {
+        return dialogs_.advanceImportProgress(static_cast<int>(std::min(done, MaxCsvFileSize)));
+    });
+    dialogs_.endImportProgress();
+    file.close();
+    if (imported.cancelled)
+        return;
     if (!imported.readable) {
-        ui.showMessage(Message::typed(imported.problems.value(0), Icon::Warning, only(Button::Ok), GeneralHelpContext));
+        warn(imported.problems.value(0));
         return;
     }
-    if (imported.added > 0) {
+
+    const int offered = static_cast<int>(imported.updates.size());
+    bool update = false;
+    if (offered > 0) {
+        Message question = Message::typed(csvmsg::updateQuestion(offered, shown), Icon::Confirmation,
+                                          Button::Yes | Button::No, GeneralHelpContext);
+        question.defaultButton = Button::No;
+        update = ui.showMessage(question) == Button::Yes;
+    }
+    const int added = static_cast<int>(imported.additions.size());
+    const int updated = update ? offered : 0;
+    const int lastAdded = applyFoodImport(imported, table, update);
+    if (added + updated > 0) {
         foods_.saveFoodTable();
-        foods_.selectFoodRow(table.rowOfSlot(imported.lastAddedSlot));
+        if (lastAdded >= 0)
+            foods_.selectFoodRow(table.rowOfSlot(lastAdded));
         if (program_.hooks.refreshFoodPanel)
             program_.hooks.refreshFoodPanel();
     }
-    QStringList lines{csvmsg::summary(imported.added, imported.present, static_cast<int>(imported.problems.size()))};
+    QStringList lines{csvmsg::summary(added, updated, imported.skipped + offered - updated, imported.refused)};
     if (!imported.problems.isEmpty()) {
         lines.append(QString());
-        lines.append(imported.problems.mid(0, MaxListedCsvProblems));
-        if (imported.problems.size() > MaxListedCsvProblems)
+        lines.append(imported.problems);
+        if (imported.refused > MaxListedCsvProblems)
             lines.append(csvmsg::MoreLines);
     }
-    const Icon icon = imported.problems.isEmpty() ? Icon::Information : Icon::Warning;
+    const Icon icon = imported.refused == 0 ? Icon::Information : Icon::Warning;
     ui.showMessage(Message::typed(lines.join(u'\n'), icon, only(Button::Ok), GeneralHelpContext));
 }
 

@@ -7,6 +7,7 @@
 
 namespace tolvane {
 
+class ExchangeDialogs;
 class MenuPlanner;
 class FoodList;
 class Program;
@@ -14,12 +15,13 @@ class Weight;
 
 inline const QString CsvFilter = QStringLiteral("CSV files (*.csv)");
 inline const QString CsvSuffix = QStringLiteral("csv");
-constexpr int MaxListedCsvProblems = 20;
 
 class Exchange {
 public:
-    // Registers the four commands with the program.
-    Exchange(Program& program, FoodList& foods, const MenuPlanner& menu, const Weight& weight);
+    // Registers the four commands with the program. The import shows its
+    // progress through `dialogs`.
+    Exchange(Program& program, ExchangeDialogs& dialogs, FoodList& foods, const MenuPlanner& menu,
+             const Weight& weight);
     Exchange(const Exchange&) = delete;
     Exchange& operator=(const Exchange&) = delete;
 
@@ -32,6 +34,7 @@ private:
     void save(const QString& title, const QByteArray& bytes);
 
     Program& program_;
+    ExchangeDialogs& dialogs_;
     FoodList& foods_;
     const MenuPlanner& menu_;
     const Weight& weight_;

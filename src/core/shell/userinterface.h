@@ -32,6 +32,9 @@ struct Message {
     Icon icon = Icon::None;
     Buttons buttons = only(Button::Ok);
     int helpContext = 0;
+    // The button that Enter presses; None leaves it to the toolkit (the first
+    // affirmative button).
+    Button defaultButton = Button::None;
 
     // A typed message box: its caption names its type ("Warning", "Error", ...).
     static Message typed(const QString& text, Icon icon, Buttons buttons, int helpContext);

@@ -65,14 +65,16 @@ Decimal toDecimal(long double value)
 
 // The ASCII form built by the readers is converted under the C locale, whatever
 // the process locale says about the decimal point.
-std::optional<long double> convertAscii(const std::string& ascii)
+NumberReading convertAscii(const std::string& ascii)
 {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     char* end = nullptr;
     const long double v = strtold_l(ascii.c_str(), &end, cLocale);
-    if (end != ascii.c_str() + ascii.size() || !std::isfinite(v))
-        return std::nullopt;
-    return v;
+    if (end != ascii.c_str() + ascii.size())
+        return {};
+    if (!std::isfinite(v))
+        return {std::nullopt, true};
+    return {v, false};
 }
 
 bool consume(QStringView text, qsizetype& pos, QStringView token)
@@ -85,7 +87,7 @@ bool consume(QStringView text, qsizetype& pos, QStringView token)
 
 // Reads sign, digits, decimal point, digits and exponent; the whole of `text`
 // must be used. `minus` and `plus` are extra sign texts besides "-" and "+".
-std::optional<long double> readNumber(QStringView text, QStringView point, QStringView minus, QStringView plus)
+NumberReading readNumber(QStringView text, QStringView point, QStringView minus, QStringView plus)
 {
     std::string ascii;
     qsizetype pos = 0;
@@ -111,7 +113,7 @@ std::optional<long double> readNumber(QStringView text, QStringView point, QStri
         }
     }
     if (mantissaDigits == 0)
-        return std::nullopt;
+        return {};
 
     if (pos < n && (text[pos] == QLatin1Char('e') || text[pos] == QLatin1Char('E'))) {
         ascii.push_back('e');
@@ -127,10 +129,10 @@ std::optional<long double> readNumber(QStringView text, QStringView point, QStri
             ++exponentDigits;
         }
         if (exponentDigits == 0)
-            return std::nullopt;
+            return {};
     }
     if (pos != n)
-        return std::nullopt;
+        return {};
     return convertAscii(ascii);
 }
 
@@ -225,7 +227,7 @@ std::int64_t roundHalfEven(long double value)
     return static_cast<std::int64_t>(r);
 }
 
-std::optional<long double> parseLenient(const QString& text)
+NumberReading readLenient(const QString& text)
 {
     QStringView view(text);
     qsizetype start = 0;
@@ -233,6 +235,8 @@ std::optional<long double> parseLenient(const QString& text)
         ++start;
     return readNumber(view.mid(start), u".", {}, {});
 }
+
+std::optional<long double> parseLenient(const QString& text) { return readLenient(text).value; }
 
 std::optional<long double> parseStrict(const QString& text, const QLocale& locale)
 {
@@ -246,7 +250,7 @@ std::optional<long double> parseStrict(const QString& text, const QLocale& local
     const QString point = locale.decimalPoint();
     const QString minus = locale.negativeSign();
     const QString plus = locale.positiveSign();
-    return readNumber(view.mid(start, end - start), point, minus, plus);
+    return readNumber(view.mid(start, end - start), point, minus, plus).value;
 }
 
 } // namespace tolvane

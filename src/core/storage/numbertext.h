@@ -33,6 +33,14 @@ std::int64_t roundHalfEven(long double value);
 // decimal point. At least one digit before or after the point is needed.
 std::optional<long double> parseLenient(const QString& text);
 
+// The same reading, telling a text that is no number from a number too large
+// for long double ("1e5000"), which has no value either.
+struct NumberReading {
+    std::optional<long double> value;
+    bool outOfRange = false;
+};
+NumberReading readLenient(const QString& text);
+
 // Strict reading, used by the calculators, weight grid and activity planner:
 // blanks allowed on both sides, optional sign, the locale's decimal separator,
 // optional exponent. Empty or malformed text fails.

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <cstdlib>
 
@@ -44,8 +45,11 @@ Button QtUserInterface::showMessage(const Message& message)
     refreshWindow();
     QMessageBox box(qtIcon(message.icon), message.caption, message.text, QMessageBox::NoButton, parent_);
     for (const auto& pair : ButtonPairs)
-        if (message.buttons & static_cast<Buttons>(pair.button))
+        if (message.buttons & static_cast<Buttons>(pair.button)) {
             box.addButton(pair.standard);
+            if (pair.button == message.defaultButton)
+                box.setDefaultButton(pair.standard);
+        }
     box.setProperty("helpContext", message.helpContext);
     const int pressed = box.exec();
     for (const auto& pair : ButtonPairs)
@@ -174,6 +178,37 @@ void QtUserInterface::setProgress(int value)
 void QtUserInterface::endProgress()
 {
     delete progress_.data();
+}
+
+void QtUserInterface::beginImportProgress(const QString& caption, const QString& label, int maximum)
+{
+    endImportProgress();
+    importProgress_ = new QProgressDialog(label, QStringLiteral("Cancel"), 0, maximum, parent_);
+    importProgress_->setWindowTitle(caption);
+    importProgress_->setAccessibleName(caption);
+    // Modal to the main window: while it is shown (after half a second, when
+    // the reading is not done by then) the events it lets through reach only
+    // the dialog and its Cancel button.
+    importProgress_->setWindowModality(Qt::WindowModal);
+    importProgress_->setMinimumDuration(500);
+    importProgress_->setAutoClose(false);
+    importProgress_->setAutoReset(false);
+    // Escape (the dialog's reject) cancels as the button does, not only hides.
+    QObject::connect(importProgress_, &QDialog::rejected, importProgress_, &QProgressDialog::cancel);
+    importProgress_->setValue(0);
+}
+
+bool QtUserInterface::advanceImportProgress(int value)
+{
+    if (!importProgress_)
+        return true;
+    importProgress_->setValue(value);
+    return !importProgress_->wasCanceled();
+}
+
+void QtUserInterface::endImportProgress()
+{
+    delete importProgress_.data();
 }
 
 } // namespace tolvane

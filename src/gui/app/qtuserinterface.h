@@ -4,6 +4,7 @@
 #include "app/appuserinterface.h"
 
 #include <QPointer>
+#include <QProgressDialog>
 
 class QWidget;
 
@@ -31,6 +32,11 @@ public:
     void beginProgress(const QString& caption, int maximum) override;
     void setProgress(int value) override;
     void endProgress() override;
+    void beginImportProgress(const QString& caption, const QString& label, int maximum) override;
+    bool advanceImportProgress(int value) override;
+    void endImportProgress() override;
+    // The import's progress dialog while an import runs (hidden for its first moment).
+    QProgressDialog* importProgressDialog() const { return importProgress_; }
     bool addActivity(ActivityForm& form) override;
     // Printing (src/gui/app/qtprinting.cpp).
     std::optional<QString> askTitle(const TitlePrompt& prompt) override;
@@ -64,6 +70,7 @@ private:
     QWidget* parent_;
     int busyDepth_ = 0;
     QPointer<SearchProgress> progress_;
+    QPointer<QProgressDialog> importProgress_;
     QPointer<TitleDialog> titleDialog_;
     QPointer<PreviewWindow> previewWindow_;
     QPointer<HelpWindow> help_;
