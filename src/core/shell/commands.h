@@ -9,7 +9,8 @@ namespace tolvane {
 
 enum class Command {
     // &Main
-    MergeOtherTable, Exit, ImportFoodItemsCsv, ExportFoodItemsCsv, ExportMenuCsv, ExportWeightLogCsv,
+    MergeOtherTable, Exit, ImportFoodItemsCsv, ExportFoodItemsCsv, ExportMenuCsv, ExportWeightLogCsv, BackUpData,
+    RestoreFromBackup,
     // &Food Item
     AddFoodItem, ModifyFoodItem, DeleteFoodItem, AddToPersonalList, RemoveFromPersonalList,
     ShowPersonalList, ClearPersonalList, AddToMeal, FindFoodItem,

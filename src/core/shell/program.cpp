@@ -18,6 +18,7 @@ Program::Program(UserInterface& ui, SettingsStore& settings, QString workDir)
 
 StartResult Program::formCreate()
 {
+    run(hooks.beforeLoad);
     // A save killed between its write and its rename leaves its temporary file.
     QStringList dataFiles;
     for (const PendingSave& data : pendingSaves_)
@@ -58,6 +59,7 @@ StartResult Program::formCreate()
         ui_.showMessage(Message::plain(SettingsErrorText, SettingsErrorCaption, Icon::None, only(Button::Ok)));
         return {false, SettingsErrorExitStatus};
     }
+    run(hooks.started);
     return {};
 }
 

@@ -49,4 +49,15 @@ void SettingsStore::writeInt(const QString& key, int value)
         settings_->setValue(key, value);
 }
 
+QStringList SettingsStore::readTexts(const QString& key) const
+{
+    return settings_ ? settings_->value(key).toStringList() : QStringList();
+}
+
+void SettingsStore::writeTexts(const QString& key, const QStringList& values)
+{
+    if (settings_)
+        settings_->setValue(key, values);
+}
+
 } // namespace tolvane

@@ -3,6 +3,7 @@
 // and Left in the "Tolvane" settings of the user (~/.config/Tolvane.conf).
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -41,6 +42,9 @@ public:
 
     std::optional<int> readInt(const QString& key) const;
     void writeInt(const QString& key, int value);
+    // A list of texts (file paths); empty when missing.
+    QStringList readTexts(const QString& key) const;
+    void writeTexts(const QString& key, const QStringList& values);
 
 private:
     QString filePath_;

@@ -217,6 +217,7 @@ void WeightLog::loadweightfile(const QString& fileName)
         ui.showMessage(warning(weightmsg::refusedFile(fileName, problemText(read.problem, size, read.record))));
         return;
     }
+    program_.userFileUsed(UserFile::Weight, fileName);
     if (read.records.empty())
         return;
     rows_.resize(read.records.size() + 1);
@@ -272,7 +273,7 @@ bool WeightLog::saveweightfile(const QString& fileName)
         records.push_back({static_cast<double>(dayNumberFromDate(*date)), *plan, *actual});
     }
     switch (saveFileAtomically(fileName, writeWeightImage(records))) {
-    case SaveResult::Saved: return true;
+    case SaveResult::Saved: program_.userFileUsed(UserFile::Weight, fileName); return true;
     case SaveResult::CannotCreate: ui.showMessage(warning(weightmsg::cannotCreate(fileName))); break;
     case SaveResult::WriteFailed: ui.showMessage(warning(weightmsg::cannotWrite(fileName))); break;
     }
