@@ -95,7 +95,7 @@ TEST(BackupArchive, BadArchivesAreRefusedWithTheirReason)
          ArchiveProblem::UnsafeName, QStringLiteral("/etc/evil.mnu")},
         {"a name the manifest does not list",
          [] { return zip({{ManifestEntry, manifest({})}, {QStringLiteral("extra.txt"), "x"}}); },
-         ArchiveProblem::UnsafeName, QStringLiteral("extra.txt")},
+         ArchiveProblem::Unlisted, QStringLiteral("extra.txt")},
         {"a name twice",
          [] {
              const Listed f = food();

@@ -105,6 +105,11 @@ TEST_F(BackupFailure, ARestoreThatCannotStageItsFilesChangesNothing)
 
 TEST_F(BackupFailure, AFailedAutomaticBackupIsToldOnceAndRemovesNoOlderOne)
 {
+    // Counts that keep only the newest: a new backup would replace the old one.
+    ASSERT_TRUE(settings.open());
+    settings.writeInt(DailyBackupsKey, 1);
+    settings.writeInt(WeeklyBackupsKey, 0);
+    ASSERT_TRUE(settings.close());
     const auto before = filesOf(backups());
     ASSERT_EQ(before.size(), 1u);
     clock = clock.addDays(40);
@@ -112,9 +117,10 @@ TEST_F(BackupFailure, AFailedAutomaticBackupIsToldOnceAndRemovesNoOlderOne)
     EXPECT_TRUE(full.exited);
     EXPECT_EQ(full.messages, QStringList{backupmsg::automaticFailed(backups())});
     EXPECT_EQ(filesOf(backups()), before);
-    // The next start tries again and writes it.
+    // The next start tries again, writes it, and only then removes the old one.
     app.backups.automaticBackup();
-    EXPECT_EQ(filesOf(backups()).size(), 2u);
+    EXPECT_EQ(automaticBackupTime(filesOf(backups()).begin()->first), clock);
+    EXPECT_EQ(filesOf(backups()).size(), 1u);
 }
 
 TEST(RestoreFiles, AnInterruptedPlacingIsFinishedOrUndoneAtTheNextStart)

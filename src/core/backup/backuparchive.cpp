@@ -207,7 +207,7 @@ BackupRead fromManifest(const QByteArray& manifestBytes, std::map<QString, QByte
     }
     // Whatever the manifest does not list is no part of a backup.
     if (!entries.empty())
-        return refused(ArchiveProblem::UnsafeName, entries.begin()->first);
+        return refused(ArchiveProblem::Unlisted, entries.begin()->first);
     return read;
 }
 
@@ -359,6 +359,8 @@ QString problemText(const BackupRead& read)
     case ArchiveProblem::BadManifest: return QStringLiteral("Its list of files (%1) is damaged.").arg(ManifestEntry);
     case ArchiveProblem::UnsafeName:
         return QStringLiteral("It holds \"%1\", a name that is not one of a backup's files.").arg(entry);
+    case ArchiveProblem::Unlisted:
+        return QStringLiteral("It holds \"%1\", which its list of files does not name.").arg(entry);
     case ArchiveProblem::NotAFile: return QStringLiteral("\"%1\" in it is a link or a folder, not a file.").arg(entry);
     case ArchiveProblem::Encrypted: return QStringLiteral("\"%1\" in it is encrypted.").arg(entry);
     case ArchiveProblem::TooManyEntries: return QStringLiteral("It holds more files than a backup can.");

@@ -73,7 +73,8 @@ enum class ArchiveProblem {
     Damaged,         // not a zip archive, cut short, or its data does not unpack
     Foreign,         // no manifest of this program: not one of its backups
     BadManifest,     // a manifest that does not say what the archive holds
-    UnsafeName,      // an absolute name, "..", or a name the manifest does not list
+    UnsafeName,      // an absolute name, "..", a name twice
+    Unlisted,        // a file the manifest does not list
     NotAFile,        // a link, a folder or a device
     Encrypted,
     TooManyEntries,
