@@ -70,6 +70,23 @@ TEST_F(BackupFailure, ARestoreThatCannotKeepTheCurrentFilesChangesNothing)
     EXPECT_EQ(everything(), before);
 }
 
+TEST_F(BackupFailure, NoRestoreWithoutABackupOfTheCurrentFiles)
+{
+    const QString archive = doc(QStringLiteral("b.zip"));
+    backUp(archive);
+    addFoodItem(QStringLiteral("Zucchini"));
+    // A file where the backups folder belongs: the data folder itself is writable.
+    ASSERT_TRUE(QDir(backups()).removeRecursively());
+    writeAll(backups(), "not a folder");
+    ui.messages.clear();
+    const auto before = files();
+    restore(archive);
+    ASSERT_EQ(texts().size(), 2);
+    EXPECT_EQ(texts()[1], backupmsg::cannotKeepCurrent(backups()));
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(foods.foodTable().count(), 4);
+}
+
 TEST_F(BackupFailure, ARestoreThatCannotStageItsFilesChangesNothing)
 {
     loadUserFiles();
