@@ -76,6 +76,17 @@ TEST_F(BackupTest, BackUpChangeEverythingRestoreGivesBackEveryFileAndShowsIt)
     EXPECT_EQ(kept.contents.files[0].bytes, changedFoods);
 }
 
+TEST_F(BackupTest, TheTwoCommandsEndTheMainMenuAfterASeparator)
+{
+    const std::vector<MenuEntry>& main = mainMenu().front().entries;
+    ASSERT_EQ(main.size(), 11U);
+    EXPECT_TRUE(main[8].separator);
+    EXPECT_EQ(main[9].caption, QStringLiteral("&Back Up Data..."));
+    EXPECT_EQ(main[10].caption, QStringLiteral("&Restore from Backup..."));
+    EXPECT_TRUE(program.isEnabled(Command::BackUpData));
+    EXPECT_TRUE(program.isEnabled(Command::RestoreFromBackup));
+}
+
 TEST_F(BackupTest, TheQuestionSaysWhatEachFileHolds)
 {
     loadUserFiles();

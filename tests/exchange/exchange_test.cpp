@@ -46,11 +46,11 @@ protected:
     }
 };
 
-TEST_F(ExchangeTest, TheCommandsStandAtTheEndOfTheMainMenuAfterASeparator)
+TEST_F(ExchangeTest, TheCommandsStandAfterExitAfterASeparator)
 {
     const MenuDefinition& main = mainMenu().front();
     ASSERT_EQ(main.caption, QStringLiteral("&Main"));
-    ASSERT_EQ(main.entries.size(), 8U);
+    ASSERT_GE(main.entries.size(), 8U);
     EXPECT_EQ(main.entries[2].caption, QStringLiteral("E&xit"));
     EXPECT_TRUE(main.entries[3].separator);
     const QStringList captions = {main.entries[4].caption, main.entries[5].caption, main.entries[6].caption,
