@@ -4,6 +4,7 @@
 
 #include "activity/activityplanner.h"
 #include "menu/menufile.h"
+#include "storage/safesave.h"
 #include "testfiles.h"
 
 #include <QByteArray>
@@ -64,10 +65,12 @@ inline QByteArray versionFile(const QString& name, int v)
 inline const QStringList VersionFiles = {QStringLiteral("fooditem.dbt"), QStringLiteral("currmenu.db"),
                                          QStringLiteral("activity.db")};
 
+// Written atomically: the driver may be killed between two files, and a
+// file it cut short would end the next start.
 inline void writeVersion(const QString& folder, int v)
 {
     for (const QString& name : VersionFiles)
-        writeAll(folder + u'/' + name, versionFile(name, v));
+        saveFileAtomically(folder + u'/' + name, versionFile(name, v));
 }
 
 // The version the folder's data files are all of, or -1 for a mix.

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 
 namespace tolvane {
@@ -167,8 +168,15 @@ void Backups::restoreFromBackup()
     const CollectedBackup current = collect();
     const bool kept = QDir().mkpath(backupsFolder()) && !write(keptAs, current);
     std::vector<FileToPlace> files;
-    for (const BackupFile& restored : contents.files)
-        files.push_back({restorePlace(restored, program_.workDir(), documentsFolder), restored.bytes});
+    QSet<QString> places;
+    for (const BackupFile& restored : contents.files) {
+        // Two files for one place (their folders gone): the first one listed.
+        const QString place = restorePlace(restored, program_.workDir(), documentsFolder);
+        if (!places.contains(place)) {
+            places.insert(place);
+            files.push_back({place, restored.bytes});
+        }
+    }
     const PlaceResult placed = kept ? placeFiles(program_.workDir(), files) : PlaceResult::NotStaged;
     ui.setBusy(false);
     if (!kept) {

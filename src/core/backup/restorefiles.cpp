@@ -130,9 +130,11 @@ PlaceResult placeFiles(const QString& dataFolder, const std::vector<FileToPlace>
         syncFolder(dataFolder);
         return PlaceResult::NotStaged;
     }
-    renameStaged(paths);
-    QFile::remove(journalPath);
-    syncFolder(dataFolder);
+    // A rename that failed keeps the journal: the next start tries it again.
+    if (renameStaged(paths).size() == paths.size()) {
+        QFile::remove(journalPath);
+        syncFolder(dataFolder);
+    }
     return PlaceResult::Placed;
 }
 
