@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  libarchive-dev unzip
   libgtest-dev googletest
   fonts-liberation2
   xvfb xauth openbox xdotool

@@ -1,11 +1,14 @@
 // The kill test's driver: starts the program in the folder given, then saves
 // the food item table, the current menu and the activity table through the
 // program's own save functions, over and over, until it is killed. With
-// "--start-only" it starts the program and ends. It takes the folder as the
-// program does: a folder another run holds is left alone (the driver prints
-// why and ends with status 1).
+// "--start-only" it starts the program and ends; with "--backup" it backs the
+// data up into the folder's "out.zip" over and over; with "--restore" it makes
+// two backups of different data and restores them in turn. It takes the folder
+// as the program does: a folder another run holds is left alone (the driver
+// prints why and ends with status 1).
 
 #include "app/app.h"
+#include "backup/backupschedule.h"
 #include "shell/datafolder.h"
 #include "scriptedui.h"
 #include "versions.h"
@@ -35,9 +38,37 @@ int main(int argc, char** argv)
     app.program.setDataFolderLock(prepared.lock);
     if (!app.program.formCreate().ok)
         return 1;
-    if (argc > 2 && QByteArray(argv[2]) == "--start-only")
+    const QByteArray mode = argc > 2 ? QByteArray(argv[2]) : QByteArray();
+    if (mode == "--start-only")
         return 0;
     app.program.formActivate();
+    app.backups.documentsFolder = folder;
+    if (mode == "--backup" || mode == "--restore") {
+        // Answers every question Yes, and names the file of every dialog.
+        const auto run = [&](Command command, const QString& name) {
+            ui.saveAnswers = {folder + u'/' + name};
+            ui.openAnswers = {folder + u'/' + name};
+            ui.answers = {Button::Yes};
+            app.program.execute(command);
+            ui.messages.clear();
+        };
+        if (mode == "--restore") {
+            for (int v = 0; v < 2; ++v) {
+                kill::writeVersion(folder, v);
+                run(Command::BackUpData, kill::archiveName(v));
+            }
+        }
+        std::puts("saving");
+        std::fflush(stdout);
+        for (int v = 0;; ++v) {
+            if (mode == "--backup") {
+                kill::writeVersion(folder, v % 2);
+                run(Command::BackUpData, QStringLiteral("out.zip"));
+            } else {
+                run(Command::RestoreFromBackup, kill::archiveName(v % 2));
+            }
+        }
+    }
     std::puts("saving");
     std::fflush(stdout);
 

@@ -1,9 +1,13 @@
 // A program killed at random moments while it saves: every data file is
 // always whole (one of the versions the driver writes, old or new), and the
-// next start leaves no temporary file behind. A second run on a folder that a
-// run holds ends without touching it; the lock of a killed run is taken over.
+// next start leaves no temporary file behind. The same for a backup (the
+// archive is whole or absent) and a restore (after the next start, all the
+// data files are of one backup). A second run on a folder that a run holds
+// ends without touching it; the lock of a killed run is taken over.
 
 #include "activity/activitytexts.h"
+#include "backup/backuparchive.h"
+#include "backup/restorefiles.h"
 #include "food/foodtableio.h"
 #include "menu/menustore.h"
 #include "shell/folderlock.h"
@@ -163,6 +167,87 @@ TEST(KillTest, ASecondRunOnAHeldFolderEndsUntouchedAndAKilledRunsLockIsTakenOver
     EXPECT_TRUE(exitedWith(started.status, 0)) << started.said.constData();
     EXPECT_FALSE(QFile::exists(temporary));
     EXPECT_FALSE(QFile::exists(dir.filePath(DataFolderLockName)));  // let go at the end of the run
+}
+
+} // namespace
+
+namespace {
+
+// Starts the driver in `mode`, waits until it works, kills it after a random
+// delay; true when it was killed (not ended by itself).
+bool killWhileWorking(const QString& folder, const char* mode, std::mt19937& random)
+{
+    std::uniform_int_distribution<int> delayUs(0, 60000);
+    int ready = -1;
+    const pid_t pid = startDriver(folder, mode, &ready);
+    if (pid <= 0)
+        return false;
+    char word[8] = {};
+    const bool started = ::read(ready, word, 7) == 7;
+    ::close(ready);
+    if (started)
+        ::usleep(static_cast<useconds_t>(delayUs(random)));
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return started && WIFSIGNALED(status);
+}
+
+bool startOnly(const QString& folder)
+{
+    int ready = -1;
+    const pid_t pid = startDriver(folder, "--start-only", &ready);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ::close(ready);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(KillTest, ABackupKilledWhileWrittenLeavesTheLastWholeArchiveOrNone)
+{
+    QTemporaryDir dir;
+    std::mt19937 random(20261209);
+    QElapsedTimer clock;
+    clock.start();
+    int kills = 0;
+    int whole = 0;
+    for (; kills < 30 && clock.elapsed() < TimeBudgetMs; ++kills) {
+        ASSERT_TRUE(killWhileWorking(dir.path(), "--backup", random)) << "kill " << kills;
+        const QString archive = dir.filePath(QStringLiteral("out.zip"));
+        if (!QFile::exists(archive))
+            continue;
+        const BackupRead read = readBackupArchive(readAll(archive));
+        ASSERT_EQ(read.problem, ArchiveProblem::None) << "kill " << kills << ": " << problemText(read).toStdString();
+        ASSERT_TRUE(kill::wholeFoodTable(read.contents.files.at(0).bytes)) << "kill " << kills;
+        ++whole;
+    }
+    EXPECT_GE(kills, 10);
+    EXPECT_GT(whole, 0);
+    std::printf("%d kills while backing up, %d left an archive\n", kills, whole);
+}
+
+TEST(KillTest, ARestoreKilledAnywherePutsAllFilesInPlaceOrNone)
+{
+    QTemporaryDir dir;
+    std::mt19937 random(20261210);
+    QElapsedTimer clock;
+    clock.start();
+    int kills = 0;
+    int seen[2] = {0, 0};
+    for (; kills < 30 && clock.elapsed() < TimeBudgetMs; ++kills) {
+        ASSERT_TRUE(killWhileWorking(dir.path(), "--restore", random)) << "kill " << kills;
+        // The next start finishes or undoes what the kill cut short.
+        ASSERT_TRUE(startOnly(dir.path()));
+        const int version = kill::folderVersion(dir.path());
+        ASSERT_NE(version, -1) << "kill " << kills << ": a mix of two backups";
+        ++seen[version];
+        EXPECT_FALSE(QFile::exists(dir.filePath(RestoreJournalName)));
+        for (const QString& entry : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
+            ASSERT_FALSE(entry.endsWith(StagedMark)) << entry.toStdString();
+    }
+    EXPECT_GE(kills, 10);
+    std::printf("%d kills while restoring: %d left the first backup's files, %d the second's\n", kills, seen[0],
+                seen[1]);
 }
 
 } // namespace

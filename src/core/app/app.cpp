@@ -12,7 +12,8 @@ App::App(AppUserInterface& ui, SettingsStore& settings, const QString& workDir)
       activity(program, ui, foods, menu),
       printing(program, menu),
       exchange(program, ui, foods, menu, weight),
-      tutor(program, ui, printing)
+      tutor(program, ui, printing),
+      backups(program, settings, menu)
 {
 }
 

@@ -4,6 +4,7 @@
 
 #include "activity/activityplanner.h"
 #include "app/appuserinterface.h"
+#include "backup/backups.h"
 #include "exchange/exchange.h"
 #include "food/fooddata.h"
 #include "food/foodlist.h"
@@ -35,6 +36,7 @@ public:
     MenuPrinting printing;
     Exchange exchange;
     Tutor tutor;
+    Backups backups;
 };
 
 } // namespace tolvane

@@ -151,7 +151,10 @@ void MenuPlanner::loadMenu()
                 Message::typed(menumsg::refusedFile(QFileInfo(*chosen).fileName(), menumsg::problemText(load.read)),
                                Icon::Warning, only(Button::Ok), GeneralHelpContext));
             break;
-        case MenuFileState::Read: applyImage(load.read.image); break;
+        case MenuFileState::Read:
+            applyImage(load.read.image);
+            program_.userFileUsed(UserFile::Menu, QDir(program_.workDir()).filePath(*chosen));
+            break;
         }
     }
     mealDisplay(shownDay_, shownMeal_);
@@ -161,8 +164,11 @@ void MenuPlanner::saveMenuAs()
 {
     const std::optional<QString> chosen =
         chooseUserFileToSave(program_, FileKind::Menu, {QString(), MenuFileFilter, MenuFileSuffix, QString()});
-    if (chosen)
-        saveMenuFile(QDir(program_.workDir()).filePath(*chosen), image(), program_.ui());
+    if (!chosen)
+        return;
+    const QString path = QDir(program_.workDir()).filePath(*chosen);
+    if (saveMenuFile(path, image(), program_.ui()))
+        program_.userFileUsed(UserFile::Menu, path);
 }
 
 // --- Tabs and activation.

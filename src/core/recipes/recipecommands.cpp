@@ -89,8 +89,9 @@ Recipes::SaveOutcome Recipes::save()
         chooseUserFileToSave(program_, FileKind::Recipe, {QString(), RecipeFileFilter, RecipeFileSuffix, QString()});
     if (!chosen)
         return SaveOutcome::Cancelled;
-    switch (saveFileAtomically(QDir(program_.workDir()).filePath(*chosen), writeRecipeImage(*recipe))) {
-    case SaveResult::Saved: return SaveOutcome::Saved;
+    const QString path = QDir(program_.workDir()).filePath(*chosen);
+    switch (saveFileAtomically(path, writeRecipeImage(*recipe))) {
+    case SaveResult::Saved: program_.userFileUsed(UserFile::Recipe, path); return SaveOutcome::Saved;
     case SaveResult::CannotCreate: ui.showMessage(warning(recipemsg::CannotCreate)); break;
     case SaveResult::WriteFailed: ui.showMessage(warning(recipemsg::WriteFailed)); break;
     }
@@ -129,6 +130,7 @@ void Recipes::load()
         return;
     }
     apply(read.image);
+    program_.userFileUsed(UserFile::Recipe, file.fileName());
 }
 
 void Recipes::apply(const RecipeImage& image)

@@ -21,6 +21,7 @@ Program::Program(UserInterface& ui, SettingsStore& settings, QString workDir)
 
 StartResult Program::formCreate()
 {
+    run(hooks.beforeLoad);
     // A save killed between its write and its rename leaves its temporary file.
     if (folderLock_ && folderLock_->held()) {
         QStringList dataFiles;
@@ -64,6 +65,7 @@ StartResult Program::formCreate()
         return {false, SettingsErrorExitStatus};
     }
     run(hooks.restoreChoices);
+    run(hooks.started);
     return {};
 }
 

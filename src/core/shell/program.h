@@ -36,6 +36,9 @@ inline const QStringList DayNames = {QStringLiteral("Sunday"),   QStringLiteral(
                                      QStringLiteral("Thursday"), QStringLiteral("Friday"),
                                      QStringLiteral("Saturday")};
 
+// The user's own files that the program loads and saves.
+enum class UserFile { Menu, Recipe, Weight };
+
 struct StartResult {
     bool ok = true;
     int exitStatus = 0;  // the status to end with when not ok
@@ -44,6 +47,7 @@ struct StartResult {
 // Where the other parts of the program plug into start-up, activation and
 // close. Each does nothing until its part is there.
 struct ProgramHooks {
+    std::function<void()> beforeLoad;           // first of all: finishes what a kill cut short
     std::function<StartResult()> loadFoodTable; // "fooditem.dbt"; a damaged table ends the start
     std::function<void()> loadCurrentMenu;      // "currmenu.db"
     std::function<void()> loadActivityTable;    // "activity.db"
@@ -60,6 +64,8 @@ struct ProgramHooks {
     std::function<void()> clearTutorPreview;    // each activation ends a tutor's menu preview
     std::function<void()> restoreChoices;       // the last run's weight file and calculator inputs
     std::function<void()> keepChoices;          // at close: what the next run restores
+    std::function<void()> started;              // the data files are loaded and the start goes on
+    std::function<void(UserFile, const QString&)> userFileUsed;  // a file loaded or saved (its path)
 };
 
 class Program {
@@ -92,6 +98,13 @@ public:
     // at the weight question, or no file chosen to save the weight data in).
     bool formCloseQuery();
     void formClose();
+
+    // A menu, recipe or weight file was loaded or saved at `path`.
+    void userFileUsed(UserFile kind, const QString& path)
+    {
+        if (hooks.userFileUsed)
+            hooks.userFileUsed(kind, path);
+    }
 
     // Runs the command of a menu item or tool button, when it is live.
     void execute(Command command);

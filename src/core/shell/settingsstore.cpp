@@ -65,4 +65,15 @@ void SettingsStore::writeString(const QString& key, const QString& value)
         settings_->setValue(key, value);
 }
 
+QStringList SettingsStore::readTexts(const QString& key) const
+{
+    return settings_ ? settings_->value(key).toStringList() : QStringList();
+}
+
+void SettingsStore::writeTexts(const QString& key, const QStringList& values)
+{
+    if (settings_)
+        settings_->setValue(key, values);
+}
+
 } // namespace tolvane

@@ -3,6 +3,7 @@
 // and Left in the "Tolvane" settings of the user (~/.config/Tolvane.conf).
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -43,6 +44,9 @@ public:
     void writeInt(const QString& key, int value);
     std::optional<QString> readString(const QString& key) const;
     void writeString(const QString& key, const QString& value);
+    // A list of texts (file paths); empty when missing.
+    QStringList readTexts(const QString& key) const;
+    void writeTexts(const QString& key, const QStringList& values);
 
 private:
     QString filePath_;

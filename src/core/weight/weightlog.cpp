@@ -240,6 +240,7 @@ bool WeightLog::loadweightfile(const QString& fileName)
         ui.showMessage(warning(weightmsg::refusedFile(fileName, problemText(read.problem, size, read.record))));
         return false;
     }
+    program_.userFileUsed(UserFile::Weight, fileName);
     if (read.records.empty())
         return true;
     rows_.resize(read.records.size() + 1);
@@ -297,7 +298,10 @@ bool WeightLog::saveweightfile(const QString& fileName)
         records.push_back({static_cast<double>(dayNumberFromDate(*date)), *plan, *actual});
     }
     switch (saveFileAtomically(fileName, writeWeightImage(records))) {
-    case SaveResult::Saved: unsaved_ = false; return true;
+    case SaveResult::Saved:
+        unsaved_ = false;
+        program_.userFileUsed(UserFile::Weight, fileName);
+        return true;
     case SaveResult::CannotCreate: ui.showMessage(warning(weightmsg::cannotCreate(fileName))); break;
     case SaveResult::WriteFailed: ui.showMessage(warning(weightmsg::cannotWrite(fileName))); break;
     }

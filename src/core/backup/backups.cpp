@@ -1,0 +1,261 @@
+#include "backup/backups.h"
+
+#include "backup/backupschedule.h"
+#include "backup/backuptexts.h"
+#include "backup/restorefiles.h"
+#include "menu/menuplanner.h"
+#include "shell/filechoice.h"
+#include "shell/settingsstore.h"
+#include "storage/safesave.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
+
+namespace tolvane {
+
+namespace {
+
+const QString WeightFileKey = QStringLiteral("Backups/WeightFile");
+const QString MenuFilesKey = QStringLiteral("Backups/MenuFiles");
+const QString RecipeFilesKey = QStringLiteral("Backups/RecipeFiles");
+// "Version 5.04" -> "5.04"
+QString programVersion() { return VersionText.section(u' ', -1); }
+
+Message warning(const QString& text) { return Message::typed(text, Icon::Warning, only(Button::Ok), BackupHelpContext); }
+
+Message information(const QString& text)
+{
+    return Message::typed(text, Icon::Information, only(Button::Ok), BackupHelpContext);
+}
+
+const QString& keyOf(UserFile kind)
+{
+    switch (kind) {
+    case UserFile::Menu: return MenuFilesKey;
+    case UserFile::Recipe: return RecipeFilesKey;
+    case UserFile::Weight: break;
+    }
+    return WeightFileKey;
+}
+
+} // namespace
+
+Backups::Backups(Program& program, SettingsStore& settings, MenuPlanner& menu)
+    : program_(program), settings_(settings), menu_(menu)
+{
+    documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    program_.setHandler(Command::BackUpData, [this] { backUpData(); });
+    program_.setHandler(Command::RestoreFromBackup, [this] { restoreFromBackup(); });
+    program_.hooks.beforeLoad = [this] { finishInterruptedPlacing(program_.workDir()); };
+    program_.hooks.started = [this] { automaticBackup(); };
+    program_.hooks.userFileUsed = [this](UserFile kind, const QString& path) { remember(kind, path); };
+}
+
+QString Backups::backupsFolder() const { return QDir(program_.workDir()).filePath(BackupsFolderName); }
+
+int Backups::setting(const QString& key, int fallback)
+{
+    if (!settings_.open())
+        return fallback;
+    const std::optional<int> value = settings_.readInt(key);
+    settings_.close();
+    return value.value_or(fallback);
+}
+
+void Backups::remember(UserFile kind, const QString& path)
+{
+    if (!settings_.open())
+        return;
+    const QString key = keyOf(kind);
+    QStringList paths = settings_.readTexts(key);
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    paths.removeAll(absolute);
+    paths.prepend(absolute);
+    settings_.writeTexts(key, paths.mid(0, kind == UserFile::Weight ? 1 : MaxKnownFiles));
+    settings_.close();
+}
+
+KnownFiles Backups::knownFiles()
+{
+    KnownFiles known;
+    if (!settings_.open())
+        return known;
+    known.weight = settings_.readTexts(WeightFileKey);
+    known.menus = settings_.readTexts(MenuFilesKey);
+    known.recipes = settings_.readTexts(RecipeFilesKey);
+    settings_.close();
+    return known;
+}
+
+CollectedBackup Backups::collect()
+{
+    return collectBackup(program_.workDir(), knownFiles(), programVersion(), now());
+}
+
+std::optional<SaveResult> Backups::write(const QString& path, const CollectedBackup& collected)
+{
+    const QByteArray bytes = writeBackupArchive(collected.contents);
+    if (bytes.isEmpty())
+        return SaveResult::WriteFailed;
+    const SaveResult result = saveFileAtomically(path, bytes);
+    return result == SaveResult::Saved ? std::nullopt : std::optional<SaveResult>(result);
+}
+
+void Backups::backUpData()
+{
+    UserInterface& ui = program_.ui();
+    const QString name = backupmsg::defaultName(now().date().toString(Qt::ISODate));
+    const std::optional<QString> chosen = ui.saveFile({BackUpTitle, BackupFilter, BackupSuffix, documentsFolder, name});
+    if (!chosen)
+        return;
+    const QString path = QDir(documentsFolder).filePath(withDefaultSuffix(*chosen, BackupSuffix));
+    const CollectedBackup collected = collect();
+    if (collected.contents.files.empty()) {
+        ui.showMessage(warning(backupmsg::NothingToBackUp));
+        return;
+    }
+    ui.setBusy(true);
+    const std::optional<SaveResult> failed = write(path, collected);
+    ui.setBusy(false);
+    if (failed)
+        ui.showMessage(warning(backupmsg::cannotWrite(path, *failed == SaveResult::WriteFailed)));
+    else
+        ui.showMessage(information(backupmsg::written(QDir::toNativeSeparators(path),
+                                                      static_cast<int>(collected.contents.files.size()),
+                                                      collected.skipped)));
+}
+
+void Backups::restoreFromBackup()
+{
+    UserInterface& ui = program_.ui();
+    const std::optional<QString> chosen =
+        chooseFileToOpen(ui, {RestoreTitle, BackupFilter, BackupSuffix, documentsFolder});
+    if (!chosen)
+        return;
+    const QString path = QDir(documentsFolder).filePath(*chosen);
+    QFile file(path);
+    // One byte more than any backup tells a file that is too large.
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(MaxArchiveBytes + 1) : QByteArray();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        ui.showMessage(warning(backupmsg::cannotRead(path)));
+        return;
+    }
+    file.close();
+    const BackupRead read = readBackupArchive(bytes);
+    if (read.problem != ArchiveProblem::None) {
+        ui.showMessage(warning(backupmsg::refused(QDir::toNativeSeparators(path), problemText(read))));
+        return;
+    }
+
+    const BackupContents& contents = read.contents;
+    const QDateTime time = now();
+    const QString keptAs = QDir(backupsFolder()).filePath(beforeRestoreName(time));
+    const QString question = backupmsg::restoreQuestion(
+        QDir::toNativeSeparators(path), QLocale().toString(contents.created.toLocalTime(), QLocale::ShortFormat),
+        contents.version, describeBackup(contents, program_.workDir(), documentsFolder),
+        QDir::toNativeSeparators(keptAs));
+    if (ui.showMessage(Message::typed(question, Icon::Confirmation, Button::Yes | Button::No, BackupHelpContext)) !=
+        Button::Yes)
+        return;
+
+    ui.setBusy(true);
+    // The current files first, so that a restore can itself be undone.
+    const CollectedBackup current = collect();
+    const bool kept = QDir().mkpath(backupsFolder()) && !write(keptAs, current);
+    std::vector<FileToPlace> files;
+    QSet<QString> places;
+    for (const BackupFile& restored : contents.files) {
+        // Two files for one place (their folders gone): the first one listed.
+        const QString place = restorePlace(restored, program_.workDir(), documentsFolder);
+        if (!places.contains(place)) {
+            places.insert(place);
+            files.push_back({place, restored.bytes});
+        }
+    }
+    const PlaceResult placed = kept ? placeFiles(program_.workDir(), files) : PlaceResult::NotStaged;
+    ui.setBusy(false);
+    if (!kept) {
+        ui.showMessage(warning(backupmsg::cannotKeepCurrent(QDir::toNativeSeparators(backupsFolder()))));
+        return;
+    }
+    if (placed != PlaceResult::Placed) {
+        ui.showMessage(warning(backupmsg::NotPlaced));
+        return;
+    }
+    reload();
+    ui.showMessage(information(backupmsg::restored(QDir::toNativeSeparators(keptAs))));
+}
+
+void Backups::reload()
+{
+    // The same steps as a start: the three files, then what shows them.
+    ProgramHooks& hooks = program_.hooks;
+    if (hooks.loadFoodTable)
+        hooks.loadFoodTable();
+    if (hooks.loadCurrentMenu)
+        hooks.loadCurrentMenu();
+    if (hooks.loadActivityTable)
+        hooks.loadActivityTable();
+    if (hooks.resetFoodList)
+        hooks.resetFoodList();
+    if (hooks.refreshFoodPanel)
+        hooks.refreshFoodPanel();
+    // The restored day and meal, shown even when they are the ones shown now.
+    menu_.showCurrentMeal();
+    menu_.mealDisplay(menu_.currentDay(), menu_.currentMeal());
+}
+
+void Backups::removeLeftovers()
+{
+    // A backup killed before its rename leaves ".<name>.zip.tolvane-XXXXXX".
+    static const QRegularExpression temporary(QStringLiteral(R"(^\.(.+\.zip)\.tolvane-\w{6}$)"));
+    const QDir dir(backupsFolder());
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch match = temporary.match(entry);
+        if (match.hasMatch() && isSaveLeftover(entry, match.captured(1)))
+            QFile::remove(dir.filePath(entry));
+    }
+}
+
+void Backups::automaticBackup()
+{
+    removeLeftovers();
+    if (setting(AutomaticBackupsKey, 1) == 0)
+        return;
+    const QString folder = backupsFolder();
+    const QDir dir(folder);
+    std::vector<QDateTime> made;
+    QStringList names;
+    for (const QString& name : dir.entryList({QStringLiteral("*.zip")}, QDir::Files)) {
+        if (const auto time = automaticBackupTime(name)) {
+            made.push_back(*time);
+            names.append(name);
+        }
+    }
+    const QDateTime time = now();
+    if (!automaticBackupDue(made, time))
+        return;
+    const CollectedBackup collected = collect();
+    if (collected.contents.files.empty())
+        return;
+    const QString name = automaticBackupName(time);
+    if (!QDir().mkpath(folder) || write(dir.filePath(name), collected)) {
+        program_.ui().showMessage(warning(backupmsg::automaticFailed(QDir::toNativeSeparators(folder))));
+        return;
+    }
+    // Only after a good new backup does an old one go.
+    made.push_back(*automaticBackupTime(name));
+    names.append(name);
+    const std::vector<QDateTime> keep =
+        backupsToKeep(made, setting(DailyBackupsKey, DefaultDailyBackups), setting(WeeklyBackupsKey, DefaultWeeklyBackups));
+    for (qsizetype i = 0; i < names.size(); ++i)
+        if (std::find(keep.begin(), keep.end(), made[static_cast<std::size_t>(i)]) == keep.end())
+            QFile::remove(dir.filePath(names[i]));
+}
+
+} // namespace tolvane

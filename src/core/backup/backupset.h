@@ -1,0 +1,42 @@
+#pragma once
+// What goes into a backup and where a restore puts it back: the data folder's
+// three files, and the user's own files the program remembers (the last
+// weight file, the last menu files and recipes loaded or saved).
+
+#include "backup/backuparchive.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace tolvane {
+
+// The user's files a backup takes, newest first.
+struct KnownFiles {
+    QStringList weight;   // the last weight file (at most one)
+    QStringList menus;
+    QStringList recipes;
+};
+constexpr int MaxKnownFiles = 10;  // menus and recipes each
+
+struct CollectedBackup {
+    BackupContents contents;
+    QStringList skipped;  // files left out: gone, unreadable, or not loadable as their kind
+};
+
+// Reads the files as they are on disk now. `now` is the backup's date.
+CollectedBackup collectBackup(const QString& dataFolder, const KnownFiles& known, const QString& version,
+                              const QDateTime& now);
+
+// Where a restore puts a file back: a data file in the data folder; one of
+// the user's files where it was, or in `fallbackFolder` when its folder is
+// gone (another computer).
+QString restorePlace(const BackupFile& file, const QString& dataFolder, const QString& fallbackFolder);
+
+// One line for each file of the backup: its name, kind and date, with the
+// number of foods of a food table, the week's totals of a menu, the number of
+// activities, and where one of the user's files goes back to.
+QStringList describeBackup(const BackupContents& contents, const QString& dataFolder, const QString& fallbackFolder);
+
+} // namespace tolvane

@@ -1,0 +1,81 @@
+#pragma once
+// What the backup commands and the automatic backup tell the user.
+
+#include <QString>
+#include <QStringList>
+
+namespace tolvane {
+
+constexpr int BackupHelpContext = 34;
+
+inline const QString BackupFilter = QStringLiteral("Zip archives (*.zip)");
+inline const QString BackupSuffix = QStringLiteral("zip");
+inline const QString BackUpTitle = QStringLiteral("Back Up Data");
+inline const QString RestoreTitle = QStringLiteral("Restore from Backup");
+
+namespace backupmsg {
+
+// "Tolvane backup 2026-12-08.zip"
+inline QString defaultName(const QString& isoDate) { return QStringLiteral("Tolvane backup %1.zip").arg(isoDate); }
+
+inline QString written(const QString& path, int files, const QStringList& skipped)
+{
+    QString text = QStringLiteral("The backup \"%1\" holds %2 files.").arg(path).arg(files);
+    if (!skipped.isEmpty())
+        text += QStringLiteral("\n\nLeft out (missing or not loadable):\n") + skipped.join(u'\n');
+    return text;
+}
+
+inline QString cannotWrite(const QString& path, bool created)
+{
+    return created ? QStringLiteral("The backup \"%1\" could not be written completely. Is the disk full? Any earlier "
+                                    "file of that name is unchanged.")
+                         .arg(path)
+                   : QStringLiteral("The backup \"%1\" could not be created. Is the folder read-only?").arg(path);
+}
+
+inline const QString NothingToBackUp = QStringLiteral("There are no data files to back up in this folder.");
+
+inline QString cannotRead(const QString& path)
+{
+    return QStringLiteral("The backup \"%1\" cannot be read.").arg(path);
+}
+
+inline QString refused(const QString& path, const QString& problem)
+{
+    return QStringLiteral("\"%1\" cannot be restored. %2 Nothing was changed.").arg(path, problem);
+}
+
+inline QString restoreQuestion(const QString& path, const QString& created, const QString& version,
+                               const QStringList& lines, const QString& keptIn)
+{
+    return QStringLiteral("The backup \"%1\", made on %2 by Tolvane %3, holds:\n\n%4\n\nReplace the current files "
+                          "with these? The current files are first backed up in \"%5\".")
+        .arg(path, created, version, lines.join(u'\n'), keptIn);
+}
+
+inline QString cannotKeepCurrent(const QString& folder)
+{
+    return QStringLiteral("The current files could not be backed up in \"%1\" (is the disk full or the folder "
+                          "read-only?), so nothing was restored.")
+        .arg(folder);
+}
+
+inline const QString NotPlaced =
+    QStringLiteral("The backup could not be restored: a file could not be written beside the one it replaces (is "
+                   "the disk full or the folder read-only?). Nothing was changed.");
+
+inline QString restored(const QString& keptAs)
+{
+    return QStringLiteral("The backup was restored. The files it replaced are kept in \"%1\".").arg(keptAs);
+}
+
+inline QString automaticFailed(const QString& folder)
+{
+    return QStringLiteral("Today's automatic backup could not be written to \"%1\". Is the disk full? The earlier "
+                          "backups are kept, and the next start tries again.")
+        .arg(folder);
+}
+
+} // namespace backupmsg
+} // namespace tolvane
