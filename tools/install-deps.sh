@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev googletest
   fonts-liberation2
-  xvfb xauth
+  xvfb xauth openbox x11-utils
   python3 desktop-file-utils appstream
   locales
   cups printer-driver-cups-pdf poppler-utils
