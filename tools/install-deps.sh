@@ -9,7 +9,7 @@ packages=(
   libarchive-dev unzip
   libgtest-dev googletest
   fonts-liberation2
-  xvfb xauth openbox xdotool
+  xvfb xauth openbox xdotool x11-utils
   python3 desktop-file-utils appstream lintian
   locales
   cups printer-driver-cups-pdf poppler-utils

@@ -1,5 +1,5 @@
-// Tolvane: a diet planner. Starts in the current directory, which holds the
-// data files, unless the command line names another data folder.
+// Tolvane: a diet planner. Keeps its data files in the user's data folder
+// unless the command line names another one.
 
 #include "app/app.h"
 #include "shell/datafolder.h"
@@ -16,13 +16,17 @@
 
 namespace {
 
-// The data folder the command line asks for: empty for the current directory.
+// The data folder the command line asks for, the user's own by default.
 QString requestedDataFolder(const QApplication& application)
 {
+    const QString userFolder = tolvane::userDataFolder();
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A diet planner: food items, a weekly menu, recipes, a weight log "
                                                     "and activities. Without an option the data files are kept in "
-                                                    "the current directory."));
+                                                    "the user's data folder (%1), created with the starter food and "
+                                                    "activity tables on the first start; --data-dir . keeps them in "
+                                                    "the current directory.")
+                                         .arg(userFolder));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
@@ -30,8 +34,7 @@ QString requestedDataFolder(const QApplication& application)
                                                     "food and activity tables when missing)."),
                                      QStringLiteral("folder"));
     const QCommandLineOption userData(QStringLiteral("user-data"),
-                                      QStringLiteral("Keep the data files in the user's data folder (%1).")
-                                          .arg(tolvane::userDataFolder()));
+                                      QStringLiteral("Keep the data files in the user's data folder (the default)."));
     parser.addOption(dataDir);
     parser.addOption(userData);
     parser.process(application);
@@ -39,9 +42,7 @@ QString requestedDataFolder(const QApplication& application)
         std::fputs("tolvane: --data-dir and --user-data cannot be used together.\n", stderr);
         std::exit(2);
     }
-    if (parser.isSet(userData))
-        return tolvane::userDataFolder();
-    return parser.value(dataDir);
+    return parser.isSet(dataDir) ? parser.value(dataDir) : userFolder;
 }
 
 // The zoom of "&Zoom..." scales the whole interface as one picture: Qt reads
@@ -69,11 +70,9 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tolvane")));
 
     const QString folder = requestedDataFolder(application);
-    // The current directory is locked for the run too, but never seeded.
     const tolvane::DataFolder prepared =
-        tolvane::prepareDataFolder(folder.isEmpty() ? QDir::currentPath() : folder, tolvane::StarterFolder,
-                                   folder.isEmpty() ? tolvane::Seeding::Never : tolvane::Seeding::WhenNew);
-    if (!prepared.ok || (!folder.isEmpty() && !QDir::setCurrent(folder))) {
+        tolvane::prepareDataFolder(folder, tolvane::StarterFolder, tolvane::Seeding::WhenNew);
+    if (!prepared.ok || !QDir::setCurrent(folder)) {
         const QString error =
             prepared.error.isEmpty() ? QStringLiteral("Cannot change to the folder %1.").arg(folder) : prepared.error;
         std::fprintf(stderr, "tolvane: %s\n", qUtf8Printable(error));

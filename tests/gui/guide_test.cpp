@@ -2,6 +2,15 @@
 // meets them in the windows.
 
 #include "food/foodtableio.h"
+#include "activity/activityform.h"
+#include "activity/activitytexts.h"
+#include "exchange/tablecsv.h"
+#include "food/foodediting.h"
+#include "food/fooditemform.h"
+#include "food/personallist.h"
+#include "menu/menustore.h"
+#include "recipes/recipetexts.h"
+#include "weight/calculators.h"
 #include "food/fooditemdialog.h"
 #include "guide/helpkey.h"
 #include "guide/helptopics.h"
@@ -18,12 +27,16 @@
 #include "windowtest.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTreeWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -183,6 +196,21 @@ TEST_F(GuideWindowTest, InformationLabelsAreBlueThenMagentaForTheRun)
             EXPECT_EQ(shown.label(i)->palette().color(QPalette::ButtonText), QColor(Qt::blue));
         }
         EXPECT_EQ(shown.exitButton()->text(), QStringLiteral("E&xit"));
+        // The whole text shows without scrolling, and where the data files are.
+        shown.show();
+        EXPECT_EQ(shown.textArea()->verticalScrollBar()->maximum(), 0);
+        EXPECT_EQ(shown.folderText()->verticalScrollBar()->maximum(), 0);
+        EXPECT_EQ(shown.folderText()->toPlainText(), QStringLiteral("Your data files are kept in ") + dir.path());
+        // Tab goes through the four topics before "E&xit".
+        std::vector<QWidget*> order;
+        for (QWidget* w = shown.textArea()->nextInFocusChain(); w != shown.textArea(); w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus)
+                order.push_back(w);
+        const auto at = [&order](QWidget* w) { return std::find(order.begin(), order.end(), w) - order.begin(); };
+        for (int i = 0; i < 3; ++i)
+            EXPECT_LT(at(shown.label(i)), at(shown.label(i + 1))) << i;
+        EXPECT_LT(at(shown.label(3)), at(shown.exitButton()));
+        EXPECT_LT(at(shown.exitButton()), static_cast<std::ptrdiff_t>(order.size()));
         QTest::mouseClick(shown.label(1), Qt::LeftButton);
         shown.label(3)->setFocus();
         QTest::keyClick(shown.label(3), Qt::Key_Space);  // the keyboard reads them too
@@ -221,19 +249,36 @@ TEST(HelpTopics, EveryHelpContextUsedOpensANamedTopicWithWorkingLinks)
             EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + target)) << target.toStdString();
         }
     }
-    EXPECT_EQ(help.topicList()->count(), static_cast<int>(helpTopics().size()));
+    EXPECT_EQ(help.listedTitles().size(), static_cast<qsizetype>(helpTopics().size()));
     EXPECT_FALSE(help.showTopic(2));
 }
 
-TEST(HelpTopics, DietaryTopicsNameTheirSourcesAndTheDisclaimerSaysItIsNotMedicalAdvice)
+TEST(HelpTopics, DietaryTopicsNameEachSourceWithItsEditionAndTheDisclaimerSaysItIsNotMedicalAdvice)
 {
     HelpWindow help;
-    for (int context : {3, 4, 5, 6, 7, 21}) {
+    // The dietary topics, and the program's topics that give figures on the body.
+    for (int context : {3, 4, 5, 6, 7, 21, 25, 26, 11}) {
         SCOPED_TRACE(context);
+        QFile file(QStringLiteral(":/help/") + helpTopic(context)->file);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll());
+        const QRegularExpressionMatch sources =
+            QRegularExpression(QStringLiteral("<h2>Sources</h2>\\s*<ul>(.*?)</ul>"),
+                               QRegularExpression::DotMatchesEverythingOption)
+                .match(html);
+        ASSERT_TRUE(sources.hasMatch());
+        const QStringList items = sources.captured(1).split(QStringLiteral("<li>"), Qt::SkipEmptyParts);
+        ASSERT_FALSE(items.isEmpty());
+        for (const QString& item : items) {  // an edition: the year of the text cited
+            if (!item.trimmed().isEmpty()) {
+                EXPECT_TRUE(QRegularExpression(QStringLiteral("\\b(19|20)\\d\\d\\b")).match(item).hasMatch())
+                    << item.toStdString();
+            }
+        }
         help.showTopic(context);
-        const QString text = help.browser()->toPlainText();
-        EXPECT_TRUE(text.contains(QStringLiteral("Sources")));
-        EXPECT_TRUE(text.contains(QStringLiteral("not medical advice")));
+        if (context != 26 && context != 11) {
+            EXPECT_TRUE(help.browser()->toPlainText().contains(QStringLiteral("not medical advice")));
+        }
     }
     help.showTopic(22);
     EXPECT_TRUE(help.browser()->toPlainText().contains(QStringLiteral("information, not medical advice")));
@@ -243,7 +288,47 @@ TEST(HelpTopics, DietaryTopicsNameTheirSourcesAndTheDisclaimerSaysItIsNotMedical
     EXPECT_TRUE(help.browser()->toPlainText().contains(QStringLiteral("Standard Reference, Release 24")));
 }
 
-TEST(HelpViewer, LinksBackForwardFindAndItsSize)
+TEST(HelpTopics, TopicsQuoteTheProgramsOwnWords)
+{
+    const auto plain = [](QString text) { return text.remove(QLatin1Char('&')).replace(QStringLiteral("\r\n"), QStringLiteral(" ")); };
+    const std::vector<std::pair<int, QString>> quotes = {
+        {17, menumsg::MealFull},
+        {17, recipemsg::RecipeFull},
+        {17, activitymsg::BufferFull},
+        {17, editmsg::TableFull},
+        {17, plain(ShowWholeListCaption)},
+        {33, plain(ShowWholeListCaption)},
+        {9, FoodItemForm::label(FoodItemForm::Name)},
+        {10, recipemsg::InvalidRecipeServings},
+        {26, activitymsg::NotNumeric},
+        {26, activitylabel::DialogCalories},
+        {25, calcmsg::NeedBmr},
+        {11, SaveWeightQuestion},
+        {11, QStringLiteral("Remove Row")},
+        {1, plain(menuCaption(Command::FindFoodItem)).remove(QStringLiteral("..."))},
+        {43, plain(menuCaption(Command::ImportFoodItemsCsv)).remove(QStringLiteral("..."))},
+        {43, plain(menuCaption(Command::ExportMenuCsv)).remove(QStringLiteral("..."))},
+        {43, DayTotalText},
+        {40, Information::caption()},
+        {3, QStringLiteral("Selection")},
+    };
+    HelpWindow help;
+    for (const auto& [context, quote] : quotes) {
+        SCOPED_TRACE(quote.toStdString());
+        ASSERT_TRUE(help.showTopic(context));
+        EXPECT_TRUE(help.browser()->toPlainText().simplified().contains(quote.simplified())) << context;
+    }
+    // What the program does not do, no topic says.
+    for (const HelpTopic& topic : helpTopics()) {
+        help.showTopic(topic.context);
+        const QString text = help.browser()->toPlainText().simplified();
+        EXPECT_FALSE(text.contains(QStringLiteral("folder the program was started in"))) << topic.file.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("asks how many servings"))) << topic.file.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("allows for this"))) << topic.file.toStdString();
+    }
+}
+
+TEST(HelpViewer, LinksBackForwardGroupsAndItsSize)
 {
     QSettings(QStringLiteral("Tolvane"), QStringLiteral("Help")).clear();
     {
@@ -255,39 +340,169 @@ TEST(HelpViewer, LinksBackForwardFindAndItsSize)
         ASSERT_TRUE(help.followLink(QUrl(QStringLiteral("weight.html"))));  // a link of the topic
         EXPECT_FALSE(help.followLink(QUrl(QStringLiteral("https://example.org/"))));
         EXPECT_EQ(help.currentContext(), 11);
-        EXPECT_EQ(help.topicList()->currentItem()->text(), QStringLiteral("Building a Weight Graph"));
+        EXPECT_EQ(help.topicList()->currentItem()->text(0), QStringLiteral("Building a Weight Graph"));
         ASSERT_TRUE(help.backButton()->isEnabled());
         QTest::mouseClick(help.backButton(), Qt::LeftButton);
         EXPECT_EQ(help.currentContext(), 1);
         QTest::mouseClick(help.forwardButton(), Qt::LeftButton);
         EXPECT_EQ(help.currentContext(), 11);
 
-        help.topicList()->setCurrentRow(0);  // choosing a topic from the list
-        EXPECT_EQ(help.currentContext(), helpTopics().front().context);
-
-        QTest::keyClicks(help.findBox(), QStringLiteral("sodium milligrams"));
-        QStringList found;
-        for (int row = 0; row < help.topicList()->count(); ++row)
-            if (!help.topicList()->item(row)->isHidden())
-                found.append(help.topicList()->item(row)->text());
-        EXPECT_TRUE(found.contains(QStringLiteral("Low Sodium")));
-        EXPECT_FALSE(found.contains(QStringLiteral("Personal List")));
-        QTest::keyClick(help.findBox(), Qt::Key_Return);
-        EXPECT_NE(help.currentContext(), 0);
-        EXPECT_TRUE(found.contains(help.topicList()->currentItem()->text()))
-            << help.topicList()->currentItem()->text().toStdString() << " " << found.join(QLatin1Char(',')).toStdString();
+        // Two groups: using the program, then diet and health.
+        QTreeWidget* list = help.topicList();
+        ASSERT_EQ(list->topLevelItemCount(), 2);
+        EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("Using the program"));
+        EXPECT_EQ(list->topLevelItem(1)->text(0), QStringLiteral("Diet and health"));
+        QStringList diet;
+        for (int i = 0; i < list->topLevelItem(1)->childCount(); ++i)
+            diet.append(list->topLevelItem(1)->child(i)->text(0));
+        EXPECT_EQ(diet, QStringList({QStringLiteral("RDA Guidelines"), QStringLiteral("Low Calorie"),
+                                     QStringLiteral("Diabetic"), QStringLiteral("Low Sodium"),
+                                     QStringLiteral("Low Cholesterol"), QStringLiteral("Dieting Hints"),
+                                     QStringLiteral("Disclaimer")}));
+        list->setCurrentItem(list->topLevelItem(1)->child(0));  // choosing a topic from the list
+        EXPECT_EQ(help.currentContext(), 3);
+        list->setCurrentItem(list->topLevelItem(0));  // a group heading opens nothing
+        EXPECT_EQ(help.currentContext(), 3);
 
         EXPECT_EQ(help.browser()->accessibleName(), QStringLiteral("Topic"));
-        QAccessibleInterface* topic = QAccessible::queryAccessibleInterface(help.browser());
-        ASSERT_TRUE(topic && topic->textInterface());
-        EXPECT_TRUE(topic->textInterface()
-                        ->text(0, topic->textInterface()->characterCount())
-                        .contains(QStringLiteral("sodium"), Qt::CaseInsensitive));
         help.resize(700, 520);
         help.close();
     }
     HelpWindow again;
     EXPECT_EQ(again.size(), QSize(700, 520));
+}
+
+TEST(HelpViewer, FindingRanksTitlesFirstAndSaysWhenNothingIsFound)
+{
+    HelpWindow help;
+    help.show();
+    QTest::keyClicks(help.findBox(), QStringLiteral("sodium"));
+    const QStringList found = help.listedTitles();
+    ASSERT_GE(found.size(), 3);
+    EXPECT_EQ(found.front(), QStringLiteral("Low Sodium"));  // the one title before the many texts
+    EXPECT_TRUE(found.contains(QStringLiteral("RDA Guidelines")));
+    EXPECT_FALSE(found.contains(QStringLiteral("Personal List")));
+    EXPECT_EQ(help.findResult()->text(), QStringLiteral("%1 topics found.").arg(found.size()));
+    QTest::keyClick(help.findBox(), Qt::Key_Return);
+    EXPECT_EQ(help.currentContext(), 6);
+
+    help.findBox()->clear();
+    QTest::keyClicks(help.findBox(), QStringLiteral("sodium xyzzy"));
+    EXPECT_TRUE(help.listedTitles().isEmpty());
+    EXPECT_TRUE(help.findResult()->isVisible());
+    EXPECT_EQ(help.findResult()->text(), QStringLiteral("No topic contains \"sodium xyzzy\"."));
+    QTest::keyClick(help.findBox(), Qt::Key_Return);  // nothing to open
+    EXPECT_EQ(help.currentContext(), 6);
+
+    // A topic asked for from outside brings the whole list back with it.
+    ASSERT_TRUE(help.open(33));
+    EXPECT_TRUE(help.findBox()->text().isEmpty());
+    EXPECT_FALSE(help.findResult()->isVisible());
+    EXPECT_EQ(help.listedTitles().size(), static_cast<qsizetype>(helpTopics().size()));
+    EXPECT_EQ(help.topicList()->currentItem()->text(0), QStringLiteral("Personal List"));
+}
+
+TEST(HelpViewer, CloseEscapeCtrlWAndF1ForUsingHelp)
+{
+    QtUserInterface ui;
+    HelpKey key(ui, nullptr);
+    qApp->installEventFilter(&key);
+    const std::vector<std::function<void(HelpWindow&)>> closers = {
+        [](HelpWindow& help) { QTest::mouseClick(help.closeButton(), Qt::LeftButton); },
+        [](HelpWindow& help) { QTest::keyClick(help.browser(), Qt::Key_Escape); },
+        [](HelpWindow& help) { QTest::keyClick(help.topicList(), Qt::Key_W, Qt::ControlModifier); },
+    };
+    for (std::size_t i = 0; i < closers.size(); ++i) {
+        SCOPED_TRACE(i);
+        ui.showHelpTopic(22);
+        HelpWindow* help = ui.helpWindow();
+        ASSERT_TRUE(help);
+        help->browser()->setFocus();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+        QTest::keyClick(help->browser(), Qt::Key_F1);
+        EXPECT_EQ(help->currentContext(), UsingHelpHelpContext);
+        EXPECT_EQ(help->browser()->documentTitle(), QStringLiteral("Using help"));
+        closers[i](*help);
+        EXPECT_FALSE(help->isVisible());
+    }
+    qApp->removeEventFilter(&key);
+    delete ui.helpWindow();
+}
+
+TEST(HelpViewer, AScreenReaderWalksTheTopicsHeadingsAndLinks)
+{
+    HelpWindow help;
+    help.show();
+    help.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+    ASSERT_TRUE(help.showTopic(1));
+    QFile file(QStringLiteral(":/help/general.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    QStringList headings;
+    for (auto m = QRegularExpression(QStringLiteral("<h[1-6]>(.*?)</h[1-6]>")).globalMatch(html); m.hasNext();)
+        headings.append(m.next().captured(1));
+    QStringList links;
+    for (auto m = QRegularExpression(QStringLiteral("<a href=\"[^\"]+\">(.*?)</a>")).globalMatch(html); m.hasNext();)
+        links.append(m.next().captured(1));
+    ASSERT_GT(headings.size(), 3);
+    ASSERT_GT(links.size(), 10);
+
+    QAccessibleInterface* topic = QAccessible::queryAccessibleInterface(help.browser());
+    ASSERT_TRUE(topic && topic->textInterface());
+    EXPECT_EQ(topic->role(), QAccessible::Document);
+    EXPECT_TRUE(topic->textInterface()
+                    ->text(0, topic->textInterface()->characterCount())
+                    .startsWith(QStringLiteral("General: the Menu Planner")));
+    QStringList readHeadings;
+    QStringList readLinks;
+    QAccessibleInterface* recipes = nullptr;
+    for (int i = 0; i < topic->childCount(); ++i) {
+        QAccessibleInterface* part = topic->child(i);
+        ASSERT_TRUE(part);
+        EXPECT_EQ(topic->indexOfChild(part), i);
+        EXPECT_EQ(part->parent(), topic);
+        if (part->role() == QAccessible::Heading) {
+            readHeadings.append(part->text(QAccessible::Name));
+        } else {
+            ASSERT_EQ(part->role(), QAccessible::Link);
+            readLinks.append(part->text(QAccessible::Name));
+            if (part->text(QAccessible::Value) == QStringLiteral("recipes.html"))
+                recipes = part;
+        }
+    }
+    EXPECT_EQ(readHeadings, headings);
+    EXPECT_EQ(readLinks, links);
+
+    // Marking a link is the keyboard's focus on it; pressing it follows it.
+    ASSERT_TRUE(recipes && recipes->actionInterface());
+    recipes->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+    EXPECT_EQ(help.browser()->textCursor().selectedText(), QStringLiteral("Recipes"));
+    EXPECT_TRUE(recipes->state().focused);
+    EXPECT_EQ(topic->focusChild(), recipes);
+    recipes->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(help.currentContext(), 10);
+    ASSERT_GT(topic->childCount(), 0);
+    EXPECT_EQ(topic->child(0)->text(QAccessible::Name), QStringLiteral("Recipes"));  // the new topic's title
+}
+
+TEST(HelpViewer, TheFocusedLinkIsMarkedInStrongColours)
+{
+    HelpWindow help;
+    help.show();
+    help.showTopic(1);
+    help.browser()->setFocus();
+    QTest::keyClick(help.browser(), Qt::Key_Tab);  // the first link
+    const QTextCursor cursor = help.browser()->textCursor();
+    ASSERT_TRUE(cursor.hasSelection());
+    EXPECT_TRUE(cursor.charFormat().isAnchor());
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor marked = help.browser()->palette().color(group, QPalette::Highlight);
+        const QColor text = help.browser()->palette().color(group, QPalette::HighlightedText);
+        const QColor page = help.browser()->palette().color(group, QPalette::Base);
+        EXPECT_GT(std::abs(marked.lightness() - page.lightness()), 150) << group;
+        EXPECT_GT(std::abs(marked.lightness() - text.lightness()), 150) << group;
+    }
 }
 
 TEST_F(GuideWindowTest, F1OnEachPageAndDialogOpensItsTopic)
@@ -411,7 +626,11 @@ TEST(QtTutor, TheRealWindowsWalkTheTutorWithThePreviewAndTheInformationWindow)
     timer.start();
     ASSERT_TRUE(app.program.formCreate().ok);
     window.applyStartPosition();
-    window.show();  // the first start opens the tutor
+    window.show();
+    // The first start opens the tutor once the window is painted, not inside
+    // the show.
+    EXPECT_EQ(presses, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return information; }, 20000));
     timer.stop();
     EXPECT_EQ(presses, 13);
     EXPECT_EQ(titles, 1);
@@ -422,4 +641,60 @@ TEST(QtTutor, TheRealWindowsWalkTheTutorWithThePreviewAndTheInformationWindow)
         EXPECT_FALSE(qobject_cast<PreviewWindow*>(w) && w->isVisible());
     EXPECT_EQ(window.pageControl()->currentIndex(), MenuPlannerPageIndex);
     EXPECT_FALSE(app.printing.tutorPreview());
+}
+
+TEST(QtHelp, F1InEveryWindowAndDialogOpensItsTopic)
+{
+    QTemporaryDir dir;
+    writeAll(dir.filePath(FoodTableFileName), tableBytes({makeItem(QStringLiteral("Apple"))}));
+    QtUserInterface ui;
+    SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
+    App app(ui, settings, dir.path());
+    MainWindow window(app);  // F1 is watched from here on
+    ui.setParent(&window);
+
+    // F1 in each modal window of the program, then the help viewer it opened
+    // is read and closed, then the window.
+    QStringList seen;
+    QList<int> opened;
+    QTimer timer;
+    timer.setInterval(5);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (auto* help = qobject_cast<HelpWindow*>(modal)) {
+            opened.append(help->currentContext());
+            help->close();
+            return;
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {  // no menu or activity file yet
+            box->accept();
+            return;
+        }
+        const QString name = modal->windowTitle();
+        if (seen.isEmpty() || seen.back() != name) {
+            seen.append(name);
+            QWidget* target = modal->focusWidget() ? modal->focusWidget() : modal;
+            QTest::keyClick(target, Qt::Key_F1);
+            return;
+        }
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+    });
+    timer.start();
+    ASSERT_TRUE(app.program.formCreate().ok);
+    app.program.execute(Command::Tutor);  // the tutor, then the information window
+    ui.askTitle(TitlePrompt{QStringLiteral("Title"), QStringLiteral("Menu Title"), QString()});
+    ui.showPrintPreview(PreviewRequest{[](Canvas&) {}, {}, {}, true});
+    ActivityForm activity;
+    ui.addActivity(activity);
+    ui.showAbout();
+    timer.stop();
+    EXPECT_EQ(seen, QStringList({QStringLiteral("Tutor"), QStringLiteral("INFORMATION YOU NEED TO KNOW"),
+                                 QStringLiteral("Menu Title"), QStringLiteral("Print Preview"),
+                                 QStringLiteral("Add Activity"), QStringLiteral("About")}));
+    EXPECT_EQ(opened, QList<int>({StartingHelpContext, StartingHelpContext, PrintingHelpContext, PrintingHelpContext,
+                                  ActivityPlannerHelpContext, StartingHelpContext}));
+    delete ui.helpWindow();
 }

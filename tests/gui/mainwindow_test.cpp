@@ -79,9 +79,12 @@ TEST_F(MainWindowTest, CaptionClientSizeAndPages)
 
 TEST_F(MainWindowTest, ApplicationTitleAndTheWindowsOwnFont)
 {
-    // The task bar's title beside the window's caption.
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Tolvane for Windows 95"));
+    // The task bar's title beside the window's caption, which no application
+    // display name lengthens (the real X server test reads the titles shown).
+    EXPECT_EQ(window->windowIconText(), QStringLiteral("Tolvane for Windows 95"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tolvane"));
+    EXPECT_TRUE(QGuiApplication::applicationDisplayName().isEmpty() ||
+                QGuiApplication::applicationDisplayName() == QCoreApplication::applicationName());
 
     // "System": bold, 16 pixels, on everything outside the pages.
     const QFont own = window->toolButton(Command::CopyMeal)->font();

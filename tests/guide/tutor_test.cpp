@@ -7,6 +7,7 @@
 #include "testfiles.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tolvane;
@@ -224,6 +225,66 @@ TEST_F(TutorTest, HelpItemsOpenTheirTopicsAndNoneIsDisabled)
                 if (!entry.separator) {
                     EXPECT_TRUE(app->program.isEnabled(entry.command)) << entry.caption.toStdString();
                 }
+}
+
+namespace {
+// Keeps what waits for the main window on the screen, and tells in which
+// order the tutor's step and the title prompt reached the screen.
+class ScreenUi : public ScriptedUi {
+public:
+    std::vector<std::function<void()>> waiting;
+    QStringList shown;
+    void whenMainWindowShown(std::function<void()> action) override { waiting.push_back(std::move(action)); }
+    void showTutorStep(Tutor& tutor) override
+    {
+        shown.append(QStringLiteral("step %1: ").arg(tutor.step()) + tutor.text() +
+                     QStringLiteral(" at %1,%2 page %3").arg(tutor.left()).arg(tutor.top()).arg(page()));
+    }
+    std::optional<QString> askTitle(const TitlePrompt& prompt) override
+    {
+        shown.append(QStringLiteral("title prompt"));
+        return ScriptedUi::askTitle(prompt);
+    }
+    std::function<int()> page;
+};
+} // namespace
+
+TEST(FirstStart, TheTutorWaitsForTheMainWindowOnTheScreen)
+{
+    QTemporaryDir dir;
+    writeAll(dir.filePath(FoodTableFileName), tableBytes(numberedItems(2)));
+    ScreenUi ui;
+    SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
+    App app(ui, settings, dir.path());
+    ASSERT_TRUE(app.program.formCreate().ok);
+    app.program.formActivate();
+    EXPECT_TRUE(ui.windows.isEmpty());  // not while the window is being shown
+    ASSERT_EQ(ui.waiting.size(), 1u);
+    app.program.formActivate();
+    EXPECT_EQ(ui.waiting.size(), 1u);  // once
+    ui.waiting.front()();
+    EXPECT_EQ(ui.windows, QStringList({QStringLiteral("tutor"), QStringLiteral("information")}));
+}
+
+TEST(FirstStart, StepElevenIsOnTheScreenBeforeTheTitlePromptOpens)
+{
+    QTemporaryDir dir;
+    writeAll(dir.filePath(FoodTableFileName), tableBytes(numberedItems(2)));
+    ScreenUi ui;
+    SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
+    App app(ui, settings, dir.path());
+    ui.page = [&app] { return app.program.currentPage(); };
+    ASSERT_TRUE(app.program.formCreate().ok);
+    ui.tutorScripts.push_back([](Tutor& tutor) {
+        for (int i = 0; i < 10; ++i)
+            tutor.pressNext();
+    });
+    app.program.execute(Command::Tutor);
+    const int top = app.program.windowTop();
+    const int left = app.program.windowLeft();
+    EXPECT_EQ(ui.shown, QStringList({QStringLiteral("step 11: ") + Tutor::texts().at(10) +
+                                         QStringLiteral(" at %1,%2 page %3").arg(left).arg(top + 300).arg(MenuPlannerPageIndex),
+                                     QStringLiteral("title prompt")}));
 }
 
 TEST(FirstStart, TheProgramItselfOpensTheTutorOnceOnlyWhenNoSettingsExisted)

@@ -29,6 +29,11 @@ const std::array<Information::Label, Information::LabelCount>& Information::labe
     return value;
 }
 
+QString Information::dataFolderText() const
+{
+    return QStringLiteral("Your data files are kept in %1").arg(dataFolder_);
+}
+
 void Information::clickLabel(int index)
 {
     if (index < 0 || index >= LabelCount)

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <utility>
 
 namespace tolvane {
 
@@ -23,7 +24,11 @@ public:
     static const QString& text();
     static const std::array<Label, LabelCount>& labels();
 
-    explicit Information(UserInterface& ui) : ui_(ui) {}
+    Information(UserInterface& ui, QString dataFolder) : ui_(ui), dataFolder_(std::move(dataFolder)) {}
+
+    // Where the data files are, below the labels: the first start is where a
+    // new user learns it.
+    QString dataFolderText() const;
 
     // A click on a label opens its topic and marks it read.
     void clickLabel(int index);
@@ -31,6 +36,7 @@ public:
 
 private:
     UserInterface& ui_;
+    QString dataFolder_;
     std::array<bool, LabelCount> visited_{};
 };
 

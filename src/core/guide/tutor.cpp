@@ -71,10 +71,12 @@ const QStringList& Tutor::texts()
 }
 
 Tutor::Tutor(Program& program, GuideWindows& windows, MenuPrinting& printing)
-    : program_(program), windows_(windows), printing_(printing), information_(program.ui())
+    : program_(program), windows_(windows), printing_(printing), information_(program.ui(), program.workDir())
 {
     program_.setHandler(Command::Tutor, [this] { open(); });
-    program_.hooks.openTutor = [this] { open(); };
+    // The first start's tutor points at the main window: it waits until the
+    // window is really there.
+    program_.hooks.openTutor = [this] { windows_.whenMainWindowShown([this] { open(); }); };
 }
 
 void Tutor::place(int top, int left)
@@ -129,6 +131,8 @@ void Tutor::pressNext()
     case 11:
         showPage(MenuPlannerPageIndex);
         printing_.setTutorPreview(true);
+        // Text 11 tells what to do in the title prompt: it is on the screen first.
+        windows_.showTutorStep(*this);
         printing_.printPreview();
         break;
     case 12:

@@ -30,6 +30,7 @@ AddActivityDialog::AddActivityDialog(ActivityForm& form, UserInterface& ui, QWid
 {
     setWindowTitle(activitylabel::DialogCaption);
     setAccessibleName(activitylabel::DialogCaption);
+    setProperty("helpContext", ActivityPlannerHelpContext);
     setFixedSize(344, 120);
 
     name_->setMaxLength(ActivityForm::NameMaxLength);

@@ -24,7 +24,9 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 #include <QWindowStateChangeEvent>
 
 namespace tolvane {
@@ -49,10 +51,11 @@ QFont windowFont()
 
 MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(app), program_(app.program)
 {
-    // The task bar names the program by the application's title; the window
-    // keeps its own caption.
-    QGuiApplication::setApplicationDisplayName(ApplicationTitle);
+    // The caption stands alone (an application display name would be added to
+    // every window's title); the application's title is the name the window
+    // gives the task bar and icon boxes.
     setWindowTitle(ProgramCaption);
+    setWindowIconText(ApplicationTitle);
     setAccessibleName(ProgramCaption);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -236,6 +239,8 @@ void MainWindow::showEvent(QShowEvent* event)
     if (placedOnScreen_)
         return;
     placedOnScreen_ = true;
+    if (windowHandle())
+        windowHandle()->installEventFilter(this);
     // Only a shown window knows its frame: a place stored on another monitor
     // or at another scale is brought inside the screen now.
     const QRect frame = frameGeometry();
@@ -244,9 +249,44 @@ void MainWindow::showEvent(QShowEvent* event)
         screen = this->screen();
     if (!screen)
         return;
-    const QPoint place = program_.startPosition(frame.size(), screen->availableGeometry());
-    if (place != frame.topLeft())
-        move(place);
+    startPlace_ = program_.startPosition(frame.size(), screen->availableGeometry());
+    if (startPlace_ != frame.topLeft())
+        move(startPlace_);
+}
+
+QString MainWindow::dataFolder() const { return program_.workDir(); }
+
+void MainWindow::whenShown(std::function<void()> action)
+{
+    if (onScreen_)
+        QTimer::singleShot(0, this, std::move(action));
+    else
+        whenShown_.push_back(std::move(action));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window system exposes the window once it is mapped; handling the
+    // exposure paints it and puts the picture on the screen. What waits for
+    // that runs after it.
+    if (watched == windowHandle() && event->type() == QEvent::Expose && !onScreen_)
+        QTimer::singleShot(0, this, [this] {
+            if (!onScreen_ && windowHandle() && windowHandle()->isExposed())
+                cameOnScreen();
+        });
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::cameOnScreen()
+{
+    onScreen_ = true;
+    // The window manager's frame is known once the window is on the screen:
+    // the stored place is the frame's, so that the title bar is on the screen.
+    if (placedOnScreen_ && frameGeometry().topLeft() != startPlace_)
+        move(startPlace_);
+    for (auto& action : whenShown_)
+        QTimer::singleShot(0, this, std::move(action));
+    whenShown_.clear();
 }
 
 PageWidget* MainWindow::page(int index) const

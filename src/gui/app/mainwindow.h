@@ -5,6 +5,7 @@
 #include "shell/commands.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -34,6 +35,11 @@ public:
     // The next activation returns from a file dialog: it does not re-show the
     // week's current day, meal and view (a menu just loaded keeps the tabs).
     void skipNextActivation() { skipActivation_ = true; }
+    // The folder of the data files.
+    QString dataFolder() const;
+    // Runs `action` from the event loop once the window is exposed on the
+    // screen and painted (queued at once when it already was).
+    void whenShown(std::function<void()> action);
 
     QTabWidget* pageControl() const { return pages_; }
     // A page, built now if it has not been shown yet.
@@ -50,6 +56,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -60,6 +67,7 @@ private:
     void openFind();
     void run(Command command);
     void savePosition();
+    void cameOnScreen();
 
     App& app_;
     Program& program_;
@@ -73,6 +81,9 @@ private:
     bool activated_ = false;
     bool skipActivation_ = false;
     bool placedOnScreen_ = false;
+    QPoint startPlace_;     // where the frame goes at the first showing
+    bool onScreen_ = false;  // exposed on the screen and painted once
+    std::vector<std::function<void()>> whenShown_;
 };
 
 } // namespace tolvane

@@ -1,6 +1,7 @@
 // The printing part of the Qt user interface: the title dialog and the preview
 // window (one of each for the run), and the run's printer.
 
+#include "guide/helptopics.h"
 #include "printing/previewwindow.h"
 #include "printing/runprinter.h"
 #include "printing/titledialog.h"
@@ -10,15 +11,19 @@ namespace tolvane {
 
 TitleDialog* QtUserInterface::titleDialog()
 {
-    if (!titleDialog_)
+    if (!titleDialog_) {
         titleDialog_ = new TitleDialog(parent_);
+        titleDialog_->setProperty("helpContext", PrintingHelpContext);
+    }
     return titleDialog_;
 }
 
 PreviewWindow* QtUserInterface::previewWindow()
 {
-    if (!previewWindow_)
+    if (!previewWindow_) {
         previewWindow_ = new PreviewWindow(parent_);
+        previewWindow_->setProperty("helpContext", PrintingHelpContext);
+    }
     return previewWindow_;
 }
 
@@ -26,6 +31,7 @@ std::optional<QString> QtUserInterface::askTitle(const TitlePrompt& prompt)
 {
     TitleDialog* dialog = titleDialog();
     dialog->setUp(prompt);
+    keepClearOfTutor(dialog);
     if (dialog->exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog->title();
@@ -49,6 +55,7 @@ void QtUserInterface::showPrintPreview(const PreviewRequest& request)
     refreshWindow();
     PreviewWindow* window = previewWindow();
     window->setRequest(request);
+    keepClearOfTutor(window);  // the tutor's demonstration opens it beside the tutor
     if (request.modal)
         window->exec();
     else

@@ -3,6 +3,7 @@
 #include "activity/addactivitydialog.h"
 #include "food/fooditemdialog.h"
 #include "food/searchprogress.h"
+#include "guide/helptopics.h"
 #include "shell/aboutdialog.h"
 #include "app/mainwindow.h"
 
@@ -121,7 +122,9 @@ void QtUserInterface::setBusy(bool busy)
 
 void QtUserInterface::showAbout()
 {
-    AboutDialog dialog(parent_);
+    const auto* window = qobject_cast<MainWindow*>(parent_);
+    AboutDialog dialog(window ? window->dataFolder() : QString(), parent_);
+    dialog.setProperty("helpContext", StartingHelpContext);
     dialog.exec();
 }
 

@@ -14,6 +14,7 @@ class PreviewWindow;
 class HelpWindow;
 class SearchProgress;
 class TitleDialog;
+class TutorDialog;
 
 class QtUserInterface : public AppUserInterface {
 public:
@@ -55,6 +56,8 @@ public:
     // (src/gui/app/guideui.cpp).
     void showTutor(Tutor& tutor) override;
     void showInformation(Information& information) override;
+    void showTutorStep(Tutor& tutor) override;
+    void whenMainWindowShown(std::function<void()> action) override;
     void focusServings() override;
     std::optional<int> chooseItem(const ChoiceRequest& request) override;
 
@@ -66,6 +69,9 @@ private:
     // user sees what it asks about (a selected row, a new caption).
     void refreshWindow();
     void skipActivationAfterFileDialog();
+    // A dialog opened while the always-on-top tutor is shown goes beside it,
+    // never under it; otherwise it is centred over the main window as usual.
+    void keepClearOfTutor(QWidget* dialog) const;
 
     QWidget* parent_;
     int busyDepth_ = 0;
@@ -74,6 +80,7 @@ private:
     QPointer<TitleDialog> titleDialog_;
     QPointer<PreviewWindow> previewWindow_;
     QPointer<HelpWindow> help_;
+    QPointer<TutorDialog> tutorDialog_;
 };
 
 } // namespace tolvane

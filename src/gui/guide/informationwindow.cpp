@@ -7,20 +7,34 @@
 
 namespace tolvane {
 
+namespace {
+constexpr int Width = 400;
+} // namespace
+
 InformationWindow::InformationWindow(Information& information, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      information_(information), text_(new QPlainTextEdit(this)), exit_(new QPushButton(QStringLiteral("E&xit"), this))
+      information_(information), text_(new QPlainTextEdit(this)), folder_(new QPlainTextEdit(this)),
+      exit_(new QPushButton(QStringLiteral("E&xit"), this))
 {
     setWindowTitle(Information::caption());
     setAccessibleName(Information::caption());
-    setFixedSize(300, 230);
+    setFixedSize(Width, 268);
 
-    text_->setGeometry(8, 8, 284, 72);
-    text_->setReadOnly(true);
-    text_->setPlainText(Information::text());
-    text_->setAccessibleName(QStringLiteral("Information"));
-    text_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    // Wide enough for the whole text in the space above the first label.
+    const auto readOnly = [](QPlainTextEdit* edit, const QString& text, const QString& name) {
+        edit->setReadOnly(true);
+        edit->setPlainText(text);
+        edit->setAccessibleName(name);
+        edit->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);  // a long folder name too
+    };
+    text_->setGeometry(8, 8, Width - 16, 76);
+    readOnly(text_, Information::text(), QStringLiteral("Information"));
+    folder_->setGeometry(8, 186, Width - 16, 42);
+    readOnly(folder_, information_.dataFolderText(), QStringLiteral("Data folder"));
 
+    QWidget* previous = text_;
     for (int i = 0; i < Information::LabelCount; ++i) {
         const Information::Label& label = Information::labels()[static_cast<std::size_t>(i)];
         // A flat button looks like the label and is reached by Tab and read as
@@ -37,8 +51,12 @@ InformationWindow::InformationWindow(Information& information, QWidget* parent)
         });
         labels_[static_cast<std::size_t>(i)] = button;
         showLabel(i);
+        setTabOrder(previous, button);  // the topics, then the folder, then "E&xit"
+        previous = button;
     }
-    exit_->setGeometry(112, 194, 75, 25);
+    setTabOrder(previous, folder_);
+    setTabOrder(folder_, exit_);
+    exit_->setGeometry((Width - 75) / 2, 234, 75, 25);
     exit_->setAccessibleName(QStringLiteral("Exit"));
     exit_->setDefault(true);
     connect(exit_, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,6 +1,6 @@
 #pragma once
 // The information window: its text, four topic labels that turn magenta once
-// read, and "E&xit".
+// read, where the data files are, and "E&xit".
 
 #include <QDialog>
 #include <array>
@@ -20,12 +20,14 @@ public:
     QPushButton* label(int index) const { return labels_.at(static_cast<std::size_t>(index)); }
     QPushButton* exitButton() const { return exit_; }
     QPlainTextEdit* textArea() const { return text_; }
+    QPlainTextEdit* folderText() const { return folder_; }
 
 private:
     void showLabel(int index);
 
     Information& information_;
     QPlainTextEdit* text_;
+    QPlainTextEdit* folder_;
     std::array<QPushButton*, 4> labels_{};
     QPushButton* exit_;
 };

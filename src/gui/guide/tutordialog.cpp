@@ -39,16 +39,23 @@ TutorDialog::TutorDialog(Tutor& tutor, std::function<void()> afterStep, QWidget*
     sync();
 }
 
-void TutorDialog::sync()
+void TutorDialog::showStep()
 {
     if (afterStep_)
         afterStep_();
+    if (!tutor_.isOpen())
+        return;
+    text_->setPlainText(tutor_.text());
+    move(tutor_.left(), tutor_.top());
+}
+
+void TutorDialog::sync()
+{
+    showStep();
     if (!tutor_.isOpen()) {
         accept();
         return;
     }
-    text_->setPlainText(tutor_.text());
-    move(tutor_.left(), tutor_.top());
     if (tutor_.takeFocusRequest()) {
         raise();
         activateWindow();

@@ -23,6 +23,8 @@ public:
     QPushButton* cancelButton() const { return cancel_; }
 
     void done(int result) override;
+    // Shows the tutor's text, place and pages as they are now.
+    void showStep();
 
 private:
     void sync();

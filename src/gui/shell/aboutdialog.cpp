@@ -8,7 +8,7 @@
 
 namespace tolvane {
 
-AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
+AboutDialog::AboutDialog(const QString& dataFolder, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("About"));
     auto* layout = new QVBoxLayout(this);
@@ -20,12 +20,18 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     product->setAlignment(Qt::AlignCenter);
     auto* version = new QLabel(VersionText, this);
     version->setAlignment(Qt::AlignCenter);
+    auto* folder = new QLabel(QStringLiteral("Data folder: %1").arg(dataFolder), this);
+    folder->setAlignment(Qt::AlignCenter);
+    folder->setWordWrap(true);
+    folder->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    folder->setVisible(!dataFolder.isEmpty());
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setDefault(true);
     ok->setAccessibleName(QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(product);
     layout->addWidget(version);
+    layout->addWidget(folder);
     layout->addWidget(ok, 0, Qt::AlignCenter);
 }
 

@@ -4,11 +4,12 @@
 
 namespace tolvane {
 
-// The about box: the product name, its version and an OK button.
+// The about box: the product name, its version, where the data files are and
+// an OK button.
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit AboutDialog(QWidget* parent = nullptr);
+    explicit AboutDialog(const QString& dataFolder, QWidget* parent = nullptr);
 };
 
 } // namespace tolvane
