@@ -151,7 +151,8 @@ TEST_F(MainWindowTest, TheWholeMainMenuWithItsAccessKeys)
         u"&Food Item: &Add Food Item | &Modify Food Item | &Delete Food Item | - | Add &to Personal List | "
         u"&Remove from Personal List | &Show Personal List | Clear Whole &Personal List | - | Add to Mea&l | - | "
         u"&Find Food Item..."_s,
-        u"&Menu: &Load | Save &As | &Clear Meal | Copy &Meal | &Paste Meal | - | Clear Men&u"_s,
+        u"&Menu: &Load | Save &As | &Clear Meal | Copy &Meal | &Paste Meal | - | Clear Men&u | - | "
+        u"Copy &Day | Paste Da&y"_s,
         u"&Recipe: &Add to Food Items | - | &Load Recipe | &Save Recipe | - | &Clear Recipe"_s,
         u"&Weight: &Create Plan | &New Row | &Load File | &Save File | C&lear Grid"_s,
         u"&Activity: &Add Activity | &Delete Activity"_s,

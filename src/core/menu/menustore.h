@@ -25,6 +25,9 @@ inline const QString CannotWriteFile = QStringLiteral(
     "Could not write the menu file completely. Is the disk full? Any earlier file of that name is unchanged.");
 inline const QString SaveQuestion = QStringLiteral("Do you want to save the current menu?.");
 inline const QString ClearMenuQuestion = QStringLiteral("Are you sure you want to clear the menu?");
+inline const QString NoDayCopied = QStringLiteral("No day has been copied yet. Use Copy Day first.");
+// Pasting a day over a day that has entries asks first.
+QString replaceDayQuestion(const QString& shownDay, const QString& copiedDay);
 inline const QString MealFull =
     QStringLiteral("There are already 10 items for this meal, you must delete something to add this new item.");
 inline const QString InvalidServings = QStringLiteral("The number of servings is invalid.");

@@ -86,6 +86,8 @@ void MainWindow::buildMenus()
                 continue;
             }
             QAction* action = menu->addAction(entry.caption);
+            if (!entry.shortcut.isEmpty())
+                action->setShortcut(QKeySequence(entry.shortcut, QKeySequence::PortableText));
             const Command command = entry.command;
             connect(action, &QAction::triggered, this, [this, command] { run(command); });
             actions_[command] = action;
