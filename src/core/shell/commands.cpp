@@ -14,6 +14,7 @@ MenuEntry entry(Command c, const char16_t* caption, const char16_t* key = u"", b
 }
 MenuEntry item(Command c, const char16_t* caption) { return entry(c, caption); }
 MenuEntry keyed(Command c, const char16_t* caption, const char16_t* key) { return entry(c, caption, key); }
+MenuEntry option(Command c, const char16_t* caption) { return entry(c, caption, u"", true); }
 MenuEntry separator()
 {
     MenuEntry e;
@@ -53,7 +54,8 @@ const std::vector<MenuDefinition>& mainMenu()
         {TopMenu::Weight, QStringLiteral("&Weight"),
          {item(Command::CreatePlan, u"&Create Plan"), item(Command::NewWeightRow, u"&New Row"),
           item(Command::LoadWeightFile, u"&Load File"), item(Command::SaveWeightFile, u"&Save File"),
-          item(Command::ClearWeightGrid, u"C&lear Grid")}},
+          item(Command::ClearWeightGrid, u"C&lear Grid"), separator(),
+          option(Command::ShowTrend, u"Show &Trend")}},
         {TopMenu::Activity, QStringLiteral("&Activity"),
          {item(Command::AddActivity, u"&Add Activity"), item(Command::DeleteActivity, u"&Delete Activity")}},
         {TopMenu::Print, QStringLiteral("&Print"),

@@ -18,7 +18,7 @@ enum class Command {
     // &Recipe
     AddRecipeToFoodItems, LoadRecipe, SaveRecipe, ClearRecipe,
     // &Weight
-    CreatePlan, NewWeightRow, LoadWeightFile, SaveWeightFile, ClearWeightGrid,
+    CreatePlan, NewWeightRow, LoadWeightFile, SaveWeightFile, ClearWeightGrid, ShowTrend,
     // &Activity
     AddActivity, DeleteActivity,
     // &Print

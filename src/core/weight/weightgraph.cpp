@@ -6,6 +6,8 @@
 #include "storage/numbertext.h"
 #include "weight/weightlog.h"
 
+#include <QPoint>
+
 #include <algorithm>
 #include <cmath>
 
@@ -187,6 +189,57 @@ GraphRowCache::Entry readRow(const WeightLog& log, int r, GraphReading reading, 
 }
 } // namespace
 
+WeightTrend weightTrend(const GraphData& data)
+{
+    // Whole days, as the lines place them; rows in any order are taken by date.
+    std::vector<TrendPoint> actual;
+    for (const GraphPoint& p : data.points)
+        if (p.actual != 0)
+            actual.push_back({std::trunc(p.date), p.actual});
+    std::stable_sort(actual.begin(), actual.end(),
+                     [](const TrendPoint& a, const TrendPoint& b) { return a.date < b.date; });
+
+    WeightTrend trend;
+    long double sum = 0;
+    for (std::size_t i = 0; i < actual.size(); ++i) {
+        sum += actual[i].weight;
+        if (i >= TrendWeights)
+            sum -= actual[i - TrendWeights].weight;
+        const std::size_t count = std::min<std::size_t>(i + 1, TrendWeights);
+        trend.points.push_back({actual[i].date, sum / static_cast<long double>(count)});
+    }
+    if (actual.empty())
+        return trend;
+
+    const long double from = actual.back().date - TrendRateDays;
+    long double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
+    for (const TrendPoint& p : actual) {
+        if (p.date < from)
+            continue;
+        const long double x = p.date - from;
+        n += 1;
+        sx += x;
+        sy += p.weight;
+        sxx += x * x;
+        sxy += x * p.weight;
+    }
+    const long double spread = n * sxx - sx * sx;
+    if (n >= 2 && spread > 0)
+        trend.weeklyRate = 7 * (n * sxy - sx * sy) / spread;
+    return trend;
+}
+
+QString weeklyRateText(long double rate, const QLocale& locale)
+{
+    QString number = formatFixed(rate, 1, 1, locale);
+    // A rate that rounds to nothing has no sign.
+    if (formatFixed(std::fabs(rate), 1, 1, locale) == formatFixed(0, 1, 1, locale))
+        number = formatFixed(0, 1, 1, locale);
+    else if (rate > 0)
+        number.prepend(QLatin1Char('+'));
+    return number + QLatin1Char(' ') + TrendUnit + QStringLiteral("/week");
+}
+
 GraphRead readGraph(const WeightLog& log, GraphReading reading, GraphRowCache* cache)
 {
     GraphRead read;
@@ -241,8 +294,47 @@ GraphRead readGraph(const WeightLog& log, GraphReading reading, GraphRowCache* c
     return read;
 }
 
+namespace {
+// The small legend in the plot box's top right corner: a stroke of each
+// line's colour with its name, then the weekly rate.
+void drawTrendLegend(Canvas& canvas, const WeightTrend& trend, const QLocale& locale)
+{
+    constexpr int Row = 13, Pad = 3, Stroke = 14, Gap = 4;
+    const std::vector<std::pair<Rgb, QString>> lines = {{colors::Blue, QStringLiteral("Plan")},
+                                                         {colors::Red, QStringLiteral("Actual")},
+                                                         {TrendColor, QStringLiteral("Trend")}};
+    const QString rate = trend.weeklyRate ? weeklyRateText(*trend.weeklyRate, locale) : QString();
+    canvas.setFontPixelHeight(11);
+    canvas.setTextAlign(TextAlign::Left);
+    int width = rate.isEmpty() ? 0 : canvas.textWidth(rate) - Stroke - Gap;
+    for (const auto& line : lines)
+        width = std::max(width, canvas.textWidth(line.second));
+    width += 2 * Pad + Stroke + Gap;
+    const int rows = static_cast<int>(lines.size()) + (rate.isEmpty() ? 0 : 1);
+    const int right = PlotLeft + PlotWidth - 1 - Gap;
+    const int left = right - width;
+    const int top = PlotTop + Gap;
+    canvas.setPenColor(colors::Black);
+    canvas.setPenWidth(1);
+    canvas.setBrushColor(colors::White);
+    canvas.fillRect(left, top, right, top + rows * Row + 2 * Pad);
+    canvas.rectangle(left, top, right, top + rows * Row + 2 * Pad);
+    int y = top + Pad;
+    for (const auto& [color, name] : lines) {
+        canvas.setPenColor(color);
+        canvas.setPenWidth(2);
+        canvas.moveTo(left + Pad, y + Row / 2);
+        canvas.lineTo(left + Pad + Stroke, y + Row / 2);
+        canvas.textOut(left + Pad + Stroke + Gap, y, name);
+        y += Row;
+    }
+    if (!rate.isEmpty())
+        canvas.textOut(left + Pad, y, rate);
+}
+} // namespace
+
 void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb face, const QLocale& locale,
-                     GraphPixels* kept)
+                     GraphPixels* kept, const WeightTrend* trend)
 {
     canvas.setPenColor(colors::Black);
     canvas.setPenWidth(1);
@@ -306,11 +398,23 @@ void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb f
     };
     line(colors::Blue, &GraphPoint::plan);
     line(colors::Red, &GraphPoint::actual);
+    if (trend && !trend->points.empty()) {
+        canvas.setPenColor(TrendColor);
+        canvas.setPenWidth(2);
+        const auto at = [&](const TrendPoint& p) {
+            return QPoint(PlotLeft + pointX(*data, p.date, xScale, true), PlotTop + pointY(*data, p.weight, yScale));
+        };
+        canvas.moveTo(at(trend->points.front()).x(), at(trend->points.front()).y());
+        for (std::size_t i = 1; i < trend->points.size(); ++i)
+            canvas.lineTo(at(trend->points[i]).x(), at(trend->points[i]).y());
+    }
     canvas.clearClip();
+    if (trend)
+        drawTrendLegend(canvas, *trend, locale);
 }
 
 void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphData& data, const QString& title,
-                         const QLocale& locale)
+                         const QLocale& locale, const WeightTrend* trend)
 {
     const int w = page.width;
     const int h = page.height;
@@ -363,20 +467,69 @@ void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphDat
     };
     line(colors::Blue, &GraphPoint::plan, QStringLiteral("x"));
     line(colors::Red, &GraphPoint::actual, QStringLiteral("+"));
+    if (trend && !trend->points.empty()) {
+        canvas.setPenColor(TrendColor);
+        canvas.setPenWidth(5);
+        const QString marker = QStringLiteral("o");
+        bool first = true;
+        for (const TrendPoint& p : trend->points) {
+            const int x = left + pointX(data, p.date, xScale, false);
+            const int y = top + pointY(data, p.weight, yScale);
+            if (first)
+                canvas.moveTo(x, y);
+            else
+                canvas.lineTo(x, y);
+            first = false;
+            canvas.textOut(x, y - canvas.textHeight(marker), marker);
+            canvas.moveTo(x, y);
+        }
+    }
 
     canvas.setTextAlign(TextAlign::Left);
     canvas.textOut(w / 11, h - h / 8 + t, QStringLiteral("Plan - x"));
     canvas.textOut(w / 11, h - h / 8 + 2 * t, QStringLiteral("Actual - +"));
+    if (trend) {
+        canvas.textOut(w / 11, h - h / 8 + 3 * t, QStringLiteral("Trend (average of %1 weights) - o").arg(TrendWeights));
+        if (trend->weeklyRate)
+            canvas.textOut(w / 11, h - h / 8 + 4 * t,
+                           QStringLiteral("Last 4 weeks: ") + weeklyRateText(*trend->weeklyRate, locale));
+    }
 }
 
 WeightGraph::WeightGraph(Program& program, WeightLog& log) : program_(program), log_(log)
 {
     program_.setHandler(Command::PrintWeightGraph, [this] { print(); });
+    program_.setHandler(Command::ShowTrend, [this] { toggleTrend(); });
+    program_.setCheckState(Command::ShowTrend, [this] { return trendShown(); });
 }
 
-QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale)
+bool WeightGraph::trendShown()
 {
-    const QString lines = QStringLiteral("Planned weight in blue and actual weight in red");
+    if (!trendShown_)
+        trendShown_ = program_.readSetting(ShowTrendKey) != 0;
+    return *trendShown_;
+}
+
+void WeightGraph::toggleTrend()
+{
+    trendShown_ = !trendShown();
+    // Not remembered, the option still holds for this run.
+    if (!program_.writeSetting(ShowTrendKey, *trendShown_ ? 1 : 0))
+        program_.ui().showMessage(
+            Message::typed(graphmsg::TrendNotRemembered, Icon::Warning, only(Button::Ok), GeneralHelpContext));
+    if (log_.repaintGraph)
+        log_.repaintGraph();
+}
+
+QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale, const WeightTrend* trend)
+{
+    QString lines = QStringLiteral("Planned weight in blue and actual weight in red");
+    if (trend) {
+        lines += QStringLiteral(", trend of the last %1 actual weights in green").arg(TrendWeights);
+        if (trend->weeklyRate)
+            lines += QStringLiteral(" (") + weeklyRateText(*trend->weeklyRate, locale) +
+                     QStringLiteral(" over the last 4 weeks)");
+    }
     if (!data)
         return lines + QStringLiteral(": nothing to draw until two rows of the grid hold dates and weights");
     return lines + QStringLiteral(", %1 rows from %2 to %3, weights from %4 to %5")
@@ -396,8 +549,11 @@ void WeightGraph::paint(Canvas& canvas, Rgb face)
     if (read.status == GraphRead::Status::Ok) {
         toldFor_.reset();
         std::optional<GraphData> shown(std::move(read.data));
-        drawWeightGraph(canvas, shown, face, log_.locale(), &screenPixels_);
-        description_ = describeWeightGraph(shown, log_.locale());
+        const std::optional<WeightTrend> trend =
+            trendShown() ? std::optional<WeightTrend>(weightTrend(*shown)) : std::nullopt;
+        const WeightTrend* drawn = trend ? &*trend : nullptr;
+        drawWeightGraph(canvas, shown, face, log_.locale(), &screenPixels_, drawn);
+        description_ = describeWeightGraph(shown, log_.locale(), drawn);
         screenRows_.spare = std::move(shown->points);
         return;
     }
@@ -433,9 +589,11 @@ void WeightGraph::print()
     if (!title)
         return;
     *title = title->left(TitleMaxLength);
+    const std::optional<WeightTrend> trend =
+        trendShown() ? std::optional<WeightTrend>(weightTrend(read.data)) : std::nullopt;
     runPrintout(program_.ui(), program_.workDir(), PageOrientation::Landscape, *title,
                 [&](Canvas& canvas, const PageMetrics& page) {
-                    drawWeightGraphPage(canvas, page, read.data, *title, log_.locale());
+                    drawWeightGraphPage(canvas, page, read.data, *title, log_.locale(), trend ? &*trend : nullptr);
                 });
 }
 

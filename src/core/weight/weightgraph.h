@@ -20,6 +20,8 @@ class WeightLog;
 
 namespace graphmsg {
 inline const QString NotANumber = QStringLiteral("The value in one of the rows does not convert to a number.");
+inline const QString TrendNotRemembered = QStringLiteral(
+    "The Show Trend option could not be stored in the settings file; it holds until the program ends.");
 } // namespace graphmsg
 
 // The graph area on the Weight page and the white plot box inside it.
@@ -74,6 +76,31 @@ struct GraphRowCache {
     std::vector<GraphPoint> spare;
 };
 
+// The trend of the actual weights: at each actual weight, by date, the average
+// of it and the (up to) six actual weights before it; rows without an actual
+// weight are skipped, not counted as 0. The weekly rate is the least-squares
+// slope over the actual weights of the last 28 days, by their dates, times 7;
+// it needs two weights on different days.
+inline const QString ShowTrendKey = QStringLiteral("ShowTrend");
+inline const QString TrendUnit = QStringLiteral("lb");
+inline constexpr Rgb TrendColor{0, 128, 0};
+inline constexpr int TrendWeights = 7;
+inline constexpr int TrendRateDays = 28;
+
+struct TrendPoint {
+    long double date = 0;
+    long double weight = 0;
+};
+
+struct WeightTrend {
+    std::vector<TrendPoint> points;
+    std::optional<long double> weeklyRate;
+};
+
+WeightTrend weightTrend(const GraphData& data);
+// "-0.8 lb/week", "+0.3 lb/week", "0.0 lb/week", in the log's number format.
+QString weeklyRateText(long double rate, const QLocale& locale);
+
 GraphRead readGraph(const WeightLog& log, GraphReading reading, GraphRowCache* cache = nullptr);
 
 // The plot columns of the rows last drawn on the screen, kept while the
@@ -87,14 +114,15 @@ struct GraphPixels {
 // The graph area on the screen; `data` is empty when only the empty plot box
 // is to be shown.
 void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb face, const QLocale& locale,
-                     GraphPixels* kept = nullptr);
+                     GraphPixels* kept = nullptr, const WeightTrend* trend = nullptr);
 // The landscape page with its title, markers and legend.
 void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphData& data, const QString& title,
-                         const QLocale& locale);
+                         const QLocale& locale, const WeightTrend* trend = nullptr);
 
 // The graph area in words, for a screen reader: the lines, the rows and the
 // ends of the two axes as their labels show them.
-QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale);
+QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale,
+                            const WeightTrend* trend = nullptr);
 
 class WeightGraph {
 public:
@@ -113,6 +141,9 @@ public:
     void showPendingMessage();
     // "Print &Weight Graph".
     void print();
+    // "Show &Trend": the option, kept in the user's settings.
+    bool trendShown();
+    void toggleTrend();
 
 private:
     Program& program_;
@@ -122,6 +153,7 @@ private:
     std::optional<quint64> toldFor_;  // the log's revision the message was shown for
     bool messagePending_ = false;
     QString description_;
+    std::optional<bool> trendShown_;  // read from the settings at first use
 };
 
 } // namespace tolvane

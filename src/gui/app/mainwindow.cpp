@@ -88,6 +88,7 @@ void MainWindow::buildMenus()
             QAction* action = menu->addAction(entry.caption);
             if (!entry.shortcut.isEmpty())
                 action->setShortcut(QKeySequence(entry.shortcut, QKeySequence::PortableText));
+            action->setCheckable(entry.checkable);
             const Command command = entry.command;
             connect(action, &QAction::triggered, this, [this, command] { run(command); });
             actions_[command] = action;
@@ -216,6 +217,8 @@ void MainWindow::refresh()
     for (const auto& [command, action] : actions_) {
         action->setEnabled(program_.isEnabled(command));
         action->setText(program_.caption(command));
+        if (action->isCheckable())
+            action->setChecked(program_.isChecked(command));
     }
     for (const auto& [command, button] : toolButtons_)
         button->setEnabled(program_.isToolButtonEnabled(command));
