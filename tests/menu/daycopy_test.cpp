@@ -10,7 +10,7 @@ namespace {
 Message replaceQuestion(const QString& shown, const QString& copied)
 {
     return Message::typed(QStringLiteral("Replace the meals of %1 with the meals copied from %2?").arg(shown, copied),
-                          Icon::Confirmation, Button::Yes | Button::No, 17);
+                          Icon::Confirmation, Button::Yes | Button::No, 47);
 }
 } // namespace
 
@@ -90,7 +90,7 @@ TEST_F(DayCopyTest, EmptyCopiedDayEmptiesTheTargetAndNothingCopiedIsTold)
     program.execute(Command::PasteDay);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0], Message::typed(QStringLiteral("No day has been copied yet. Use Copy Day first."),
-                                             Icon::Information, only(Button::Ok), 17));
+                                             Icon::Information, only(Button::Ok), 47));
     EXPECT_FALSE(planner.dayCopied());
 
     planner.dayPageChange(2);  // empty Tuesday

@@ -23,6 +23,7 @@ const std::vector<HelpTopic>& helpTopics()
         {26, QStringLiteral("Activity Planner"), QStringLiteral("activity.html")},
         {32, QStringLiteral("Updated Food Item List"), QStringLiteral("fooditemlist.html")},
         {33, QStringLiteral("Personal List"), QStringLiteral("personallist.html")},
+        {47, QStringLiteral("Copy Day and Weight Trend"), QStringLiteral("planningtools.html")},
     };
     return topics;
 }

@@ -117,7 +117,7 @@ void MenuPlanner::pasteDay()
         return;
     if (!dayClipboard_) {
         program_.ui().showMessage(
-            Message::typed(menumsg::NoDayCopied, Icon::Information, only(Button::Ok), GeneralHelpContext));
+            Message::typed(menumsg::NoDayCopied, Icon::Information, only(Button::Ok), DayCopyHelpContext));
         return;
     }
     bool hasEntries = false;
@@ -126,7 +126,7 @@ void MenuPlanner::pasteDay()
     if (hasEntries) {
         const Button answer = program_.ui().showMessage(
             Message::typed(menumsg::replaceDayQuestion(DayNames.value(shownDay_), DayNames.value(dayClipboard_->day)),
-                           Icon::Confirmation, Button::Yes | Button::No, GeneralHelpContext));
+                           Icon::Confirmation, Button::Yes | Button::No, DayCopyHelpContext));
         if (answer != Button::Yes)
             return;
     }

@@ -14,6 +14,9 @@ namespace tolvane {
 inline const QString CurrentMenuFileName = QStringLiteral("currmenu.db");
 inline const QString DamagedSuffix = QStringLiteral(".damaged");
 
+// The help topic of Copy Day and Paste Day, and of their messages.
+constexpr int DayCopyHelpContext = 47;
+
 namespace menumsg {
 inline const QString NoCurrentMenu = QStringLiteral("No current menu found.");
 inline const QString CannotCreate = QStringLiteral("Could not create current menu file.");

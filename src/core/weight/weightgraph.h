@@ -5,6 +5,7 @@
 
 #include "printing/canvas.h"
 #include "printing/printsurface.h"
+#include "weight/weighttrend.h"
 
 #include <QLocale>
 #include <QDate>
@@ -75,31 +76,6 @@ struct GraphRowCache {
     // table of 100000 points on every keystroke costs more than reading them.
     std::vector<GraphPoint> spare;
 };
-
-// The trend of the actual weights: at each actual weight, by date, the average
-// of it and the (up to) six actual weights before it; rows without an actual
-// weight are skipped, not counted as 0. The weekly rate is the least-squares
-// slope over the actual weights of the last 28 days, by their dates, times 7;
-// it needs two weights on different days.
-inline const QString ShowTrendKey = QStringLiteral("ShowTrend");
-inline const QString TrendUnit = QStringLiteral("lb");
-inline constexpr Rgb TrendColor{0, 128, 0};
-inline constexpr int TrendWeights = 7;
-inline constexpr int TrendRateDays = 28;
-
-struct TrendPoint {
-    long double date = 0;
-    long double weight = 0;
-};
-
-struct WeightTrend {
-    std::vector<TrendPoint> points;
-    std::optional<long double> weeklyRate;
-};
-
-WeightTrend weightTrend(const GraphData& data);
-// "-0.8 lb/week", "+0.3 lb/week", "0.0 lb/week", in the log's number format.
-QString weeklyRateText(long double rate, const QLocale& locale);
 
 GraphRead readGraph(const WeightLog& log, GraphReading reading, GraphRowCache* cache = nullptr);
 
