@@ -54,6 +54,8 @@ TEST(WeightTrendMath, WeeklyRateOverTheLastFourWeeksByDate)
         {"uneven gaps", {{6, 250}, {7, 199.3L}, {10, 199}, {20, 198}, {30, 197}, {35, 196.5L}}, -0.7L},
         // By row the rise would be 1 per row; by date it is 1 per 7 days.
         {"by date", {{0, 100}, {14, 102}, {21, 103}}, 1.0L},
+        // A weight exactly 28 days before the last one still counts.
+        {"four weeks to the day", {{0, 110}, {28, 100}}, -2.5L},
         {"one weight", {{0, 100}}, std::nullopt},
         {"one day", {{4, 100}, {4, 102}}, std::nullopt},
         {"none", {{4, 0}, {5, 0}}, std::nullopt},
