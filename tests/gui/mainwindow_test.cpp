@@ -171,6 +171,17 @@ TEST_F(MainWindowTest, ShowTrendIsACheckableOptionOffAtFirst)
 {
     window->pageControl()->setCurrentIndex(WeightPageIndex);
     QAction* trend = window->action(Command::ShowTrend);
+    {
+        // Remembered from an earlier run: the item shows its check mark.
+        QSettings(dir.filePath(QStringLiteral("Tolvane.conf")), QSettings::NativeFormat)
+            .setValue(QStringLiteral("ShowTrend"), 1);
+        App earlier(ui, settings, dir.path());
+        MainWindow shown(earlier);
+        shown.refresh();
+        EXPECT_TRUE(shown.action(Command::ShowTrend)->isChecked());
+        QSettings(dir.filePath(QStringLiteral("Tolvane.conf")), QSettings::NativeFormat)
+            .setValue(QStringLiteral("ShowTrend"), 0);
+    }
     ASSERT_NE(trend, nullptr);
     EXPECT_TRUE(trend->isCheckable());
     EXPECT_TRUE(trend->isEnabled());
