@@ -8,6 +8,7 @@
 #include "food/foodlistmodel.h"
 #include "food/foodlistview.h"
 #include "food/foodtableio.h"
+#include "menu/daynotebook.h"
 #include "menu/menuplannerpage.h"
 #include "menu/servingsedit.h"
 #include "menu/tablistbox.h"
@@ -504,4 +505,50 @@ TEST_F(KeyboardTest, DeselectingTheShownMealEntryShowsItSelectedAgain)
     EXPECT_EQ(app->menu.mealListSelection(), 1);
     EXPECT_EQ(selectedRow(meal), 1);
     EXPECT_EQ(meal->currentRow(), 1);
+}
+
+TEST_F(KeyboardTest, CopyDayAndPasteDayByTheirMenuItemsAndKeys)
+{
+    QAction* copy = window->action(Command::CopyDay);
+    QAction* paste = window->action(Command::PasteDay);
+    ASSERT_NE(copy, nullptr);
+    ASSERT_NE(paste, nullptr);
+    EXPECT_EQ(copy->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    EXPECT_EQ(paste->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    // No other item of the main menu takes these keys.
+    for (const auto& menu : mainMenu()) {
+        for (const auto& entry : menu.entries) {
+            QAction* other = entry.separator ? nullptr : window->action(entry.command);
+            if (other && other != copy && other != paste) {
+                EXPECT_TRUE(other->shortcut() != copy->shortcut() && other->shortcut() != paste->shortcut())
+                    << entry.caption.toStdString();
+            }
+        }
+    }
+
+    foodList()->setFocus();
+    window->action(Command::AddToMeal)->trigger();  // Sunday Breakfast: Apple
+    key(foodList(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    planner->dayNotebook()->tab(3)->click();
+    foodList()->setFocus();
+    key(foodList(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(app->menu.meal(3, 0), app->menu.meal(0, 0));
+    EXPECT_EQ(planner->mealList()->lines(), QStringList{QStringLiteral("( 1.0)\tApple")});
+
+    // Wednesday has an entry now: the menu item asks, and No keeps the day.
+    foodList()->selectionModel()->select(foodList()->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
+    window->action(Command::AddToMeal)->trigger();  // Bread
+    ui.answers = {Button::No};
+    paste->trigger();
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(app->menu.meal(3, 0).count(), 2);
+
+    // On another page the keys leave the week alone.
+    ui.messages.clear();
+    window->pageControl()->setCurrentIndex(RdaPageIndex);
+    key(QApplication::focusWidget() ? QApplication::focusWidget() : window.get(), Qt::Key_V,
+        Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(app->menu.meal(3, 0).count(), 2);
 }

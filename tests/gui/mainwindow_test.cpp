@@ -155,9 +155,10 @@ TEST_F(MainWindowTest, TheWholeMainMenuWithItsAccessKeys)
         u"&Food Item: &Add Food Item | &Modify Food Item | &Delete Food Item | - | Add &to Personal List | "
         u"&Remove from Personal List | &Show Personal List | Clear Whole &Personal List | - | Add to Mea&l | - | "
         u"&Find Food Item..."_s,
-        u"&Menu: &Load | Save &As | &Clear Meal | Copy &Meal | &Paste Meal | - | Clear Men&u"_s,
+        u"&Menu: &Load | Save &As | &Clear Meal | Copy &Meal | &Paste Meal | - | Clear Men&u | - | "
+        u"Copy &Day | Paste Da&y"_s,
         u"&Recipe: &Add to Food Items | - | &Load Recipe | &Save Recipe | - | &Clear Recipe"_s,
-        u"&Weight: &Create Plan | &New Row | &Load File | &Save File | C&lear Grid"_s,
+        u"&Weight: &Create Plan | &New Row | &Load File | &Save File | C&lear Grid | - | Show &Trend"_s,
         u"&Activity: &Add Activity | &Delete Activity"_s,
         u"&Print: Menu Print Pre&view | S&hopping List Preview | - | Print &Shopping List | Print &Day | "
         u"&Print Menu | Print &Weight Graph | Print &Recipe | - | P&rint Setup"_s,
@@ -168,6 +169,37 @@ TEST_F(MainWindowTest, TheWholeMainMenuWithItsAccessKeys)
     for (QAction* a : window->menuBar()->actions())
         shown.append(a->text() + u": "_s + menuTexts(a->menu()).join(u" | "_s));
     EXPECT_EQ(shown, expected);
+}
+
+TEST_F(MainWindowTest, ShowTrendIsACheckableOptionOffAtFirst)
+{
+    window->pageControl()->setCurrentIndex(WeightPageIndex);
+    QAction* trend = window->action(Command::ShowTrend);
+    {
+        // Remembered from an earlier run: the item shows its check mark.
+        QSettings(dir.filePath(QStringLiteral("Tolvane.conf")), QSettings::NativeFormat)
+            .setValue(QStringLiteral("ShowTrend"), 1);
+        App earlier(ui, settings, dir.path());
+        MainWindow shown(earlier);
+        shown.refresh();
+        EXPECT_TRUE(shown.action(Command::ShowTrend)->isChecked());
+        QSettings(dir.filePath(QStringLiteral("Tolvane.conf")), QSettings::NativeFormat)
+            .setValue(QStringLiteral("ShowTrend"), 0);
+    }
+    ASSERT_NE(trend, nullptr);
+    EXPECT_TRUE(trend->isCheckable());
+    EXPECT_TRUE(trend->isEnabled());
+    EXPECT_FALSE(trend->isChecked());
+    trend->trigger();
+    EXPECT_TRUE(trend->isChecked());
+    EXPECT_TRUE(app->program.isChecked(Command::ShowTrend));
+    EXPECT_EQ(QSettings(dir.filePath(QStringLiteral("Tolvane.conf")), QSettings::NativeFormat)
+                  .value(QStringLiteral("ShowTrend"))
+                  .toInt(),
+              1);
+    trend->trigger();
+    EXPECT_FALSE(trend->isChecked());
+    EXPECT_FALSE(app->program.isChecked(Command::ShowTrend));
 }
 
 TEST_F(MainWindowTest, MenusFollowThePage)

@@ -29,6 +29,7 @@ const std::vector<HelpTopic>& helpTopics()
         {UsingHelpHelpContext, QStringLiteral("Using help"), QStringLiteral("usinghelp.html")},
         {PrintingHelpContext, QStringLiteral("Printing and preview"), QStringLiteral("printing.html")},
         {CsvHelpContext, QStringLiteral("CSV import and export"), QStringLiteral("csv.html")},
+        {47, QStringLiteral("Copy Day and Weight Trend"), QStringLiteral("planningtools.html")},
     };
     return topics;
 }

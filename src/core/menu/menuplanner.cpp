@@ -18,6 +18,8 @@ MenuPlanner::MenuPlanner(Program& program, FoodList& foods) : program_(program),
     program_.setHandler(Command::CopyMeal, [this] { copyMeal(); });
     program_.setHandler(Command::PasteMeal, [this] { pasteMeal(); });
     program_.setHandler(Command::ClearMenu, [this] { clearMenu(); });
+    program_.setHandler(Command::CopyDay, [this] { copyDay(); });
+    program_.setHandler(Command::PasteDay, [this] { pasteDay(); });
     program_.setHandler(Command::AddToMeal, [this] { addToMeal(); });
 
     program_.hooks.loadCurrentMenu = [this] { loadCurrentMenu(); };
@@ -103,6 +105,40 @@ void MenuPlanner::copyMeal() { clipboard_ = shownMeal(); }
 void MenuPlanner::pasteMeal()
 {
     shownMealRef() = clipboard_;
+    mealDisplay(shownDay_, shownMeal_);
+}
+
+void MenuPlanner::copyDay()
+{
+    if (!program_.isMenuEnabled(TopMenu::Menu))
+        return;
+    CopiedDay copied{shownDay_, {}};
+    for (int m = 0; m < MealsPerDay; ++m)
+        copied.meals[static_cast<std::size_t>(m)] = meal(shownDay_, m);
+    dayClipboard_ = copied;
+}
+
+void MenuPlanner::pasteDay()
+{
+    if (!program_.isMenuEnabled(TopMenu::Menu))
+        return;
+    if (!dayClipboard_) {
+        program_.ui().showMessage(
+            Message::typed(menumsg::NoDayCopied, Icon::Information, only(Button::Ok), DayCopyHelpContext));
+        return;
+    }
+    bool hasEntries = false;
+    for (int m = 0; m < MealsPerDay; ++m)
+        hasEntries = hasEntries || meal(shownDay_, m).count() > 0;
+    if (hasEntries) {
+        const Button answer = program_.ui().showMessage(
+            Message::typed(menumsg::replaceDayQuestion(DayNames.value(shownDay_), DayNames.value(dayClipboard_->day)),
+                           Icon::Confirmation, Button::Yes | Button::No, DayCopyHelpContext));
+        if (answer != Button::Yes)
+            return;
+    }
+    for (int m = 0; m < MealsPerDay; ++m)
+        week_[static_cast<std::size_t>(weekIndex(shownDay_, m))] = dayClipboard_->meals[static_cast<std::size_t>(m)];
     mealDisplay(shownDay_, shownMeal_);
 }
 

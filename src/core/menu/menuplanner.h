@@ -11,6 +11,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 
 namespace tolvane {
@@ -74,6 +75,11 @@ public:
     // --- Menu commands.
     void copyMeal();
     void pasteMeal();
+    // The shown day's four meals, to paste over another day (the shortcut
+    // keys work only while the "&Menu" menu is live).
+    void copyDay();
+    void pasteDay();
+    bool dayCopied() const { return dayClipboard_.has_value(); }
     void clearMeal();
     void clearMenu();
     void loadMenu();
@@ -124,6 +130,11 @@ private:
     FoodList& foods_;
     Week week_{};
     Meal clipboard_{};
+    struct CopiedDay {
+        int day = 0;
+        std::array<Meal, MealsPerDay> meals{};
+    };
+    std::optional<CopiedDay> dayClipboard_;
     int currentMeal_ = 0;
     int totalsView_ = 0;
 

@@ -13,6 +13,9 @@ namespace tolvane {
 
 inline const QString CurrentMenuFileName = QStringLiteral("currmenu.db");
 
+// The help topic of Copy Day and Paste Day, and of their messages.
+constexpr int DayCopyHelpContext = 47;
+
 namespace menumsg {
 inline const QString NoCurrentMenu = QStringLiteral("No current menu found.");
 // There, but not readable (its permissions): the file is left as it is.
@@ -28,6 +31,9 @@ inline const QString CannotWriteFile = QStringLiteral(
     "Could not write the menu file completely. Is the disk full? Any earlier file of that name is unchanged.");
 inline const QString SaveQuestion = QStringLiteral("Do you want to save the current menu?.");
 inline const QString ClearMenuQuestion = QStringLiteral("Are you sure you want to clear the menu?");
+inline const QString NoDayCopied = QStringLiteral("No day has been copied yet. Use Copy Day first.");
+// Pasting a day over a day that has entries asks first.
+QString replaceDayQuestion(const QString& shownDay, const QString& copiedDay);
 inline const QString MealFull =
     QStringLiteral("There are already 10 items for this meal, you must delete something to add this new item.");
 inline const QString InvalidServings = QStringLiteral("The number of servings is invalid.");

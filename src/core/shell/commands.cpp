@@ -3,8 +3,24 @@
 namespace tolvane {
 
 namespace {
-MenuEntry item(Command c, const char16_t* caption) { return MenuEntry{false, c, QString::fromUtf16(caption)}; }
-MenuEntry separator() { return MenuEntry{true, Command::Exit, QString()}; }
+MenuEntry entry(Command c, const char16_t* caption, const char16_t* key = u"", bool checkable = false)
+{
+    MenuEntry e;
+    e.command = c;
+    e.caption = QString::fromUtf16(caption);
+    e.shortcut = QString::fromUtf16(key);
+    e.checkable = checkable;
+    return e;
+}
+MenuEntry item(Command c, const char16_t* caption) { return entry(c, caption); }
+MenuEntry keyed(Command c, const char16_t* caption, const char16_t* key) { return entry(c, caption, key); }
+MenuEntry option(Command c, const char16_t* caption) { return entry(c, caption, u"", true); }
+MenuEntry separator()
+{
+    MenuEntry e;
+    e.separator = true;
+    return e;
+}
 } // namespace
 
 const std::vector<MenuDefinition>& mainMenu()
@@ -30,7 +46,9 @@ const std::vector<MenuDefinition>& mainMenu()
         {TopMenu::Menu, QStringLiteral("&Menu"),
          {item(Command::LoadMenu, u"&Load"), item(Command::SaveMenuAs, u"Save &As"),
           item(Command::ClearMeal, u"&Clear Meal"), item(Command::CopyMeal, u"Copy &Meal"),
-          item(Command::PasteMeal, u"&Paste Meal"), separator(), item(Command::ClearMenu, u"Clear Men&u")}},
+          item(Command::PasteMeal, u"&Paste Meal"), separator(), item(Command::ClearMenu, u"Clear Men&u"),
+          separator(), keyed(Command::CopyDay, u"Copy &Day", u"Ctrl+Shift+C"),
+          keyed(Command::PasteDay, u"Paste Da&y", u"Ctrl+Shift+V")}},
         {TopMenu::Recipe, QStringLiteral("&Recipe"),
          {item(Command::AddRecipeToFoodItems, u"&Add to Food Items"), separator(),
           item(Command::LoadRecipe, u"&Load Recipe"), item(Command::SaveRecipe, u"&Save Recipe"), separator(),
@@ -38,7 +56,8 @@ const std::vector<MenuDefinition>& mainMenu()
         {TopMenu::Weight, QStringLiteral("&Weight"),
          {item(Command::CreatePlan, u"&Create Plan"), item(Command::NewWeightRow, u"&New Row"),
           item(Command::LoadWeightFile, u"&Load File"), item(Command::SaveWeightFile, u"&Save File"),
-          item(Command::ClearWeightGrid, u"C&lear Grid")}},
+          item(Command::ClearWeightGrid, u"C&lear Grid"), separator(),
+          option(Command::ShowTrend, u"Show &Trend")}},
         {TopMenu::Activity, QStringLiteral("&Activity"),
          {item(Command::AddActivity, u"&Add Activity"), item(Command::DeleteActivity, u"&Delete Activity")}},
         {TopMenu::Print, QStringLiteral("&Print"),

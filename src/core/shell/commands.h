@@ -15,11 +15,11 @@ enum class Command {
     AddFoodItem, ModifyFoodItem, DeleteFoodItem, AddToPersonalList, RemoveFromPersonalList,
     ShowPersonalList, ClearPersonalList, AddToMeal, FindFoodItem,
     // &Menu
-    LoadMenu, SaveMenuAs, ClearMeal, CopyMeal, PasteMeal, ClearMenu,
+    LoadMenu, SaveMenuAs, ClearMeal, CopyMeal, PasteMeal, ClearMenu, CopyDay, PasteDay,
     // &Recipe
     AddRecipeToFoodItems, LoadRecipe, SaveRecipe, ClearRecipe,
     // &Weight
-    CreatePlan, NewWeightRow, LoadWeightFile, SaveWeightFile, ClearWeightGrid,
+    CreatePlan, NewWeightRow, LoadWeightFile, SaveWeightFile, ClearWeightGrid, ShowTrend,
     // &Activity
     AddActivity, DeleteActivity,
     // &Print
@@ -37,6 +37,8 @@ struct MenuEntry {
     bool separator = false;
     Command command = Command::Exit;
     QString caption;
+    QString shortcut;        // a key in Qt's portable text ("Ctrl+Shift+C"), or none
+    bool checkable = false;  // an option that shows a check mark while it is on
 };
 
 struct MenuDefinition {

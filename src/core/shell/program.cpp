@@ -241,6 +241,29 @@ QString Program::caption(Command command) const
     return it != captions_.end() ? it->second : menuCaption(command);
 }
 
+bool Program::isChecked(Command command) const
+{
+    const auto it = checks_.find(command);
+    return it != checks_.end() && it->second && it->second();
+}
+
+int Program::readSetting(const QString& key)
+{
+    if (!settings_.open())
+        return 0;
+    const int value = settings_.readInt(key).value_or(0);
+    settings_.close();
+    return value;
+}
+
+bool Program::writeSetting(const QString& key, int value)
+{
+    if (!settings_.open())
+        return false;
+    settings_.writeInt(key, value);
+    return settings_.close();
+}
+
 void Program::setCaption(Command command, const QString& caption) { captions_[command] = caption; }
 
 } // namespace tolvane

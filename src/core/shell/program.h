@@ -121,6 +121,15 @@ public:
     QString caption(Command command) const;
     void setCaption(Command command, const QString& caption);
 
+    // An option's check mark in its menu item, as the option's owner tells it.
+    bool isChecked(Command command) const;
+    void setCheckState(Command command, std::function<bool()> checked) { checks_[command] = std::move(checked); }
+
+    // A setting of the user's beyond the window position (0 when never
+    // stored), read and written at once. False when it could not be written.
+    int readSetting(const QString& key);
+    bool writeSetting(const QString& key, int value);
+
     // Data the program writes into the working directory by itself: its
     // leftover temporary files are removed at start-up, and a failed write is
     // offered again at close, in the order registered.
@@ -177,6 +186,7 @@ private:
     std::set<TopMenu> disabledMenus_;
     std::set<Command> disabledButtons_;
     std::map<Command, QString> captions_;
+    std::map<Command, std::function<bool()>> checks_;
 };
 
 } // namespace tolvane

@@ -6,6 +6,8 @@
 #include "storage/numbertext.h"
 #include "weight/weightlog.h"
 
+#include <QPoint>
+
 #include <algorithm>
 #include <cmath>
 
@@ -242,7 +244,7 @@ GraphRead readGraph(const WeightLog& log, GraphReading reading, GraphRowCache* c
 }
 
 void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb face, const QLocale& locale,
-                     GraphPixels* kept)
+                     GraphPixels* kept, const WeightTrend* trend)
 {
     canvas.setPenColor(colors::Black);
     canvas.setPenWidth(1);
@@ -306,11 +308,23 @@ void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb f
     };
     line(colors::Blue, &GraphPoint::plan);
     line(colors::Red, &GraphPoint::actual);
+    if (trend && !trend->points.empty()) {
+        canvas.setPenColor(TrendColor);
+        canvas.setPenWidth(2);
+        const auto at = [&](const TrendPoint& p) {
+            return QPoint(PlotLeft + pointX(*data, p.date, xScale, true), PlotTop + pointY(*data, p.weight, yScale));
+        };
+        canvas.moveTo(at(trend->points.front()).x(), at(trend->points.front()).y());
+        for (std::size_t i = 1; i < trend->points.size(); ++i)
+            canvas.lineTo(at(trend->points[i]).x(), at(trend->points[i]).y());
+    }
     canvas.clearClip();
+    if (trend)
+        drawTrendLegend(canvas, *trend, locale);
 }
 
 void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphData& data, const QString& title,
-                         const QLocale& locale)
+                         const QLocale& locale, const WeightTrend* trend)
 {
     const int w = page.width;
     const int h = page.height;
@@ -363,20 +377,69 @@ void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphDat
     };
     line(colors::Blue, &GraphPoint::plan, QStringLiteral("x"));
     line(colors::Red, &GraphPoint::actual, QStringLiteral("+"));
+    if (trend && !trend->points.empty()) {
+        canvas.setPenColor(TrendColor);
+        canvas.setPenWidth(5);
+        const QString marker = QStringLiteral("o");
+        bool first = true;
+        for (const TrendPoint& p : trend->points) {
+            const int x = left + pointX(data, p.date, xScale, false);
+            const int y = top + pointY(data, p.weight, yScale);
+            if (first)
+                canvas.moveTo(x, y);
+            else
+                canvas.lineTo(x, y);
+            first = false;
+            canvas.textOut(x, y - canvas.textHeight(marker), marker);
+            canvas.moveTo(x, y);
+        }
+    }
 
     canvas.setTextAlign(TextAlign::Left);
     canvas.textOut(w / 11, h - h / 8 + t, QStringLiteral("Plan - x"));
     canvas.textOut(w / 11, h - h / 8 + 2 * t, QStringLiteral("Actual - +"));
+    if (trend) {
+        canvas.textOut(w / 11, h - h / 8 + 3 * t, QStringLiteral("Trend (average of %1 weights) - o").arg(TrendWeights));
+        if (trend->weeklyRate)
+            canvas.textOut(w / 11, h - h / 8 + 4 * t,
+                           QStringLiteral("Last 4 weeks: ") + weeklyRateText(*trend->weeklyRate, locale));
+    }
 }
 
 WeightGraph::WeightGraph(Program& program, WeightLog& log) : program_(program), log_(log)
 {
     program_.setHandler(Command::PrintWeightGraph, [this] { print(); });
+    program_.setHandler(Command::ShowTrend, [this] { toggleTrend(); });
+    program_.setCheckState(Command::ShowTrend, [this] { return trendShown(); });
 }
 
-QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale)
+bool WeightGraph::trendShown()
 {
-    const QString lines = QStringLiteral("Planned weight in blue and actual weight in red");
+    if (!trendShown_)
+        trendShown_ = program_.readSetting(ShowTrendKey) != 0;
+    return *trendShown_;
+}
+
+void WeightGraph::toggleTrend()
+{
+    trendShown_ = !trendShown();
+    // Not remembered, the option still holds for this run.
+    if (!program_.writeSetting(ShowTrendKey, *trendShown_ ? 1 : 0))
+        program_.ui().showMessage(
+            Message::typed(graphmsg::TrendNotRemembered, Icon::Warning, only(Button::Ok), GeneralHelpContext));
+    if (log_.repaintGraph)
+        log_.repaintGraph();
+}
+
+QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale, const WeightTrend* trend)
+{
+    QString lines = QStringLiteral("Planned weight in blue and actual weight in red");
+    if (trend) {
+        lines += QStringLiteral(", trend of the last %1 actual weights in green").arg(TrendWeights);
+        if (trend->weeklyRate)
+            lines += QStringLiteral(" (") + weeklyRateText(*trend->weeklyRate, locale) +
+                     QStringLiteral(" over the last 4 weeks)");
+    }
     if (!data)
         return lines + QStringLiteral(": nothing to draw until two rows of the grid hold dates and weights");
     return lines + QStringLiteral(", %1 rows from %2 to %3, weights from %4 to %5")
@@ -396,8 +459,11 @@ void WeightGraph::paint(Canvas& canvas, Rgb face)
     if (read.status == GraphRead::Status::Ok) {
         toldFor_.reset();
         std::optional<GraphData> shown(std::move(read.data));
-        drawWeightGraph(canvas, shown, face, log_.locale(), &screenPixels_);
-        description_ = describeWeightGraph(shown, log_.locale());
+        const std::optional<WeightTrend> trend =
+            trendShown() ? std::optional<WeightTrend>(weightTrend(*shown)) : std::nullopt;
+        const WeightTrend* drawn = trend ? &*trend : nullptr;
+        drawWeightGraph(canvas, shown, face, log_.locale(), &screenPixels_, drawn);
+        description_ = describeWeightGraph(shown, log_.locale(), drawn);
         screenRows_.spare = std::move(shown->points);
         return;
     }
@@ -433,9 +499,11 @@ void WeightGraph::print()
     if (!title)
         return;
     *title = title->left(TitleMaxLength);
+    const std::optional<WeightTrend> trend =
+        trendShown() ? std::optional<WeightTrend>(weightTrend(read.data)) : std::nullopt;
     runPrintout(program_.ui(), program_.preferences(), PageOrientation::Landscape, *title,
                 [&](Canvas& canvas, const PageMetrics& page) {
-                    drawWeightGraphPage(canvas, page, read.data, *title, log_.locale());
+                    drawWeightGraphPage(canvas, page, read.data, *title, log_.locale(), trend ? &*trend : nullptr);
                 });
 }
 

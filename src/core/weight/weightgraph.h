@@ -5,6 +5,7 @@
 
 #include "printing/canvas.h"
 #include "printing/printsurface.h"
+#include "weight/weighttrend.h"
 
 #include <QLocale>
 #include <QDate>
@@ -20,6 +21,8 @@ class WeightLog;
 
 namespace graphmsg {
 inline const QString NotANumber = QStringLiteral("The value in one of the rows does not convert to a number.");
+inline const QString TrendNotRemembered = QStringLiteral(
+    "The Show Trend option could not be stored in the settings file; it holds until the program ends.");
 } // namespace graphmsg
 
 // The graph area on the Weight page and the white plot box inside it.
@@ -87,14 +90,15 @@ struct GraphPixels {
 // The graph area on the screen; `data` is empty when only the empty plot box
 // is to be shown.
 void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb face, const QLocale& locale,
-                     GraphPixels* kept = nullptr);
+                     GraphPixels* kept = nullptr, const WeightTrend* trend = nullptr);
 // The landscape page with its title, markers and legend.
 void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphData& data, const QString& title,
-                         const QLocale& locale);
+                         const QLocale& locale, const WeightTrend* trend = nullptr);
 
 // The graph area in words, for a screen reader: the lines, the rows and the
 // ends of the two axes as their labels show them.
-QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale);
+QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale,
+                            const WeightTrend* trend = nullptr);
 
 class WeightGraph {
 public:
@@ -113,6 +117,9 @@ public:
     void showPendingMessage();
     // "Print &Weight Graph".
     void print();
+    // "Show &Trend": the option, kept in the user's settings.
+    bool trendShown();
+    void toggleTrend();
 
 private:
     Program& program_;
@@ -122,6 +129,7 @@ private:
     std::optional<quint64> toldFor_;  // the log's revision the message was shown for
     bool messagePending_ = false;
     QString description_;
+    std::optional<bool> trendShown_;  // read from the settings at first use
 };
 
 } // namespace tolvane

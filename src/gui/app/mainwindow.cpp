@@ -89,6 +89,9 @@ void MainWindow::buildMenus()
                 continue;
             }
             QAction* action = menu->addAction(entry.caption);
+            if (!entry.shortcut.isEmpty())
+                action->setShortcut(QKeySequence(entry.shortcut, QKeySequence::PortableText));
+            action->setCheckable(entry.checkable);
             const Command command = entry.command;
             connect(action, &QAction::triggered, this, [this, command] { run(command); });
             actions_[command] = action;
@@ -220,6 +223,8 @@ void MainWindow::refresh()
     for (const auto& [command, action] : actions_) {
         action->setEnabled(program_.isEnabled(command));
         action->setText(program_.caption(command));
+        if (action->isCheckable())
+            action->setChecked(program_.isChecked(command));
     }
     for (const auto& [command, button] : toolButtons_)
         button->setEnabled(program_.isToolButtonEnabled(command));

@@ -1,0 +1,123 @@
+// Copy Day and Paste Day: the shown day's four meals over another day, asked
+// before a day with entries is replaced, saved as a meal change is.
+
+#include "plannerfixture.h"
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+Message replaceQuestion(const QString& shown, const QString& copied)
+{
+    return Message::typed(QStringLiteral("Replace the meals of %1 with the meals copied from %2?").arg(shown, copied),
+                          Icon::Confirmation, Button::Yes | Button::No, 47);
+}
+} // namespace
+
+class DayCopyTest : public PlannerTest {
+protected:
+    // Monday: Apple x2 at breakfast, Cheese x0.5 at dinner, Bread at the snack.
+    std::array<Meal, MealsPerDay> fillMonday()
+    {
+        planner.dayPageChange(1);
+        dropFood(0, QStringLiteral("2"));
+        planner.mealTabChange(2);
+        dropFood(2, QStringLiteral("0.5"));
+        planner.mealTabChange(3);
+        dropFood(1);
+        return {planner.meal(1, 0), planner.meal(1, 1), planner.meal(1, 2), planner.meal(1, 3)};
+    }
+    std::array<Meal, MealsPerDay> day(int d) const
+    {
+        return {planner.meal(d, 0), planner.meal(d, 1), planner.meal(d, 2), planner.meal(d, 3)};
+    }
+};
+
+TEST_F(DayCopyTest, PasteOnAnEmptyDayCopiesAllFourMealsWithoutAsking)
+{
+    const auto monday = fillMonday();
+    program.execute(Command::CopyDay);
+    dropFood(0);  // a later change of Monday stays out of the copy
+
+    planner.dayPageChange(4);
+    planner.mealTabChange(2);
+    program.execute(Command::PasteDay);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(day(4), monday);
+    EXPECT_EQ(planner.meal(1, 3).count(), 2);
+    // The shown meal, its totals and the day's calories follow at once.
+    EXPECT_EQ(planner.mealList(), QStringList({QStringLiteral("( 0.5)\tCheese")}));
+    EXPECT_EQ(planner.menuCalories(), QStringLiteral("239"));  // 2 x 52 + 55 + 80
+    const MenuImage saved = stored();
+    for (int m = 0; m < MealsPerDay; ++m)
+        EXPECT_EQ(saved.week[weekIndex(4, m)], monday[static_cast<std::size_t>(m)]) << m;
+    EXPECT_EQ(saved.currentDay, 4);
+    // The meal clipboard is another thing.
+    EXPECT_EQ(planner.clipboard().count(), 0);
+}
+
+TEST_F(DayCopyTest, ReplacingADayWithEntriesAsksAndOnlyYesReplaces)
+{
+    const auto monday = fillMonday();
+    program.execute(Command::CopyDay);
+    planner.dayPageChange(6);
+    planner.mealTabChange(3);  // the only entry of Saturday is not in the shown meal
+    dropFood(2, QStringLiteral("3"));
+    planner.mealTabChange(0);
+    const MenuImage before = stored();
+
+    for (const Button answer : {Button::No, Button::Cancel}) {
+        ui.messages.clear();
+        ui.answers = {answer};
+        program.execute(Command::PasteDay);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0], replaceQuestion(QStringLiteral("Saturday"), QStringLiteral("Monday")));
+        EXPECT_EQ(planner.image(), before);
+        EXPECT_EQ(stored(), before);
+    }
+
+    ui.messages.clear();
+    ui.answers = {Button::Yes};
+    program.execute(Command::PasteDay);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(day(6), monday);
+    EXPECT_EQ(planner.mealList(), QStringList({QStringLiteral("( 2.0)\tApple")}));
+    EXPECT_EQ(stored().week[weekIndex(6, 3)], monday[3]);
+}
+
+TEST_F(DayCopyTest, EmptyCopiedDayEmptiesTheTargetAndNothingCopiedIsTold)
+{
+    program.execute(Command::PasteDay);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], Message::typed(QStringLiteral("No day has been copied yet. Use Copy Day first."),
+                                             Icon::Information, only(Button::Ok), 47));
+    EXPECT_FALSE(planner.dayCopied());
+
+    planner.dayPageChange(2);  // empty Tuesday
+    program.execute(Command::CopyDay);
+    EXPECT_TRUE(planner.dayCopied());
+    fillMonday();
+    ui.messages.clear();
+    ui.answers = {Button::Yes};
+    program.execute(Command::PasteDay);
+    EXPECT_EQ(ui.messages, std::vector<Message>{replaceQuestion(QStringLiteral("Monday"), QStringLiteral("Tuesday"))});
+    EXPECT_EQ(day(1), day(2));
+    EXPECT_EQ(planner.menuCalories(), QStringLiteral("0"));
+    EXPECT_EQ(stored().week, Week{});
+}
+
+TEST_F(DayCopyTest, KeysDoNothingWhileTheMenuMenuIsOff)
+{
+    fillMonday();
+    program.pageControlChange(RdaPageIndex);
+    program.execute(Command::CopyDay);
+    EXPECT_FALSE(planner.dayCopied());
+
+    program.pageControlChange(MenuPlannerPageIndex);
+    program.execute(Command::CopyDay);
+    planner.dayPageChange(0);
+    program.pageControlChange(WeightPageIndex);
+    program.execute(Command::PasteDay);
+    EXPECT_EQ(planner.meal(0, 0).count(), 0);
+    EXPECT_TRUE(ui.messages.empty());
+}
