@@ -9,7 +9,7 @@ namespace tolvane {
 
 enum class Command {
     // &Main
-    MergeOtherTable, Exit, ImportFoodItemsCsv, ExportFoodItemsCsv, ExportMenuCsv, ExportWeightLogCsv, Zoom,
+    MergeOtherTable, Exit, ImportFoodItemsCsv, ExportFoodItemsCsv, ExportMenuCsv, ExportWeightLogCsv, Zoom, Units,
     // &Food Item
     AddFoodItem, ModifyFoodItem, DeleteFoodItem, AddToPersonalList, RemoveFromPersonalList,
     ShowPersonalList, ClearPersonalList, AddToMeal, FindFoodItem,

@@ -242,7 +242,7 @@ GraphRead readGraph(const WeightLog& log, GraphReading reading, GraphRowCache* c
 }
 
 void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb face, const QLocale& locale,
-                     GraphPixels* kept)
+                     GraphPixels* kept, Units units)
 {
     canvas.setPenColor(colors::Black);
     canvas.setPenWidth(1);
@@ -267,6 +267,9 @@ void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb f
     canvas.setTextAlign(TextAlign::Left);
     for (int i = 0; i <= 10; ++i)
         canvas.textOut(5, roundMeasure(i * PlotHeight * 0.1L) + 1, weightLabel(*data, i, locale));
+    // Below the weight axis, left of the first date, where nothing else is drawn.
+    if (units == Units::Metric)
+        canvas.textOut(5, PlotHeight + 29, weightUnit(units));
     canvas.setTextAlign(TextAlign::Center);
     for (int i = 0; i <= 9; ++i)
         canvas.textOut(roundMeasure(i * PlotWidth * 0.1L) + PlotLeft, PlotHeight + (i % 2 == 0 ? 14 : 29),
@@ -310,7 +313,7 @@ void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb f
 }
 
 void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphData& data, const QString& title,
-                         const QLocale& locale)
+                         const QLocale& locale, Units units)
 {
     const int w = page.width;
     const int h = page.height;
@@ -365,8 +368,9 @@ void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphDat
     line(colors::Red, &GraphPoint::actual, QStringLiteral("+"));
 
     canvas.setTextAlign(TextAlign::Left);
-    canvas.textOut(w / 11, h - h / 8 + t, QStringLiteral("Plan - x"));
-    canvas.textOut(w / 11, h - h / 8 + 2 * t, QStringLiteral("Actual - +"));
+    const QString unit = units == Units::Metric ? QStringLiteral(" (%1)").arg(weightUnit(units)) : QString();
+    canvas.textOut(w / 11, h - h / 8 + t, QStringLiteral("Plan%1 - x").arg(unit));
+    canvas.textOut(w / 11, h - h / 8 + 2 * t, QStringLiteral("Actual%1 - +").arg(unit));
 }
 
 WeightGraph::WeightGraph(Program& program, WeightLog& log) : program_(program), log_(log)
@@ -374,16 +378,17 @@ WeightGraph::WeightGraph(Program& program, WeightLog& log) : program_(program), 
     program_.setHandler(Command::PrintWeightGraph, [this] { print(); });
 }
 
-QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale)
+QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale, Units units)
 {
     const QString lines = QStringLiteral("Planned weight in blue and actual weight in red");
     if (!data)
         return lines + QStringLiteral(": nothing to draw until two rows of the grid hold dates and weights");
-    return lines + QStringLiteral(", %1 rows from %2 to %3, weights from %4 to %5")
+    return lines + QStringLiteral(", %1 rows from %2 to %3, weights from %4 to %5%6")
                        .arg(data->points.size())
                        .arg(dateLabel(*data, 0, locale),
                             formatShortDate(dateFromDayNumber(data->points.back().date), locale),
-                            weightLabel(*data, 10, locale).trimmed(), weightLabel(*data, 0, locale).trimmed());
+                            weightLabel(*data, 10, locale).trimmed(), weightLabel(*data, 0, locale).trimmed(),
+                            units == Units::Metric ? QStringLiteral(" ") + weightUnit(units) : QString());
 }
 
 void WeightGraph::paint(Canvas& canvas, Rgb face)
@@ -396,13 +401,13 @@ void WeightGraph::paint(Canvas& canvas, Rgb face)
     if (read.status == GraphRead::Status::Ok) {
         toldFor_.reset();
         std::optional<GraphData> shown(std::move(read.data));
-        drawWeightGraph(canvas, shown, face, log_.locale(), &screenPixels_);
-        description_ = describeWeightGraph(shown, log_.locale());
+        drawWeightGraph(canvas, shown, face, log_.locale(), &screenPixels_, log_.units());
+        description_ = describeWeightGraph(shown, log_.locale(), log_.units());
         screenRows_.spare = std::move(shown->points);
         return;
     }
-    drawWeightGraph(canvas, std::nullopt, face, log_.locale());
-    description_ = describeWeightGraph(std::nullopt, log_.locale());
+    drawWeightGraph(canvas, std::nullopt, face, log_.locale(), nullptr, log_.units());
+    description_ = describeWeightGraph(std::nullopt, log_.locale(), log_.units());
     if (read.status == GraphRead::Status::BadWeight) {
         if (toldFor_ != log_.revision()) {
             toldFor_ = log_.revision();
@@ -435,7 +440,7 @@ void WeightGraph::print()
     *title = title->left(TitleMaxLength);
     runPrintout(program_.ui(), program_.preferences(), PageOrientation::Landscape, *title,
                 [&](Canvas& canvas, const PageMetrics& page) {
-                    drawWeightGraphPage(canvas, page, read.data, *title, log_.locale());
+                    drawWeightGraphPage(canvas, page, read.data, *title, log_.locale(), log_.units());
                 });
 }
 

@@ -5,6 +5,7 @@
 
 #include "printing/canvas.h"
 #include "printing/printsurface.h"
+#include "weight/units.h"
 
 #include <QLocale>
 #include <QDate>
@@ -85,16 +86,16 @@ struct GraphPixels {
 };
 
 // The graph area on the screen; `data` is empty when only the empty plot box
-// is to be shown.
+// is to be shown. Metric weights are named by "kg" below the weight axis.
 void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb face, const QLocale& locale,
-                     GraphPixels* kept = nullptr);
-// The landscape page with its title, markers and legend.
+                     GraphPixels* kept = nullptr, Units units = Units::Us);
+// The landscape page with its title, markers and legend; a metric legend names the unit.
 void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphData& data, const QString& title,
-                         const QLocale& locale);
+                         const QLocale& locale, Units units = Units::Us);
 
 // The graph area in words, for a screen reader: the lines, the rows and the
-// ends of the two axes as their labels show them.
-QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale);
+// ends of the two axes as their labels show them, metric weights with their unit.
+QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale, Units units = Units::Us);
 
 class WeightGraph {
 public:
