@@ -51,7 +51,7 @@ TEST_F(ExchangeTest, TheCommandsStandAtTheEndOfTheMainMenuAfterASeparator)
 {
     const MenuDefinition& main = mainMenu().front();
     ASSERT_EQ(main.caption, QStringLiteral("&Main"));
-    ASSERT_EQ(main.entries.size(), 10U);  // then a separator and "&Zoom..."
+    ASSERT_EQ(main.entries.size(), 11U);  // then a separator, "&Zoom..." and "&Units..."
     EXPECT_TRUE(main.entries[8].separator);
     EXPECT_EQ(main.entries[2].caption, QStringLiteral("E&xit"));
     EXPECT_TRUE(main.entries[3].separator);
