@@ -51,7 +51,7 @@ TEST_F(ExchangeTest, TheCommandsStandAfterExitAfterASeparator)
 {
     const MenuDefinition& main = mainMenu().front();
     ASSERT_EQ(main.caption, QStringLiteral("&Main"));
-    ASSERT_GE(main.entries.size(), 9U);  // then a separator and the backup items
+    ASSERT_EQ(main.entries.size(), 14U);  // then the backup items, "&Zoom..." and "&Units..."
     EXPECT_TRUE(main.entries[8].separator);
     EXPECT_EQ(main.entries[2].caption, QStringLiteral("E&xit"));
     EXPECT_TRUE(main.entries[3].separator);

@@ -104,6 +104,7 @@ TEST_F(AccessibleValuesTest, RecipeAndCalculatorResultsReadTheirValues)
 
     auto* calculators = static_cast<CalculatorsPage*>(window->page(CalculatorsPageIndex));
     using F = Calculators::Field;
+    app->weight.applyUnits(Units::Us);  // pounds and inches under every locale
     calculators->field(F::CurrentWeight)->setText(QStringLiteral("150"));
     calculators->field(F::Height)->setText(QStringLiteral("65"));
     calculators->field(F::Age)->setText(QStringLiteral("40"));

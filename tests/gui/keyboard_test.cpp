@@ -345,6 +345,7 @@ TEST_F(KeyboardTest, TextPutInWithoutKeysCountsAsTyping)
 
     window->pageControl()->setCurrentIndex(CalculatorsPageIndex);
     auto* calculators = static_cast<CalculatorsPage*>(window->page(CalculatorsPageIndex));
+    app->weight.applyUnits(Units::Us);  // pounds and inches under every locale
     insert(calculators->field(Calculators::Field::CurrentWeight), QStringLiteral("150"));
     insert(calculators->field(Calculators::Field::Height), QStringLiteral("65"));
     insert(calculators->field(Calculators::Field::Age), QStringLiteral("40"));

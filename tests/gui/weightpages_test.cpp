@@ -46,6 +46,10 @@ protected:
         ASSERT_NO_FATAL_FAILURE(openWindow({makeItem(QStringLiteral("Apple"), {52, 14, 0, 0, 1, 0})}));
         window->show();
         app->program.formActivate();
+        // These cases type pounds and inches whatever the locale's default
+        // units (metric under de_DE); the units test starts from the default.
+        app->weight.applyUnits(Units::Us);
+        window->refresh();
         weightPage = static_cast<WeightPage*>(window->page(WeightPageIndex));
         calcPage = static_cast<CalculatorsPage*>(window->page(CalculatorsPageIndex));
     }

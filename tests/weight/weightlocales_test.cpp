@@ -39,6 +39,9 @@ struct LocalWeight {
     explicit LocalWeight(const QLocale& locale) : weight(program, locale)
     {
         EXPECT_TRUE(program.formCreate().ok);
+        // The cases type and draw pounds whatever the locale's default units;
+        // metric units under these locales have their own test.
+        weight.applyUnits(Units::Us);
         log.today = [] { return QDate(2026, 12, 7); };
         program.pageControlChange(WeightPageIndex);
         ui.messages.clear();

@@ -67,7 +67,9 @@ QByteArray exportMenuCsv(const Week& week, int* rows)
 QByteArray exportWeightCsv(const WeightLog& log, int* rows)
 {
     QByteArray out;
-    appendCsvRow(out, {log.cell(DateColumn, 0), log.cell(PlanColumn, 0), log.cell(ActualColumn, 0)});
+    // The columns keep their plain names in either units: the file is the
+    // same whichever units the grid's headings name.
+    appendCsvRow(out, {QStringLiteral("Date"), QStringLiteral("Plan"), QStringLiteral("Actual")});
     int written = 0;
     for (int r = 1; r < log.rowCount(); ++r) {
         const QStringList row{log.cell(DateColumn, r), weightCsvText(log.cell(PlanColumn, r), log.locale()),

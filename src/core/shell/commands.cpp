@@ -33,7 +33,7 @@ const std::vector<MenuDefinition>& mainMenu()
          item(Command::ExportMenuCsv, u"Export &Menu as CSV..."),
          item(Command::ExportWeightLogCsv, u"Export &Weight Log as CSV..."), separator(),
          item(Command::BackUpData, u"&Back Up Data..."), item(Command::RestoreFromBackup, u"&Restore from Backup..."),
-         separator(), item(Command::Zoom, u"&Zoom...")}},
+         separator(), item(Command::Zoom, u"&Zoom..."), item(Command::Units, u"&Units...")}},
         {TopMenu::FoodItem, QStringLiteral("&Food Item"),
          {item(Command::AddFoodItem, u"&Add Food Item"), item(Command::ModifyFoodItem, u"&Modify Food Item"),
           item(Command::DeleteFoodItem, u"&Delete Food Item"), separator(),

@@ -10,7 +10,7 @@ namespace tolvane {
 enum class Command {
     // &Main
     MergeOtherTable, Exit, ImportFoodItemsCsv, ExportFoodItemsCsv, ExportMenuCsv, ExportWeightLogCsv, BackUpData,
-    RestoreFromBackup, Zoom,
+    RestoreFromBackup, Zoom, Units,
     // &Food Item
     AddFoodItem, ModifyFoodItem, DeleteFoodItem, AddToPersonalList, RemoveFromPersonalList,
     ShowPersonalList, ClearPersonalList, AddToMeal, FindFoodItem,

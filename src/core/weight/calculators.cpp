@@ -50,6 +50,7 @@ Calculators::Inputs Calculators::inputs() const
         in.texts.at(static_cast<std::size_t>(field)) = text(static_cast<Field>(field));
     in.gender = gender_;
     in.activity = activity_;
+    in.units = units_;
     return in;
 }
 
@@ -59,6 +60,7 @@ void Calculators::restore(const Inputs& inputs)
         set(static_cast<Field>(field), inputs.texts.at(static_cast<std::size_t>(field)));
     gender_ = inputs.gender;
     activity_ = inputs.activity;
+    units_ = inputs.units;
     quiet_ = true;
     computeBMR();
     quiet_ = false;
@@ -75,10 +77,49 @@ std::optional<long double> Calculators::number(Field field) const
     return real6ToLongDouble(*stored);
 }
 
+std::optional<long double> Calculators::pounds(Field field) const
+{
+    const auto value = number(field);
+    return value ? std::optional<long double>(toPounds(*value, units_)) : std::nullopt;
+}
+
+std::optional<long double> Calculators::inches() const
+{
+    const auto value = number(Height);
+    return value ? std::optional<long double>(toInches(*value, units_)) : std::nullopt;
+}
+
+void Calculators::setUnits(Units units)
+{
+    if (units == units_)
+        return;
+    // Three decimals bring a value typed with two back unchanged when the
+    // units are changed back; trailing zeros go, so 65 inches stay "65".
+    const auto converted = [this](long double value) {
+        QString text = formatFixed(value, 0, 3, locale_);
+        const QString point = locale_.decimalPoint();
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(point))
+            text.chop(point.size());
+        return text;
+    };
+    for (const Field field : {CurrentWeight, GoalWeight}) {
+        if (const auto value = pounds(field))
+            set(field, converted(fromPounds(*value, units)));
+    }
+    if (const auto value = inches())
+        set(Height, converted(fromInches(*value, units)));
+    units_ = units;
+    quiet_ = true;
+    computeBMR();
+    quiet_ = false;
+}
+
 void Calculators::computeBMR()
 {
-    const auto weight = number(CurrentWeight);
-    const auto height = number(Height);
+    const auto weight = pounds(CurrentWeight);
+    const auto height = inches();
     const auto age = number(Age);
     const long double requirement =
         weight && height && age ? calorieRequirement(gender_, activity_, *weight, *height, *age) : 0.0L;
@@ -102,10 +143,10 @@ Calculators::Reading Calculators::readDietInputs() const
     if (!requirement)
         return reading;
     reading.requirementValid = true;
-    const auto weight = number(CurrentWeight);
-    const auto goal = number(GoalWeight);
+    const auto weight = pounds(CurrentWeight);
+    const auto goal = pounds(GoalWeight);
     const auto plan = number(PlanCalories);
-    const auto height = number(Height);
+    const auto height = inches();
     const auto age = number(Age);
     if (!weight || !goal || !plan || !height || !age)
         return reading;

@@ -5,6 +5,7 @@
 // the results that depend on it at once.
 
 #include "weight/diet.h"
+#include "weight/units.h"
 
 #include <QLocale>
 #include <QString>
@@ -50,11 +51,17 @@ public:
         std::array<QString, CalorieReq> texts;  // CurrentWeight ... PlanCalories
         Gender gender = Gender::Female;
         ActivityLevel activity = ActivityLevel::Moderate;
+        Units units = Units::Us;  // the units the texts were typed in
     };
     Inputs inputs() const;
     // Puts back the inputs of an earlier run and computes the results without
     // a message (a goal out of reach shows no result until an input changes).
     void restore(const Inputs& inputs);
+
+    // The units weights and the height are typed in. A change converts the
+    // weights and the height already typed, so the results stay the same.
+    Units units() const { return units_; }
+    void setUnits(Units units);
 
     // The requirement and BMI Now, then the weeks to goal.
     void computeBMR();
@@ -65,7 +72,8 @@ public:
     // reading, held as a stored real; empty when the text is no number.
     std::optional<long double> number(Field field) const;
     // Everything the weeks to goal need, read from the fields: the requirement
-    // first (empty `requirement` means no valid BMR yet), then the rest.
+    // first (empty `requirement` means no valid BMR yet), then the rest, with
+    // weights in pounds and the height in inches.
     struct Reading {
         bool requirementValid = false;
         std::optional<DietInputs> inputs;
@@ -77,6 +85,9 @@ public:
 private:
     void set(Field field, const QString& text) { texts_.at(static_cast<std::size_t>(field)) = text; }
     void clearGoalResults();
+    // A weight field in pounds, the height in inches.
+    std::optional<long double> pounds(Field field) const;
+    std::optional<long double> inches() const;
     void inform(const QString& text);
 
     UserInterface& ui_;
@@ -84,6 +95,7 @@ private:
     std::array<QString, FieldCount> texts_;
     Gender gender_ = Gender::Female;
     ActivityLevel activity_ = ActivityLevel::Moderate;
+    Units units_ = Units::Us;
     bool quiet_ = false;
 };
 

@@ -30,6 +30,7 @@ Weight::Weight(Program& program, const QLocale& locale)
     program.setHandler(Command::LoadWeightFile, [this] { log_.loadFile(); });
     program.setHandler(Command::SaveWeightFile, [this] { log_.saveFile(); });
     program.setHandler(Command::ClearWeightGrid, [this] { log_.clearGrid(); });
+    program.setHandler(Command::Units, [this] { chooseUnits(); });
     program.hooks.resetWeightPage = [this] { log_.reset(); };
     program.hooks.saveWeightFile = [this] { return log_.saveAtClose(); };
     program.hooks.restoreChoices = [this] { restoreChoices(); };
@@ -43,6 +44,9 @@ const std::array<QString, Calculators::CalorieReq> InputKeys = {
     QStringLiteral("Calculators/PlanCalories")};
 const QString GenderKey = QStringLiteral("Calculators/Gender");
 const QString ActivityKey = QStringLiteral("Calculators/ActivityLevel");
+// The units the kept inputs were typed in; inputs kept before there was a
+// choice of units were typed in pounds and inches.
+const QString InputUnitsKey = QStringLiteral("Calculators/Units");
 // Longer than any number typed sensibly; a longer stored text is not restored.
 constexpr int MaxInputLength = 40;
 } // namespace
@@ -55,7 +59,10 @@ void Weight::restoreChoices()
         in.texts.at(field) = preferences.text(InputKeys.at(field), MaxInputLength);
     in.gender = static_cast<Gender>(preferences.number(GenderKey, 0, 0, 1));
     in.activity = static_cast<ActivityLevel>(preferences.number(ActivityKey, 1, 0, 2));
+    in.units = static_cast<Units>(preferences.number(InputUnitsKey, 0, 0, 1));
     calculators_.restore(in);
+    const int fallback = static_cast<int>(defaultUnits(calculators_.locale()));
+    applyUnits(static_cast<Units>(preferences.number(UnitsKey, fallback, 0, 1)));
     log_.loadLastFile(preferences.lastWeightFile());
 }
 
@@ -67,6 +74,7 @@ void Weight::keepChoices()
         values.emplace_back(InputKeys.at(field), in.texts.at(field).left(MaxInputLength));
     values.emplace_back(GenderKey, static_cast<int>(in.gender));
     values.emplace_back(ActivityKey, static_cast<int>(in.activity));
+    values.emplace_back(InputUnitsKey, static_cast<int>(in.units));
     program_.preferences().write(values);
 }
 
@@ -98,7 +106,9 @@ bool Weight::createPlan()
 
     const int weeks = static_cast<int>(plan.weeks.size());
     const QString firstDate = log_.dateText(today);
-    const QString firstWeight = formatFixed(in.weight, 5, 1, log_.locale());
+    // The plan works in pounds; the grid gets the user's units.
+    const Units units = calculators_.units();
+    const QString firstWeight = formatFixed(fromPounds(in.weight, units), 5, 1, log_.locale());
     // Weights the user logged are not replaced without a word.
     const int lost = weightsLostToPlan(weeks, firstDate, firstWeight);
     if (lost > 0 || log_.unsaved()) {
@@ -116,7 +126,7 @@ bool Weight::createPlan()
         log_.setRowCount(weeks + 2);
     for (int week = 1; week <= weeks; ++week) {
         log_.setCell(DateColumn, week + 1, log_.dateText(today.addDays(7 * week)));
-        const long double planned = plan.weeks[static_cast<std::size_t>(week - 1)];
+        const long double planned = fromPounds(plan.weeks[static_cast<std::size_t>(week - 1)], units);
         log_.setCell(PlanColumn, week + 1, formatFixed(planned, 5, 1, log_.locale()));
         log_.setCell(ActualColumn, week + 1, QString());
     }
@@ -125,6 +135,26 @@ bool Weight::createPlan()
     if (log_.repaintGraph)
         log_.repaintGraph();
     return true;
+}
+
+void Weight::chooseUnits()
+{
+    const Units current = calculators_.units();
+    const std::optional<int> chosen = program_.ui().chooseItem(
+        {unitsmsg::Title, unitsmsg::Label, {unitsmsg::Us, unitsmsg::Metric}, static_cast<int>(current)});
+    if (!chosen || (*chosen != static_cast<int>(Units::Us) && *chosen != static_cast<int>(Units::Metric)))
+        return;
+    const auto units = static_cast<Units>(*chosen);
+    if (units == current)
+        return;
+    program_.preferences().write({{UnitsKey, *chosen}});
+    applyUnits(units);
+}
+
+void Weight::applyUnits(Units units)
+{
+    calculators_.setUnits(units);
+    log_.setUnits(units);
 }
 
 void Weight::createPlanFromCalculators()

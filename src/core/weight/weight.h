@@ -37,6 +37,11 @@ public:
     // plan was made.
     void createPlanFromCalculators();
 
+    // "&Units...": asks for US or metric units and applies them at once.
+    void chooseUnits();
+    // The calculators, the grid's headings and the graph in these units.
+    void applyUnits(Units units);
+
 private:
     void inform(const QString& text);
     // Actual weights that a plan of `weeks` weeks would take from the grid.

@@ -244,7 +244,7 @@ GraphRead readGraph(const WeightLog& log, GraphReading reading, GraphRowCache* c
 }
 
 void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb face, const QLocale& locale,
-                     GraphPixels* kept, const WeightTrend* trend)
+                     GraphPixels* kept, const WeightTrend* trend, Units units)
 {
     canvas.setPenColor(colors::Black);
     canvas.setPenWidth(1);
@@ -269,6 +269,9 @@ void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb f
     canvas.setTextAlign(TextAlign::Left);
     for (int i = 0; i <= 10; ++i)
         canvas.textOut(5, roundMeasure(i * PlotHeight * 0.1L) + 1, weightLabel(*data, i, locale));
+    // Below the weight axis, left of the first date, where nothing else is drawn.
+    if (units == Units::Metric)
+        canvas.textOut(5, PlotHeight + 29, weightUnit(units));
     canvas.setTextAlign(TextAlign::Center);
     for (int i = 0; i <= 9; ++i)
         canvas.textOut(roundMeasure(i * PlotWidth * 0.1L) + PlotLeft, PlotHeight + (i % 2 == 0 ? 14 : 29),
@@ -324,7 +327,7 @@ void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb f
 }
 
 void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphData& data, const QString& title,
-                         const QLocale& locale, const WeightTrend* trend)
+                         const QLocale& locale, const WeightTrend* trend, Units units)
 {
     const int w = page.width;
     const int h = page.height;
@@ -396,13 +399,14 @@ void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphDat
     }
 
     canvas.setTextAlign(TextAlign::Left);
-    canvas.textOut(w / 11, h - h / 8 + t, QStringLiteral("Plan - x"));
-    canvas.textOut(w / 11, h - h / 8 + 2 * t, QStringLiteral("Actual - +"));
+    const QString unit = units == Units::Metric ? QStringLiteral(" (%1)").arg(weightUnit(units)) : QString();
+    canvas.textOut(w / 11, h - h / 8 + t, QStringLiteral("Plan%1 - x").arg(unit));
+    canvas.textOut(w / 11, h - h / 8 + 2 * t, QStringLiteral("Actual%1 - +").arg(unit));
     if (trend) {
         canvas.textOut(w / 11, h - h / 8 + 3 * t, QStringLiteral("Trend (average of %1 weights) - o").arg(TrendWeights));
         if (trend->weeklyRate)
             canvas.textOut(w / 11, h - h / 8 + 4 * t,
-                           QStringLiteral("Last 4 weeks: ") + weeklyRateText(*trend->weeklyRate, locale));
+                           QStringLiteral("Last 4 weeks: ") + weeklyRateText(*trend->weeklyRate, locale, trend->unit));
     }
 }
 
@@ -420,6 +424,13 @@ bool WeightGraph::trendShown()
     return *trendShown_;
 }
 
+WeightTrend WeightGraph::shownTrend(const GraphData& data) const
+{
+    WeightTrend trend = weightTrend(data);
+    trend.unit = weightUnit(log_.units());
+    return trend;
+}
+
 void WeightGraph::toggleTrend()
 {
     trendShown_ = !trendShown();
@@ -431,22 +442,24 @@ void WeightGraph::toggleTrend()
         log_.repaintGraph();
 }
 
-QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale, const WeightTrend* trend)
+QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale, const WeightTrend* trend,
+                            Units units)
 {
     QString lines = QStringLiteral("Planned weight in blue and actual weight in red");
     if (trend) {
         lines += QStringLiteral(", trend of the last %1 actual weights in green").arg(TrendWeights);
         if (trend->weeklyRate)
-            lines += QStringLiteral(" (") + weeklyRateText(*trend->weeklyRate, locale) +
+            lines += QStringLiteral(" (") + weeklyRateText(*trend->weeklyRate, locale, trend->unit) +
                      QStringLiteral(" over the last 4 weeks)");
     }
     if (!data)
         return lines + QStringLiteral(": nothing to draw until two rows of the grid hold dates and weights");
-    return lines + QStringLiteral(", %1 rows from %2 to %3, weights from %4 to %5")
+    return lines + QStringLiteral(", %1 rows from %2 to %3, weights from %4 to %5%6")
                        .arg(data->points.size())
                        .arg(dateLabel(*data, 0, locale),
                             formatShortDate(dateFromDayNumber(data->points.back().date), locale),
-                            weightLabel(*data, 10, locale).trimmed(), weightLabel(*data, 0, locale).trimmed());
+                            weightLabel(*data, 10, locale).trimmed(), weightLabel(*data, 0, locale).trimmed(),
+                            units == Units::Metric ? QStringLiteral(" ") + weightUnit(units) : QString());
 }
 
 void WeightGraph::paint(Canvas& canvas, Rgb face)
@@ -459,16 +472,15 @@ void WeightGraph::paint(Canvas& canvas, Rgb face)
     if (read.status == GraphRead::Status::Ok) {
         toldFor_.reset();
         std::optional<GraphData> shown(std::move(read.data));
-        const std::optional<WeightTrend> trend =
-            trendShown() ? std::optional<WeightTrend>(weightTrend(*shown)) : std::nullopt;
+        const std::optional<WeightTrend> trend = trendShown() ? std::optional<WeightTrend>(shownTrend(*shown)) : std::nullopt;
         const WeightTrend* drawn = trend ? &*trend : nullptr;
-        drawWeightGraph(canvas, shown, face, log_.locale(), &screenPixels_, drawn);
-        description_ = describeWeightGraph(shown, log_.locale(), drawn);
+        drawWeightGraph(canvas, shown, face, log_.locale(), &screenPixels_, drawn, log_.units());
+        description_ = describeWeightGraph(shown, log_.locale(), drawn, log_.units());
         screenRows_.spare = std::move(shown->points);
         return;
     }
-    drawWeightGraph(canvas, std::nullopt, face, log_.locale());
-    description_ = describeWeightGraph(std::nullopt, log_.locale());
+    drawWeightGraph(canvas, std::nullopt, face, log_.locale(), nullptr, nullptr, log_.units());
+    description_ = describeWeightGraph(std::nullopt, log_.locale(), nullptr, log_.units());
     if (read.status == GraphRead::Status::BadWeight) {
         if (toldFor_ != log_.revision()) {
             toldFor_ = log_.revision();
@@ -500,10 +512,10 @@ void WeightGraph::print()
         return;
     *title = title->left(TitleMaxLength);
     const std::optional<WeightTrend> trend =
-        trendShown() ? std::optional<WeightTrend>(weightTrend(read.data)) : std::nullopt;
+        trendShown() ? std::optional<WeightTrend>(shownTrend(read.data)) : std::nullopt;
     runPrintout(program_.ui(), program_.preferences(), PageOrientation::Landscape, *title,
                 [&](Canvas& canvas, const PageMetrics& page) {
-                    drawWeightGraphPage(canvas, page, read.data, *title, log_.locale(), trend ? &*trend : nullptr);
+                    drawWeightGraphPage(canvas, page, read.data, *title, log_.locale(), trend ? &*trend : nullptr, log_.units());
                 });
 }
 

@@ -5,6 +5,7 @@
 
 #include "printing/canvas.h"
 #include "printing/printsurface.h"
+#include "weight/units.h"
 #include "weight/weighttrend.h"
 
 #include <QLocale>
@@ -88,17 +89,17 @@ struct GraphPixels {
 };
 
 // The graph area on the screen; `data` is empty when only the empty plot box
-// is to be shown.
+// is to be shown. Metric weights are named by "kg" below the weight axis.
 void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb face, const QLocale& locale,
-                     GraphPixels* kept = nullptr, const WeightTrend* trend = nullptr);
-// The landscape page with its title, markers and legend.
+                     GraphPixels* kept = nullptr, const WeightTrend* trend = nullptr, Units units = Units::Us);
+// The landscape page with its title, markers and legend; a metric legend names the unit.
 void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphData& data, const QString& title,
-                         const QLocale& locale, const WeightTrend* trend = nullptr);
+                         const QLocale& locale, const WeightTrend* trend = nullptr, Units units = Units::Us);
 
 // The graph area in words, for a screen reader: the lines, the rows and the
-// ends of the two axes as their labels show them.
+// ends of the two axes as their labels show them, metric weights with their unit.
 QString describeWeightGraph(const std::optional<GraphData>& data, const QLocale& locale,
-                            const WeightTrend* trend = nullptr);
+                            const WeightTrend* trend = nullptr, Units units = Units::Us);
 
 class WeightGraph {
 public:
@@ -120,6 +121,8 @@ public:
     // "Show &Trend": the option, kept in the user's settings.
     bool trendShown();
     void toggleTrend();
+    // The trend of the shown weights, its rate in the unit the pages show.
+    WeightTrend shownTrend(const GraphData& data) const;
 
 private:
     Program& program_;

@@ -321,10 +321,23 @@ QString WeightLog::dateText(const QDate& date) const
 void WeightLog::reset()
 {
     rows_.assign(2, Row{});
-    rows_[0].text = {QStringLiteral("Date"), QStringLiteral("Plan"), QStringLiteral("Actual")};
     rows_[1].stamp = ++revision_;
+    setHeadings();
     fileName_.clear();
     unsaved_ = false;
+}
+
+void WeightLog::setUnits(Units units)
+{
+    units_ = units;
+    setHeadings();
+    graph();
+}
+
+void WeightLog::setHeadings()
+{
+    const QString unit = units_ == Units::Metric ? QStringLiteral(" (%1)").arg(weightUnit(units_)) : QString();
+    rows_[0].text = {QStringLiteral("Date"), QStringLiteral("Plan") + unit, QStringLiteral("Actual") + unit};
 }
 
 void WeightLog::changed()

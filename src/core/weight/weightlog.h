@@ -9,6 +9,7 @@
 // its own text. Every change stamps its rows with a new revision, so the grid
 // and the graph redo only what changed.
 
+#include "weight/units.h"
 #include "weight/weightfile.h"
 
 #include <QDate>
@@ -101,6 +102,11 @@ public:
     std::function<QDate()> today = [] { return QDate::currentDate(); };
     const QLocale& locale() const { return locale_; }
 
+    // The units the weights are typed in: metric headings name them ("Plan
+    // (kg)"); US headings stay "Plan" and "Actual". The cells are left as typed.
+    Units units() const { return units_; }
+    void setUnits(Units units);
+
     // Grows with every change of a cell or of the row count.
     quint64 revision() const { return revision_; }
     // The revision of a data row's last change; 0 outside the grid.
@@ -121,6 +127,7 @@ private:
     void resizeRows(std::size_t rows);
     void changed();
     void graph();
+    void setHeadings();
 
     Program& program_;
     QLocale locale_;
@@ -129,6 +136,7 @@ private:
     quint64 revision_ = 0;
     QString fileName_;
     bool unsaved_ = false;
+    Units units_ = Units::Us;
 };
 
 } // namespace tolvane

@@ -48,7 +48,7 @@ WeightTrend weightTrend(const GraphData& data)
     return trend;
 }
 
-QString weeklyRateText(long double rate, const QLocale& locale)
+QString weeklyRateText(long double rate, const QLocale& locale, const QString& unit)
 {
     QString number = formatFixed(rate, 1, 1, locale);
     // A rate that rounds to nothing has no sign.
@@ -56,7 +56,7 @@ QString weeklyRateText(long double rate, const QLocale& locale)
         number = formatFixed(0, 1, 1, locale);
     else if (rate > 0)
         number.prepend(QLatin1Char('+'));
-    return number + QLatin1Char(' ') + TrendUnit + QStringLiteral("/week");
+    return number + QLatin1Char(' ') + unit + QStringLiteral("/week");
 }
 
 void drawTrendLegend(Canvas& canvas, const WeightTrend& trend, const QLocale& locale)
@@ -65,7 +65,7 @@ void drawTrendLegend(Canvas& canvas, const WeightTrend& trend, const QLocale& lo
     const std::vector<std::pair<Rgb, QString>> lines = {{colors::Blue, QStringLiteral("Plan")},
                                                          {colors::Red, QStringLiteral("Actual")},
                                                          {TrendColor, QStringLiteral("Trend")}};
-    const QString rate = trend.weeklyRate ? weeklyRateText(*trend.weeklyRate, locale) : QString();
+    const QString rate = trend.weeklyRate ? weeklyRateText(*trend.weeklyRate, locale, trend.unit) : QString();
     canvas.setFontPixelHeight(11);
     canvas.setTextAlign(TextAlign::Left);
     int width = rate.isEmpty() ? 0 : canvas.textWidth(rate) - Stroke - Gap;

@@ -13,7 +13,8 @@ namespace tolvane {
 
 struct GraphData;
 
-// The option's settings key, the rate's unit and the line's colour.
+// The option's settings key, the rate's unit unless the pages show kilograms,
+// and the line's colour.
 inline const QString ShowTrendKey = QStringLiteral("ShowTrend");
 inline const QString TrendUnit = QStringLiteral("lb");
 inline constexpr Rgb TrendColor{0, 128, 0};
@@ -28,6 +29,7 @@ struct TrendPoint {
 struct WeightTrend {
     std::vector<TrendPoint> points;
     std::optional<long double> weeklyRate;
+    QString unit = TrendUnit;  // of the weights, for the rate's text
 };
 
 // The trend of the actual weights: at each actual weight, by date, the average
@@ -37,7 +39,7 @@ struct WeightTrend {
 // it needs two weights on different days.
 WeightTrend weightTrend(const GraphData& data);
 // "-0.8 lb/week", "+0.3 lb/week", "0.0 lb/week", in the log's number format.
-QString weeklyRateText(long double rate, const QLocale& locale);
+QString weeklyRateText(long double rate, const QLocale& locale, const QString& unit = TrendUnit);
 
 // The legend in the plot box's top right corner: a stroke of each line's
 // colour with its name, then the weekly rate.

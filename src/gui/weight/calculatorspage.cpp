@@ -66,7 +66,9 @@ CalculatorsPage::CalculatorsPage(Weight& weight, QWidget* parent) : PageWidget(p
     placeLabel(maintenance, QStringLiteral("Age:"), 8, 56, font());
     addInput(maintenance, F::Age, QStringLiteral("Age"), {56, 56, 41, 24});
     placeLabel(maintenance, QStringLiteral("Height:"), 168, 24, font());
-    placeLabel(maintenance, QStringLiteral("(in inches)"), 168, 48, font());
+    heightNote_ = placeLabel(maintenance, QStringLiteral("(in inches)"), 168, 48, font());
+    // Metric weights name their unit just right of the field; US weights show none.
+    weightUnits_[0] = placeLabel(maintenance, QStringLiteral("kg"), 148, 28, font());
     addInput(maintenance, F::Height, QStringLiteral("Height"), {216, 24, 41, 24});
     placeLabel(maintenance, QStringLiteral("Caloric Requirement:"), 144, 80, font());
     addResult(maintenance, F::CalorieReq, QStringLiteral("Caloric Requirement"), {280, 80, 49, 24});
@@ -87,6 +89,7 @@ CalculatorsPage::CalculatorsPage(Weight& weight, QWidget* parent) : PageWidget(p
     QGroupBox* goal = addBox(this, QStringLiteral("2. Weight Loss Goal"), {8, 136, 593, 65});
     placeLabel(goal, QStringLiteral("Goal Weight:"), 8, 24, font());
     addInput(goal, F::GoalWeight, QStringLiteral("Goal Weight"), {88, 24, 41, 24});
+    weightUnits_[1] = placeLabel(goal, QStringLiteral("kg"), 131, 28, font());
     placeLabel(goal, QStringLiteral("Diet Plan Calories:"), 144, 24, font());
     addInput(goal, F::PlanCalories, QStringLiteral("Diet Plan Calories"), {264, 24, 41, 24});
     placeLabel(goal, QStringLiteral("Weeks to Goal:"), 320, 24, font());
@@ -167,6 +170,18 @@ QButtonGroup* CalculatorsPage::addRadioGroup(QWidget* box, const QString& captio
 void CalculatorsPage::refresh()
 {
     const Calculators& calc = weight_.calculators();
+    const bool metric = calc.units() == Units::Metric;
+    heightNote_->setText(metric ? QStringLiteral("(in cm)") : QStringLiteral("(in inches)"));
+    heightNote_->adjustSize();
+    for (QLabel* unit : weightUnits_)
+        unit->setVisible(metric);
+    const auto named = [metric](const char16_t* name, const QString& unit) {
+        const QString text = QString::fromUtf16(name);
+        return metric ? QStringLiteral("%1 (%2)").arg(text, unit) : text;
+    };
+    field(F::CurrentWeight)->setAccessibleName(named(u"Current Weight", weightUnit(calc.units())));
+    field(F::GoalWeight)->setAccessibleName(named(u"Goal Weight", weightUnit(calc.units())));
+    field(F::Height)->setAccessibleName(named(u"Height", heightUnit(calc.units())));
     for (int f = 0; f < Calculators::FieldCount; ++f) {
         showFieldText(fields_.at(static_cast<std::size_t>(f)), calc.text(static_cast<F>(f)));
     }

@@ -9,6 +9,7 @@
 #include <array>
 
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -38,6 +39,8 @@ private:
     QButtonGroup* gender_ = nullptr;
     QButtonGroup* activity_ = nullptr;
     QPushButton* createPlan_ = nullptr;
+    QLabel* heightNote_ = nullptr;
+    std::array<QLabel*, 2> weightUnits_{};
 };
 
 } // namespace tolvane

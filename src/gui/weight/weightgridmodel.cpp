@@ -62,6 +62,10 @@ void WeightGridModel::edit(const QModelIndex& index, const QString& text)
 
 void WeightGridModel::showLog()
 {
+    if (log_.units() != shownUnits_) {
+        shownUnits_ = log_.units();
+        emit headerDataChanged(Qt::Horizontal, 0, WeightColumnCount - 1);
+    }
     if (log_.revision() == shownRevision_)
         return;
     shownRevision_ = log_.revision();

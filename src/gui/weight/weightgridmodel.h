@@ -2,6 +2,8 @@
 // The weight grid as a table model over the weight log's cells: row 0 of the
 // log is the heading, the log's data rows are the model's rows.
 
+#include "weight/units.h"
+
 #include <QAbstractTableModel>
 
 namespace tolvane {
@@ -31,6 +33,7 @@ private:
     WeightLog& log_;
     int shownRows_ = 0;
     quint64 shownRevision_ = 0;
+    Units shownUnits_ = Units::Us;  // whose unit the headings name
 };
 
 } // namespace tolvane
