@@ -76,10 +76,10 @@ TEST_F(BackupTest, BackUpChangeEverythingRestoreGivesBackEveryFileAndShowsIt)
     EXPECT_EQ(kept.contents.files[0].bytes, changedFoods);
 }
 
-TEST_F(BackupTest, TheTwoCommandsEndTheMainMenuAfterASeparator)
+TEST_F(BackupTest, TheTwoCommandsFollowTheCsvCommandsAfterASeparator)
 {
     const std::vector<MenuEntry>& main = mainMenu().front().entries;
-    ASSERT_EQ(main.size(), 11U);
+    ASSERT_GE(main.size(), 11U);
     EXPECT_TRUE(main[8].separator);
     EXPECT_EQ(main[9].caption, QStringLiteral("&Back Up Data..."));
     EXPECT_EQ(main[10].caption, QStringLiteral("&Restore from Backup..."));
