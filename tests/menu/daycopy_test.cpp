@@ -85,6 +85,28 @@ TEST_F(DayCopyTest, ReplacingADayWithEntriesAsksAndOnlyYesReplaces)
     EXPECT_EQ(stored().week[weekIndex(6, 3)], monday[3]);
 }
 
+TEST_F(DayCopyTest, AnEntryInAnyOneMealIsEnoughToAsk)
+{
+    fillMonday();
+    program.execute(Command::CopyDay);
+    // Tuesday to Friday each hold one entry, in breakfast, lunch, dinner and
+    // the snack in turn.
+    for (int m = 0; m < MealsPerDay; ++m) {
+        const int target = 2 + m;
+        planner.dayPageChange(target);
+        planner.mealTabChange(m);
+        dropFood(1);
+        const auto before = day(target);
+        ui.messages.clear();
+        ui.answers = {Button::No};
+        program.execute(Command::PasteDay);
+        EXPECT_EQ(ui.messages,
+                  std::vector<Message>{replaceQuestion(DayNames.value(target), QStringLiteral("Monday"))})
+            << m;
+        EXPECT_EQ(day(target), before) << m;
+    }
+}
+
 TEST_F(DayCopyTest, EmptyCopiedDayEmptiesTheTargetAndNothingCopiedIsTold)
 {
     program.execute(Command::PasteDay);
