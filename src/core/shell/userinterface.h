@@ -61,6 +61,7 @@ struct ChoiceRequest {
     QString label;
     QStringList items;
     int current = 0;  // the item selected when the dialog opens
+    int helpContext = GeneralHelpContext;  // the topic F1 opens in the dialog
 };
 
 class UserInterface {

@@ -1,6 +1,7 @@
 #include "shell/zoom.h"
 
 #include "shell/preferences.h"
+#include "shell/program.h"
 #include "shell/userinterface.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ QString zoomText(int percent) { return QStringLiteral("%1%").arg(percent); }
 void chooseZoom(UserInterface& ui, Preferences& preferences)
 {
     const int current = preferences.zoom();
-    ChoiceRequest request{zoommsg::Title, zoommsg::Label, {}, 0};
+    ChoiceRequest request{zoommsg::Title, zoommsg::Label, {}, 0, MainHelpContext};
     for (const int step : ZoomSteps)
         request.items.append(zoomText(step));
     request.current = static_cast<int>(std::find(ZoomSteps.begin(), ZoomSteps.end(), current) - ZoomSteps.begin());

@@ -29,6 +29,9 @@ long double fromInches(long double inches, Units units);
 QString weightUnit(Units units);
 QString heightUnit(Units units);
 
+// The Calculators topic, which tells about the units too.
+constexpr int CalculatorsHelpContext = 25;
+
 namespace unitsmsg {
 inline const QString Title = QStringLiteral("Units");
 inline const QString Label = QStringLiteral("Units of the calculators, the weight grid and the graph:");

@@ -141,7 +141,8 @@ void Weight::chooseUnits()
 {
     const Units current = calculators_.units();
     const std::optional<int> chosen = program_.ui().chooseItem(
-        {unitsmsg::Title, unitsmsg::Label, {unitsmsg::Us, unitsmsg::Metric}, static_cast<int>(current)});
+        {unitsmsg::Title, unitsmsg::Label, {unitsmsg::Us, unitsmsg::Metric}, static_cast<int>(current),
+         CalculatorsHelpContext});
     if (!chosen || (*chosen != static_cast<int>(Units::Us) && *chosen != static_cast<int>(Units::Metric)))
         return;
     const auto units = static_cast<Units>(*chosen);

@@ -102,6 +102,7 @@ std::optional<int> QtUserInterface::chooseItem(const ChoiceRequest& request)
     dialog.setLabelText(request.label);
     dialog.setComboBoxItems(request.items);
     dialog.setComboBoxEditable(false);
+    dialog.setProperty("helpContext", request.helpContext);
     if (request.current >= 0 && request.current < request.items.size())
         dialog.setTextValue(request.items.at(request.current));
     if (dialog.exec() != QDialog::Accepted)
@@ -188,6 +189,7 @@ void QtUserInterface::beginImportProgress(const QString& caption, const QString&
     endImportProgress();
     importProgress_ = new QProgressDialog(label, QStringLiteral("Cancel"), 0, maximum, parent_);
     importProgress_->setWindowTitle(caption);
+    importProgress_->setProperty("helpContext", CsvHelpContext);
     importProgress_->setAccessibleName(caption);
     // Modal to the main window: while it is shown (after half a second, when
     // the reading is not done by then) the events it lets through reach only
