@@ -5,6 +5,8 @@
 # failure or interrupt.
 #   run-on-xvfb.sh openbox|bare program [arguments]
 set -euo pipefail
+retry=1
+if [ "$1" = --no-retry ]; then retry=0; shift; fi
 wm="$1"; shift
 scratch="$(mktemp -d)"
 xvfb_pid=""
@@ -44,4 +46,14 @@ export XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" XDG_RUNTI
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 status=0
 "$@" || status=$?
+if [ "$status" -ne 0 ] && [ "$retry" = 1 ]; then
+  # Known intermittent fault, under a heavily loaded machine only: openbox can
+  # leave the main window's frame where the window itself was asked to go (the
+  # title bar above the screen) while Qt believes the frame is in place. The
+  # failure above is shown; one more run on a fresh server decides.
+  echo "run-on-xvfb: the first run failed (shown above); running once more" >&2
+  cleanup
+  trap - EXIT INT TERM
+  exec bash "${BASH_SOURCE[0]}" --no-retry "$wm" "$@"
+fi
 exit "$status"
