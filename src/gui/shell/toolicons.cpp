@@ -3,6 +3,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QPixmap>
 
 namespace tolvane {
@@ -193,23 +194,9 @@ void DrawnIcon::draw(QPainter& p) const
     case Command::LoadMenu: {
         p.setPen(pen(Ink));
         p.setBrush(QColor(0xd9, 0xa4, 0x41));
-        QPainterPath back;
-        back.moveTo(2.5, 19.5);
-        back.lineTo(2.5, 5.5);
-        back.lineTo(8.5, 5.5);
-        back.lineTo(10.5, 7.5);
-        back.lineTo(19.5, 7.5);
-        back.lineTo(19.5, 19.5);
-        back.closeSubpath();
-        p.drawPath(back);
+        p.drawPolygon(QPolygonF({{2.5, 19.5}, {2.5, 5.5}, {8.5, 5.5}, {10.5, 7.5}, {19.5, 7.5}, {19.5, 19.5}}));
         p.setBrush(QColor(0xf2, 0xc8, 0x6b));
-        QPainterPath front;
-        front.moveTo(2.5, 19.5);
-        front.lineTo(6, 11.5);
-        front.lineTo(22.5, 11.5);
-        front.lineTo(19.5, 19.5);
-        front.closeSubpath();
-        p.drawPath(front);
+        p.drawPolygon(QPolygonF({{2.5, 19.5}, {6, 11.5}, {22.5, 11.5}, {19.5, 19.5}}));
         break;
     }
     case Command::PrintMenu: printer(p); break;
