@@ -5,8 +5,6 @@
 # failure or interrupt.
 #   run-on-xvfb.sh openbox|bare program [arguments]
 set -euo pipefail
-retry=1
-if [ "$1" = --no-retry ]; then retry=0; shift; fi
 wm="$1"; shift
 scratch="$(mktemp -d)"
 xvfb_pid=""
@@ -31,12 +29,19 @@ done
 export DISPLAY=":$(tr -d '\n' <"$scratch/display")"
 
 if [ "$wm" = openbox ]; then
-  openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
-  wm_pid=$!
-  # The window manager is there once it names itself on the root window.
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
+  # The window manager is there once it names itself on the root window. On a
+  # loaded machine it can fail to reach the new server: it is started again.
+  for _ in 1 2 3; do
+    openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 100); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break 2
+      kill -0 "$wm_pid" 2>/dev/null || break
+      sleep 0.05
+    done
+    kill "$wm_pid" 2>/dev/null || true
+    wait "$wm_pid" 2>/dev/null || true
+    sleep 0.5
   done
   xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || { cat "$scratch/openbox.log" >&2; exit 1; }
 fi
@@ -46,14 +51,4 @@ export XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" XDG_RUNTI
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 status=0
 "$@" || status=$?
-if [ "$status" -ne 0 ] && [ "$retry" = 1 ]; then
-  # Known intermittent fault, under a heavily loaded machine only: openbox can
-  # leave the main window's frame where the window itself was asked to go (the
-  # title bar above the screen) while Qt believes the frame is in place. The
-  # failure above is shown; one more run on a fresh server decides.
-  echo "run-on-xvfb: the first run failed (shown above); running once more" >&2
-  cleanup
-  trap - EXIT INT TERM
-  exec bash "${BASH_SOURCE[0]}" --no-retry "$wm" "$@"
-fi
 exit "$status"

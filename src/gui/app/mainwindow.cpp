@@ -234,6 +234,10 @@ void MainWindow::refresh()
 
 void MainWindow::applyStartPosition()
 {
+    // A window created before it is placed asks the window manager for the
+    // client's place (static gravity), which every manager reads alike; the
+    // frame is put in its place once the window is on the screen.
+    winId();
     move(program_.windowLeft(), program_.windowTop());
     refresh();
 }
@@ -257,6 +261,15 @@ void MainWindow::showEvent(QShowEvent* event)
     startPlace_ = program_.startPosition(frame.size(), screen->availableGeometry());
     if (startPlace_ != frame.topLeft())
         move(startPlace_);
+}
+
+QPoint MainWindow::framePlace() const
+{
+    QWindow* window = windowHandle();
+    if (!window)
+        return frameGeometry().topLeft();
+    window->frameMargins();  // brings Qt's idea of the frame up to date
+    return window->framePosition();
 }
 
 QString MainWindow::dataFolder() const { return program_.workDir(); }
@@ -287,8 +300,14 @@ void MainWindow::cameOnScreen()
     onScreen_ = true;
     // The window manager's frame is known once the window is on the screen:
     // the stored place is the frame's, so that the title bar is on the screen.
-    if (placedOnScreen_ && frameGeometry().topLeft() != startPlace_)
-        move(startPlace_);
+    // Asking the X server for the frame now: what Qt last knew of it can be
+    // from before the window manager put it around the window, and a move
+    // from that wrong place would put the title bar above the screen.
+    if (placedOnScreen_ && framePlace() != startPlace_) {
+        QWindow* window = windowHandle();
+        const QMargins frame = window->frameMargins();
+        window->setPosition(startPlace_ + QPoint(frame.left(), frame.top()));
+    }
     for (auto& action : whenShown_)
         QTimer::singleShot(0, this, std::move(action));
     whenShown_.clear();

@@ -68,6 +68,7 @@ private:
     void run(Command command);
     void savePosition();
     void cameOnScreen();
+    QPoint framePlace() const;
 
     App& app_;
     Program& program_;
