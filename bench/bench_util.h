@@ -55,6 +55,7 @@ public:
     void showInformation(tolvane::Information&) override {}
     void focusServings() override {}
     std::optional<int> chooseItem(const tolvane::ChoiceRequest&) override { return std::nullopt; }
+    std::optional<std::vector<int>> chooseSeveral(const tolvane::ChoiceRequest&) override { return std::nullopt; }
 
 private:
     tolvane::Button answer_;

@@ -84,11 +84,17 @@ public:
         // asks again until the answer is Yes or No.
         if (message.text == createFileQuestion(QFileInfo(saveAnswer).fileName()))
             return Button::Yes;
+        if (message.text.startsWith(QLatin1String("Replace the meals of")))  // a pasted day
+            return Button::Yes;
         return Button::Ok;
     }
     std::optional<QString> openFile(const FileDialogRequest&) override { return openAnswer; }
     std::optional<QString> saveFile(const FileDialogRequest&) override { return saveAnswer; }
     std::optional<QString> askTitle(const TitlePrompt&) override { return QStringLiteral("Benchmark"); }
+    std::optional<std::vector<int>> chooseSeveral(const ChoiceRequest&) override
+    {
+        return std::vector<int>{0, 1, 2, 3, 4, 5, 6};
+    }
     bool printerInstalled() override { return true; }
     std::unique_ptr<PrintJob> beginPrintJob(PageOrientation orientation, const QString& title) override
     {
@@ -354,6 +360,10 @@ int main(int argc, char** argv)
         timings.time(QStringLiteral("Switch meal tab"), [&] { planner->mealTabs()->setCurrentIndex((r + 1) % 4); });
         timings.time(QStringLiteral("Switch totals tab"),
                      [&] { planner->totalsTabs()->setCurrentIndex((r + 1) % planner->totalsTabs()->count()); });
+        timings.time(QStringLiteral("Copy Day"), [&] { command(Command::CopyDay); });
+        timings.time(QStringLiteral("Paste Day over a full day (asked)"), [&] { command(Command::PasteDay); });
+        timings.time(QStringLiteral("Paste Day Into all seven full days (asked)"),
+                     [&] { command(Command::PasteDayInto); });
     }
     // Every page from the one before it.
     for (int r = 0; r < reps && wants("pages"); ++r)
@@ -407,6 +417,7 @@ int main(int argc, char** argv)
     for (int r = 0; r < reps && wants("weight"); ++r) {
         timings.time(QStringLiteral("Weight cell: type a digit"), [&] { key(editor, Qt::Key_5, QStringLiteral("5")); });
         timings.time(QStringLiteral("Weight cell: backspace"), [&] { key(editor, Qt::Key_Backspace); });
+        timings.time(QStringLiteral("Show Trend on or off (100000 rows)"), [&] { command(Command::ShowTrend); });
     }
 
     // A key in each calculator field.

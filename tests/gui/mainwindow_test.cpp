@@ -156,7 +156,7 @@ TEST_F(MainWindowTest, TheWholeMainMenuWithItsAccessKeys)
         u"&Remove from Personal List | &Show Personal List | Clear Whole &Personal List | - | Add to Mea&l | - | "
         u"&Find Food Item..."_s,
         u"&Menu: &Load | Save &As | &Clear Meal | Copy &Meal | &Paste Meal | - | Clear Men&u | - | "
-        u"Copy &Day | Paste Da&y"_s,
+        u"Copy &Day | Paste Da&y | Paste Day &Into..."_s,
         u"&Recipe: &Add to Food Items | - | &Load Recipe | &Save Recipe | - | &Clear Recipe"_s,
         u"&Weight: &Create Plan | &New Row | &Load File | &Save File | C&lear Grid | - | Show &Trend"_s,
         u"&Activity: &Add Activity | &Delete Activity"_s,

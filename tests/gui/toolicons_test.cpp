@@ -2,12 +2,15 @@
 // where the theme has none; the choice dialog of the zoom.
 
 #include "app/qtuserinterface.h"
+#include "shell/severalchoicedialog.h"
 #include "shell/toolicons.h"
 #include "windowtest.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QImage>
 #include <QInputDialog>
+#include <QListWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -125,4 +128,37 @@ TEST(ChoiceDialog, OpensOnTheCurrentItemAndGivesTheOnePickedOrNothing)
 
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     EXPECT_EQ(qtUi.chooseItem(request), std::nullopt);
+}
+
+// The tick list of "Paste Day Into...": ticked by Space on the current row,
+// read through the accessibility interface, Escape gives nothing.
+TEST(ChoiceDialog, SeveralAreTickedByKeysAndReadAsTicked)
+{
+    QtUserInterface qtUi;
+    const ChoiceRequest request{u"Paste Day Into"_s, u"Days:"_s, {u"Sunday"_s, u"Monday"_s, u"Tuesday"_s}, -1, 47};
+    QStringList states;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<SeveralChoiceDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), u"Paste Day Into"_s);
+        EXPECT_EQ(dialog->property("helpContext").toInt(), 47);
+        QListWidget* list = dialog->list();
+        EXPECT_EQ(list->currentRow(), 0);
+        key(list, Qt::Key_Down);
+        key(list, Qt::Key_Space, Qt::NoModifier, u" "_s);
+        key(list, Qt::Key_Down);
+        key(list, Qt::Key_Space, Qt::NoModifier, u" "_s);
+        key(list, Qt::Key_Up);
+        key(list, Qt::Key_Space, Qt::NoModifier, u" "_s);  // Monday off again
+        for (int i = 0; i < list->count(); ++i) {
+            QAccessibleInterface* row = QAccessible::queryAccessibleInterface(list)->child(i);
+            states.append(row->text(QAccessible::Name) + (row->state().checked ? u" ticked"_s : QString()));
+        }
+        dialog->accept();
+    });
+    EXPECT_EQ(qtUi.chooseSeveral(request), std::optional<std::vector<int>>(std::vector<int>{2}));
+    EXPECT_EQ(states, QStringList({u"Sunday"_s, u"Monday"_s, u"Tuesday ticked"_s}));
+
+    QTimer::singleShot(0, [] { key(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    EXPECT_EQ(qtUi.chooseSeveral(request), std::nullopt);
 }

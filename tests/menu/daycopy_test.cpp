@@ -143,3 +143,70 @@ TEST_F(DayCopyTest, KeysDoNothingWhileTheMenuMenuIsOff)
     EXPECT_EQ(planner.meal(0, 0).count(), 0);
     EXPECT_TRUE(ui.messages.empty());
 }
+
+TEST_F(DayCopyTest, PasteIntoSeveralDaysAsksOnceForTheDaysWithEntries)
+{
+    // Sunday and Saturday hold an entry each; the rest is empty but Monday.
+    for (const int d : {0, 6}) {
+        planner.dayPageChange(d);
+        dropFood(1);
+    }
+    const auto monday = fillMonday();
+    program.execute(Command::CopyDay);
+    planner.dayPageChange(3);
+    const Week start = planner.image().week;
+    const QByteArray startFile = readAll(menuPath());
+
+    struct Case {
+        std::vector<int> ticked;
+        std::optional<Button> answer;  // to the question, when one is asked
+        QString asked;                 // the days the question names
+        bool pasted;
+    };
+    const std::vector<Case> cases{
+        {{2, 4}, std::nullopt, {}, true},
+        {{4, 6}, Button::No, QStringLiteral("Saturday"), false},
+        {{0, 5, 6}, Button::Yes, QStringLiteral("Sunday, Saturday"), true},
+        {{}, std::nullopt, {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.ticked));
+        writeAll(menuPath(), startFile);
+        program.hooks.loadCurrentMenu();
+        ui.messages.clear();
+        ui.choiceRequests.clear();
+        ui.severalAnswers = {c.ticked};
+        ui.answers.clear();
+        if (c.answer)
+            ui.answers = {*c.answer};
+        program.execute(Command::PasteDayInto);
+
+        ASSERT_EQ(ui.choiceRequests.size(), 1u);
+        EXPECT_EQ(ui.choiceRequests[0].title, QStringLiteral("Paste Day Into"));
+        EXPECT_EQ(ui.choiceRequests[0].label, QStringLiteral("Paste the meals copied from Monday into these days:"));
+        EXPECT_EQ(ui.choiceRequests[0].items, DayNames);
+        EXPECT_EQ(ui.choiceRequests[0].current, -1);
+        EXPECT_EQ(ui.choiceRequests[0].helpContext, 47);
+        if (c.asked.isEmpty())
+            EXPECT_TRUE(ui.messages.empty());
+        else
+            EXPECT_EQ(ui.messages, std::vector<Message>{replaceQuestion(c.asked, QStringLiteral("Monday"))});
+        for (int d = 0; d < DaysPerWeek; ++d) {
+            const bool target = c.pasted && std::find(c.ticked.begin(), c.ticked.end(), d) != c.ticked.end();
+            std::array<Meal, MealsPerDay> before;
+            for (int m = 0; m < MealsPerDay; ++m)
+                before[static_cast<std::size_t>(m)] = start[static_cast<std::size_t>(weekIndex(d, m))];
+            EXPECT_EQ(day(d), target ? monday : before) << d;
+            for (int m = 0; m < MealsPerDay; ++m)
+                EXPECT_EQ(stored().week[weekIndex(d, m)], day(d)[static_cast<std::size_t>(m)]) << d;
+        }
+    }
+
+    // Cancelled: nothing asked, nothing changed; nothing copied: told so.
+    ui.severalAnswers = {std::nullopt};
+    ui.messages.clear();
+    const Week before = planner.image().week;
+    program.execute(Command::PasteDayInto);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(planner.image().week, before);
+}

@@ -177,4 +177,14 @@ std::optional<int> ScriptedUi::chooseItem(const ChoiceRequest& request)
     return answer;
 }
 
+std::optional<std::vector<int>> ScriptedUi::chooseSeveral(const ChoiceRequest& request)
+{
+    choiceRequests.push_back(request);
+    if (severalAnswers.empty())
+        return std::nullopt;
+    const std::optional<std::vector<int>> answer = severalAnswers.front();
+    severalAnswers.pop_front();
+    return answer;
+}
+
 } // namespace tolvane::test

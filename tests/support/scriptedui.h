@@ -101,6 +101,7 @@ public:
     // when the queue is empty).
     std::deque<std::optional<int>> choiceAnswers;
     std::vector<ChoiceRequest> choiceRequests;
+    std::deque<std::optional<std::vector<int>>> severalAnswers;  // the same for lists to tick
 
     Button showMessage(const Message& message) override;
     std::optional<QString> openFile(const FileDialogRequest& request) override;
@@ -130,6 +131,7 @@ public:
     void showInformation(Information& information) override;
     void focusServings() override { ++servingsFocused; }
     std::optional<int> chooseItem(const ChoiceRequest& request) override;
+    std::optional<std::vector<int>> chooseSeveral(const ChoiceRequest& request) override;
 
     QStringList texts() const;
 };

@@ -20,6 +20,7 @@ MenuPlanner::MenuPlanner(Program& program, FoodList& foods) : program_(program),
     program_.setHandler(Command::ClearMenu, [this] { clearMenu(); });
     program_.setHandler(Command::CopyDay, [this] { copyDay(); });
     program_.setHandler(Command::PasteDay, [this] { pasteDay(); });
+    program_.setHandler(Command::PasteDayInto, [this] { pasteDayInto(); });
     program_.setHandler(Command::AddToMeal, [this] { addToMeal(); });
 
     program_.hooks.loadCurrentMenu = [this] { loadCurrentMenu(); };
@@ -118,6 +119,14 @@ void MenuPlanner::copyDay()
     dayClipboard_ = copied;
 }
 
+bool MenuPlanner::dayHasEntries(int day) const
+{
+    for (int m = 0; m < MealsPerDay; ++m)
+        if (meal(day, m).count() > 0)
+            return true;
+    return false;
+}
+
 void MenuPlanner::pasteDay()
 {
     if (!program_.isMenuEnabled(TopMenu::Menu))
@@ -127,10 +136,7 @@ void MenuPlanner::pasteDay()
             Message::typed(menumsg::NoDayCopied, Icon::Information, only(Button::Ok), DayCopyHelpContext));
         return;
     }
-    bool hasEntries = false;
-    for (int m = 0; m < MealsPerDay; ++m)
-        hasEntries = hasEntries || meal(shownDay_, m).count() > 0;
-    if (hasEntries) {
+    if (dayHasEntries(shownDay_)) {
         const Button answer = program_.ui().showMessage(
             Message::typed(menumsg::replaceDayQuestion(DayNames.value(shownDay_), DayNames.value(dayClipboard_->day)),
                            Icon::Confirmation, Button::Yes | Button::No, DayCopyHelpContext));
@@ -139,6 +145,39 @@ void MenuPlanner::pasteDay()
     }
     for (int m = 0; m < MealsPerDay; ++m)
         week_[static_cast<std::size_t>(weekIndex(shownDay_, m))] = dayClipboard_->meals[static_cast<std::size_t>(m)];
+    mealDisplay(shownDay_, shownMeal_);
+}
+
+void MenuPlanner::pasteDayInto()
+{
+    if (!program_.isMenuEnabled(TopMenu::Menu))
+        return;
+    if (!dayClipboard_) {
+        program_.ui().showMessage(
+            Message::typed(menumsg::NoDayCopied, Icon::Information, only(Button::Ok), DayCopyHelpContext));
+        return;
+    }
+    const QString copied = DayNames.value(dayClipboard_->day);
+    const std::optional<std::vector<int>> chosen = program_.ui().chooseSeveral(
+        {menumsg::PasteDayIntoCaption, menumsg::pasteDayIntoLabel(copied), DayNames, -1, DayCopyHelpContext});
+    if (!chosen || chosen->empty())
+        return;
+    QStringList replaced;
+    for (const int day : *chosen)
+        if (day >= 0 && day < DaysPerWeek && dayHasEntries(day))
+            replaced.append(DayNames.value(day));
+    // One question for all the days that would lose entries.
+    if (!replaced.isEmpty()) {
+        const Button answer = program_.ui().showMessage(
+            Message::typed(menumsg::replaceDayQuestion(replaced.join(QStringLiteral(", ")), copied),
+                           Icon::Confirmation, Button::Yes | Button::No, DayCopyHelpContext));
+        if (answer != Button::Yes)
+            return;
+    }
+    for (const int day : *chosen)
+        if (day >= 0 && day < DaysPerWeek)
+            for (int m = 0; m < MealsPerDay; ++m)
+                week_[static_cast<std::size_t>(weekIndex(day, m))] = dayClipboard_->meals[static_cast<std::size_t>(m)];
     mealDisplay(shownDay_, shownMeal_);
 }
 

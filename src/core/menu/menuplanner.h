@@ -79,6 +79,8 @@ public:
     // keys work only while the "&Menu" menu is live).
     void copyDay();
     void pasteDay();
+    void pasteDayInto();
+    bool dayHasEntries(int day) const;
     bool dayCopied() const { return dayClipboard_.has_value(); }
     void clearMeal();
     void clearMenu();

@@ -31,6 +31,11 @@ QString replaceDayQuestion(const QString& shownDay, const QString& copiedDay)
     return QStringLiteral("Replace the meals of %1 with the meals copied from %2?").arg(shownDay, copiedDay);
 }
 
+QString pasteDayIntoLabel(const QString& copiedDay)
+{
+    return QStringLiteral("Paste the meals copied from %1 into these days:").arg(copiedDay);
+}
+
 QString refusedFile(const QString& fileName, const QString& problem)
 {
     return QStringLiteral("The file \"%1\" is not a menu file or is damaged: %2. The current menu is unchanged.")

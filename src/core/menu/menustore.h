@@ -34,6 +34,8 @@ inline const QString ClearMenuQuestion = QStringLiteral("Are you sure you want t
 inline const QString NoDayCopied = QStringLiteral("No day has been copied yet. Use Copy Day first.");
 // Pasting a day over a day that has entries asks first.
 QString replaceDayQuestion(const QString& shownDay, const QString& copiedDay);
+inline const QString PasteDayIntoCaption = QStringLiteral("Paste Day Into");
+QString pasteDayIntoLabel(const QString& copiedDay);
 inline const QString MealFull =
     QStringLiteral("There are already 10 items for this meal, you must delete something to add this new item.");
 inline const QString InvalidServings = QStringLiteral("The number of servings is invalid.");

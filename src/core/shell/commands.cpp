@@ -48,7 +48,7 @@ const std::vector<MenuDefinition>& mainMenu()
           item(Command::ClearMeal, u"&Clear Meal"), item(Command::CopyMeal, u"Copy &Meal"),
           item(Command::PasteMeal, u"&Paste Meal"), separator(), item(Command::ClearMenu, u"Clear Men&u"),
           separator(), keyed(Command::CopyDay, u"Copy &Day", u"Ctrl+Shift+C"),
-          keyed(Command::PasteDay, u"Paste Da&y", u"Ctrl+Shift+V")}},
+          keyed(Command::PasteDay, u"Paste Da&y", u"Ctrl+Shift+V"), item(Command::PasteDayInto, u"Paste Day &Into...")}},
         {TopMenu::Recipe, QStringLiteral("&Recipe"),
          {item(Command::AddRecipeToFoodItems, u"&Add to Food Items"), separator(),
           item(Command::LoadRecipe, u"&Load Recipe"), item(Command::SaveRecipe, u"&Save Recipe"), separator(),

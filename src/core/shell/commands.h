@@ -15,7 +15,7 @@ enum class Command {
     AddFoodItem, ModifyFoodItem, DeleteFoodItem, AddToPersonalList, RemoveFromPersonalList,
     ShowPersonalList, ClearPersonalList, AddToMeal, FindFoodItem,
     // &Menu
-    LoadMenu, SaveMenuAs, ClearMeal, CopyMeal, PasteMeal, ClearMenu, CopyDay, PasteDay,
+    LoadMenu, SaveMenuAs, ClearMeal, CopyMeal, PasteMeal, ClearMenu, CopyDay, PasteDay, PasteDayInto,
     // &Recipe
     AddRecipeToFoodItems, LoadRecipe, SaveRecipe, ClearRecipe,
     // &Weight

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace tolvane {
 
@@ -110,6 +111,9 @@ public:
     virtual void focusServings() = 0;
     // The index of the item chosen, or nothing when the user cancelled.
     virtual std::optional<int> chooseItem(const ChoiceRequest& request) = 0;
+    // The indexes of the items ticked (none ticked when `current` is out of
+    // range), in list order; nothing when the user cancelled.
+    virtual std::optional<std::vector<int>> chooseSeveral(const ChoiceRequest& request) = 0;
 };
 
 } // namespace tolvane

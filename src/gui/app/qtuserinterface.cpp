@@ -5,6 +5,7 @@
 #include "food/searchprogress.h"
 #include "guide/helptopics.h"
 #include "shell/aboutdialog.h"
+#include "shell/severalchoicedialog.h"
 #include "app/mainwindow.h"
 
 #include <QApplication>
@@ -109,6 +110,14 @@ std::optional<int> QtUserInterface::chooseItem(const ChoiceRequest& request)
         return std::nullopt;
     const int chosen = static_cast<int>(request.items.indexOf(dialog.textValue()));
     return chosen < 0 ? std::nullopt : std::optional<int>(chosen);
+}
+
+std::optional<std::vector<int>> QtUserInterface::chooseSeveral(const ChoiceRequest& request)
+{
+    SeveralChoiceDialog dialog(request, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.ticked();
 }
 
 void QtUserInterface::setBusy(bool busy)

@@ -60,6 +60,7 @@ public:
     void whenMainWindowShown(std::function<void()> action) override;
     void focusServings() override;
     std::optional<int> chooseItem(const ChoiceRequest& request) override;
+    std::optional<std::vector<int>> chooseSeveral(const ChoiceRequest& request) override;
 
     // The help viewer, once it has been opened.
     HelpWindow* helpWindow() const;
