@@ -46,6 +46,9 @@ TEST_F(BackupTest, BackUpChangeEverythingRestoreGivesBackEveryFileAndShowsIt)
     for (const auto& [file, bytes] : before)
         ASSERT_NE(readAll(file), bytes) << file.toStdString();
     const QByteArray changedFoods = readAll(path(FoodTableFileName));
+    WeightLog& grid = app.weight.log();
+    const QString restoredActual = grid.cell(ActualColumn, 1);
+    grid.editCell(ActualColumn, 1, QStringLiteral("999"));  // typed, not saved
     ui.messages.clear();
 
     restore(archive);
@@ -59,6 +62,11 @@ TEST_F(BackupTest, BackUpChangeEverythingRestoreGivesBackEveryFileAndShowsIt)
     EXPECT_EQ(app.menu.mealList(), QStringList{mealLine(QStringLiteral("Pear"), 2)});
     EXPECT_EQ(app.activity.names(), QStringList{QStringLiteral("Walking")});
     EXPECT_FALSE(program.activityChanged());
+    // The weight file of the grid is shown as restored, so a save of the grid
+    // cannot write the old rows over it.
+    EXPECT_EQ(grid.cell(ActualColumn, 1), restoredActual);
+    EXPECT_FALSE(grid.unsaved());
+    EXPECT_EQ(grid.fileName(), doc(QStringLiteral("log.wgt")));
 
     // The question listed each file, and the files replaced were kept first.
     ASSERT_EQ(ui.messages.size(), 2u);

@@ -188,6 +188,13 @@ void Backups::restoreFromBackup()
         return;
     }
     reload();
+    // A weight file shown in the grid is shown as restored: a later save of
+    // the grid would otherwise write the old rows over it.
+    if (program_.hooks.userFileRestored)
+        for (const BackupFile& restored : contents.files)
+            if (restored.kind == BackupKind::WeightFile)
+                program_.hooks.userFileRestored(UserFile::Weight,
+                                                restorePlace(restored, program_.workDir(), documentsFolder));
     ui.showMessage(information(backupmsg::restored(QDir::toNativeSeparators(keptAs))));
 }
 

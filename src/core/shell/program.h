@@ -66,6 +66,7 @@ struct ProgramHooks {
     std::function<void()> keepChoices;          // at close: what the next run restores
     std::function<void()> started;              // the data files are loaded and the start goes on
     std::function<void(UserFile, const QString&)> userFileUsed;  // a file loaded or saved (its path)
+    std::function<void(UserFile, const QString&)> userFileRestored;  // a backup put the file back (its path)
 };
 
 class Program {

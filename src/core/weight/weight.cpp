@@ -4,6 +4,8 @@
 #include "storage/daytext.h"
 #include "storage/numbertext.h"
 
+#include <QFileInfo>
+
 namespace tolvane {
 
 namespace planmsg {
@@ -35,6 +37,11 @@ Weight::Weight(Program& program, const QLocale& locale)
     program.hooks.saveWeightFile = [this] { return log_.saveAtClose(); };
     program.hooks.restoreChoices = [this] { restoreChoices(); };
     program.hooks.keepChoices = [this] { keepChoices(); };
+    program.hooks.userFileRestored = [this](UserFile kind, const QString& path) {
+        if (kind == UserFile::Weight && !log_.fileName().isEmpty() &&
+            QFileInfo(log_.fileName()).absoluteFilePath() == QFileInfo(path).absoluteFilePath())
+            log_.loadLastFile(path);
+    };
 }
 
 namespace {
