@@ -104,6 +104,25 @@ TEST_F(TargetSplitTest, AnAcceptedTargetIsKeptAndDefaultGoesBack)
     EXPECT_EQ(kept().value(TargetFatKey).toInt(), 30);
 }
 
+TEST_F(TargetSplitTest, WholePercentsInTheStrictReadingAreTaken)
+{
+    const struct {
+        TargetSplitAttempt attempt;
+        TargetSplit expected;
+    } cases[] = {
+        {typed(u"0"_s, u"0"_s, u"100"_s), TargetSplit{0, 0, 100}},
+        {typed(u"100"_s, u"-0"_s, u"0"_s), TargetSplit{100, 0, 0}},
+        {typed(decimal("33", "0"), u" 34"_s, u"+33 "_s), TargetSplit{33, 34, 33}},
+        {typed(u"1e1"_s, u"2E1"_s, u"70"_s), TargetSplit{10, 20, 70}},
+    };
+    for (const auto& c : cases) {
+        choose({c.attempt});
+        EXPECT_EQ(planner.targetSplit(), c.expected) << c.attempt.texts[0]->toStdString();
+        EXPECT_EQ(keptTargetSplit(program.preferences()), c.expected);
+    }
+    EXPECT_TRUE(ui.messages.empty()) << ui.texts().join(u" / "_s).toStdString();
+}
+
 TEST_F(TargetSplitTest, AKeptTargetOutOfRuleReadsAsTheDefault)
 {
     const struct {
