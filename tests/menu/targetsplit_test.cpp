@@ -15,6 +15,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using Press = TargetSplitAttempt::Press;
+using F = TargetSplitForm;
 
 TargetSplitAttempt typed(const QString& carbohydrate, const QString& protein, const QString& fat,
                          Press press = Press::Ok)
@@ -31,6 +32,7 @@ class TargetSplitTest : public PlannerTest {
 protected:
     QString settingsPath() const { return dir.filePath(QStringLiteral("config/Tolvane.conf")); }
     QSettings kept() const { return QSettings(settingsPath(), QSettings::NativeFormat); }
+    bool settingsHold(const QString& key) const { return kept().contains(key); }
     void choose(std::vector<TargetSplitAttempt> script)
     {
         ui.targetSplitAnswers.push_back(std::move(script));
@@ -40,87 +42,57 @@ protected:
 
 } // namespace
 
-TEST_F(TargetSplitTest, BadInputIsNamedAndChangesNothing)
+TEST_F(TargetSplitTest, EachDialogLeavesTheTargetItShouldAndNamesWhatIsWrong)
 {
+    const auto refused = [](const char* text) { return u"%1 Type a whole percent from 0 to 100."_s.arg(QString::fromUtf8(text)); };
+    const TargetSplit Default;
     const struct {
-        TargetSplitAttempt attempt;
-        QString message;
-        TargetSplitForm::Field focus;
-    } cases[] = {
-        {typed(u""_s, u"10"_s, u"30"_s), u"The carbohydrate share is empty. Type a whole percent from 0 to 100."_s,
-         TargetSplitForm::Carbohydrate},
-        {typed(u"60"_s, u"  "_s, u"30"_s), u"The protein share is empty. Type a whole percent from 0 to 100."_s,
-         TargetSplitForm::Protein},
-        {typed(u"60"_s, u"ten"_s, u"30"_s),
-         u"The protein share \"ten\" is not a number. Type a whole percent from 0 to 100."_s, TargetSplitForm::Protein},
-        {typed(u"60"_s, u"10"_s, u"30%"_s),
-         u"The fat share \"30%\" is not a number. Type a whole percent from 0 to 100."_s, TargetSplitForm::Fat},
-        {typed(u"80"_s, u"30"_s, u"-10"_s),
-         u"The fat share cannot be negative. Type a whole percent from 0 to 100."_s, TargetSplitForm::Fat},
-        {typed(u"160"_s, u"-60"_s, u"0"_s),
-         u"The carbohydrate share cannot be above 100%. Type a whole percent from 0 to 100."_s,
-         TargetSplitForm::Carbohydrate},
-        {typed(u"60"_s, decimal("10", "5"), decimal("29", "5")),
-         u"The protein share \""_s + decimal("10", "5") +
-             u"\" is not a whole percent. Type a whole percent from 0 to 100."_s,
-         TargetSplitForm::Protein},
-        {typed(u"50"_s, u"10"_s, u"30"_s), u"The three shares add up to 90%. They must add up to 100%."_s,
-         TargetSplitForm::Carbohydrate},
-        {typed(u"60"_s, u"20"_s, u"30"_s), u"The three shares add up to 110%. They must add up to 100%."_s,
-         TargetSplitForm::Carbohydrate},
+        std::vector<TargetSplitAttempt> script;  // one dialog, rows in order
+        TargetSplit after;
+        QStringList messages;
+        std::vector<TargetSplitForm::Field> focus;  // after each refusal
+    } rows[] = {
+        {{typed(u""_s, u"10"_s, u"30"_s)}, Default, {refused("The carbohydrate share is empty.")}, {F::Carbohydrate}},
+        {{typed(u"60"_s, u"  "_s, u"30"_s)}, Default, {refused("The protein share is empty.")}, {F::Protein}},
+        {{typed(u"60"_s, u"ten"_s, u"30"_s)}, Default, {refused("The protein share \"ten\" is not a number.")}, {F::Protein}},
+        {{typed(u"60"_s, u"10"_s, u"30%"_s)}, Default, {refused("The fat share \"30%\" is not a number.")}, {F::Fat}},
+        {{typed(u"80"_s, u"30"_s, u"-10"_s)}, Default, {refused("The fat share cannot be negative.")}, {F::Fat}},
+        {{typed(u"160"_s, u"-60"_s, u"0"_s)}, Default, {refused("The carbohydrate share cannot be above 100%.")},
+         {F::Carbohydrate}},
+        {{typed(u"60"_s, decimal("10", "5"), decimal("29", "5"))}, Default,
+         {u"The protein share \""_s + decimal("10", "5") + u"\" is not a whole percent. Type a whole percent from 0 to 100."_s},
+         {F::Protein}},
+        {{typed(u"50"_s, u"10"_s, u"30"_s)}, Default, {u"The three shares add up to 90%. They must add up to 100%."_s},
+         {F::Carbohydrate}},
+        // A refusal keeps the dialog open with what was typed; the correction is taken.
+        {{typed(u"25"_s, u"15"_s, u"65"_s), typed(u" 25 "_s, decimal("15", "0"), u"6e1"_s)}, {25, 15, 60},
+         {u"The three shares add up to 105%. They must add up to 100%."_s}, {F::Carbohydrate}},
+        {{typed(u"1"_s, u"1"_s, u"98"_s, Press::Cancel)}, {25, 15, 60}, {}, {}},
+        {{typed(u"0"_s, u"+0"_s, u"100 "_s)}, {0, 0, 100}, {}, {}},
+        {{typed(u"100"_s, u"-0"_s, u"0"_s)}, {100, 0, 0}, {}, {}},
+        {{typed(u"1e1"_s, u"2E1"_s, u"70"_s)}, {10, 20, 70}, {}, {}},
+        // "&Default" puts back 60, 10 and 30 whatever was typed; OK keeps them.
+        {{typed(u"x"_s, u""_s, u"7"_s, Press::Default), TargetSplitAttempt{}}, Default, {}, {}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.message.toStdString());
+    TargetSplit before;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.messages.join(u" "_s).toStdString() + " -> " + std::to_string(row.after.fat));
         ui.messages.clear();
         ui.targetSplitFocusAfterRefusal.clear();
-        choose({c.attempt});
-        ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0], Message::typed(c.message, Icon::Error, only(Button::Ok), TargetSplitHelpContext));
-        EXPECT_EQ(ui.targetSplitFocusAfterRefusal, std::vector<TargetSplitForm::Field>{c.focus});
-        EXPECT_EQ(planner.targetSplit(), TargetSplit{});
-        EXPECT_FALSE(kept().contains(TargetFatKey));
+        const bool kept = settingsHold(TargetFatKey);
+        choose(row.script);
+        // The dialog opened with the target in use.
+        EXPECT_EQ(ui.targetSplitShown.back().split(), before);
+        EXPECT_EQ(ui.texts(), row.messages);
+        for (const Message& m : ui.messages)
+            EXPECT_EQ(m, Message::typed(m.text, Icon::Error, only(Button::Ok), TargetSplitHelpContext));
+        EXPECT_EQ(ui.targetSplitFocusAfterRefusal, row.focus);
+        EXPECT_EQ(planner.targetSplit(), row.after);
+        // Kept in the settings when it changed, and only then.
+        EXPECT_EQ(settingsHold(TargetFatKey), kept || row.after != before);
+        EXPECT_EQ(keptTargetSplit(program.preferences()), row.after);
+        before = row.after;
     }
-}
-
-TEST_F(TargetSplitTest, AnAcceptedTargetIsKeptAndDefaultGoesBack)
-{
-    // A refusal keeps the dialog open with what was typed; the correction is taken.
-    choose({typed(u"25"_s, u"15"_s, u"50"_s), typed(u" 25 "_s, decimal("15", "0"), u"6e1"_s)});
-    EXPECT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(planner.targetSplit(), (TargetSplit{25, 15, 60}));
-    EXPECT_EQ(kept().value(TargetCarbohydrateKey).toInt(), 25);
-    EXPECT_EQ(kept().value(TargetProteinKey).toInt(), 15);
-    EXPECT_EQ(kept().value(TargetFatKey).toInt(), 60);
-
-    EXPECT_EQ(keptTargetSplit(program.preferences()), (TargetSplit{25, 15, 60}));
-    // The next dialog starts from the target in use; Cancel after typing keeps it.
-    choose({typed(u"1"_s, u"1"_s, u"98"_s, Press::Cancel)});
-    EXPECT_EQ(ui.targetSplitShown.back().texts, (std::array<QString, 3>{u"25"_s, u"15"_s, u"60"_s}));
-    EXPECT_EQ(planner.targetSplit(), (TargetSplit{25, 15, 60}));
-
-    // "&Default" puts back 60, 10 and 30, whatever was typed; OK keeps them.
-    choose({typed(u"x"_s, u""_s, u"7"_s, Press::Default), TargetSplitAttempt{}});
-    EXPECT_EQ(planner.targetSplit(), TargetSplit{});
-    EXPECT_EQ(kept().value(TargetFatKey).toInt(), 30);
-}
-
-TEST_F(TargetSplitTest, WholePercentsInTheStrictReadingAreTaken)
-{
-    const struct {
-        TargetSplitAttempt attempt;
-        TargetSplit expected;
-    } cases[] = {
-        {typed(u"0"_s, u"0"_s, u"100"_s), TargetSplit{0, 0, 100}},
-        {typed(u"100"_s, u"-0"_s, u"0"_s), TargetSplit{100, 0, 0}},
-        {typed(decimal("33", "0"), u" 34"_s, u"+33 "_s), TargetSplit{33, 34, 33}},
-        {typed(u"1e1"_s, u"2E1"_s, u"70"_s), TargetSplit{10, 20, 70}},
-    };
-    for (const auto& c : cases) {
-        choose({c.attempt});
-        EXPECT_EQ(planner.targetSplit(), c.expected) << c.attempt.texts[0]->toStdString();
-        EXPECT_EQ(keptTargetSplit(program.preferences()), c.expected);
-    }
-    EXPECT_TRUE(ui.messages.empty()) << ui.texts().join(u" / "_s).toStdString();
 }
 
 TEST_F(TargetSplitTest, AKeptTargetOutOfRuleReadsAsTheDefault)
