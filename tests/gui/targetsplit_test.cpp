@@ -214,7 +214,7 @@ TEST(TargetSplitDialogWidget, KeyboardNamesHelpAndARefusalThatKeepsItOpen)
     EXPECT_EQ(dialog.windowTitle(), u"Target Split"_s);
     EXPECT_EQ(dialog.property("helpContext").toInt(), TargetSplitHelpContext);
     using F = TargetSplitForm;
-    // Tab goes through the fields, then OK, Cancel, "&Default" and "&Help";
+    // Tab goes through the fields, then the buttons left to right;
     // Alt and a label's letter reach its field; a screen reader reads each.
     dialog.show();
     QStringList order;
@@ -224,8 +224,8 @@ TEST(TargetSplitDialogWidget, KeyboardNamesHelpAndARefusalThatKeepsItOpen)
             at = at->nextInFocusChain();
         order.append(readName(at));
     }
-    EXPECT_EQ(order, QStringList({u"Carbohydrate (%):"_s, u"Protein (%):"_s, u"Fat (%):"_s, u"OK"_s, u"Cancel"_s,
-                                  u"Default"_s, u"Help"_s}));
+    EXPECT_EQ(order, QStringList({u"Carbohydrate (%):"_s, u"Protein (%):"_s, u"Fat (%):"_s, u"Default"_s, u"OK"_s,
+                                  u"Cancel"_s, u"Help"_s}));
     QStringList shown;
     for (QLabel* label : dialog.findChildren<QLabel*>())
         if (auto* field = qobject_cast<QLineEdit*>(label->buddy()))

@@ -52,10 +52,10 @@ TargetSplitDialog::TargetSplitDialog(TargetSplitForm& form, UserInterface& ui, Q
     ok_->setAutoDefault(true);
     setTabOrder(fields_[0], fields_[1]);
     setTabOrder(fields_[1], fields_[2]);
-    setTabOrder(fields_[2], ok_);
+    setTabOrder(fields_[2], default_);
+    setTabOrder(default_, ok_);
     setTabOrder(ok_, cancel_);
-    setTabOrder(cancel_, default_);
-    setTabOrder(default_, help_);
+    setTabOrder(cancel_, help_);
 
     connect(ok_, &QPushButton::clicked, this, &TargetSplitDialog::okClicked);
     connect(cancel_, &QPushButton::clicked, this, &TargetSplitDialog::reject);
