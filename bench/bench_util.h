@@ -38,6 +38,7 @@ public:
     bool advanceImportProgress(int) override { return true; }
     void endImportProgress() override {}
     bool addActivity(tolvane::ActivityForm&) override { return false; }
+    bool editTargetSplit(tolvane::TargetSplitForm&) override { return false; }
     std::optional<QString> askTitle(const tolvane::TitlePrompt&) override { return std::nullopt; }
     bool printerInstalled() override { return false; }
     std::unique_ptr<tolvane::PrintJob> beginPrintJob(tolvane::PageOrientation, const QString&) override

@@ -24,7 +24,7 @@ int main(int argc, char** argv)
         const int meal = r % tolvane::MealsPerDay;
         double t = menubench::nowMs();
         const tolvane::MenuSums sums = tolvane::sumMenu(week, day, meal);
-        const tolvane::PanelTexts panel = tolvane::menuPanel(tolvane::shownSums(sums, r % 4));
+        const tolvane::PanelTexts panel = tolvane::menuPanel(tolvane::shownSums(sums, r % 4), tolvane::RecommendedFatPercent);
         const QString calories = tolvane::menuCaloriesText(sums);
         totals.push_back(menubench::nowMs() - t);
         sink = sink + sums.week[0] + panel.shares.fat + calories.size();

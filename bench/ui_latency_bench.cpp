@@ -5,7 +5,7 @@
 // timed from the event to the end of the repaint it causes (see Timings).
 // Prints p50 and p99 of the repetitions of each action as a Markdown table.
 //   ui_latency_bench [repetitions [part...]]   (50 by default; parts: menu, pages,
-//                    recipe, files, weight, calculators, printouts; all by default)
+//                    recipe, files, weight, calculators, split, printouts; all by default)
 //   ui_latency_bench --data <dir>    writes the food table, current menu and
 //                                    activity table there (for start-up runs)
 
@@ -18,6 +18,7 @@
 #include "menu/daynotebook.h"
 #include "food/dragpayload.h"
 #include "menu/menuplannerpage.h"
+#include "menu/targetsplitform.h"
 #include "menu/tablistbox.h"
 #include "menu/trashcan.h"
 #include "printing/previewwindow.h"
@@ -94,6 +95,17 @@ public:
     std::optional<std::vector<int>> chooseSeveral(const ChoiceRequest&) override
     {
         return std::vector<int>{0, 1, 2, 3, 4, 5, 6};
+    }
+    // The Target Split dialog: this split typed and OK, or "&Default" and OK.
+    std::optional<TargetSplit> split;
+    bool editTargetSplit(TargetSplitForm& form) override
+    {
+        if (split)
+            form.texts = {QString::number(split->carbohydrate), QString::number(split->protein),
+                          QString::number(split->fat)};
+        else
+            form.pressDefault();
+        return form.pressOk(*this);
     }
     bool printerInstalled() override { return true; }
     std::unique_ptr<PrintJob> beginPrintJob(PageOrientation orientation, const QString& title) override
@@ -441,6 +453,21 @@ int main(int argc, char** argv)
             timings.time(QStringLiteral("Calculators: backspace in %1").arg(name),
                          [&] { key(edit, Qt::Key_Backspace); });
         }
+
+    // A target split and back to the default, with the RDA page shown and with
+    // the Menu Planner's fat marks shown.
+    for (const int page : {RdaPageIndex, MenuPlannerPageIndex}) {
+        pages->setCurrentIndex(page);
+        const QString on = pages->tabText(page);
+        for (int r = 0; r < reps && wants("split"); ++r) {
+            ui.split = TargetSplit{20, 5, 75};
+            timings.time(QStringLiteral("Target split: set one (%1 shown)").arg(on),
+                         [&] { command(Command::TargetSplit); });
+            ui.split.reset();
+            timings.time(QStringLiteral("Target split: back to the default (%1 shown)").arg(on),
+                         [&] { command(Command::TargetSplit); });
+        }
+    }
 
     // Previews and printouts.
     pages->setCurrentIndex(MenuPlannerPageIndex);

@@ -9,6 +9,7 @@
 #include "food/fooditemform.h"
 #include "food/personallist.h"
 #include "menu/menustore.h"
+#include "menu/targetsplitform.h"
 #include "recipes/recipetexts.h"
 #include "weight/calculators.h"
 #include "food/fooditemdialog.h"
@@ -311,6 +312,11 @@ TEST(HelpTopics, TopicsQuoteTheProgramsOwnWords)
         {43, DayTotalText},
         {40, Information::caption()},
         {3, QStringLiteral("Selection")},
+        {3, plain(menuCaption(Command::TargetSplit)).remove(QStringLiteral("..."))},
+        {1, plain(menuCaption(Command::TargetSplit)).remove(QStringLiteral("..."))},
+        {3, splitmsg::wrongSum(90)},
+        {3, referenceSide(TargetSplit{25, 15, 60}).title},
+        {3, plain(splitmsg::DefaultButton)},
     };
     HelpWindow help;
     for (const auto& [context, quote] : quotes) {

@@ -151,7 +151,7 @@ TEST_F(MainWindowTest, TheWholeMainMenuWithItsAccessKeys)
     const QStringList expected = {
         u"&Main: Mer&ge Other FOODITEM.DBT | - | E&xit | - | &Import Food Items from CSV... | "
         u"Export &Food Items as CSV... | Export &Menu as CSV... | Export &Weight Log as CSV... | - | "
-        u"&Back Up Data... | &Restore from Backup... | - | &Zoom... | &Units..."_s,
+        u"&Back Up Data... | &Restore from Backup... | - | &Zoom... | &Units... | Target &Split..."_s,
         u"&Food Item: &Add Food Item | &Modify Food Item | &Delete Food Item | - | Add &to Personal List | "
         u"&Remove from Personal List | &Show Personal List | Clear Whole &Personal List | - | Add to Mea&l | - | "
         u"&Find Food Item..."_s,

@@ -10,6 +10,7 @@ using namespace tolvane;
 using namespace tolvane::test;
 
 namespace {
+constexpr int Fat30 = RecommendedFatPercent;
 QStringList percents(const PanelTexts& p) { return {p.carbohydratePercent, p.proteinPercent, p.fatPercent}; }
 QStringList values(const PanelTexts& p) { return QStringList(p.values.begin(), p.values.end()); }
 QStringList list(std::initializer_list<const char*> texts)
@@ -24,52 +25,52 @@ QStringList list(std::initializer_list<const char*> texts)
 TEST(CaloriePercentages, SplitTheEnergyOfTheGrams)
 {
     const FoodItem item = makeItem(QStringLiteral("Mix"), {100, 10, 5, 2, 3.5L, 7});
-    const PanelTexts one = foodPanel(&item, QStringLiteral("1"));
+    const PanelTexts one = foodPanel(&item, QStringLiteral("1"), Fat30);
     EXPECT_EQ(percents(one), list({"51%", "26%", "23%"}));
     EXPECT_FALSE(one.fatRed);
     EXPECT_EQ(values(one), list({"     100", "    10.0", "     5.0", "     2.0", "     3.5", "       7"}));
     EXPECT_NEAR(static_cast<double>(one.shares.carbohydrate), 40.0 / 78, 1e-11);
     EXPECT_NEAR(static_cast<double>(one.shares.fat), 18.0 / 78, 1e-11);
 
-    const PanelTexts two = foodPanel(&item, QStringLiteral(" 2"));
+    const PanelTexts two = foodPanel(&item, QStringLiteral(" 2"), Fat30);
     EXPECT_EQ(percents(two), percents(one));
     EXPECT_EQ(values(two), list({"     200", "    20.0", "    10.0", "     4.0", "     7.0", "      14"}));
 }
 
 TEST(CaloriePercentages, RoundHalvesUpAndPadToTwoCharacters)
 {
-    const CalorieSplit split = calorieSplit(1, 7, 0);  // shares 0.125 and 0.875
+    const CalorieSplit split = calorieSplit(1, 7, 0, Fat30);  // shares 0.125 and 0.875
     EXPECT_EQ(split.carbohydrateText, QStringLiteral("13%"));
     EXPECT_EQ(split.proteinText, QStringLiteral("88%"));
     EXPECT_EQ(split.fatText, QStringLiteral(" 0%"));
-    EXPECT_EQ(calorieSplit(0, 0, 1).fatText, QStringLiteral("100%"));
+    EXPECT_EQ(calorieSplit(0, 0, 1, Fat30).fatText, QStringLiteral("100%"));
 }
 
 TEST(CaloriePercentages, FatTurnsRedOnlyAboveThirtyPercent)
 {
-    const CalorieSplit exact = calorieSplit(52.5L, 0, 10);  // 90 of 300 kcal
+    const CalorieSplit exact = calorieSplit(52.5L, 0, 10, Fat30);  // 90 of 300 kcal
     EXPECT_EQ(exact.fatText, QStringLiteral("30%"));
     EXPECT_FALSE(exact.fatRed);
-    EXPECT_TRUE(calorieSplit(52.5L, 0, 10.01L).fatRed);
-    EXPECT_FALSE(calorieSplit(52.5L, 0, 9.99L).fatRed);
+    EXPECT_TRUE(calorieSplit(52.5L, 0, 10.01L, Fat30).fatRed);
+    EXPECT_FALSE(calorieSplit(52.5L, 0, 9.99L, Fat30).fatRed);
 }
 
 TEST(FoodPanel, WithoutGramsOrSelectionOrReadableServings)
 {
     const FoodItem caloriesOnly = makeItem(QStringLiteral("Soda"), {150, 0, 0, 0, 10, 0});
-    const PanelTexts soda = foodPanel(&caloriesOnly, QStringLiteral("2"));
+    const PanelTexts soda = foodPanel(&caloriesOnly, QStringLiteral("2"), Fat30);
     EXPECT_EQ(percents(soda), list({" 0%", " 0%", " 0%"}));
     EXPECT_EQ(soda.shares, Shares{});
     EXPECT_EQ(values(soda), list({"     300", "     0.0", "     0.0", "     0.0", "    20.0", "       0"}));
 
-    const PanelTexts none = foodPanel(nullptr, QStringLiteral("1"));
+    const PanelTexts none = foodPanel(nullptr, QStringLiteral("1"), Fat30);
     EXPECT_EQ(percents(none), list({"0%", "0%", "0%"}));
     EXPECT_EQ(values(none), list({"", "", "", "", "", ""}));
 
     // Text that is no number counts as no servings.
-    const PanelTexts bad = foodPanel(&caloriesOnly, QStringLiteral("2x"));
+    const PanelTexts bad = foodPanel(&caloriesOnly, QStringLiteral("2x"), Fat30);
     EXPECT_EQ(bad.values[0], QStringLiteral("       0"));
-    EXPECT_EQ(foodPanel(&caloriesOnly, QString()).values[0], QStringLiteral("       0"));
+    EXPECT_EQ(foodPanel(&caloriesOnly, QString(), Fat30).values[0], QStringLiteral("       0"));
 }
 
 TEST(ValueTexts, AreCutToTenCharacters)
@@ -103,13 +104,13 @@ TEST(MenuSums, PickTheMealTheDayTheWeekAndTheAverageDay)
     EXPECT_EQ(sums.day[0], 4000.0L);
     EXPECT_EQ(sums.week[0], 21000.0L);
 
-    const PanelTexts average = menuPanel(shownSums(sums, AverageDayTotalsView));
+    const PanelTexts average = menuPanel(shownSums(sums, AverageDayTotalsView), Fat30);
     EXPECT_EQ(average.values[0], QStringLiteral("    3000"));
-    const PanelTexts whole = menuPanel(shownSums(sums, WeekTotalsView));
+    const PanelTexts whole = menuPanel(shownSums(sums, WeekTotalsView), Fat30);
     EXPECT_EQ(whole.values[0], QStringLiteral("   21000"));
     EXPECT_EQ(percents(average), percents(whole));
-    EXPECT_EQ(menuPanel(shownSums(sums, MealTotalsView)).values[0], QStringLiteral("    2000"));
-    EXPECT_EQ(menuPanel(shownSums(sums, DayTotalsView)).values[0], QStringLiteral("    4000"));
+    EXPECT_EQ(menuPanel(shownSums(sums, MealTotalsView), Fat30).values[0], QStringLiteral("    2000"));
+    EXPECT_EQ(menuPanel(shownSums(sums, DayTotalsView), Fat30).values[0], QStringLiteral("    4000"));
     // The day's calories, whatever the view.
     EXPECT_EQ(menuCaloriesText(sums), QStringLiteral("4000"));
 }
@@ -141,7 +142,7 @@ TEST(MenuPanel, WithoutEnergyShowsTheEmptyState)
 {
     const Week week = weekWith({{1, 0, 3, {500, 0, 0, 0, 20, 0}}});
     const MenuSums sums = sumMenu(week, 1, 0);
-    const PanelTexts panel = menuPanel(shownSums(sums, MealTotalsView));
+    const PanelTexts panel = menuPanel(shownSums(sums, MealTotalsView), Fat30);
     EXPECT_EQ(percents(panel), list({"0%", "0%", "0%"}));
     EXPECT_EQ(values(panel), list({"", "", "", "", "", ""}));
     EXPECT_EQ(panel.shares, Shares{});

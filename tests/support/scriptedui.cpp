@@ -135,6 +135,31 @@ bool ScriptedUi::addActivity(ActivityForm& form)
     return false;
 }
 
+bool ScriptedUi::editTargetSplit(TargetSplitForm& form)
+{
+    targetSplitShown.push_back(form);
+    if (!targetSplitAnswers.empty()) {
+        const std::vector<TargetSplitAttempt> script = targetSplitAnswers.front();
+        targetSplitAnswers.pop_front();
+        for (const TargetSplitAttempt& attempt : script) {
+            for (std::size_t f = 0; f < attempt.texts.size(); ++f)
+                if (attempt.texts[f])
+                    form.texts[f] = *attempt.texts[f];
+            if (attempt.press == TargetSplitAttempt::Press::Cancel)
+                break;
+            if (attempt.press == TargetSplitAttempt::Press::Default) {
+                form.pressDefault();
+                continue;
+            }
+            if (form.pressOk(*this))
+                return true;
+            targetSplitFocusAfterRefusal.push_back(form.focusField());
+        }
+    }
+    form.pressCancel();
+    return false;
+}
+
 QStringList ScriptedUi::texts() const
 {
     QStringList list;

@@ -6,6 +6,7 @@
 #include "activity/activityform.h"
 #include "food/fooditemform.h"
 #include "guide/tutor.h"
+#include "menu/targetsplitform.h"
 #include "scriptedprinter.h"
 #include "app/appuserinterface.h"
 
@@ -30,6 +31,14 @@ struct ActivityAttempt {
     std::optional<QString> name;
     std::optional<QString> calories;
     bool add = true;
+};
+
+// One press of a button of the Target Split dialog after typing into its
+// fields (carbohydrate, protein, fat; a field left out keeps its text).
+struct TargetSplitAttempt {
+    enum class Press { Ok, Cancel, Default };
+    std::array<std::optional<QString>, TargetSplitForm::FieldCount> texts;
+    Press press = Press::Ok;
 };
 
 // A progress window as it was shown: caption, maximum, every value set.
@@ -72,6 +81,11 @@ public:
     std::deque<std::vector<ActivityAttempt>> activityAnswers;
     std::vector<ActivityForm> activityShown;               // each form as it opened
     std::vector<ActivityForm::Field> activityFocusAfterRefusal;
+    // Target Split: each dialog shown takes one script of presses (Cancel
+    // when the queue is empty or the script ends with the dialog open).
+    std::deque<std::vector<TargetSplitAttempt>> targetSplitAnswers;
+    std::vector<TargetSplitForm> targetSplitShown;  // each form as it opened
+    std::vector<TargetSplitForm::Field> targetSplitFocusAfterRefusal;
     // Menu Title dialog: each answer from the queue (nullopt = Cancel); OK
     // with the initial title when the queue is empty.
     std::deque<std::optional<QString>> titleAnswers;
@@ -119,6 +133,7 @@ public:
     bool advanceImportProgress(int value) override;
     void endImportProgress() override;
     bool addActivity(ActivityForm& form) override;
+    bool editTargetSplit(TargetSplitForm& form) override;
     std::optional<QString> askTitle(const TitlePrompt& prompt) override;
     bool printerInstalled() override { return printerAvailable; }
     std::unique_ptr<PrintJob> beginPrintJob(PageOrientation orientation, const QString& documentTitle) override;

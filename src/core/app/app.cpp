@@ -15,6 +15,11 @@ App::App(AppUserInterface& ui, SettingsStore& settings, const QString& workDir)
       tutor(program, ui, printing),
       backups(program, settings, menu)
 {
+    // The target split's dialog is the windows'; the recipe panel marks fat
+    // against the same target as the menu panels.
+    program.setHandler(Command::TargetSplit, [this, &ui] { menu.chooseTargetSplit(ui); });
+    recipes.setFatTarget(menu.targetSplit().fat);
+    menu.targetSplitChanged = [this] { recipes.setFatTarget(menu.targetSplit().fat); };
 }
 
 } // namespace tolvane

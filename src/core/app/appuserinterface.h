@@ -6,11 +6,12 @@
 #include "exchange/exchangedialogs.h"
 #include "food/fooddialogs.h"
 #include "guide/guidewindows.h"
+#include "menu/targetsplitdialogs.h"
 #include "shell/userinterface.h"
 
 namespace tolvane {
 
 class AppUserInterface : public UserInterface, public FoodDialogs, public ActivityDialogs, public GuideWindows,
-                         public ExchangeDialogs {};
+                         public ExchangeDialogs, public TargetSplitDialogs {};
 
 } // namespace tolvane

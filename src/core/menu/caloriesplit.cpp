@@ -9,7 +9,7 @@ long double energyBase(long double carbohydrate, long double protein, long doubl
     return roundToReal6(4 * carbohydrate + 4 * protein + 9 * fat);
 }
 
-CalorieSplit calorieSplit(long double carbohydrate, long double protein, long double fat)
+CalorieSplit calorieSplit(long double carbohydrate, long double protein, long double fat, int fatTargetPercent)
 {
     long double base = energyBase(carbohydrate, protein, fat);
     if (base == 0)
@@ -21,17 +21,18 @@ CalorieSplit calorieSplit(long double carbohydrate, long double protein, long do
     split.carbohydrateText = percentText(split.shares.carbohydrate);
     split.proteinText = percentText(split.shares.protein);
     split.fatText = percentText(split.shares.fat);
-    split.fatRed = fatShareIsHigh(split.shares.fat);
+    split.fatRed = fatShareIsHigh(split.shares.fat, fatTargetPercent);
     return split;
 }
 
 QString percentText(long double share) { return formatFixed(share * 100, 2, 0) + QLatin1Char('%'); }
 
-bool fatShareIsHigh(long double fatShare)
+bool fatShareIsHigh(long double fatShare, int fatTargetPercent)
 {
-    // Compared as stored reals: a share that is 0.3 exactly in decimal is the
-    // stored real nearest to 0.3 and must stay black.
-    return roundToReal6(fatShare) > roundToReal6(0.3L);
+    // Compared as stored reals: a share that is the target exactly in decimal
+    // (0.3) is the stored real nearest to it and must stay black. 30 / 100 is
+    // the long double nearest to 0.3, as the literal 0.3L is.
+    return roundToReal6(fatShare) > roundToReal6(fatTargetPercent / 100.0L);
 }
 
 QString valueText(Nutrient nutrient, long double value)

@@ -1,6 +1,8 @@
 #include "menu/menuplanner.h"
 
 #include "menu/menustore.h"
+#include "menu/targetsplitdialogs.h"
+#include "menu/targetsplitform.h"
 #include "shell/filechoice.h"
 #include "food/foodlist.h"
 #include "shell/program.h"
@@ -10,7 +12,8 @@
 
 namespace tolvane {
 
-MenuPlanner::MenuPlanner(Program& program, FoodList& foods) : program_(program), foods_(foods)
+MenuPlanner::MenuPlanner(Program& program, FoodList& foods)
+    : program_(program), foods_(foods), target_(keptTargetSplit(program.preferences()))
 {
     program_.setHandler(Command::LoadMenu, [this] { loadMenu(); });
     program_.setHandler(Command::SaveMenuAs, [this] { saveMenuAs(); });
@@ -44,6 +47,19 @@ std::optional<FocusTarget> MenuPlanner::takeFocusRequest() { return std::exchang
 QString MenuPlanner::rdaMealLabel() const { return MealNames.value(shownMeal_); }
 
 QString MenuPlanner::rdaDayLabel() const { return DayNames.value(shownDay_); }
+
+void MenuPlanner::chooseTargetSplit(TargetSplitDialogs& dialogs)
+{
+    TargetSplitForm form(target_);
+    if (!dialogs.editTargetSplit(form) || form.split() == target_)
+        return;
+    target_ = form.split();
+    keepTargetSplit(program_.preferences(), target_);
+    markFat(foodPanel_, target_.fat);
+    markFat(menuPanel_, target_.fat);
+    if (targetSplitChanged)
+        targetSplitChanged();
+}
 
 // --- Files.
 
@@ -313,7 +329,7 @@ void MenuPlanner::selected()
 {
     const int row = foods_.selectedFoodRow();
     const FoodItem* item = row >= 0 ? &foods_.foodTable().rowItem(row) : nullptr;
-    foodPanel_ = tolvane::foodPanel(item, foods_.servingsText());
+    foodPanel_ = tolvane::foodPanel(item, foods_.servingsText(), target_.fat);
 }
 
 void MenuPlanner::mealDisplay(int day, int meal)
@@ -332,7 +348,7 @@ void MenuPlanner::mealDisplayNoSave(int day, int meal)
 void MenuPlanner::mealTotals(int day, int meal, int view)
 {
     const MenuSums sums = sumMenu(week_, day, meal);
-    menuPanel_ = tolvane::menuPanel(shownSums(sums, view));
+    menuPanel_ = tolvane::menuPanel(shownSums(sums, view), target_.fat);
     menuCalories_ = menuCaloriesText(sums);
     dayCalories_ = sums.day[static_cast<std::size_t>(Nutrient::Calories)];
 }

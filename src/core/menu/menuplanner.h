@@ -8,16 +8,19 @@
 #include "menu/meal.h"
 #include "menu/panels.h"
 #include "menu/menufile.h"
+#include "menu/targetsplit.h"
 
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace tolvane {
 
 class FoodList;
 class Program;
+class TargetSplitDialogs;
 
 // A control that should take the keyboard focus after an event.
 enum class FocusTarget { FoodList, Servings };
@@ -62,6 +65,14 @@ public:
     int comparison() const { return comparison_; }
     QString rdaMealLabel() const;
     QString rdaDayLabel() const;
+
+    // --- The user's target split (the settings' one from the start).
+    const TargetSplit& targetSplit() const { return target_; }
+    // "Target &Split...": a new target from the dialog is kept in the
+    // settings, and the panels' fat percentages are marked against it at once.
+    void chooseTargetSplit(TargetSplitDialogs& dialogs);
+    // Told after the target changed (the recipe panel follows it too).
+    std::function<void()> targetSplitChanged;
 
     // --- Files.
     // Start-up: "currmenu.db" of the working directory.
@@ -152,6 +163,7 @@ private:
     QString dayShowingLabel_ = QStringLiteral("Day Showing");
     int comparison_ = 0;
     bool comparisonSync_ = false;
+    TargetSplit target_;
     bool trashOpen_ = false;
     bool entryServingsShown_ = false;
     std::optional<FocusTarget> focusRequest_;

@@ -87,7 +87,7 @@ PanelTexts initialMenuPanel()
     return panel;
 }
 
-PanelTexts foodPanel(const FoodItem* item, const QString& servingsText)
+PanelTexts foodPanel(const FoodItem* item, const QString& servingsText, int fatTargetPercent)
 {
     if (!item)
         return emptyPanel();
@@ -95,7 +95,7 @@ PanelTexts foodPanel(const FoodItem* item, const QString& servingsText)
     const Nutrients values = item->nutrients();
     PanelTexts panel;
     setSplit(panel, calorieSplit(values[at(Nutrient::Carbohydrate)], values[at(Nutrient::Protein)],
-                                 values[at(Nutrient::Fat)]));
+                                 values[at(Nutrient::Fat)], fatTargetPercent));
     Nutrients scaled{};
     for (std::size_t n = 0; n < values.size(); ++n)
         scaled[n] = values[n] * servings;
@@ -103,7 +103,7 @@ PanelTexts foodPanel(const FoodItem* item, const QString& servingsText)
     return panel;
 }
 
-PanelTexts menuPanel(const Nutrients& shown)
+PanelTexts menuPanel(const Nutrients& shown, int fatTargetPercent)
 {
     const long double carbohydrate = shown[at(Nutrient::Carbohydrate)];
     const long double protein = shown[at(Nutrient::Protein)];
@@ -111,9 +111,16 @@ PanelTexts menuPanel(const Nutrients& shown)
     if (energyBase(carbohydrate, protein, fat) == 0)
         return emptyPanel();
     PanelTexts panel;
-    setSplit(panel, calorieSplit(carbohydrate, protein, fat));
+    setSplit(panel, calorieSplit(carbohydrate, protein, fat, fatTargetPercent));
     panel.values = valueTexts(shown);
     return panel;
+}
+
+// Every panel's mark follows its pie's fat share (an empty or initial panel
+// has none), so it can be set again from the shares alone.
+void markFat(PanelTexts& panel, int fatTargetPercent)
+{
+    panel.fatRed = fatShareIsHigh(panel.shares.fat, fatTargetPercent);
 }
 
 } // namespace tolvane

@@ -50,10 +50,15 @@ PanelTexts initialMenuPanel();
 
 // The Food Item panel for a food item and the servings text (read leniently;
 // empty or unreadable text counts as 0 servings). No item: empty values, "0%".
-PanelTexts foodPanel(const FoodItem* item, const QString& servingsText);
+// The fat percentage is marked above `fatTargetPercent`.
+PanelTexts foodPanel(const FoodItem* item, const QString& servingsText, int fatTargetPercent);
 
 // The Menu Values panel for the shown sums. Sums without energy: "0%", empty
 // values and an empty pie.
-PanelTexts menuPanel(const Nutrients& shown);
+PanelTexts menuPanel(const Nutrients& shown, int fatTargetPercent);
+
+// Marks a panel's fat percentage again for another fat target; nothing else
+// of the panel changes.
+void markFat(PanelTexts& panel, int fatTargetPercent);
 
 } // namespace tolvane

@@ -32,14 +32,14 @@ PanelTexts startRecipePanel(const PanelTexts& shown)
 
 QString recipeValueText(long double value) { return formatFixed(value, 2, 0).left(TextLimit); }
 
-PanelTexts recipePanel(const Nutrients& totals)
+PanelTexts recipePanel(const Nutrients& totals, int fatTargetPercent)
 {
     PanelTexts panel;
     for (std::size_t n = 0; n < totals.size(); ++n)
         panel.values[n] = recipeValueText(totals[n]);
     const auto value = [&totals](Nutrient n) { return totals[static_cast<std::size_t>(n)]; };
     const CalorieSplit split =
-        calorieSplit(value(Nutrient::Carbohydrate), value(Nutrient::Protein), value(Nutrient::Fat));
+        calorieSplit(value(Nutrient::Carbohydrate), value(Nutrient::Protein), value(Nutrient::Fat), fatTargetPercent);
     panel.shares = split.shares;
     panel.carbohydratePercent = recipePercentText(split.shares.carbohydrate);
     panel.proteinPercent = recipePercentText(split.shares.protein);

@@ -13,8 +13,8 @@ PanelTexts initialRecipePanel();
 // The panel after start-up: the percentages read "0%"; the values keep their text.
 PanelTexts startRecipePanel(const PanelTexts& shown);
 
-// The panel for the recipe's totals.
-PanelTexts recipePanel(const Nutrients& totals);
+// The panel for the recipe's totals, fat marked above `fatTargetPercent`.
+PanelTexts recipePanel(const Nutrients& totals, int fatTargetPercent);
 
 // A recipe value: no decimals, at least two characters, at most ten.
 QString recipeValueText(long double value);

@@ -121,7 +121,13 @@ void Recipes::addToTotals(int index)
         totals_[n] = roundToReal6(totals_[n] + servings * values[n]);
 }
 
-void Recipes::refreshPanel() { panel_ = recipePanel(totals_); }
+void Recipes::refreshPanel() { panel_ = recipePanel(totals_, fatTarget_); }
+
+void Recipes::setFatTarget(int percent)
+{
+    fatTarget_ = percent;
+    markFat(panel_, percent);
+}
 
 void Recipes::appendIngredient(const FoodItem& item, const Real6& servings, bool cutLine)
 {

@@ -97,6 +97,9 @@ public:
     void addToFoodItems();
     // Start-up: totals zero, an empty pie, "0%" percentages.
     void reset();
+    // The fat percentage is marked above this share of the calories (the
+    // user's target split); the panel is marked again at once.
+    void setFatTarget(int percent);
 
     // The file image of the recipe as "&Save Recipe" writes it; empty when
     // the instructions cannot be stored.
@@ -119,6 +122,7 @@ private:
     int count_ = 0;
     Nutrients totals_{};
     PanelTexts panel_;
+    int fatTarget_ = RecommendedFatPercent;
     QStringList lines_;
     int selection_ = -1;
     QString instructions_;

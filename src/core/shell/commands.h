@@ -10,7 +10,7 @@ namespace tolvane {
 enum class Command {
     // &Main
     MergeOtherTable, Exit, ImportFoodItemsCsv, ExportFoodItemsCsv, ExportMenuCsv, ExportWeightLogCsv, BackUpData,
-    RestoreFromBackup, Zoom, Units,
+    RestoreFromBackup, Zoom, Units, TargetSplit,
     // &Food Item
     AddFoodItem, ModifyFoodItem, DeleteFoodItem, AddToPersonalList, RemoveFromPersonalList,
     ShowPersonalList, ClearPersonalList, AddToMeal, FindFoodItem,

@@ -4,6 +4,7 @@
 #include "food/fooditemdialog.h"
 #include "food/searchprogress.h"
 #include "guide/helptopics.h"
+#include "menu/targetsplitdialog.h"
 #include "shell/aboutdialog.h"
 #include "shell/severalchoicedialog.h"
 #include "app/mainwindow.h"
@@ -172,6 +173,13 @@ bool QtUserInterface::addActivity(ActivityForm& form)
 {
     refreshWindow();
     AddActivityDialog dialog(form, *this, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtUserInterface::editTargetSplit(TargetSplitForm& form)
+{
+    refreshWindow();
+    TargetSplitDialog dialog(form, *this, parent_);
     return dialog.exec() == QDialog::Accepted;
 }
 

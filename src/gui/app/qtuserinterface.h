@@ -39,6 +39,7 @@ public:
     // The import's progress dialog while an import runs (hidden for its first moment).
     QProgressDialog* importProgressDialog() const { return importProgress_; }
     bool addActivity(ActivityForm& form) override;
+    bool editTargetSplit(TargetSplitForm& form) override;
     // Printing (src/gui/app/qtprinting.cpp).
     std::optional<QString> askTitle(const TitlePrompt& prompt) override;
     bool printerInstalled() override;

@@ -44,19 +44,22 @@ QLabel* boldBlueLabel(QWidget* page, int x, int y, const QString& name)
 RdaPage::RdaPage(const FoodList& foods, MenuPlanner& planner, QWidget* parent) : PageWidget(parent), planner_(planner)
 {
     const auto busy = [&foods] { return foods.foodTable().busy(); };
-    placeLabel(this, QStringLiteral("FDA Recommended Daily Allowances"), 24, 16, arialFont(13, true));
+    // Laid out with the recommended split; refresh() shows the user's target.
+    const ReferenceSide recommended = referenceSide(shownTarget_);
+    referenceTitle_ = placeLabel(this, recommended.title, 24, 16, arialFont(13, true));
     placeLabel(this, QStringLiteral("Your Menu"), 448, 16, arialFont(13, true));
 
-    recommendedPie_ = new PieWidget(QStringLiteral("FDA Recommended Daily Allowances pie"), busy, this);
+    recommendedPie_ = new PieWidget(recommended.pieName, busy, this);
     recommendedPie_->setGeometry(32, 40, 225, 225);
-    recommendedPie_->setShares(RecommendedShares);
+    recommendedPie_->setShares(recommended.shares);
     menuPie_ = new PieWidget(QStringLiteral("Your Menu pie"), busy, this);
     menuPie_->setGeometry(368, 40, 225, 225);
 
     placeLegends(this, 56);
-    percentLabel(this, QStringLiteral("60%"), 97, 0, QStringLiteral("FDA carbohydrate"));
-    percentLabel(this, QStringLiteral("10%"), 97, 1, QStringLiteral("FDA protein"));
-    percentLabel(this, QStringLiteral("30%"), 97, 2, QStringLiteral("FDA fat"));
+    for (int n = 0; n < 3; ++n) {
+        const auto at = static_cast<std::size_t>(n);
+        referencePercents_[at] = percentLabel(this, recommended.percents[at], 97, n, recommended.names[at]);
+    }
     placeLegends(this, 512);
     yourCarbo_ = percentLabel(this, QStringLiteral("0%"), 553, 0, QStringLiteral("Your carbohydrate"));
     yourProtein_ = percentLabel(this, QStringLiteral("0%"), 553, 1, QStringLiteral("Your protein"));
@@ -83,8 +86,24 @@ RdaPage::RdaPage(const FoodList& foods, MenuPlanner& planner, QWidget* parent) :
     });
 }
 
+void RdaPage::showReference(const TargetSplit& target)
+{
+    shownTarget_ = target;
+    const ReferenceSide side = referenceSide(target);
+    referenceTitle_->setText(side.title);
+    referenceTitle_->adjustSize();
+    for (std::size_t n = 0; n < referencePercents_.size(); ++n) {
+        nameValueLabel(referencePercents_[n], side.names[n]);
+        setLabelText(referencePercents_[n], side.percents[n]);
+    }
+    recommendedPie_->setAccessibleName(side.pieName);
+    recommendedPie_->setShares(side.shares);
+}
+
 void RdaPage::refresh()
 {
+    if (planner_.targetSplit() != shownTarget_)
+        showReference(planner_.targetSplit());
     const PanelTexts& panel = planner_.menuPanel();
     setLabelText(yourCarbo_, panel.carbohydratePercent);
     setLabelText(yourProtein_, panel.proteinPercent);

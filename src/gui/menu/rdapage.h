@@ -1,8 +1,12 @@
 #pragma once
 // The RDA page: the recommended split of calories (60% carbohydrate, 10%
-// protein, 30% fat) beside the split of the menu's meal, day or week.
+// protein, 30% fat), or the user's own target split, beside the split of the
+// menu's meal, day or week.
 
+#include "menu/targetsplit.h"
 #include "shell/pagewidget.h"
+
+#include <array>
 
 class QButtonGroup;
 class QLabel;
@@ -19,7 +23,10 @@ public:
     RdaPage(const FoodList& foods, MenuPlanner& planner, QWidget* parent = nullptr);
     void refresh() override;
 
+    // The left side: the recommended split or the user's target.
     PieWidget* recommendedPie() const { return recommendedPie_; }
+    QLabel* referenceTitle() const { return referenceTitle_; }
+    QLabel* referencePercent(int nutrient) const { return referencePercents_.at(static_cast<std::size_t>(nutrient)); }
     PieWidget* menuPie() const { return menuPie_; }
     QButtonGroup* comparison() const { return comparison_; }
     QLabel* yourCarbohydrate() const { return yourCarbo_; }
@@ -29,7 +36,12 @@ public:
     QLabel* dayLabel() const { return day_; }
 
 private:
+    void showReference(const TargetSplit& target);
+
     MenuPlanner& planner_;
+    QLabel* referenceTitle_;
+    std::array<QLabel*, 3> referencePercents_{};
+    TargetSplit shownTarget_;
     PieWidget* recommendedPie_;
     PieWidget* menuPie_;
     QButtonGroup* comparison_;
