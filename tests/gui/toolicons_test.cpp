@@ -131,7 +131,8 @@ TEST(ChoiceDialog, OpensOnTheCurrentItemAndGivesTheOnePickedOrNothing)
 }
 
 // The tick list of "Paste Day Into...": ticked by Space on the current row,
-// read through the accessibility interface, Escape gives nothing.
+// read through the accessibility interface, Escape gives nothing, Return
+// gives what is ticked.
 TEST(ChoiceDialog, SeveralAreTickedByKeysAndReadAsTicked)
 {
     QtUserInterface qtUi;
@@ -161,4 +162,17 @@ TEST(ChoiceDialog, SeveralAreTickedByKeysAndReadAsTicked)
 
     QTimer::singleShot(0, [] { key(QApplication::activeModalWidget(), Qt::Key_Escape); });
     EXPECT_EQ(qtUi.chooseSeveral(request), std::nullopt);
+
+    // A `current` in range opens ticked and current; OK gives it alone.
+    ChoiceRequest withCurrent = request;
+    withCurrent.current = 1;
+    int openedOn = -1;
+    QTimer::singleShot(0, [&openedOn] {
+        auto* dialog = qobject_cast<SeveralChoiceDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        openedOn = dialog->list()->currentRow();
+        key(dialog->list(), Qt::Key_Return);
+    });
+    EXPECT_EQ(qtUi.chooseSeveral(withCurrent), std::optional<std::vector<int>>(std::vector<int>{1}));
+    EXPECT_EQ(openedOn, 1);
 }

@@ -109,10 +109,15 @@ TEST_F(DayCopyTest, AnEntryInAnyOneMealIsEnoughToAsk)
 
 TEST_F(DayCopyTest, EmptyCopiedDayEmptiesTheTargetAndNothingCopiedIsTold)
 {
-    program.execute(Command::PasteDay);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], Message::typed(QStringLiteral("No day has been copied yet. Use Copy Day first."),
-                                             Icon::Information, only(Button::Ok), 47));
+    for (const Command paste : {Command::PasteDay, Command::PasteDayInto}) {
+        ui.messages.clear();
+        ui.severalAnswers = {std::vector<int>{0}};
+        program.execute(paste);
+        EXPECT_EQ(ui.messages, std::vector<Message>{Message::typed(
+                                   QStringLiteral("No day has been copied yet. Use Copy Day first."),
+                                   Icon::Information, only(Button::Ok), 47)});
+        EXPECT_TRUE(ui.choiceRequests.empty());  // told before any list of days
+    }
     EXPECT_FALSE(planner.dayCopied());
 
     planner.dayPageChange(2);  // empty Tuesday
@@ -128,7 +133,7 @@ TEST_F(DayCopyTest, EmptyCopiedDayEmptiesTheTargetAndNothingCopiedIsTold)
     EXPECT_EQ(stored().week, Week{});
 }
 
-TEST_F(DayCopyTest, KeysDoNothingWhileTheMenuMenuIsOff)
+TEST_F(DayCopyTest, CopyAndPasteDoNothingWhileTheMenuMenuIsOff)
 {
     fillMonday();
     program.pageControlChange(RdaPageIndex);
@@ -139,9 +144,12 @@ TEST_F(DayCopyTest, KeysDoNothingWhileTheMenuMenuIsOff)
     program.execute(Command::CopyDay);
     planner.dayPageChange(0);
     program.pageControlChange(WeightPageIndex);
-    program.execute(Command::PasteDay);
+    ui.severalAnswers = {std::vector<int>{0}};
+    for (const Command paste : {Command::PasteDay, Command::PasteDayInto})
+        program.execute(paste);
     EXPECT_EQ(planner.meal(0, 0).count(), 0);
     EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(ui.choiceRequests.empty());
 }
 
 TEST_F(DayCopyTest, PasteIntoSeveralDaysAsksOnceForTheDaysWithEntries)
@@ -166,6 +174,8 @@ TEST_F(DayCopyTest, PasteIntoSeveralDaysAsksOnceForTheDaysWithEntries)
     const std::vector<Case> cases{
         {{2, 4}, std::nullopt, {}, true},
         {{4, 6}, Button::No, QStringLiteral("Saturday"), false},
+        {{4, 6}, Button::Cancel, QStringLiteral("Saturday"), false},
+        {{-1, 2, 7}, std::nullopt, {}, true},  // only Tuesday is a day of the week
         {{0, 5, 6}, Button::Yes, QStringLiteral("Sunday, Saturday"), true},
         {{}, std::nullopt, {}, false},
     };
@@ -202,7 +212,7 @@ TEST_F(DayCopyTest, PasteIntoSeveralDaysAsksOnceForTheDaysWithEntries)
         }
     }
 
-    // Cancelled: nothing asked, nothing changed; nothing copied: told so.
+    // Cancelled: nothing asked, nothing changed.
     ui.severalAnswers = {std::nullopt};
     ui.messages.clear();
     const Week before = planner.image().week;
