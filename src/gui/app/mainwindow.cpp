@@ -234,10 +234,6 @@ void MainWindow::refresh()
 
 void MainWindow::applyStartPosition()
 {
-    // A window created before it is placed asks the window manager for the
-    // client's place (static gravity), which every manager reads alike; the
-    // frame is put in its place once the window is on the screen.
-    winId();
     move(program_.windowLeft(), program_.windowTop());
     refresh();
 }
@@ -265,11 +261,10 @@ void MainWindow::showEvent(QShowEvent* event)
 
 QPoint MainWindow::framePlace() const
 {
+    // The window's own frame margins are asked of the X server when they
+    // changed; the widget's copy of them may be older.
     QWindow* window = windowHandle();
-    if (!window)
-        return frameGeometry().topLeft();
-    window->frameMargins();  // brings Qt's idea of the frame up to date
-    return window->framePosition();
+    return window ? window->framePosition() : frameGeometry().topLeft();
 }
 
 QString MainWindow::dataFolder() const { return program_.workDir(); }
