@@ -210,6 +210,8 @@ TEST_F(DayListTest, AFailedSaveIsToldOnceUntilOneSucceeds)
     ASSERT_EQ(activityMessages().size(), 1u);
     EXPECT_EQ(activityMessages()[0].icon, Icon::Warning);
     EXPECT_TRUE(activity.days().unsaved());
+    app.program.hooks.loadActivityTable();  // as a restore does: the unwritten lists stay
+    EXPECT_EQ(activity.days().day(0).size(), 3u);
     ASSERT_TRUE(QDir(dir.path()).rmdir(ActivityWeekFileName));
     activity.dayListClick(0);
     app.program.execute(Command::RemoveFromDay);

@@ -33,7 +33,11 @@ ActivityPlanner::ActivityPlanner(Program& program, ActivityDialogs& dialogs, con
     program_.setHandler(Command::RemoveFromDay, [this] { removeFromDay(); });
     program_.hooks.loadActivityTable = [this] {
         loadActivityTable();
-        days_.load();
+        // At start-up only: a restore from a backup reloads the table but
+        // does not touch the days' lists, which may hold changes not yet written.
+        if (!daysLoaded_)
+            days_.load();
+        daysLoaded_ = true;
     };
     program_.hooks.saveActivityTable = [this] { saveActivityTable(); };
     // A write at close that failed is offered again by the close sequence.

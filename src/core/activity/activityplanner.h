@@ -71,6 +71,7 @@ public:
     void removeFromDay();
     const ActivityDays& days() const { return days_; }
     void loadDays() { days_.load(); }
+    bool saveDays() { return days_.save(); }
 
     // --- Events of the page.
     void listClick(int row);
@@ -113,6 +114,7 @@ private:
     ActivityDays days_;
     int dayRow_ = -1;
     int dayRowDay_ = -1;  // the day that dayRow_ is a line of
+    bool daysLoaded_ = false;
 };
 
 } // namespace tolvane
