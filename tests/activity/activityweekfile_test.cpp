@@ -39,7 +39,7 @@ TEST(ActivityWeekFile, GoldenBytesAndRoundTrip)
     EXPECT_EQ(activityWeekImage(ActivityWeek{}), QByteArray(14, '\0'));
 
     const ActivityWeekRead read = readActivityWeekImage(golden);
-    EXPECT_EQ(read.problem, ActivityWeekProblem::None);
+    ASSERT_EQ(read.problem, ActivityWeekProblem::None);
     EXPECT_EQ(read.week, week);
     EXPECT_EQ(read.week[3][1].activity.name(), QStringLiteral("Walking"));
     EXPECT_NEAR(static_cast<double>(read.week[3][0].calories()), 12.7083333, 1e-6);

@@ -137,6 +137,7 @@ TEST_F(DayListTest, EachDayIsSavedAtOnceAndKeptWhenTheTableChanges)
     ui.answers = {Button::Yes};
     app.program.execute(Command::DeleteActivity);
     app.menu.dayPageChange(0);
+    EXPECT_EQ(activity.dayRow(), -1);  // Wednesday's selection is not Sunday's
     EXPECT_EQ(activity.dayLines().at(0).calories, QStringLiteral("225"));
     EXPECT_EQ(activity.calorieBalanceText(), QStringLiteral("1575"));
 

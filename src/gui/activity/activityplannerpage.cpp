@@ -73,6 +73,7 @@ ActivityPlannerPage::ActivityPlannerPage(ActivityPlanner& activity, QWidget* par
     addToDay_->setGeometry(504, 21, 94, 24);
     addToDay_->setAccessibleName(QStringLiteral("Add to Day"));
     connect(addToDay_, &QPushButton::clicked, this, [this] { forward([&] { activity_.addToDay(); }); });
+    setTabOrder(duration_, addToDay_);  // Tab from the minutes goes to the button that takes them
     list_->installEventFilter(this);
 
     placeLabel(this, activitylabel::DayList, 12, 224, arialFont(13));
