@@ -116,18 +116,4 @@ TEST_F(DayActivitiesPage, KeysButtonsAndMenuFillTheListThatScreenReadersRead)
     EXPECT_EQ(saved, QByteArray(14, '\0'));
 }
 
-TEST_F(DayActivitiesPage, EachDayHasItsOwnList)
-{
-    page->activityList()->setCurrentRow(1);
-    page->addToDayButton()->click();
-    app->menu.dayPageChange(2);
-    window->refresh();
-    EXPECT_EQ(page->dayList()->topLevelItemCount(), 0);
-    expectTotals("300", "-300");  // Tuesday has no menu and no list
-    app->menu.dayPageChange(0);
-    window->refresh();
-    EXPECT_EQ(cell(0, 0), QStringLiteral("Walking"));
-    expectTotals("300", "1500");
-}
-
 } // namespace
