@@ -1,17 +1,19 @@
 // The latency of each user action at the largest data the program takes: 2000
 // food items, 28 meals of ten entries, a recipe of 20 ingredients with 2000
-// characters of instructions, 100 activities and a weight file of 100000
-// records. The real main window runs on the offscreen platform; each action is
+// characters of instructions, 100 activities, 20 activities on each day of
+// the week and a weight file of 100000 records. The real main window runs on the offscreen platform; each action is
 // timed from the event to the end of the repaint it causes (see Timings).
 // Prints p50 and p99 of the repetitions of each action as a Markdown table.
 //   ui_latency_bench [repetitions [part...]]   (50 by default; parts: menu, pages,
-//                    recipe, files, weight, calculators, split, printouts; all by default)
+//                    recipe, activity, files, weight, calculators, split, printouts; all by default)
 //   ui_latency_bench --data <dir>    writes the food table, current menu and
 //                                    activity table there (for start-up runs)
 
 #include "bench_util.h"
 
+#include "activity/activityplannerpage.h"
 #include "activity/activitytexts.h"
+#include "activity/activityweekfile.h"
 #include "food/foodlistview.h"
 #include "food/foodtable.h"
 #include "guide/tutor.h"
@@ -50,6 +52,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
@@ -168,6 +171,21 @@ QByteArray fullActivityTable()
         records.push_back(record);
     }
     return activityImage(records);
+}
+
+// Every day of the week with a full list of activities.
+QByteArray fullActivityWeek()
+{
+    ActivityWeek week;
+    for (int day = 0; day < 7; ++day)
+        for (int i = 0; i < MaxDayActivities; ++i) {
+            DayActivity activity;
+            activity.activity.setName(QStringLiteral("Activity number %1").arg(i, 3, 10, QLatin1Char('0')));
+            activity.activity.setCaloriesPerHour(100 + 7 * i);
+            storeReal6(5 + i, activity.minutes.data());
+            week[static_cast<std::size_t>(day)].push_back(activity);
+        }
+    return activityWeekImage(week);
 }
 
 QByteArray largestWeightFile()
@@ -318,7 +336,7 @@ int main(int argc, char** argv)
     FoodTable table;
     table.assign(std::vector<FoodItem>(items));
     if (!writeFile(file("fooditem.dbt"), table.toBytes()) || !writeFile(file("currmenu.db"), fullWeek(items)) ||
-        !writeFile(file("activity.db"), fullActivityTable()))
+        !writeFile(file("activity.db"), fullActivityTable()) || !writeFile(file("activityweek.db"), fullActivityWeek()))
         return 1;
     if (dataOnly)
         return 0;
@@ -390,6 +408,19 @@ int main(int argc, char** argv)
                      [&] { dropOn(recipes->trashCan(), {DragSource::IngredientList, 0}); });
         timings.time(QStringLiteral("Recipe: drop a food row"),
                      [&] { dropOn(recipes->ingredientList()->viewport(), {DragSource::RecipeFoodList, r % 5}); });
+    }
+
+    // Activity Planner: the last line of the shown day's full list out by the
+    // Delete key, then an activity in again by the Enter key, which saves the week.
+    pages->setCurrentIndex(ActivityPlannerPageIndex);
+    auto* activity = static_cast<ActivityPlannerPage*>(window.page(ActivityPlannerPageIndex));
+    activity->activityList()->setCurrentRow(50);
+    for (int r = 0; r < reps && wants("activity"); ++r) {
+        QTreeWidget* day = activity->dayList();
+        day->setCurrentItem(day->topLevelItem(day->topLevelItemCount() - 1));
+        timings.time(QStringLiteral("Activity: remove from a full day (Delete)"), [&] { key(day, Qt::Key_Delete); });
+        timings.time(QStringLiteral("Activity: add to the day, making it full (Enter)"),
+                     [&] { key(activity->activityList(), Qt::Key_Return); });
     }
 
     // Files: menu, recipe and weight, each loaded and saved.

@@ -16,9 +16,12 @@ protected:
         start();
         eatFeast();
     }
+    // With no activity in the day's list, the activity calories field shows
+    // the calories burned.
     void expectResults(const char* burned, const char* balance)
     {
         EXPECT_EQ(activity.caloriesBurnedText(), QString::fromLatin1(burned));
+        EXPECT_EQ(activity.activityCaloriesText(), QString::fromLatin1(burned));
         EXPECT_EQ(activity.calorieBalanceText(), QString::fromLatin1(balance));
     }
 };

@@ -159,7 +159,7 @@ TEST_F(MainWindowTest, TheWholeMainMenuWithItsAccessKeys)
         u"Copy &Day | Paste Da&y | Paste Day &Into..."_s,
         u"&Recipe: &Add to Food Items | - | &Load Recipe | &Save Recipe | - | &Clear Recipe"_s,
         u"&Weight: &Create Plan | &New Row | &Load File | &Save File | C&lear Grid | - | Show &Trend"_s,
-        u"&Activity: &Add Activity | &Delete Activity"_s,
+        u"&Activity: &Add Activity | &Delete Activity | - | Add to Da&y | &Remove from Day"_s,
         u"&Print: Menu Print Pre&view | S&hopping List Preview | - | Print &Shopping List | Print &Day | "
         u"&Print Menu | Print &Weight Graph | Print &Recipe | - | P&rint Setup"_s,
         u"&Help: &General | Dieting Hints | &Low Calorie | &Diabetic | Low &Sodium | Low &Cholesterol | "

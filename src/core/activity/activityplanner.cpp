@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <algorithm>
 
 namespace tolvane {
@@ -24,11 +25,20 @@ Message warning(const QString& text)
 
 ActivityPlanner::ActivityPlanner(Program& program, ActivityDialogs& dialogs, const FoodList& foods,
                                  const MenuPlanner& menu)
-    : program_(program), dialogs_(dialogs), foods_(foods), menu_(menu)
+    : program_(program), dialogs_(dialogs), foods_(foods), menu_(menu), days_(program)
 {
     program_.setHandler(Command::AddActivity, [this] { addActivity(); });
     program_.setHandler(Command::DeleteActivity, [this] { deleteActivity(); });
-    program_.hooks.loadActivityTable = [this] { loadActivityTable(); };
+    program_.setHandler(Command::AddToDay, [this] { addToDay(); });
+    program_.setHandler(Command::RemoveFromDay, [this] { removeFromDay(); });
+    program_.hooks.loadActivityTable = [this] {
+        loadActivityTable();
+        // At start-up only: a restore from a backup reloads the table but
+        // does not touch the days' lists, which may hold changes not yet written.
+        if (!daysLoaded_)
+            days_.load();
+        daysLoaded_ = true;
+    };
     program_.hooks.saveActivityTable = [this] { saveActivityTable(); };
     // A write at close that failed is offered again by the close sequence.
     program_.addPendingSave({QStringLiteral("The activity table"),
@@ -68,12 +78,97 @@ QString ActivityPlanner::caloriesBurnedText() const
     return value ? QString::number(roundHalfEven(*value)) : QString();
 }
 
+std::optional<long double> ActivityPlanner::dayBurned() const
+{
+    const DayActivities& list = dayActivities();
+    if (list.empty())
+        return std::nullopt;
+    long double sum = 0;
+    for (const DayActivity& activity : list)
+        sum += activity.calories();
+    return sum;
+}
+
+std::optional<long double> ActivityPlanner::activityCalories() const
+{
+    const std::optional<long double> day = dayBurned();
+    return day ? day : burned();
+}
+
+QString ActivityPlanner::activityCaloriesText() const
+{
+    const std::optional<long double> value = activityCalories();
+    return value ? QString::number(roundHalfEven(*value)) : QString();
+}
+
 QString ActivityPlanner::calorieBalanceText() const
 {
     // Worked out from the shown day's calories each time, so the balance
     // follows the menu when another day is shown or a meal changes.
-    const std::optional<long double> value = burned();
+    const std::optional<long double> value = activityCalories();
     return value ? QString::number(roundHalfEven(menu_.dayCalories() - *value)) : QString();
+}
+
+// --- The activities of the shown day.
+
+int ActivityPlanner::shownDay() const { return std::clamp(menu_.shownDay(), 0, DaysPerWeek - 1); }
+
+std::vector<DayActivityLine> ActivityPlanner::dayLines() const
+{
+    std::vector<DayActivityLine> lines;
+    const QLocale locale = QLocale::system();
+    for (const DayActivity& activity : dayActivities()) {
+        const long double minutes = activity.minutesValue();
+        // Whole minutes as they are; a part of a minute to a tenth.
+        const int decimals = minutes == static_cast<long double>(static_cast<long long>(minutes)) ? 0 : 1;
+        lines.push_back({activity.activity.name(), formatFixed(minutes, 0, decimals, locale),
+                         QString::number(roundHalfEven(activity.calories()))});
+    }
+    return lines;
+}
+
+int ActivityPlanner::dayRow() const
+{
+    const int count = static_cast<int>(dayActivities().size());
+    return dayRowDay_ == shownDay() && dayRow_ < count ? dayRow_ : -1;
+}
+
+void ActivityPlanner::dayListClick(int row)
+{
+    dayRow_ = row >= 0 && row < static_cast<int>(dayActivities().size()) ? row : -1;
+    dayRowDay_ = shownDay();
+}
+
+void ActivityPlanner::tell(const QString& text)
+{
+    program_.ui().showMessage(Message::typed(text, Icon::Information, only(Button::Ok), GeneralHelpContext));
+}
+
+void ActivityPlanner::addToDay()
+{
+    if (selectedRow_ < 0 || selectedRow_ >= count())
+        return tell(activitymsg::NoItemSelected);
+    const int day = shownDay();
+    if (static_cast<int>(days_.day(day).size()) >= MaxDayActivities)
+        return tell(activitymsg::DayFull);
+    const std::optional<long double> minutes = parseStrict(durationText_);  // strict reading
+    DayActivity activity{record(selectedRow_), {}};
+    if (!minutes || !dayMinutesInRange(*minutes) || !storeReal6(*minutes, activity.minutes.data()))
+        return tell(activitymsg::BadDayMinutes);
+    days_.add(day, activity);
+    // The new line is selected, so Delete takes it out again.
+    dayRow_ = static_cast<int>(days_.day(day).size()) - 1;
+    dayRowDay_ = day;
+}
+
+void ActivityPlanner::removeFromDay()
+{
+    const int row = dayRow();
+    if (row < 0)
+        return tell(activitymsg::NoItemSelected);
+    days_.remove(shownDay(), row);
+    // The line that took its place is selected, so Delete goes on down the list.
+    dayRow_ = std::min(row, static_cast<int>(dayActivities().size()) - 1);
 }
 
 QString ActivityPlanner::dayLabel() const { return menu_.dayShowingLabel(); }

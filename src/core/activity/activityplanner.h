@@ -5,6 +5,7 @@
 // back there at close when it changed. The Activity Planner page shows this
 // state and forwards its events here.
 
+#include "activity/activitydays.h"
 #include "activity/activityform.h"
 #include "activity/activityfile.h"
 
@@ -19,6 +20,14 @@ class MenuPlanner;
 class ActivityDialogs;
 class FoodList;
 class Program;
+
+// One line of the day's list as the page shows it.
+struct DayActivityLine {
+    QString name;
+    QString minutes;   // with the locale's decimal separator
+    QString calories;  // rounded
+    bool operator==(const DayActivityLine&) const = default;
+};
 
 class ActivityPlanner {
 public:
@@ -39,12 +48,30 @@ public:
     // the duration does not read or nothing is selected. The activity
     // calories field shows the same text.
     QString caloriesBurnedText() const;
-    // Menu calories minus the calories burned, empty as above.
+    // The activity calories field: the calories burned, or, while the day's
+    // list has activities, their sum.
+    QString activityCaloriesText() const;
+    // Menu calories minus the activity calories; empty when those are.
     QString calorieBalanceText() const;
     // The day label: "Day Showing" until the menu planner shows a day.
     QString dayLabel() const;
     // The shown day's menu calories, rounded.
     QString menuCaloriesText() const;
+
+    // --- The activities of the shown day (the Menu Planner's day).
+    int shownDay() const;
+    const DayActivities& dayActivities() const { return days_.day(shownDay()); }
+    std::vector<DayActivityLine> dayLines() const;
+    // The selected line of the day's list, -1 when none.
+    int dayRow() const;
+    void dayListClick(int row);
+    // "Add to &Day": the selected activity with the duration; "R&emove": the
+    // selected line. Each change is saved at once.
+    void addToDay();
+    void removeFromDay();
+    const ActivityDays& days() const { return days_; }
+    void loadDays() { days_.load(); }
+    bool saveDays() { return days_.save(); }
 
     // --- Events of the page.
     void listClick(int row);
@@ -67,6 +94,10 @@ public:
 private:
     // The calories the selected activity burns over the duration, unrounded.
     std::optional<long double> burned() const;
+    // The day's activities' calories, unrounded; none while the list is empty.
+    std::optional<long double> dayBurned() const;
+    std::optional<long double> activityCalories() const;
+    void tell(const QString& text);
     // Inserts after the names that sort equal; returns the row.
     int insert(const ActivityRecord& record);
     void keepAside(const QString& path, int loaded, bool tooMany);
@@ -80,6 +111,10 @@ private:
     QString durationText_ = QStringLiteral("60");
     int durationPosition_ = 60;
     ActivityForm addForm_;
+    ActivityDays days_;
+    int dayRow_ = -1;
+    int dayRowDay_ = -1;  // the day that dayRow_ is a line of
+    bool daysLoaded_ = false;
 };
 
 } // namespace tolvane

@@ -5,7 +5,11 @@
 
 namespace tolvane {
 
+struct ActivityWeekRead;
+
 inline const QString ActivityFileName = QStringLiteral("activity.db");
+// The activities of each day of the week.
+inline const QString ActivityWeekFileName = QStringLiteral("activityweek.db");
 constexpr int ActivityPlannerHelpContext = 26;
 inline const QString InitialDuration = QStringLiteral("60");
 constexpr int MinDuration = 0;
@@ -30,6 +34,19 @@ inline const QString NameNotStorable = QStringLiteral(
 inline const QString NoItemSelected = QStringLiteral("No item selected.");
 inline const QString DeleteQuestion = QStringLiteral("Are you sure you want to delete - ");
 
+inline const QString DayFull = QStringLiteral("The day already has 20 activities.");
+inline const QString BadDayMinutes =
+    QStringLiteral("The duration must be a number of minutes above 0 and at most 1440.");
+inline const QString CannotReadWeek = QStringLiteral(
+    "The activities of the days, activityweek.db, cannot be read. The program will continue without them and will "
+    "not write over the file.");
+inline const QString CannotCreateWeek = QStringLiteral("Cannot create activityweek.db for the activities of the days.");
+inline const QString CannotWriteWeek = QStringLiteral(
+    "Cannot write the activities of the days to activityweek.db. Is the disk full? The file is left as it was.");
+// A day-lists file that was refused: what is wrong and where it was kept
+// (`keptAs` empty when it could not be kept).
+QString damagedWeek(const ActivityWeekRead& read, const QString& keptAs);
+
 // A file whose records could not all be read: what was loaded and where the
 // whole file was kept (`keptAs` empty when it could not be kept).
 QString unreadRecords(int loaded, bool tooMany, const QString& keptAs);
@@ -44,6 +61,12 @@ inline const QString DayShowing = QStringLiteral("Day Showing");
 inline const QString MenuCalories = QStringLiteral("Menu Calories:");
 inline const QString ActivityCalories = QStringLiteral("Activity Calories:");
 inline const QString Balance = QStringLiteral("Calorie Balance:");
+inline const QString DayList = QStringLiteral("Activities of the Day");
+inline const QString DayListActivity = QStringLiteral("Activity");
+inline const QString DayListMinutes = QStringLiteral("Minutes");
+inline const QString DayListCalories = QStringLiteral("Calories");
+inline const QString AddToDayButton = QStringLiteral("Add to &Day");
+inline const QString RemoveButton = QStringLiteral("R&emove");
 inline const QString DialogCaption = QStringLiteral("Add Activity");
 inline const QString DialogName = QStringLiteral("Activity:");
 inline const QString DialogCalories = QStringLiteral("Calories per hour:");

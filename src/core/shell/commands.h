@@ -21,7 +21,7 @@ enum class Command {
     // &Weight
     CreatePlan, NewWeightRow, LoadWeightFile, SaveWeightFile, ClearWeightGrid, ShowTrend,
     // &Activity
-    AddActivity, DeleteActivity,
+    AddActivity, DeleteActivity, AddToDay, RemoveFromDay,
     // &Print
     MenuPrintPreview, ShoppingListPreview, PrintShoppingList, PrintDay, PrintMenu, PrintWeightGraph,
     PrintRecipe, PrintSetup,

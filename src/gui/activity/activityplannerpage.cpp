@@ -4,10 +4,13 @@
 #include "activity/activitytexts.h"
 #include "menu/panellabels.h"
 #include "menu/servingsedit.h"
-#include "activity/activityplanner.h"
 #include "shell/rowselection.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -35,7 +38,7 @@ ActivityPlannerPage::ActivityPlannerPage(ActivityPlanner& activity, QWidget* par
     : PageWidget(parent), activity_(activity), list_(new QListWidget(this))
 {
     placeLabel(this, activitylabel::List, 12, 4, arialFont(13));
-    list_->setGeometry(12, 22, 240, 320);
+    list_->setGeometry(12, 22, 240, 196);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setAccessibleName(activitylabel::List);
     // A click, the keys or a screen reader: every selection is a click on the list.
@@ -65,7 +68,82 @@ ActivityPlannerPage::ActivityPlannerPage(ActivityPlanner& activity, QWidget* par
     activityCalories_ = placeField(group_, activitylabel::ActivityCalories, 16, 88, 142, true);
     balance_ = placeField(group_, activitylabel::Balance, 16, 120, 142, true);
 
+    // The day's activities: the calories above become their sum.
+    addToDay_ = new QPushButton(activitylabel::AddToDayButton, this);
+    addToDay_->setGeometry(504, 21, 94, 24);
+    addToDay_->setAccessibleName(QStringLiteral("Add to Day"));
+    connect(addToDay_, &QPushButton::clicked, this, [this] { forward([&] { activity_.addToDay(); }); });
+    setTabOrder(duration_, addToDay_);  // Tab from the minutes goes to the button that takes them
+    list_->installEventFilter(this);
+
+    placeLabel(this, activitylabel::DayList, 12, 224, arialFont(13));
+    dayList_ = new QTreeWidget(this);
+    dayList_->setGeometry(12, 242, 240, 100);
+    dayList_->setColumnCount(3);
+    dayList_->setHeaderLabels(
+        {activitylabel::DayListActivity, activitylabel::DayListMinutes, activitylabel::DayListCalories});
+    dayList_->setRootIsDecorated(false);
+    dayList_->setUniformRowHeights(true);
+    dayList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    dayList_->setColumnWidth(0, 112);
+    dayList_->setColumnWidth(1, 58);
+    dayList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    dayList_->header()->setMinimumSectionSize(30);
+    dayList_->header()->setStretchLastSection(false);
+    dayList_->setColumnWidth(2, 62);
+    dayList_->setAccessibleName(activitylabel::DayList);
+    followSelectedRow(dayList_, [this](int row) {
+        if (!showing_)
+            forward([&] { activity_.dayListClick(row); });
+    });
+    dayList_->installEventFilter(this);
+    remove_ = new QPushButton(activitylabel::RemoveButton, this);
+    remove_->setGeometry(268, 318, 94, 24);
+    remove_->setAccessibleName(QStringLiteral("Remove from Day"));
+    connect(remove_, &QPushButton::clicked, this, [this] { forward([&] { activity_.removeFromDay(); }); });
+
     refresh();
+}
+
+bool ActivityPlannerPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier;
+        if (watched == list_ && plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            forward([&] { activity_.addToDay(); });
+            return true;
+        }
+        if (watched == dayList_ && plain && key->key() == Qt::Key_Delete) {
+            forward([&] { activity_.removeFromDay(); });
+            return true;
+        }
+    }
+    return PageWidget::eventFilter(watched, event);
+}
+
+void ActivityPlannerPage::showDayList()
+{
+    const std::vector<DayActivityLine> lines = activity_.dayLines();
+    bool same = dayList_->topLevelItemCount() == static_cast<int>(lines.size());
+    for (int row = 0; same && row < dayList_->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = dayList_->topLevelItem(row);
+        const DayActivityLine& line = lines[static_cast<std::size_t>(row)];
+        same = item->text(0) == line.name && item->text(1) == line.minutes && item->text(2) == line.calories;
+    }
+    if (!same) {
+        QuietSelection quiet(dayList_);
+        dayList_->clear();
+        QList<QTreeWidgetItem*> items;
+        for (const DayActivityLine& line : lines) {
+            auto* item = new QTreeWidgetItem({line.name, line.minutes, line.calories});
+            item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+            item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+            items.append(item);
+        }
+        dayList_->addTopLevelItems(items);
+    }
+    showSelectedRow(dayList_, activity_.dayRow());
 }
 
 void ActivityPlannerPage::refresh()
@@ -84,10 +162,11 @@ void ActivityPlannerPage::refresh()
     showFieldText(duration_, activity_.durationText());
     const QString burned = activity_.caloriesBurnedText();
     showFieldText(burned_, burned);
-    showFieldText(activityCalories_, burned);
+    showFieldText(activityCalories_, activity_.activityCaloriesText());
     showFieldText(balance_, activity_.calorieBalanceText());
     showFieldText(menuCalories_, activity_.menuCaloriesText());
     setLabelText(day_, activity_.dayLabel());
+    showDayList();
     showing_ = false;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The Activity Planner page: the activity list, the duration with its spin
 // control, the calories burned, and the "Calorie Balance" group that sets them
-// against the shown day's menu calories.
+// against the shown day's menu calories, and the list of the day's activities
+// with the buttons that add to it and remove from it.
 
 #include "shell/pagewidget.h"
 
@@ -9,6 +10,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
+class QTreeWidget;
 
 namespace tolvane {
 
@@ -30,8 +33,17 @@ public:
     QLineEdit* menuCaloriesField() const { return menuCalories_; }
     QLineEdit* activityCaloriesField() const { return activityCalories_; }
     QLineEdit* calorieBalanceField() const { return balance_; }
+    QTreeWidget* dayList() const { return dayList_; }
+    QPushButton* addToDayButton() const { return addToDay_; }
+    QPushButton* removeButton() const { return remove_; }
+
+protected:
+    // Enter in the activity list adds to the day; Delete in the day's list removes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showDayList();
+
     template <typename Event>
     void forward(Event&& event)
     {
@@ -49,6 +61,9 @@ private:
     QLineEdit* menuCalories_;
     QLineEdit* activityCalories_;
     QLineEdit* balance_;
+    QTreeWidget* dayList_;
+    QPushButton* addToDay_;
+    QPushButton* remove_;
     bool showing_ = false;
 };
 

@@ -54,7 +54,7 @@ void showSelectedRow(QAbstractItemView* view, int row)
     }
     const QModelIndex index = view->model()->index(row, 0);
     if (selection->currentIndex() != index || !selection->isSelected(index)) {
-        selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         view->scrollTo(index);
     }
 }
