@@ -33,11 +33,15 @@ ActivityPlanner::ActivityPlanner(Program& program, ActivityDialogs& dialogs, con
     program_.setHandler(Command::RemoveFromDay, [this] { removeFromDay(); });
     program_.hooks.loadActivityTable = [this] {
         loadActivityTable();
-        // At start-up only: a restore from a backup reloads the table but
-        // does not touch the days' lists, which may hold changes not yet written.
+        // At start-up only: a restore reloads the days' lists (below) only
+        // when it put their file back, as they may hold changes not yet written.
         if (!daysLoaded_)
             days_.load();
         daysLoaded_ = true;
+    };
+    program_.hooks.loadActivityWeek = [this] {
+        days_.load();
+        dayRow_ = -1;
     };
     program_.hooks.saveActivityTable = [this] { saveActivityTable(); };
     // A write at close that failed is offered again by the close sequence.

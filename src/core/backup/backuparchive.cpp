@@ -1,6 +1,7 @@
 #include "backup/backuparchive.h"
 
 #include "activity/activityfile.h"
+#include "activity/activityweekfile.h"
 #include "food/foodtable.h"
 #include "food/foodtablefile.h"
 #include "menu/menufile.h"
@@ -35,14 +36,25 @@ struct KindInfo {
     const char* suffix;    // of the user's files of this kind
 };
 
-constexpr std::array<KindInfo, 6> Kinds = {{
+constexpr std::array<KindInfo, 7> Kinds = {{
     {BackupKind::FoodTable, "food item table", "fooditem.dbt", nullptr},
     {BackupKind::CurrentMenu, "current menu", "currmenu.db", nullptr},
     {BackupKind::ActivityTable, "activity table", "activity.db", nullptr},
     {BackupKind::MenuFile, "menu file", nullptr, "mnu"},
     {BackupKind::RecipeFile, "recipe file", nullptr, "rcp"},
     {BackupKind::WeightFile, "weight file", nullptr, "wgt"},
+    // Backups written before the days' lists existed simply lack it.
+    {BackupKind::DaysActivities, "activity week", "activityweek.db", nullptr},
 }};
+
+constexpr bool kindsInOrder()
+{
+    for (std::size_t i = 0; i < Kinds.size(); ++i)
+        if (static_cast<std::size_t>(Kinds[i].kind) != i)
+            return false;
+    return true;
+}
+static_assert(kindsInOrder(), "info() finds a kind by its number");
 
 const KindInfo& info(BackupKind kind) { return Kinds[static_cast<std::size_t>(kind)]; }
 
@@ -230,6 +242,7 @@ qint64 maxFileBytes(BackupKind kind)
     case BackupKind::ActivityTable: return qint64{MaxActivities} * ActivityRecord::Size;
     case BackupKind::RecipeFile: return RecipeFileSize;
     case BackupKind::WeightFile: return MaxWeightRecords * WeightRecordSize;
+    case BackupKind::DaysActivities: return ActivityWeekFileMaxSize;
     }
     return 0;
 }
@@ -254,6 +267,7 @@ bool loadsAs(BackupKind kind, const QByteArray& bytes)
     case BackupKind::WeightFile:
         return checkWeightFileSize(bytes.size()) == WeightFileProblem::None &&
                readWeightImage(bytes).problem == WeightFileProblem::None;
+    case BackupKind::DaysActivities: return readActivityWeekImage(bytes).problem == ActivityWeekProblem::None;
     }
     return false;
 }

@@ -17,7 +17,9 @@
 
 namespace tolvane {
 
-enum class BackupKind { FoodTable, CurrentMenu, ActivityTable, MenuFile, RecipeFile, WeightFile };
+// New kinds go at the end: the manifest names a kind by its text, and the
+// order here indexes the table of kinds.
+enum class BackupKind { FoodTable, CurrentMenu, ActivityTable, MenuFile, RecipeFile, WeightFile, DaysActivities };
 
 struct BackupFile {
     BackupKind kind = BackupKind::FoodTable;

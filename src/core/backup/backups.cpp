@@ -16,6 +16,8 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace tolvane {
 
 namespace {
@@ -187,7 +189,8 @@ void Backups::restoreFromBackup()
         ui.showMessage(warning(backupmsg::NotPlaced));
         return;
     }
-    reload();
+    reload(std::any_of(contents.files.begin(), contents.files.end(),
+                       [](const BackupFile& f) { return f.kind == BackupKind::DaysActivities; }));
     // A weight file shown in the grid is shown as restored: a later save of
     // the grid would otherwise write the old rows over it.
     if (program_.hooks.userFileRestored)
@@ -198,9 +201,9 @@ void Backups::restoreFromBackup()
     ui.showMessage(information(backupmsg::restored(QDir::toNativeSeparators(keptAs))));
 }
 
-void Backups::reload()
+void Backups::reload(bool weekPlaced)
 {
-    // The same steps as a start: the three files, then what shows them.
+    // The same steps as a start: the data files, then what shows them.
     ProgramHooks& hooks = program_.hooks;
     if (hooks.loadFoodTable)
         hooks.loadFoodTable();
@@ -208,6 +211,10 @@ void Backups::reload()
         hooks.loadCurrentMenu();
     if (hooks.loadActivityTable)
         hooks.loadActivityTable();
+    // An older backup without the days' lists leaves them as they are, with
+    // any change not yet written.
+    if (weekPlaced && hooks.loadActivityWeek)
+        hooks.loadActivityWeek();
     if (hooks.resetFoodList)
         hooks.resetFoodList();
     if (hooks.refreshFoodPanel)

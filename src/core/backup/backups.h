@@ -48,7 +48,8 @@ private:
     CollectedBackup collect();
     // Writes a backup of the files now to `path`; the reason when it failed.
     std::optional<SaveResult> write(const QString& path, const CollectedBackup& collected);
-    void reload();
+    // `weekPlaced`: the restore put back the days' activities too.
+    void reload(bool weekPlaced);
     int setting(const QString& key, int fallback);
     void removeLeftovers();
 

@@ -1,6 +1,7 @@
 #include "backup/backupset.h"
 
 #include "activity/activityfile.h"
+#include "activity/activityweekfile.h"
 #include "food/foodtablefile.h"
 #include "menu/menufile.h"
 #include "menu/panels.h"
@@ -34,6 +35,19 @@ QDateTime wholeSeconds(const QDateTime& time)
 
 QDateTime modifiedTime(const QString& path) { return wholeSeconds(QFileInfo(path).lastModified()); }
 
+// "5 activities on 3 days"
+QString dayActivities(const QByteArray& bytes)
+{
+    const ActivityWeek week = readActivityWeekImage(bytes).week;
+    std::size_t activities = 0;
+    int days = 0;
+    for (const DayActivities& day : week) {
+        activities += day.size();
+        days += day.empty() ? 0 : 1;
+    }
+    return QStringLiteral("%1 activities on %2 days").arg(activities).arg(days);
+}
+
 QString weekTotals(const QByteArray& bytes)
 {
     const MenuFileRead read = readMenuImage(bytes);
@@ -56,7 +70,8 @@ CollectedBackup collectBackup(const QString& dataFolder, const KnownFiles& known
     collected.contents.version = version;
     collected.contents.created = wholeSeconds(now.toUTC());
     const QDir folder(dataFolder);
-    for (BackupKind kind : {BackupKind::FoodTable, BackupKind::CurrentMenu, BackupKind::ActivityTable}) {
+    for (BackupKind kind :
+         {BackupKind::FoodTable, BackupKind::CurrentMenu, BackupKind::ActivityTable, BackupKind::DaysActivities}) {
         const QString path = folder.filePath(dataFileName(kind));
         if (!QFileInfo::exists(path))
             continue;
@@ -113,6 +128,7 @@ QStringList describeBackup(const BackupContents& contents, const QString& dataFo
         case BackupKind::ActivityTable:
             line += QStringLiteral(": %1 activities").arg(readActivityImage(file.bytes).records.size());
             break;
+        case BackupKind::DaysActivities: line += QStringLiteral(": ") + dayActivities(file.bytes); break;
         case BackupKind::MenuFile:
             line += QStringLiteral(": ") + weekTotals(file.bytes);
             [[fallthrough]];

@@ -1,7 +1,9 @@
 #pragma once
 // What goes into a backup and where a restore puts it back: the data folder's
-// three files, and the user's own files the program remembers (the last
-// weight file, the last menu files and recipes loaded or saved).
+// files (the food table, the current menu, the activity table and the days'
+// activities, each when it is there), and the user's own files the program
+// remembers (the last weight file, the last menu files and recipes loaded or
+// saved).
 
 #include "backup/backuparchive.h"
 
@@ -36,7 +38,7 @@ QString restorePlace(const BackupFile& file, const QString& dataFolder, const QS
 
 // One line for each file of the backup: its name, kind and date, with the
 // number of foods of a food table, the week's totals of a menu, the number of
-// activities, and where one of the user's files goes back to.
+// activities of the table and of the days, and where one of the user's files goes back to.
 QStringList describeBackup(const BackupContents& contents, const QString& dataFolder, const QString& fallbackFolder);
 
 } // namespace tolvane

@@ -51,6 +51,7 @@ struct ProgramHooks {
     std::function<StartResult()> loadFoodTable; // "fooditem.dbt"; a damaged table ends the start
     std::function<void()> loadCurrentMenu;      // "currmenu.db"
     std::function<void()> loadActivityTable;    // "activity.db"
+    std::function<void()> loadActivityWeek;     // "activityweek.db" again, after a restore placed it
     std::function<void()> resetFoodList;        // first row selected, the whole table shown
     std::function<void()> selectFirstFoodRow;   // the menu planner page was picked
     std::function<void()> refreshFoodPanel;     // the food item panel for the selected row
