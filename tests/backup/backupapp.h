@@ -43,6 +43,14 @@ protected:
         ui.messages.clear();
     }
 
+    // The first activity for `minutes` on the Menu Planner's day.
+    void addToDay(const QString& minutes)
+    {
+        app.activity.listClick(0);
+        app.activity.durationChange(minutes);
+        program.execute(Command::AddToDay);
+    }
+
     // "Back Up Data..." to `path`.
     void backUp(const QString& path)
     {

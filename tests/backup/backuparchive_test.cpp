@@ -33,7 +33,8 @@ TEST(BackupArchive, WhatIsWrittenReadsBackTheSameAndUnzipListsIt)
     EXPECT_EQ(unzip.exitCode(), 0);
     EXPECT_EQ(QString::fromUtf8(unzip.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
               QStringList({QStringLiteral("manifest.json"), QStringLiteral("fooditem.dbt"), QStringLiteral("currmenu.db"),
-                           QStringLiteral("activity.db"), QStringLiteral("files/1-week.mnu"),
+                           QStringLiteral("activity.db"), QStringLiteral("activityweek.db"),
+                           QStringLiteral("files/1-week.mnu"),
                            QStringLiteral("files/2-bread.rcp"), QStringLiteral("files/3-log.wgt")}));
     unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), file, QStringLiteral("currmenu.db")});
     ASSERT_TRUE(unzip.waitForFinished());
@@ -147,6 +148,19 @@ TEST(BackupArchive, BadArchivesAreRefusedWithTheirReason)
              return backupOf({{QStringLiteral("currmenu.db"), QStringLiteral("current menu"), QString(), menu}});
          },
          ArchiveProblem::Refused, QStringLiteral("currmenu.db")},
+        {"the days' activities with 21 on Sunday",
+         [] {
+             QByteArray week = sampleWeek();
+             week[0] = 21;
+             return backupOf({{QStringLiteral("activityweek.db"), QStringLiteral("activity week"), QString(), week}});
+         },
+         ArchiveProblem::Refused, QStringLiteral("activityweek.db")},
+        {"the days' activities beyond a full week",
+         [] {
+             return backupOf({{QStringLiteral("activityweek.db"), QStringLiteral("activity week"), QString(),
+                               QByteArray(ActivityWeekFileMaxSize + 1, '\0')}});
+         },
+         ArchiveProblem::EntryTooLarge, QStringLiteral("activityweek.db")},
         {"a weight file with a partial record",
          [] {
              return backupOf({{QStringLiteral("files/1-a.wgt"), QStringLiteral("weight file"),

@@ -3,6 +3,7 @@
 // entry by entry, so that bad ones can be made on purpose.
 
 #include "activity/activityfile.h"
+#include "activity/activityweekfile.h"
 #include "backup/backuparchive.h"
 #include "menu/menufile.h"
 #include "recipes/recipefile.h"
@@ -43,6 +44,19 @@ inline QByteArray sampleActivities(int rows)
     return activityImage(std::vector<ActivityRecord>(static_cast<std::size_t>(rows), walking));
 }
 
+// Two walks on Tuesday, one on Thursday.
+inline QByteArray sampleWeek()
+{
+    DayActivity walk;
+    walk.activity.setName(QStringLiteral("Walking"));
+    walk.activity.setCaloriesPerHour(300);
+    walk.minutes = real6(45);
+    ActivityWeek week{};
+    week[2] = {walk, walk};
+    week[4] = {walk};
+    return activityWeekImage(week);
+}
+
 inline QByteArray sampleRecipe()
 {
     RecipeImage image;
@@ -67,6 +81,7 @@ inline BackupContents sampleContents(const QString& userFolder)
         {BackupKind::FoodTable, QStringLiteral("fooditem.dbt"), QString(), when, tableBytes(numberedItems(3))},
         {BackupKind::CurrentMenu, QStringLiteral("currmenu.db"), QString(), when, sampleMenu()},
         {BackupKind::ActivityTable, QStringLiteral("activity.db"), QString(), when, sampleActivities(2)},
+        {BackupKind::DaysActivities, QStringLiteral("activityweek.db"), QString(), when, sampleWeek()},
         {BackupKind::MenuFile, QStringLiteral("files/1-week.mnu"), userFolder + QStringLiteral("/week.mnu"), when,
          sampleMenu(QStringLiteral("Pear"))},
         {BackupKind::RecipeFile, QStringLiteral("files/2-bread.rcp"), userFolder + QStringLiteral("/bread.rcp"), when,

@@ -14,11 +14,13 @@ using namespace tolvane::test;
 
 namespace {
 
-const QStringList DataFiles = {FoodTableFileName, CurrentMenuFileName, ActivityFileName};
+const QStringList DataFiles = {FoodTableFileName, CurrentMenuFileName, ActivityFileName, ActivityWeekFileName};
 
 TEST_F(BackupTest, BackUpChangeEverythingRestoreGivesBackEveryFileAndShowsIt)
 {
     loadUserFiles();
+    app.menu.dayPageChange(2);  // the current menu's day
+    addToDay(QStringLiteral("45"));
     const QStringList userFiles = {doc(QStringLiteral("week.mnu")), doc(QStringLiteral("bread.rcp")),
                                    doc(QStringLiteral("log.wgt"))};
     std::map<QString, QByteArray> before;
@@ -32,10 +34,12 @@ TEST_F(BackupTest, BackUpChangeEverythingRestoreGivesBackEveryFileAndShowsIt)
     ASSERT_EQ(ui.saveRequests.size(), 1u);
     EXPECT_EQ(ui.saveRequests[0].suggestedName, QStringLiteral("Tolvane backup 2026-12-08.zip"));
     EXPECT_EQ(ui.saveRequests[0].initialDirectory, documents);
-    EXPECT_EQ(texts(), QStringList{backupmsg::written(archive, 6, {})});
+    EXPECT_EQ(texts(), QStringList{backupmsg::written(archive, 7, {})});
 
     // Change everything: foods, the week and its day, activities, the user's files.
     addFoodItem(QStringLiteral("Zucchini"));
+    app.activity.dayListClick(0);
+    program.execute(Command::RemoveFromDay);
     app.menu.dayPageChange(5);
     ui.answers = {Button::Yes};
     program.execute(Command::ClearMenu);
@@ -62,6 +66,8 @@ TEST_F(BackupTest, BackUpChangeEverythingRestoreGivesBackEveryFileAndShowsIt)
     EXPECT_EQ(app.menu.mealList(), QStringList{mealLine(QStringLiteral("Pear"), 2)});
     EXPECT_EQ(app.activity.names(), QStringList{QStringLiteral("Walking")});
     EXPECT_FALSE(program.activityChanged());
+    EXPECT_EQ(app.activity.dayLines(), (std::vector<DayActivityLine>{
+                                           {QStringLiteral("Walking"), QStringLiteral("45"), QStringLiteral("225")}}));
     // The weight file of the grid is shown as restored, so a save of the grid
     // cannot write the old rows over it.
     EXPECT_EQ(grid.cell(ActualColumn, 1), restoredActual);
@@ -84,6 +90,32 @@ TEST_F(BackupTest, BackUpChangeEverythingRestoreGivesBackEveryFileAndShowsIt)
     EXPECT_EQ(kept.contents.files[0].bytes, changedFoods);
 }
 
+TEST_F(BackupTest, ABackupWithoutTheDaysActivitiesLeavesThemAsTheyAre)
+{
+    addToDay(QStringLiteral("45"));
+    const QByteArray week = readAll(path(ActivityWeekFileName));
+    const std::vector<DayActivityLine> lines = app.activity.dayLines();
+    ASSERT_EQ(lines.size(), 1u);
+    // As every backup was written before the days had their lists.
+    const QString older = doc(QStringLiteral("older.zip"));
+    writeAll(older, backupOf({{FoodTableFileName, QStringLiteral("food item table"), QString(),
+                               tableBytes(numberedItems(5))},
+                              {ActivityFileName, QStringLiteral("activity table"), QString(), sampleActivities(2)}}));
+    restore(older);
+    EXPECT_EQ(texts().last(),
+              backupmsg::restored(QDir(backups()).filePath(QStringLiteral("before restore 2026-12-08 093000.zip"))));
+    EXPECT_EQ(foods.foodTable().count(), 5);
+    EXPECT_EQ(app.activity.count(), 2);
+    EXPECT_EQ(readAll(path(ActivityWeekFileName)), week);
+    EXPECT_EQ(app.activity.dayLines(), lines);
+
+    // A file the days' reader refuses stays out of a backup and is named.
+    writeAll(path(ActivityWeekFileName), week.chopped(1));
+    const CollectedBackup collected = collectBackup(dir.path(), {}, QStringLiteral("5.04"), clock);
+    EXPECT_EQ(collected.skipped, QStringList{path(ActivityWeekFileName)});
+    EXPECT_EQ(collected.contents.files.size(), 3u);
+}
+
 TEST_F(BackupTest, TheTwoCommandsFollowTheCsvCommandsAfterASeparator)
 {
     const std::vector<MenuEntry>& main = mainMenu().front().entries;
@@ -98,6 +130,10 @@ TEST_F(BackupTest, TheTwoCommandsFollowTheCsvCommandsAfterASeparator)
 TEST_F(BackupTest, TheQuestionSaysWhatEachFileHolds)
 {
     loadUserFiles();
+    addToDay(QStringLiteral("45"));
+    addToDay(QStringLiteral("30"));
+    app.menu.dayPageChange(4);
+    addToDay(QStringLiteral("10"));
     const BackupContents contents = collectBackup(dir.path(), app.backups.knownFiles(), QStringLiteral("5.04"), clock).contents;
     QStringList lines = describeBackup(contents, dir.path(), documents);
     // The dates depend on the files and the locale: the rest is fixed.
@@ -108,6 +144,7 @@ TEST_F(BackupTest, TheQuestionSaysWhatEachFileHolds)
                          QStringLiteral("currmenu.db (current menu): the week's totals 120 calories, 50.0 g "
                                         "carbohydrate, 0.0 g protein, 0.0 g fat, 0.0 mg sodium, 0.0 mg cholesterol"),
                          QStringLiteral("activity.db (activity table): 1 activities"),
+                         QStringLiteral("activityweek.db (activity week): 3 activities on 2 days"),
                          QStringLiteral("log.wgt (weight file), back to ") + doc(QStringLiteral("log.wgt")),
                          QStringLiteral("week.mnu (menu file): the week's totals 120 calories, 50.0 g carbohydrate, "
                                         "0.0 g protein, 0.0 g fat, 0.0 mg sodium, 0.0 mg cholesterol, back to ") +
