@@ -143,15 +143,22 @@ bool MenuPlanner::dayHasEntries(int day) const
     return false;
 }
 
-void MenuPlanner::pasteDay()
+bool MenuPlanner::canPasteDay()
 {
     if (!program_.isMenuEnabled(TopMenu::Menu))
-        return;
+        return false;
     if (!dayClipboard_) {
         program_.ui().showMessage(
             Message::typed(menumsg::NoDayCopied, Icon::Information, only(Button::Ok), DayCopyHelpContext));
-        return;
+        return false;
     }
+    return true;
+}
+
+void MenuPlanner::pasteDay()
+{
+    if (!canPasteDay())
+        return;
     if (dayHasEntries(shownDay_)) {
         const Button answer = program_.ui().showMessage(
             Message::typed(menumsg::replaceDayQuestion(DayNames.value(shownDay_), DayNames.value(dayClipboard_->day)),
@@ -166,13 +173,8 @@ void MenuPlanner::pasteDay()
 
 void MenuPlanner::pasteDayInto()
 {
-    if (!program_.isMenuEnabled(TopMenu::Menu))
+    if (!canPasteDay())
         return;
-    if (!dayClipboard_) {
-        program_.ui().showMessage(
-            Message::typed(menumsg::NoDayCopied, Icon::Information, only(Button::Ok), DayCopyHelpContext));
-        return;
-    }
     const QString copied = DayNames.value(dayClipboard_->day);
     const std::optional<std::vector<int>> chosen = program_.ui().chooseSeveral(
         {menumsg::PasteDayIntoCaption, menumsg::pasteDayIntoLabel(copied), DayNames, -1, DayCopyHelpContext});

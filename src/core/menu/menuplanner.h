@@ -92,6 +92,8 @@ public:
     void pasteDay();
     void pasteDayInto();
     bool dayHasEntries(int day) const;
+    // The Menu menu is on and a day was copied; else the user is told.
+    bool canPasteDay();
     bool dayCopied() const { return dayClipboard_.has_value(); }
     void clearMeal();
     void clearMenu();
