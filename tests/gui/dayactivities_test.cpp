@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 using namespace tolvane;
@@ -114,6 +115,18 @@ TEST_F(DayActivitiesPage, KeysButtonsAndMenuFillTheListThatScreenReadersRead)
 
     const QByteArray saved = readAll(dir.filePath(ActivityWeekFileName));
     EXPECT_EQ(saved, QByteArray(14, '\0'));
+}
+
+TEST_F(DayActivitiesPage, AFullDayKeepsItsMinutesAndCaloriesInSight)
+{
+    page->activityList()->setCurrentRow(1);
+    for (int i = 0; i < 20; ++i)
+        page->addToDayButton()->click();
+    ASSERT_EQ(page->dayList()->topLevelItemCount(), 20);
+    QTreeWidget* list = page->dayList();
+    EXPECT_TRUE(list->verticalScrollBar()->isVisible());
+    EXPECT_LE(list->columnViewportPosition(2) + list->columnWidth(2), list->viewport()->width());
+    EXPECT_GE(list->columnWidth(0), 60);  // the name keeps some room
 }
 
 } // namespace

@@ -85,11 +85,12 @@ ActivityPlannerPage::ActivityPlannerPage(ActivityPlanner& activity, QWidget* par
     dayList_->setRootIsDecorated(false);
     dayList_->setUniformRowHeights(true);
     dayList_->setSelectionMode(QAbstractItemView::SingleSelection);
-    dayList_->setColumnWidth(0, 112);
-    dayList_->setColumnWidth(1, 58);
     dayList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     dayList_->header()->setMinimumSectionSize(30);
     dayList_->header()->setStretchLastSection(false);
+    // The name gives way when the scroll bar comes, so the numbers stay seen.
+    dayList_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    dayList_->setColumnWidth(1, 58);
     dayList_->setColumnWidth(2, 62);
     dayList_->setAccessibleName(activitylabel::DayList);
     followSelectedRow(dayList_, [this](int row) {
