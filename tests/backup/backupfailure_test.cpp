@@ -24,6 +24,18 @@ protected:
         return all;
     }
 
+    // The user's files loaded and backed up to "b.zip", then a food item added:
+    // a restore has something to put back.
+    QString backUpThenAddAFood()
+    {
+        loadUserFiles();
+        const QString archive = doc(QStringLiteral("b.zip"));
+        backUp(archive);
+        addFoodItem(QStringLiteral("Zucchini"));
+        ui.messages.clear();
+        return archive;
+    }
+
     ChildRun run(Restriction restriction, const QString& folder, const std::function<void()>& body,
                  const QStringList& writable = {})
     {
@@ -54,11 +66,7 @@ TEST_F(BackupFailure, BackUpDataToAFullDiskOrAReadOnlyFolder)
 
 TEST_F(BackupFailure, ARestoreThatCannotKeepTheCurrentFilesChangesNothing)
 {
-    loadUserFiles();
-    const QString archive = doc(QStringLiteral("b.zip"));
-    backUp(archive);
-    addFoodItem(QStringLiteral("Zucchini"));
-    ui.messages.clear();
+    const QString archive = backUpThenAddAFood();
     const auto before = everything();
     const ChildRun full = run(Restriction::FullDisk, dir.path(), [&] {
         restore(archive);
@@ -89,11 +97,7 @@ TEST_F(BackupFailure, NoRestoreWithoutABackupOfTheCurrentFiles)
 
 TEST_F(BackupFailure, ARestoreThatCannotStageItsFilesChangesNothing)
 {
-    loadUserFiles();
-    const QString archive = doc(QStringLiteral("b.zip"));
-    backUp(archive);
-    addFoodItem(QStringLiteral("Zucchini"));
-    ui.messages.clear();
+    const QString archive = backUpThenAddAFood();
     const auto before = everything();
     // The backups folder takes the current files; the data folder takes nothing.
     const ChildRun readOnly = run(

@@ -40,8 +40,7 @@ ActivityWeekRead readActivityWeekImage(const QByteArray& bytes)
             DayActivity activity;
             std::memcpy(activity.activity.bytes.data(), data + offset, ActivityRecord::Size);
             std::memcpy(activity.minutes.data(), data + offset + DayActivity::MinutesOffset, 6);
-            const long double minutes = activity.minutesValue();
-            if (!(minutes > 0 && minutes <= MaxDayMinutes))
+            if (!dayMinutesInRange(activity.minutesValue()))
                 return fail(ActivityWeekProblem::BadMinutes, day, entry);
             list.push_back(activity);
             offset += DayActivity::Size;

@@ -61,11 +61,14 @@ QString TargetSplitForm::shareName(Field field)
     }
 }
 
-TargetSplitForm::TargetSplitForm(const TargetSplit& current)
-    : texts{QString::number(current.carbohydrate), QString::number(current.protein), QString::number(current.fat)},
-      split_(current)
+namespace {
+std::array<QString, TargetSplitForm::FieldCount> textsOf(const TargetSplit& split)
 {
+    return {QString::number(split.carbohydrate), QString::number(split.protein), QString::number(split.fat)};
 }
+} // namespace
+
+TargetSplitForm::TargetSplitForm(const TargetSplit& current) : texts(textsOf(current)), split_(current) {}
 
 bool TargetSplitForm::refuse(UserInterface& ui, Field field, const QString& message)
 {
@@ -104,9 +107,7 @@ bool TargetSplitForm::pressOk(UserInterface& ui)
 
 void TargetSplitForm::pressDefault()
 {
-    const TargetSplit recommended;
-    texts = {QString::number(recommended.carbohydrate), QString::number(recommended.protein),
-             QString::number(recommended.fat)};
+    texts = textsOf(TargetSplit{});
     focus_ = Carbohydrate;
 }
 
