@@ -264,6 +264,26 @@ TEST_F(BackupTest, SettingsTurnAutomaticBackupsOffOrChangeTheCounts)
     clock = clock.addDays(3);
     app.backups.automaticBackup();
     EXPECT_EQ(automaticBackups(backups()).size(), 3);
+
+    // Counts of none keep only the backup just made; counts out of range are
+    // the defaults.
+    ASSERT_TRUE(settings.open());
+    settings.writeInt(AutomaticBackupsKey, 1);
+    settings.writeInt(DailyBackupsKey, 0);
+    settings.writeInt(WeeklyBackupsKey, 0);
+    ASSERT_TRUE(settings.close());
+    clock = clock.addDays(1);
+    app.backups.automaticBackup();
+    EXPECT_EQ(automaticBackups(backups()), QStringList{QStringLiteral("auto 2027-01-01 093000.zip")});
+    ASSERT_TRUE(settings.open());
+    settings.writeInt(DailyBackupsKey, -1);
+    settings.writeInt(WeeklyBackupsKey, 5000);
+    ASSERT_TRUE(settings.close());
+    for (int day = 1; day <= 3; ++day) {
+        clock = clock.addDays(1);
+        app.backups.automaticBackup();
+    }
+    EXPECT_EQ(automaticBackups(backups()).size(), 4);
 }
 
 TEST(BackupSchedule, WhichBackupsAreKept)

@@ -403,6 +403,12 @@ TEST(HelpViewer, FindingRanksTitlesFirstAndSaysWhenNothingIsFound)
     EXPECT_TRUE(help.listedTitles().isEmpty());
     EXPECT_TRUE(help.findResult()->isVisible());
     EXPECT_EQ(help.findResult()->text(), QStringLiteral("No topic contains \"sodium xyzzy\"."));
+    // A screen reader hears the result at the field and on the result itself.
+    for (QWidget* w : {static_cast<QWidget*>(help.findBox()), static_cast<QWidget*>(help.findResult())}) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        EXPECT_TRUE(a->text(QAccessible::Name).contains(QStringLiteral("xyzzy")) ||
+                    a->text(QAccessible::Description).contains(QStringLiteral("xyzzy")));
+    }
     QTest::keyClick(help.findBox(), Qt::Key_Return);  // nothing to open
     EXPECT_EQ(help.currentContext(), 6);
 

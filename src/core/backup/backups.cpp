@@ -5,6 +5,7 @@
 #include "backup/restorefiles.h"
 #include "menu/menuplanner.h"
 #include "shell/filechoice.h"
+#include "shell/preferences.h"
 #include "shell/settingsstore.h"
 #include "storage/safesave.h"
 
@@ -12,9 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QSet>
-#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -50,7 +49,7 @@ const QString& keyOf(UserFile kind)
 Backups::Backups(Program& program, SettingsStore& settings, MenuPlanner& menu)
     : program_(program), settings_(settings), menu_(menu)
 {
-    documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    documentsFolder = Preferences::userDocumentsFolder();
     program_.setHandler(Command::BackUpData, [this] { backUpData(); });
     program_.setHandler(Command::RestoreFromBackup, [this] { restoreFromBackup(); });
     program_.hooks.beforeLoad = [this] { finishInterruptedPlacing(program_.workDir()); };
@@ -60,14 +59,6 @@ Backups::Backups(Program& program, SettingsStore& settings, MenuPlanner& menu)
 
 QString Backups::backupsFolder() const { return QDir(program_.workDir()).filePath(BackupsFolderName); }
 
-int Backups::setting(const QString& key, int fallback)
-{
-    if (!settings_.open())
-        return fallback;
-    const std::optional<int> value = settings_.readInt(key);
-    settings_.close();
-    return value.value_or(fallback);
-}
 
 void Backups::remember(UserFile kind, const QString& path)
 {
@@ -226,20 +217,15 @@ void Backups::reload(bool weekPlaced)
 
 void Backups::removeLeftovers()
 {
-    // A backup killed before its rename leaves ".<name>.zip.tolvane-XXXXXX".
-    static const QRegularExpression temporary(QStringLiteral(R"(^\.(.+\.zip)\.tolvane-\w{6}$)"));
-    const QDir dir(backupsFolder());
-    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden)) {
-        const QRegularExpressionMatch match = temporary.match(entry);
-        if (match.hasMatch() && isSaveLeftover(entry, match.captured(1)))
-            QFile::remove(dir.filePath(entry));
-    }
+    // A backup killed before its rename leaves its temporary beside it.
+    removeSaveLeftoversBySuffix(backupsFolder(), {QStringLiteral("zip")});
 }
 
 void Backups::automaticBackup()
 {
     removeLeftovers();
-    if (setting(AutomaticBackupsKey, 1) == 0)
+    const Preferences& preferences = program_.preferences();
+    if (preferences.number(AutomaticBackupsKey, 1, 0, 1) == 0)
         return;
     const QString folder = backupsFolder();
     const QDir dir(folder);
@@ -266,9 +252,11 @@ void Backups::automaticBackup()
     made.push_back(*automaticBackupTime(name));
     names.append(name);
     const std::vector<QDateTime> keep =
-        backupsToKeep(made, setting(DailyBackupsKey, DefaultDailyBackups), setting(WeeklyBackupsKey, DefaultWeeklyBackups));
+        backupsToKeep(made, preferences.number(DailyBackupsKey, DefaultDailyBackups, 0, MaxKeptBackups),
+                      preferences.number(WeeklyBackupsKey, DefaultWeeklyBackups, 0, MaxKeptBackups));
+    // The new backup stays whatever the counts say (both 0 keep no other).
     for (qsizetype i = 0; i < names.size(); ++i)
-        if (std::find(keep.begin(), keep.end(), made[static_cast<std::size_t>(i)]) == keep.end())
+        if (names[i] != name && std::find(keep.begin(), keep.end(), made[static_cast<std::size_t>(i)]) == keep.end())
             QFile::remove(dir.filePath(names[i]));
 }
 

@@ -50,7 +50,6 @@ private:
     std::optional<SaveResult> write(const QString& path, const CollectedBackup& collected);
     // `weekPlaced`: the restore put back the days' activities too.
     void reload(bool weekPlaced);
-    int setting(const QString& key, int fallback);
     void removeLeftovers();
 
     Program& program_;

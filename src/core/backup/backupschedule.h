@@ -12,6 +12,8 @@ namespace tolvane {
 inline const QString BackupsFolderName = QStringLiteral("backups");
 constexpr int DefaultDailyBackups = 7;
 constexpr int DefaultWeeklyBackups = 4;
+// More kept from the settings reads as the default.
+constexpr int MaxKeptBackups = 1000;
 constexpr qint64 AutomaticBackupInterval = 24 * 60 * 60;  // seconds
 
 // "auto 2026-12-08 090124.zip", in local time.

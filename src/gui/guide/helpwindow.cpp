@@ -72,7 +72,6 @@ HelpWindow::HelpWindow(QWidget* parent)
     find_->setPlaceholderText(QStringLiteral("Find in topics"));
     find_->setAccessibleName(QStringLiteral("Find in topics"));
     find_->setClearButtonEnabled(true);
-    found_->setAccessibleName(QStringLiteral("Found"));
     found_->setWordWrap(true);
     found_->hide();
     list_->setAccessibleName(QStringLiteral("Topics"));
@@ -253,6 +252,7 @@ void HelpWindow::filterTopics(const QString& words)
     const QStringList wanted = words.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (wanted.isEmpty()) {
         found_->hide();
+        find_->setAccessibleDescription(QString());
         listGroups();
         return;
     }
@@ -276,6 +276,8 @@ void HelpWindow::filterTopics(const QString& words)
                     : count == 1 ? QStringLiteral("1 topic found.")
                                  : QStringLiteral("%1 topics found.").arg(count));
     found_->show();
+    // Read where the typing is, as the food list's find field says its result.
+    find_->setAccessibleDescription(found_->text());
     markCurrent();
 }
 
