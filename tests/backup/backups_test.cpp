@@ -223,9 +223,17 @@ QStringList automaticBackups(const QString& folder)
 TEST_F(BackupTest, TheStartWritesOneADayAndKeepsSevenDailyAndFourWeekly)
 {
     EXPECT_EQ(automaticBackups(backups()), QStringList{QStringLiteral("auto 2026-12-08 093000.zip")});
+    // A backup killed before its rename leaves its temporary: the next start
+    // removes it, and nothing else of the folder.
+    const QString killed = QDir(backups()).filePath(QStringLiteral(".auto 2026-12-08 093000.zip.tolvane-aZ09xQ"));
+    const QString users = QDir(backups()).filePath(QStringLiteral("notes.txt.tolvane-aZ09xQ"));
+    writeAll(killed, "part of an archive");
+    writeAll(users, "the user's");
     clock = clock.addSecs(AutomaticBackupInterval - 60);
     app.backups.automaticBackup();
     EXPECT_EQ(automaticBackups(backups()).size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(killed));
+    EXPECT_TRUE(QFileInfo::exists(users));
     for (int day = 1; day <= 60; ++day) {
         clock = QDateTime(QDate(2026, 12, 8).addDays(day), QTime(9, 30));
         app.backups.automaticBackup();
