@@ -4,6 +4,7 @@
 #include "app/app.h"
 #include "shell/datafolder.h"
 #include "shell/preferences.h"
+#include "shell/sessionend.h"
 #include "app/mainwindow.h"
 #include "app/qtuserinterface.h"
 
@@ -11,6 +12,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QIcon>
+#include <QSessionManager>
 #include <cstdio>
 #include <cstdlib>
 
@@ -95,6 +97,14 @@ int main(int argc, char* argv[])
     const tolvane::StartResult started = app.program.formCreate();
     if (!started.ok)
         return started.exitStatus;
+    // A logout, shutdown or Ctrl+C saves what an orderly close would; the
+    // session manager's request to save leaves the program running.
+    const tolvane::TerminationSignals sessionEnd([&app](int signal) {
+        app.program.saveAtSessionEnd();
+        QApplication::exit(tolvane::statusAfterSignal(signal));
+    });
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
+                     [&app](QSessionManager&) { app.program.saveAtSessionEnd(); });
     window.applyStartPosition();
     window.show();
     return QApplication::exec();

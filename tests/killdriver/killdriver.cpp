@@ -3,13 +3,15 @@
 // program's own save functions, over and over, until it is killed. With
 // "--start-only" it starts the program and ends; with "--backup" it backs the
 // data up into the folder's "out.zip" over and over; with "--restore" it makes
-// two backups of different data and restores them in turn. It takes the folder
+// two backups of different data and restores them in turn; with "--signal" it
+// makes changes it does not save and waits for a signal that ends the session. It takes the folder
 // as the program does: a folder another run holds is left alone (the driver
 // prints why and ends with status 1).
 
 #include "app/app.h"
 #include "backup/backupschedule.h"
 #include "shell/datafolder.h"
+#include "shell/sessionend.h"
 #include "scriptedui.h"
 #include "versions.h"
 
@@ -41,6 +43,21 @@ int main(int argc, char** argv)
     const QByteArray mode = argc > 2 ? QByteArray(argv[2]) : QByteArray();
     if (mode == "--start-only")
         return 0;
+    if (mode == "--signal") {
+        // An activity added and a weight row typed, neither saved; then
+        // waits for a signal to end the session.
+        ui.activityAnswers.push_back({ActivityAttempt{QStringLiteral("Signal walk"), QStringLiteral("45"), true}});
+        app.activity.addActivity();
+        app.weight.log().editCell(DateColumn, 1, QStringLiteral("signal date"));
+        app.weight.log().editCell(PlanColumn, 1, QStringLiteral("150"));
+        const TerminationSignals sessionEnd([&](int signal) {
+            app.program.saveAtSessionEnd();
+            QCoreApplication::exit(statusAfterSignal(signal));
+        });
+        std::puts("waiting");
+        std::fflush(stdout);
+        return QCoreApplication::exec();
+    }
     app.program.formActivate();
     app.backups.documentsFolder = folder;
     if (mode == "--backup" || mode == "--restore") {

@@ -135,3 +135,53 @@ TEST_F(CloseSequence, StartUpRemovesOnlyTheSaveLeftoversOfTheDataFiles)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CloseSequence, ASessionEndWritesEveryChangeAndTheNextStartOffersTheWeightRowsOnce)
+{
+    addActivity(QStringLiteral("Rowing"), QStringLiteral("500"));
+    fillWeightRow();
+    app.weight.log().editCell(ActualColumn, 1, QStringLiteral("tab\there"));
+    ASSERT_TRUE(program.activityChanged());
+    program.saveAtSessionEnd();
+    EXPECT_FALSE(program.activityChanged());
+    const ActivityFileRead activities = readActivityImage(readAll(path(ActivityFileName)));
+    ASSERT_EQ(activities.records.size(), 2u);
+    EXPECT_EQ(activities.records.at(0).name(), QStringLiteral("Rowing"));  // in name order
+    const QString recovery = path(WeightRecoveryName);
+    const QString date = app.weight.log().dateText(QDate(2026, 1, 5));
+    EXPECT_EQ(readAll(recovery), (u'\n' + date + QStringLiteral("\t180\ttab here\n")).toUtf8());
+
+    for (const Button answer : {Button::Yes, Button::No}) {
+        writeAll(recovery, QStringLiteral("/home/u/2026.wgt\n%1\t180\t\n\t\t175\n").arg(date).toUtf8());
+        ScriptedUi nextUi;
+        SettingsStore nextSettings{dir.filePath(QStringLiteral("config/Tolvane.conf"))};
+        App next{nextUi, nextSettings, dir.path()};
+        nextUi.answers = {answer};
+        ASSERT_TRUE(next.program.formCreate().ok);
+        EXPECT_EQ(nextUi.messages, (std::vector<Message>{Message::typed(
+                                       weightmsg::recoveryQuestion(recovery), Icon::Information,
+                                       Button::Yes | Button::No, WeightHelpContext)}));
+        EXPECT_FALSE(QFile::exists(recovery));
+        const WeightLog& log = next.weight.log();
+        if (answer == Button::Yes) {
+            EXPECT_EQ(log.rowCount(), 3);
+            EXPECT_EQ((QStringList{log.cell(DateColumn, 1), log.cell(PlanColumn, 1), log.cell(ActualColumn, 2)}),
+                      (QStringList{date, QStringLiteral("180"), QStringLiteral("175")}));
+            EXPECT_EQ(log.fileName(), QStringLiteral("/home/u/2026.wgt"));
+            EXPECT_TRUE(log.unsaved() && next.program.weightChanged());
+        } else {
+            EXPECT_FALSE(log.unsaved());
+            EXPECT_EQ(log.cell(PlanColumn, 1), QString());
+        }
+    }
+    // Saved since, or asked about at an orderly close: no rows to offer.
+    program.saveAtSessionEnd();
+    ASSERT_TRUE(QFile::exists(recovery));
+    ui.answers = {Button::No};
+    EXPECT_TRUE(program.formCloseQuery());
+    EXPECT_FALSE(QFile::exists(recovery));
+}
+
+} // namespace

@@ -251,3 +251,26 @@ TEST(KillTest, ARestoreKilledAnywherePutsAllFilesInPlaceOrNone)
 }
 
 } // namespace
+
+namespace {
+
+TEST(KillTest, TermHupAndIntSaveTheActivityTableAndKeepTheWeightRowsNotSaved)
+{
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        QTemporaryDir dir;
+        int output = -1;
+        const pid_t pid = startDriver(dir.path(), "--signal", &output);
+        ASSERT_GT(pid, 0);
+        char word[8] = {};
+        ASSERT_EQ(::read(output, word, 7), 7) << "the driver did not start";
+        ::kill(pid, signal);
+        const Ended ended = waitForDriver(pid, output);
+        EXPECT_TRUE(exitedWith(ended.status, 128 + signal)) << "signal " << signal;
+        const QByteArray activities = readAll(dir.filePath(ActivityFileName));
+        EXPECT_TRUE(activities.contains("Signal walk")) << "signal " << signal;
+        EXPECT_EQ(readAll(dir.filePath(QStringLiteral("weight-recovery.txt"))), "\nsignal date\t150\t\n");
+        EXPECT_FALSE(QFile::exists(dir.filePath(DataFolderLockName)));  // an orderly end
+    }
+}
+
+} // namespace

@@ -2,6 +2,8 @@
 
 #include "shell/zoom.h"
 
+#include <QDir>
+
 #include <algorithm>
 #include <utility>
 
@@ -174,6 +176,7 @@ bool Program::formCloseQuery()
         }
     }
     closing_ = true;
+    run(hooks.dropUnsavedWeight);
     run(hooks.keepChoices);
     if (activityChanged_)
         run(hooks.saveActivityTable);
@@ -186,6 +189,15 @@ bool Program::formCloseQuery()
 }
 
 void Program::formClose() {}
+
+void Program::saveAtSessionEnd()
+{
+    run(hooks.keepChoices);
+    for (const PendingSave& data : pendingSaves_)
+        if (data.unsaved() && saveFileAtomically(QDir(workDir_).filePath(data.fileName), data.bytes()) == SaveResult::Saved)
+            data.written();
+    run(hooks.keepUnsavedWeight);
+}
 
 void Program::execute(Command command)
 {

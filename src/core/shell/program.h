@@ -65,6 +65,8 @@ struct ProgramHooks {
     std::function<void()> clearTutorPreview;    // each activation ends a tutor's menu preview
     std::function<void()> restoreChoices;       // the last run's weight file and calculator inputs
     std::function<void()> keepChoices;          // at close: what the next run restores
+    std::function<void()> keepUnsavedWeight;    // the session ends: unsaved weight rows to their recovery file
+    std::function<void()> dropUnsavedWeight;    // an orderly close asked about them: the recovery file goes
     std::function<void()> started;              // the data files are loaded and the start goes on
     std::function<void(UserFile, const QString&)> userFileUsed;  // a file loaded or saved (its path)
     std::function<void(UserFile, const QString&)> userFileRestored;  // a backup put the file back (its path)
@@ -100,6 +102,11 @@ public:
     // at the weight question, or no file chosen to save the weight data in).
     bool formCloseQuery();
     void formClose();
+    // The session ends under the program (a signal, the session manager's
+    // request to save its data): without a question, writes every data file
+    // that holds changes, keeps the choices for the next run and puts weight
+    // rows not saved into their recovery file. The program stays usable.
+    void saveAtSessionEnd();
 
     // A menu, recipe or weight file was loaded or saved at `path`.
     void userFileUsed(UserFile kind, const QString& path)

@@ -4,6 +4,8 @@
 #include "storage/daytext.h"
 #include "storage/numbertext.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace tolvane {
@@ -37,6 +39,10 @@ Weight::Weight(Program& program, const QLocale& locale)
     program.hooks.saveWeightFile = [this] { return log_.saveAtClose(); };
     program.hooks.restoreChoices = [this] { restoreChoices(); };
     program.hooks.keepChoices = [this] { keepChoices(); };
+    program.hooks.keepUnsavedWeight = [this] {
+        log_.keepRecovery(QDir(program_.workDir()).filePath(WeightRecoveryName));
+    };
+    program.hooks.dropUnsavedWeight = [this] { QFile::remove(QDir(program_.workDir()).filePath(WeightRecoveryName)); };
     program.hooks.userFileRestored = [this](UserFile kind, const QString& path) {
         if (kind == UserFile::Weight && !log_.fileName().isEmpty() &&
             QFileInfo(log_.fileName()).absoluteFilePath() == QFileInfo(path).absoluteFilePath())
@@ -71,6 +77,7 @@ void Weight::restoreChoices()
     const int fallback = static_cast<int>(defaultUnits(calculators_.locale()));
     applyUnits(static_cast<Units>(preferences.number(UnitsKey, fallback, 0, 1)));
     log_.loadLastFile(preferences.lastWeightFile());
+    log_.offerRecovery(QDir(program_.workDir()).filePath(WeightRecoveryName));
 }
 
 void Weight::keepChoices()

@@ -25,6 +25,9 @@ class Program;
 
 inline const QString WeightFileFilter = QStringLiteral("Weight File (*.wgt)");
 inline const QString WeightFileSuffix = QStringLiteral("wgt");
+// In the data folder: the grid's rows not saved when a session ended under
+// the program, for the next start to offer.
+inline const QString WeightRecoveryName = QStringLiteral("weight-recovery.txt");
 
 namespace weightmsg {
 QString cannotOpen(const QString& fileName);
@@ -33,6 +36,7 @@ QString cannotCreate(const QString& fileName);
 // The file was created but not written whole (a full disk).
 QString cannotWrite(const QString& fileName);
 QString refusedFile(const QString& fileName, const QString& problem);
+QString recoveryQuestion(const QString& path);
 } // namespace weightmsg
 
 enum WeightColumn { DateColumn = 0, PlanColumn = 1, ActualColumn = 2, WeightColumnCount = 3 };
@@ -78,6 +82,15 @@ public:
     // Start-up: loads the file of the last run when it is still there (a file
     // that can no longer be read is told and forgotten). Writes nothing.
     void loadLastFile(const QString& fileName);
+
+    // The session ends with rows not saved: their cells as they stand go to
+    // `path`, after the name of the weight file they belong to (without such
+    // rows an earlier recovery file goes). False when there was nothing to
+    // keep or the file could not be written.
+    bool keepRecovery(const QString& path) const;
+    // Start-up: rows that a session end kept in `path` are offered; Yes puts
+    // them into the grid as changes not saved. The file goes once answered.
+    void offerRecovery(const QString& path);
 
     // True when the file was read (an empty one too); else the user was told.
     bool loadweightfile(const QString& fileName);
