@@ -233,6 +233,9 @@ TEST_F(BackupTest, TheStartWritesOneADayAndKeepsSevenDailyAndFourWeekly)
     app.backups.automaticBackup();
     EXPECT_EQ(automaticBackups(backups()).size(), 1);
     EXPECT_FALSE(QFileInfo::exists(killed));
+    // One left by a start with its clock a year ahead neither stops the
+    // backups nor goes.
+    writeAll(QDir(backups()).filePath(QStringLiteral("auto 2027-12-08 093000.zip")), "ahead");
     EXPECT_TRUE(QFileInfo::exists(users));
     for (int day = 1; day <= 60; ++day) {
         clock = QDateTime(QDate(2026, 12, 8).addDays(day), QTime(9, 30));
@@ -246,9 +249,10 @@ TEST_F(BackupTest, TheStartWritesOneADayAndKeepsSevenDailyAndFourWeekly)
                            QStringLiteral("auto 2027-01-31 093000.zip"), QStringLiteral("auto 2027-02-01 093000.zip"),
                            QStringLiteral("auto 2027-02-02 093000.zip"), QStringLiteral("auto 2027-02-03 093000.zip"),
                            QStringLiteral("auto 2027-02-04 093000.zip"), QStringLiteral("auto 2027-02-05 093000.zip"),
-                           QStringLiteral("auto 2027-02-06 093000.zip")}));
+                           QStringLiteral("auto 2027-02-06 093000.zip"), QStringLiteral("auto 2027-12-08 093000.zip")}));
     EXPECT_TRUE(texts().isEmpty());
-    const BackupRead read = readBackupArchive(readAll(QDir(backups()).filePath(automaticBackups(backups()).last())));
+    const QString newest = QDir(backups()).filePath(QStringLiteral("auto 2027-02-06 093000.zip"));
+    const BackupRead read = readBackupArchive(readAll(newest));
     EXPECT_EQ(read.problem, ArchiveProblem::None);
 }
 
@@ -319,7 +323,9 @@ TEST(BackupSchedule, WhichBackupsAreKept)
     EXPECT_TRUE(automaticBackupDue({}, at(2026, 12, 1)));
     EXPECT_FALSE(automaticBackupDue({at(2026, 12, 1)}, at(2026, 12, 1).addSecs(AutomaticBackupInterval - 1)));
     EXPECT_TRUE(automaticBackupDue({at(2026, 12, 1)}, at(2026, 12, 1).addSecs(AutomaticBackupInterval)));
-    EXPECT_FALSE(automaticBackupDue({at(2026, 12, 5)}, at(2026, 12, 1)));  // a clock put back
+    EXPECT_TRUE(automaticBackupDue({at(2026, 12, 5)}, at(2026, 12, 1)));  // made while the clock ran ahead
+    EXPECT_EQ(backupsToKeep({at(2026, 12, 5), at(2026, 12, 1), at(2026, 11, 30), at(2027, 1, 1)}, 1, 0, at(2026, 12, 2)),
+              (std::vector<QDateTime>{at(2027, 1, 1), at(2026, 12, 5), at(2026, 12, 1)}));
     EXPECT_EQ(automaticBackupTime(automaticBackupName(at(2026, 12, 1, 7))), at(2026, 12, 1, 7));
     EXPECT_EQ(automaticBackupTime(QStringLiteral("auto 2026-13-01 090000.zip")), std::nullopt);
     EXPECT_EQ(automaticBackupTime(QStringLiteral("before restore 2026-12-01 090000.zip")), std::nullopt);

@@ -253,7 +253,7 @@ void Backups::automaticBackup()
     names.append(name);
     const std::vector<QDateTime> keep =
         backupsToKeep(made, preferences.number(DailyBackupsKey, DefaultDailyBackups, 0, MaxKeptBackups),
-                      preferences.number(WeeklyBackupsKey, DefaultWeeklyBackups, 0, MaxKeptBackups));
+                      preferences.number(WeeklyBackupsKey, DefaultWeeklyBackups, 0, MaxKeptBackups), time);
     // The new backup stays whatever the counts say (both 0 keep no other).
     for (qsizetype i = 0; i < names.size(); ++i)
         if (names[i] != name && std::find(keep.begin(), keep.end(), made[static_cast<std::size_t>(i)]) == keep.end())

@@ -35,15 +35,25 @@ QString beforeRestoreName(const QDateTime& time)
 
 bool automaticBackupDue(const std::vector<QDateTime>& made, const QDateTime& now)
 {
-    // A backup dated after now (a clock put back) counts as recent.
-    return std::none_of(made.begin(), made.end(),
-                        [&now](const QDateTime& t) { return t.secsTo(now) < AutomaticBackupInterval; });
+    // A backup dated after now (made while the clock ran ahead) is not
+    // recent: counted as recent it would stop every backup until its date.
+    return std::none_of(made.begin(), made.end(), [&now](const QDateTime& t) {
+        const qint64 age = t.secsTo(now);
+        return age >= 0 && age < AutomaticBackupInterval;
+    });
 }
 
-std::vector<QDateTime> backupsToKeep(std::vector<QDateTime> made, int daily, int weekly)
+std::vector<QDateTime> backupsToKeep(std::vector<QDateTime> made, int daily, int weekly, const QDateTime& now)
 {
     std::sort(made.begin(), made.end(), std::greater<>());
     std::vector<QDateTime> keep;
+    // Dated ahead of the clock: which day it stands for is not known, so it
+    // stays and takes no place of the counted ones.
+    if (now.isValid()) {
+        const auto past = std::find_if(made.begin(), made.end(), [&now](const QDateTime& t) { return t <= now; });
+        keep.assign(made.begin(), past);
+        made.erase(made.begin(), past);
+    }
     std::set<QDate> days;
     std::set<std::pair<int, int>> weeks;
     std::set<std::pair<int, int>> dailyWeeks;  // weeks that a daily backup already stands for
