@@ -18,7 +18,7 @@ case "$mode" in
   long) seconds="${2:-600}" ;;
   *) echo "usage: $0 [short | long [seconds]]" >&2; exit 2 ;;
 esac
-targets=(${TOLVANE_FUZZ_TARGETS:-foodtable merge currmenu menufile recipe weight activity activityweek csvimport backup})
+targets=(${TOLVANE_FUZZ_TARGETS:-foodtable merge currmenu menufile recipe weight activity activityweek csvimport backup lockfile})
 "$here/tools/install-deps.sh"
 build="$here/build-fuzz"
 

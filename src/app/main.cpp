@@ -59,6 +59,14 @@ void applyStoredZoom()
                 QByteArray::number(tolvane::interfaceScale(zoom, qgetenv("QT_SCALE_FACTOR")), 'g', 6));
 }
 
+// False for the platforms that draw nowhere (tests, scripts): a message box
+// there would wait for ever.
+bool hasDisplay()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -78,11 +86,14 @@ int main(int argc, char* argv[])
         const QString error =
             prepared.error.isEmpty() ? QStringLiteral("Cannot change to the folder %1.").arg(folder) : prepared.error;
         std::fprintf(stderr, "tolvane: %s\n", qUtf8Printable(error));
-        // Started from a launcher, the user sees no terminal.
-        if (prepared.alreadyOpen) {
+        // Started from a launcher, the user sees no terminal: where there is
+        // a screen the refusal is shown on it too.
+        if (hasDisplay()) {
             tolvane::QtUserInterface ui;
-            ui.showMessage(tolvane::Message::typed(error, tolvane::Icon::Information, tolvane::only(tolvane::Button::Ok),
-                                                   tolvane::MainHelpContext));
+            ui.showMessage(tolvane::Message::typed(error,
+                                                   prepared.alreadyOpen ? tolvane::Icon::Information
+                                                                        : tolvane::Icon::Warning,
+                                                   tolvane::only(tolvane::Button::Ok), tolvane::MainHelpContext));
         }
         return 1;
     }

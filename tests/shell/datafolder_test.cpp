@@ -6,15 +6,33 @@
 #include "restrictedrun.h"
 #include "testfiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <functional>
+#include <sys/file.h>
 
 using namespace tolvane;
 using namespace tolvane::test;
 
 namespace {
+
+const QString LockDamaged =
+    QStringLiteral("The lock file %1 is damaged. If no Tolvane is running with this folder, remove it.");
+const QString LockCannotBeMadeFull =
+    QStringLiteral("The lock file %1 cannot be made: is the disk full? Tolvane works only on a folder it can lock.");
+const QString LockCannotBeMadeReadOnly = QStringLiteral(
+    "The lock file %1 cannot be made: the folder is read-only. Tolvane works only on a folder it can lock.");
+
+QString lockText(const QString& folder, const QString& text)
+{
+    return QString(text).replace(QStringLiteral("%1"), QDir(folder).filePath(DataFolderLockName))
+        .replace(QStringLiteral("%2"), folder);
+}
 
 TEST(DataFolder, ANewFolderIsCreatedWithTheStarterFiles)
 {
@@ -84,11 +102,64 @@ TEST(DataFolder, AStarterFileThatCannotBeWrittenFailsWithTheFilesName)
         return QStringList{prepared.ok ? QStringLiteral("ok") : QStringLiteral("failed"), prepared.error};
     });
     ASSERT_TRUE(run.exited);
-    EXPECT_EQ(run.messages, (QStringList{QStringLiteral("failed"),
-                                         QStringLiteral("The file %1/fooditem.dbt cannot be written.").arg(folder)}));
-    // Nothing cut short is left for the next start to take as the user's own:
-    // only the mark that has the next start complete the seeding.
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{SeedingMarkName});
+    // A disk too full for the lock file refuses the folder before any starter
+    // file, and leaves nothing for the next start to take as the user's own.
+    EXPECT_EQ(run.messages, (QStringList{QStringLiteral("failed"), lockText(folder, LockCannotBeMadeFull)}));
+    EXPECT_FALSE(QFileInfo::exists(folder));
+}
+
+TEST(DataFolder, ALockFileThatHoldsNoLockIsTakenOverAndAnythingElseIsNamed)
+{
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("target"));
+    writeAll(target, "not a lock");
+    struct Case {
+        const char* what;
+        std::function<void(const QString& lock)> make;
+        QString error;  // with %1 for the lock file, %2 for the folder; empty: taken over
+    };
+    const auto link = [](const QString& to) { return [to](const QString& lock) { QFile::link(to, lock); }; };
+    const std::vector<Case> cases = {
+        {"empty", [](const QString& lock) { writeAll(lock, ""); }, {}},
+        {"garbage", [](const QString& lock) { writeAll(lock, QByteArray("\xff\0garbage\n\n\n", 12)); }, {}},
+        {"a folder", [](const QString& lock) { QDir().mkdir(lock); }, LockDamaged},
+        {"a dangling link", link(QStringLiteral("/nonexistent/lock")), LockDamaged},
+        {"a link to a file", link(target), LockDamaged},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString lock = dir.filePath(DataFolderLockName);
+        c.make(lock);
+        const DataFolder prepared = prepareDataFolder(dir.path(), StarterFolder, Seeding::Never);
+        EXPECT_EQ(prepared.ok, c.error.isEmpty());
+        EXPECT_EQ(prepared.error, c.error.isEmpty() ? QString() : lockText(dir.path(), c.error));
+        if (prepared.ok) {
+            qint64 pid = 0;
+            QString host, application;
+            EXPECT_TRUE(QLockFile(lock).getLockInfo(&pid, &host, &application));
+            EXPECT_EQ(pid, QCoreApplication::applicationPid());
+        }
+    }
+    EXPECT_EQ(readAll(target), "not a lock");
+
+    // An unreadable lock file that a run holds open is being made this moment.
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(DataFolderLockName);
+    writeAll(lock, "");
+    QFile held(lock);
+    ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+    ASSERT_EQ(::flock(held.handle(), LOCK_EX | LOCK_NB), 0);
+    const DataFolder refused = prepareDataFolder(dir.path(), StarterFolder, Seeding::Never);
+    EXPECT_TRUE(refused.alreadyOpen);
+    EXPECT_EQ(refused.error, lockText(dir.path(), QStringLiteral("Tolvane is already open with the data folder %2.")));
+
+    // A read-only folder: no lock, no run.
+    const ChildRun run = runRestricted(Restriction::ReadOnlyFolder, elsewhere.path(), [&] {
+        return QStringList{prepareDataFolder(elsewhere.path(), StarterFolder, Seeding::Never).error};
+    });
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.messages, QStringList{lockText(elsewhere.path(), LockCannotBeMadeReadOnly)});
 }
 
 } // namespace

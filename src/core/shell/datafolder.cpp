@@ -46,9 +46,12 @@ DataFolder prepareDataFolder(const QString& folder, const QString& starterFolder
     }
 
     result.lock = std::make_shared<DataFolderLock>(folder);
-    if (result.lock->state() == DataFolderLock::State::HeldByAnother) {
-        result.alreadyOpen = true;
-        result.error = result.lock->alreadyOpenText();
+    if (!result.lock->held()) {
+        result.alreadyOpen = result.lock->state() == DataFolderLock::State::HeldByAnother;
+        result.error = result.lock->problemText();
+        result.lock.reset();
+        if (result.created)
+            QDir().rmdir(folder);  // made for nothing: the next start makes and seeds it anew
         return result;
     }
 

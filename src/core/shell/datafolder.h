@@ -2,7 +2,7 @@
 // The folder the program keeps its data files in. A folder the program
 // creates starts with the starter files: a food item table, an activity table
 // and an empty week. The folder is locked for the run before anything in it
-// is read or written.
+// is read or written; a folder that cannot be locked is not used.
 
 #include "shell/folderlock.h"
 
@@ -27,7 +27,7 @@ struct DataFolder {
     bool created = false;      // the folder did not exist and was made (and seeded)
     bool alreadyOpen = false;  // another run holds the folder: nothing in it was touched
     QString error;             // why it cannot be used, for the terminal
-    std::shared_ptr<DataFolderLock> lock;  // held for the run (not where the folder is read-only)
+    std::shared_ptr<DataFolderLock> lock;  // held for the run
 };
 
 // Makes `folder` ready: creates it when missing, locks it, and copies in every
