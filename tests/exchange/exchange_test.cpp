@@ -149,8 +149,8 @@ TEST_F(ExchangeTest, ReimportedFoodsWithOtherValuesAreUpdatedOnlyWhenTheUserSays
     const QString path = dir.filePath(QStringLiteral("again.csv"));
     writeAll(path, QByteArray("Name,Calories,Carbo,Protein,Fat,Sodium,Chol\n"
                               "Bread,81,15,3,1,150,0\n"
-                              "FEAST,1,2,3,4,5,6\n"
-                              "Fig,1,1,1,1,1,1\n"));
+                              "FEAST,60,2,3,4,5,6\n"
+                              "Fig,17,1,1,1,1,1\n"));
     const std::vector<std::pair<std::optional<Button>, QString>> answers = {
         {std::nullopt, QStringLiteral("1 food item added, 0 updated, 2 already present and skipped, 0 lines refused.")},
         {Button::Yes, QStringLiteral("1 food item added, 2 updated, 0 already present and skipped, 0 lines refused.")},
@@ -202,7 +202,7 @@ TEST_F(ExchangeTest, TheImportShowsItsProgressAndCancelAddsNothing)
 {
     QByteArray bytes("Name,Calories,Carbo,Protein,Fat,Sodium,Chol\n");
     for (int i = 0; i < 1500; ++i)
-        bytes += QStringLiteral("A food with a long name %1,100.25,20.5,30.5,40.5,50,6\n")
+        bytes += QStringLiteral("A food with a long name %1,500.25,20.5,30.5,40.5,50,6\n")
                      .arg(i, 4, 10, QLatin1Char('0'))
                      .toUtf8();
     ASSERT_GT(bytes.size(), 64 * 1024);
@@ -301,6 +301,62 @@ TEST_F(ExchangeTest, AFailedExportSaysSoAndLeavesNoFile)
     ASSERT_EQ(ui.messages.size(), 1U);
     EXPECT_EQ(ui.messages[0].text, QStringLiteral("The file foods.csv could not be written."));
     EXPECT_FALSE(QFile::exists(path));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ExchangeTest, RowsWhoseCaloriesDisagreeWithTheirSplitAreAddedOnlyWhenTheUserSaysYes)
+{
+    // A decimal comma under a header with an extra column: every value one off.
+    const QString path = dir.filePath(QStringLiteral("shifted.csv"));
+    writeAll(path, QByteArray("Name,Calories,Carbo,Protein,Fat,Sodium,Chol,Note\n"
+                              "Apple pie X,1,5,2,3,4,5,6\n"
+                              "Plum,30,7.5,0.5,0.2,0,0,\n"
+                              "Feast,1,2,3,4,5,6,\n"));
+    Message question = Message::typed(
+        QStringLiteral("2 lines of shifted.csv give calories that disagree with their carbohydrate, protein and fat "
+                       "(4, 4 and 9 calories a gram): their values may be one column off (lines 2, 4). Add them "
+                       "anyway?"),
+        Icon::Confirmation, Button::Yes | Button::No, GeneralHelpContext);
+    question.defaultButton = Button::No;
+    for (const Button answer : {Button::No, Button::Yes}) {
+        writeAll(tablePath(), tableBefore);
+        app.foods.foodTable().assign({makeItem(QStringLiteral("Bread"), {80, 15, 3, 1, 150, 0}),
+                                      makeItem(QStringLiteral("Feast"), {1800, 200, 60, 50, 900, 100})});
+        ui.messages.clear();
+        ui.answers = {answer, Button::Yes};
+        importFile(path);
+        ASSERT_EQ(ui.messages.size(), answer == Button::Yes ? 3U : 2U);
+        EXPECT_EQ(ui.messages[0], question);
+        EXPECT_EQ(ui.messages.back().text,
+                  answer == Button::Yes
+                      ? QStringLiteral("2 food items added, 1 updated, 0 already present and skipped, 0 lines refused.")
+                      : QStringLiteral("1 food item added, 0 updated, 2 already present and skipped, 0 lines refused."));
+        EXPECT_EQ(app.foods.foodTable().rowNames().contains(QStringLiteral("Apple pie X")), answer == Button::Yes);
+        const FoodTable& table = app.foods.foodTable();
+        EXPECT_EQ(table.item(table.findSameName(QStringLiteral("Feast"))).nutrient(Nutrient::Calories),
+                  answer == Button::Yes ? 1 : 1800);
+    }
+}
+
+TEST_F(ExchangeTest, AFileNotUtf8AddsNothingAlsoWhenTheTableFillsBeforeTheBadLine)
+{
+    std::vector<FoodItem> items;
+    for (int i = 0; i < MaxFoodItems - 1; ++i)
+        items.push_back(makeItem(QStringLiteral("Food %1").arg(i), {17, 1, 1, 1, 0, 0}));
+    app.foods.foodTable().assign(items);
+    writeAll(tablePath(), tableBytes(items));
+    const QString path = dir.filePath(QStringLiteral("latin1.csv"));
+    writeAll(path, QByteArray("Name,Calories,Carbo,Protein,Fat,Sodium,Chol\n"
+                              "Plum,30,7.5,0.5,0.2,0,0\n"
+                              "Pear,100,25,0.6,0.2,2,0\n"
+                              "Cr\xe8me,1e-400,0,0,0,0,0\n"));
+    importFile(path);
+    ASSERT_EQ(ui.messages.size(), 1U);
+    EXPECT_EQ(ui.messages[0].text, QStringLiteral("The file latin1.csv is not UTF-8 text. Nothing was imported."));
+    EXPECT_EQ(app.foods.foodTable().count(), MaxFoodItems - 1);
 }
 
 } // namespace

@@ -262,3 +262,29 @@ TEST(FoodCsv, TheTableStopsAt2000Items)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FoodCsv, NamesASpreadsheetWouldRunAsAFormulaAreWrittenSafelyAndReadBackAsTheyWere)
+{
+    std::vector<FoodItem> items;
+    for (const char* name : {"=HYPERLINK(\"x\")", "+1", "-2", "@SUM(A1)", "'quoted", "Plain"})
+        items.push_back(makeItem(QString::fromUtf8(name), {17, 1, 1, 1, 0, 0}));
+    const QByteArray exported = exportFoodCsv(tableOf(items));
+    EXPECT_EQ(exported.toStdString(), (Header + "''quoted,17,1,1,1,0,0\r\n"
+                                                "'+1,17,1,1,1,0,0\r\n"
+                                                "'-2,17,1,1,1,0,0\r\n"
+                                                "\"'=HYPERLINK(\"\"x\"\")\",17,1,1,1,0,0\r\n"
+                                                "'@SUM(A1),17,1,1,1,0,0\r\n"
+                                                "Plain,17,1,1,1,0,0\r\n")
+                                                   .toStdString());
+    FoodTable back{NameOrder(QLocale::c())};
+    importFoodCsv(exported, QStringLiteral("f.csv"), back);
+    EXPECT_EQ(back.rowNames(), tableOf(items).rowNames());
+    // A value too small for a stored number is out of range, not 0.
+    FoodTable table{NameOrder(QLocale::c())};
+    const FoodImport tiny = importFoodCsv(Header + "Dust,1e-400,0,0,0,0,0\r\n", QStringLiteral("f.csv"), table);
+    EXPECT_EQ(tiny.problems, QStringList{QStringLiteral("Line 2: \"1e-400\" is out of range (Calories).")});
+}
+
+} // namespace

@@ -3,6 +3,8 @@
 namespace tolvane::csvmsg {
 
 namespace {
+constexpr qsizetype MaxListedCsvLines = 20;
+
 QString quoted(const QString& text) { return u'"' + text + u'"'; }
 
 // "1 food item", "2 food items".
@@ -81,6 +83,22 @@ QString tableFull(int line)
                           "were not added.")
         .arg(line);
 }
+QString disagreeQuestion(const QList<int>& lines, const QString& file)
+{
+    if (lines.size() == 1)
+        return QStringLiteral("Line %1 of %2 gives calories that disagree with its carbohydrate, protein and fat (4, 4 "
+                              "and 9 calories a gram): its values may be one column off. Add it anyway?")
+            .arg(QString::number(lines.front()), file);
+    QStringList shown;
+    for (qsizetype i = 0; i < lines.size() && i < MaxListedCsvLines; ++i)
+        shown.append(QString::number(lines[i]));
+    if (lines.size() > MaxListedCsvLines)
+        shown.append(QStringLiteral("..."));
+    return QStringLiteral("%1 lines of %2 give calories that disagree with their carbohydrate, protein and fat (4, 4 "
+                          "and 9 calories a gram): their values may be one column off (lines %3). Add them anyway?")
+        .arg(QString::number(lines.size()), file, shown.join(QStringLiteral(", ")));
+}
+
 QString updateQuestion(int count, const QString& file)
 {
     if (count == 1)

@@ -2,6 +2,7 @@
 // What the CSV commands tell the user. Counts agree in number with what they
 // count ("1 food item", "2 lines").
 
+#include <QList>
 #include <QString>
 
 namespace tolvane::csvmsg {
@@ -24,6 +25,8 @@ QString notANumber(int line, const QString& text, const QString& label);
 QString outOfRange(int line, const QString& text, const QString& label);
 QString tableFull(int line);
 QString updateQuestion(int count, const QString& file);
+// Lines whose calories disagree with their carbohydrate, protein and fat.
+QString disagreeQuestion(const QList<int>& lines, const QString& file);
 QString summary(int added, int updated, int skipped, int refused);
 inline const QString MoreLines = QStringLiteral("(only the first 20 refused lines are listed)");
 inline const QString PersonalListShown = QStringLiteral(

@@ -228,6 +228,21 @@ QString csvField(const QString& text)
     return u'"' + quoted + u'"';
 }
 
+namespace {
+bool startsFormula(QStringView text)
+{
+    static constexpr QStringView Starts = u"=+-@\t\r'";
+    return !text.isEmpty() && Starts.contains(text.front());
+}
+} // namespace
+
+QString spreadsheetSafe(const QString& text) { return startsFormula(text) ? u'\'' + text : text; }
+
+QString fromSpreadsheetSafe(const QString& field)
+{
+    return field.startsWith(u'\'') && startsFormula(QStringView(field).mid(1)) ? field.mid(1) : field;
+}
+
 void appendCsvRow(QByteArray& out, const QStringList& fields)
 {
     QStringList written;

@@ -93,6 +93,14 @@ CsvRead readCsv(const QByteArray& bytes);
 // One field as it is written: quoted only when it must be.
 QString csvField(const QString& text);
 
+// A text field (a name, a typed cell) that a spreadsheet would run as a
+// formula, one starting with =, +, -, @, a tab or a carriage return, gets a
+// leading apostrophe (OWASP's advice against CSV injection); so does one that
+// starts with an apostrophe, so that reading takes exactly one away.
+QString spreadsheetSafe(const QString& text);
+// The text that spreadsheetSafe() was given.
+QString fromSpreadsheetSafe(const QString& field);
+
 // Adds one row (fields joined by commas, CRLF at the end) to `out` as UTF-8.
 void appendCsvRow(QByteArray& out, const QStringList& fields);
 

@@ -68,7 +68,18 @@ void Exchange::importFoodItems()
         return;
     }
 
-    const int offered = static_cast<int>(imported.updates.size());
+    // Rows whose calories disagree with their split are likely one column
+    // off: taken only when the user says so.
+    bool doubtful = false;
+    if (!imported.doubtfulLines.isEmpty()) {
+        Message question = Message::typed(csvmsg::disagreeQuestion(imported.doubtfulLines, shown),
+                                          Icon::Confirmation, Button::Yes | Button::No, GeneralHelpContext);
+        question.defaultButton = Button::No;
+        doubtful = ui.showMessage(question) == Button::Yes;
+    }
+    const int everything = foodImportCount(imported, true, true);
+    const int added = foodImportCount(imported, false, doubtful);
+    const int offered = foodImportCount(imported, true, doubtful) - added;
     bool update = false;
     if (offered > 0) {
         Message question = Message::typed(csvmsg::updateQuestion(offered, shown), Icon::Confirmation,
@@ -76,9 +87,10 @@ void Exchange::importFoodItems()
         question.defaultButton = Button::No;
         update = ui.showMessage(question) == Button::Yes;
     }
-    const int added = static_cast<int>(imported.additions.size());
     const int updated = update ? offered : 0;
-    const int lastAdded = applyFoodImport(imported, table, update);
+    // Declined doubtful rows and updates let go count as skipped.
+    const int declined = everything - added - updated;
+    const int lastAdded = applyFoodImport(imported, table, update, doubtful);
     if (added + updated > 0) {
         foods_.saveFoodTable();
         if (lastAdded >= 0)
@@ -86,7 +98,7 @@ void Exchange::importFoodItems()
         if (program_.hooks.refreshFoodPanel)
             program_.hooks.refreshFoodPanel();
     }
-    QStringList lines{csvmsg::summary(added, updated, imported.skipped + offered - updated, imported.refused)};
+    QStringList lines{csvmsg::summary(added, updated, imported.skipped + declined, imported.refused)};
     if (!imported.problems.isEmpty()) {
         lines.append(QString());
         lines.append(imported.problems);

@@ -57,7 +57,7 @@ QByteArray exportFoodCsv(const FoodTable& table)
     appendCsvRow(out, foodCsvHeader());
     for (int slot = 0; slot < table.count(); ++slot) {
         const FoodItem& item = table.item(slot);
-        QStringList row{item.name()};
+        QStringList row{spreadsheetSafe(item.name())};
         for (long double v : item.nutrients())
             row.append(exactNumberText(v));
         appendCsvRow(out, row);

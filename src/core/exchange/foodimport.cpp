@@ -3,6 +3,7 @@
 #include "exchange/csvtext.h"
 #include "exchange/foodcsv.h"
 #include "storage/numbertext.h"
+#include "storage/real6.h"
 #include "storage/shortstring.h"
 
 #include <QBuffer>
@@ -96,6 +97,7 @@ FoodImport readFoodCsv(QIODevice& device, const QString& file, const FoodTable& 
             result.problems.append(message());
     };
     qint64 reported = 0;
+    bool full = false;  // the table is full: nothing more is taken
     while (const CsvRow* next = reader.next()) {
         const CsvRow& row = *next;
         if (progress && reader.bytesRead() != reported) {
@@ -115,7 +117,9 @@ FoodImport readFoodCsv(QIODevice& device, const QString& file, const FoodTable& 
             refuse([&] { return csvmsg::missingValue(line); });
             continue;
         }
-        const QString name = row.fields[column[0]].trimmed();
+        if (full)
+            continue;  // read on only for a fault of the file
+        const QString name = fromSpreadsheetSafe(row.fields[column[0]].trimmed());
         if (name.isEmpty()) {
             refuse([&] { return csvmsg::emptyName(line); });
             continue;
@@ -136,8 +140,12 @@ FoodImport readFoodCsv(QIODevice& device, const QString& file, const FoodTable& 
         for (int n = 0; n < NutrientCount && valuesRead; ++n) {
             const QString& text = row.fields[column[static_cast<std::size_t>(n) + 1]];
             const QString& label = labels[n + 1];
-            const NumberReading reading =
-                text.size() > MaxCsvValueLength ? NumberReading{} : readLenient(text);
+            NumberReading reading = text.size() > MaxCsvValueLength ? NumberReading{} : readLenient(text);
+            // Too small for a stored number is out of range, not 0.
+            if (reading.value && *reading.value != 0 && roundToReal6(*reading.value) == 0) {
+                reading.value.reset();
+                reading.outOfRange = true;
+            }
             valuesRead = reading.value && record.setNutrient(static_cast<Nutrient>(n), *reading.value);
             if (valuesRead)
                 continue;
@@ -151,12 +159,15 @@ FoodImport readFoodCsv(QIODevice& device, const QString& file, const FoodTable& 
         if (!valuesRead)
             continue;
 
+        const bool doubtful = caloriesDisagree(record);
         const QString key = NameOrder::sameNameKey(name);
         if (const auto found = tableSlots.constFind(key); found != tableSlots.cend()) {
             const auto slot = static_cast<std::size_t>(*found);
-            if (!named[slot] && !sameValues(record, table.item(*found)))
-                result.updates.push_back({*found, record});
-            else
+            if (!named[slot] && !sameValues(record, table.item(*found))) {
+                result.updates.push_back({*found, record, doubtful});
+                if (doubtful)
+                    result.doubtfulLines.append(line);
+            } else
                 ++result.skipped;
             named[slot] = true;
             continue;
@@ -167,26 +178,59 @@ FoodImport readFoodCsv(QIODevice& device, const QString& file, const FoodTable& 
         }
         if (table.count() + static_cast<int>(result.additions.size()) >= MaxFoodItems) {
             refuse([&] { return csvmsg::tableFull(line); });
-            break;
+            full = true;
+            continue;
         }
         added.insert(key);
         result.additions.push_back(record);
+        result.doubtfulAdditions.push_back(doubtful);
+        if (doubtful)
+            result.doubtfulLines.append(line);
     }
     if (reader.problem() != CsvProblem::None)
         return refusal(readingProblem(reader, file));
     return result;
 }
 
-int applyFoodImport(const FoodImport& import, FoodTable& table, bool update)
+bool caloriesDisagree(const FoodItem& item)
+{
+    constexpr long double FibreShare = 0.42L;
+    constexpr long double RoundingCalories = 2;
+    constexpr long double AlcoholCalories = 130;
+    const long double calories = item.nutrient(Nutrient::Calories);
+    const long double split =
+        4 * item.nutrient(Nutrient::Carbohydrate) + 4 * item.nutrient(Nutrient::Protein) + 9 * item.nutrient(Nutrient::Fat);
+    return split - calories > FibreShare * split + RoundingCalories || calories - split > AlcoholCalories;
+}
+
+int applyFoodImport(const FoodImport& import, FoodTable& table, bool update, bool doubtful)
 {
     if (update)
         for (const FoodUpdate& u : import.updates) {
+            if (u.doubtful && !doubtful)
+                continue;
             const auto from = u.record.bytes.begin() + FoodItem::NutrientsOffset;
             std::copy(from, from + ValueBytes, table.item(u.slot).bytes.begin() + FoodItem::NutrientsOffset);
         }
-    for (const FoodItem& record : import.additions)
-        table.insert(record);
-    return import.additions.empty() ? -1 : table.findSameName(import.additions.back().name());
+    QString last;
+    for (std::size_t i = 0; i < import.additions.size(); ++i) {
+        if (!doubtful && import.doubtfulAdditions.at(i))
+            continue;
+        table.insert(import.additions[i]);
+        last = import.additions[i].name();
+    }
+    return last.isEmpty() ? -1 : table.findSameName(last);
+}
+
+int foodImportCount(const FoodImport& import, bool update, bool doubtful)
+{
+    int count = 0;
+    for (std::size_t i = 0; i < import.additions.size(); ++i)
+        count += doubtful || !import.doubtfulAdditions.at(i) ? 1 : 0;
+    if (update)
+        for (const FoodUpdate& u : import.updates)
+            count += doubtful || !u.doubtful ? 1 : 0;
+    return count;
 }
 
 FoodImport importFoodCsv(const QByteArray& bytes, const QString& file, FoodTable& table)

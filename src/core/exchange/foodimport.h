@@ -26,13 +26,23 @@ constexpr qsizetype MaxCsvValueLength = 1000; // characters of one value
 struct FoodUpdate {
     int slot = 0;
     FoodItem record;  // the file's name and values
+    bool doubtful = false;  // its calories disagree (see caloriesDisagree)
 };
+
+// Calories that the 4/4/9 calories a gram of carbohydrate, protein and fat
+// cannot explain: what fibre takes (up to 42% of the sum, and 2 calories of
+// rounding) or alcohol adds (up to 130 calories) in the starter food table
+// (corn bran 41%, a canned daiquiri 129). Such values are likely one column
+// off (a decimal comma taken for a separator).
+bool caloriesDisagree(const FoodItem& item);
 
 struct FoodImport {
     bool readable = true;     // false: nothing can be imported; `problems` holds why
     bool cancelled = false;   // the user stopped the reading
     std::vector<FoodItem> additions;  // new names in file order, each once
     std::vector<FoodUpdate> updates;  // names in the table with other values, each once
+    std::vector<bool> doubtfulAdditions;  // for each addition: its calories disagree
+    QList<int> doubtfulLines;             // the lines of the doubtful additions and updates
     int skipped = 0;          // names in the table with the same values, or named again
     int refused = 0;          // lines refused
     QStringList problems;     // why, for the first MaxListedCsvProblems of them
@@ -47,8 +57,11 @@ FoodImport readFoodCsv(QIODevice& device, const QString& file, const FoodTable& 
 
 // Puts a read import into the table it was read against: the additions, and
 // the updates when `update` is set (values only: names and personal-list marks
-// stay). Returns the slot of the last item added, or -1.
-int applyFoodImport(const FoodImport& import, FoodTable& table, bool update);
+// stay); those whose calories disagree only when `doubtful` is set. Returns
+// the slot of the last item added, or -1.
+int applyFoodImport(const FoodImport& import, FoodTable& table, bool update, bool doubtful = true);
+// How many additions and updates (with `update`) applyFoodImport() makes.
+int foodImportCount(const FoodImport& import, bool update, bool doubtful);
 
 // Reads a whole file image and adds its new items (no updates).
 FoodImport importFoodCsv(const QByteArray& bytes, const QString& file, FoodTable& table);

@@ -17,11 +17,12 @@ void appendValues(QStringList& row, const Nutrients& values)
     }
 }
 // A weight cell the grid reads as a number, without blanks and with "." for
-// the locale's decimal separator; any other text as it stands.
+// the locale's decimal separator; any other text as it stands (made safe for
+// a spreadsheet).
 QString weightCsvText(const QString& cell, const QLocale& locale)
 {
     if (!parseStrict(cell, locale))
-        return cell;
+        return spreadsheetSafe(cell);
     return cell.trimmed().replace(locale.decimalPoint(), QStringLiteral("."));
 }
 
@@ -47,7 +48,7 @@ QByteArray exportMenuCsv(const Week& week, int* rows)
                     values[n] *= servings;
                     dayTotal[n] += values[n];
                 }
-                QStringList row{DayNames.value(day), MealNames.value(m), meal.item(e).name(),
+                QStringList row{DayNames.value(day), MealNames.value(m), spreadsheetSafe(meal.item(e).name()),
                                 formatFixed(servings, 0, 1)};
                 appendValues(row, values);
                 appendCsvRow(out, row);
@@ -72,7 +73,8 @@ QByteArray exportWeightCsv(const WeightLog& log, int* rows)
     appendCsvRow(out, {QStringLiteral("Date"), QStringLiteral("Plan"), QStringLiteral("Actual")});
     int written = 0;
     for (int r = 1; r < log.rowCount(); ++r) {
-        const QStringList row{log.cell(DateColumn, r), weightCsvText(log.cell(PlanColumn, r), log.locale()),
+        const QStringList row{spreadsheetSafe(log.cell(DateColumn, r)),
+                              weightCsvText(log.cell(PlanColumn, r), log.locale()),
                               weightCsvText(log.cell(ActualColumn, r), log.locale())};
         if (row.join(QString()).trimmed().isEmpty())
             continue;
