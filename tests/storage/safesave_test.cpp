@@ -223,3 +223,28 @@ TEST_F(SafeSave, CleanUpsRemoveOnlyLeftoversASaveCouldHaveWritten)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SafeSave, NamesUpToTheFileSystemsLimitAreSavedAndTheirLeftoversKnown)
+{
+    // Each name with the stem its temporary carries (239 bytes at most).
+    const std::vector<std::pair<QString, QString>> names = {
+        {QString(251, u'a') + u".wgt"_s, QString(235, u'a') + u".wgt"_s},
+        {QString(125, u'\u00e9') + u".wgt"_s, QString(117, u'\u00e9') + u".wgt"_s},
+        {QString(255, u'b'), QString(239, u'b')},
+    };
+    for (const auto& [name, stem] : names) {
+        SCOPED_TRACE(name.size());
+        ASSERT_EQ(saveFileAtomically(path(name), "x"), SaveResult::Saved);
+        EXPECT_EQ(readAll(path(name)), "x");
+        EXPECT_EQ(entries(), QStringList{name});
+        const QString leftover = u'.' + stem + u".tolvane-aZ09xQ"_s;
+        EXPECT_TRUE(isSaveLeftover(leftover, name));
+        writeAll(path(leftover), "killed");
+        EXPECT_EQ(removeSaveLeftovers(dir.path(), {name}), QStringList{leftover});
+        QFile::remove(path(name));
+    }
+}
+
+} // namespace

@@ -28,9 +28,29 @@ SyncCall syncCall = nullptr;
 
 int syncDescriptor(int fd) { return syncCall ? syncCall(fd) : ::fsync(fd); }
 
+// The file's name as its temporary carries it: where the temporary's name
+// would pass the file system's limit of NAME_MAX bytes, shortened before its
+// suffix (so that a clean-up by suffix still knows it).
+QString temporaryStem(const QString& fileName)
+{
+    constexpr qsizetype Room = NAME_MAX - 1 - 9 - RandomLength;  // ".", ".tolvane-", the random part
+    const auto fits = [](const QString& name) { return QFile::encodeName(name).size() <= Room; };
+    if (fits(fileName))
+        return fileName;
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    const QString tail = dot > 0 && fileName.size() - dot <= 16 ? fileName.mid(dot) : QString();
+    QString base = fileName.chopped(tail.size());
+    while (!base.isEmpty() && !fits(base + tail)) {
+        base.chop(1);
+        if (!base.isEmpty() && base.back().isHighSurrogate())
+            base.chop(1);
+    }
+    return base + tail;
+}
+
 QString temporaryName(const QString& fileName)
 {
-    QString name = u'.' + fileName + LeftoverMark;
+    QString name = u'.' + temporaryStem(fileName) + LeftoverMark;
     for (int i = 0; i < RandomLength; ++i)
         name += QLatin1Char(RandomChars[QRandomGenerator::global()->bounded(int(sizeof RandomChars) - 1)]);
     return name;
@@ -161,7 +181,7 @@ void setSyncCallForTesting(SyncCall call) { syncCall = call; }
 
 bool isSaveLeftover(const QString& entry, const QString& fileName)
 {
-    const QString prefix = u'.' + fileName + LeftoverMark;
+    const QString prefix = u'.' + temporaryStem(fileName) + LeftoverMark;
     if (entry.size() != prefix.size() + RandomLength || !entry.startsWith(prefix))
         return false;
     for (qsizetype i = prefix.size(); i < entry.size(); ++i) {
@@ -177,7 +197,7 @@ QStringList removeSaveLeftovers(const QString& folder, const QStringList& fileNa
     QStringList removed;
     const QDir dir(folder);
     for (const QString& fileName : fileNames) {
-        const QStringList candidates = dir.entryList({u'.' + fileName + LeftoverMark + u'*'},
+        const QStringList candidates = dir.entryList({u'.' + temporaryStem(fileName) + LeftoverMark + u'*'},
                                                      QDir::Files | QDir::Hidden | QDir::System);
         for (const QString& entry : candidates)
             if (isSaveLeftover(entry, fileName) && removeLeftover(dir.filePath(entry)))
