@@ -332,3 +332,29 @@ TEST(BackupSchedule, WhichBackupsAreKept)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(BackupTest, BackUpDataWritesNoFileOfTheDataFolderAndClearsKilledBackupsTemporaries)
+{
+    const auto before = files();
+    for (const QString& target : {path(FoodTableFileName), path(QStringLiteral("notes.txt"))}) {
+        ui.messages.clear();
+        backUp(target);
+        EXPECT_EQ(texts(), QStringList{backupmsg::ownDataFile(target)});
+    }
+    EXPECT_EQ(files(), before);
+
+    // A backup killed before its rename left its temporary beside the archive:
+    // the next backup into that folder removes it.
+    const QString killed = doc(QStringLiteral(".out%2.zip.tolvane-aZ09xQ"));
+    writeAll(killed, "part of an archive");
+    ui.messages.clear();
+    backUp(doc(QStringLiteral("out%2.zip")));
+    ASSERT_EQ(ui.messages.size(), 1U);
+    EXPECT_TRUE(ui.messages[0].text.startsWith(
+        QStringLiteral("The backup \"%1\" holds ").arg(doc(QStringLiteral("out%2.zip")))));
+    EXPECT_FALSE(QFileInfo::exists(killed));
+}
+
+} // namespace

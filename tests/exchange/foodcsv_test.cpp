@@ -285,6 +285,10 @@ TEST(FoodCsv, NamesASpreadsheetWouldRunAsAFormulaAreWrittenSafelyAndReadBackAsTh
     FoodTable table{NameOrder(QLocale::c())};
     const FoodImport tiny = importFoodCsv(Header + "Dust,1e-400,0,0,0,0,0\r\n", QStringLiteral("f.csv"), table);
     EXPECT_EQ(tiny.problems, QStringList{QStringLiteral("Line 2: \"1e-400\" is out of range (Calories).")});
+    // A file name with a place marker of its own stays as it is.
+    EXPECT_EQ(csvmsg::openQuote(QStringLiteral("a%2.csv"), 3),
+              QStringLiteral("The file a%2.csv is not a valid CSV file: the quoted value that starts on line 3 is not "
+                             "closed. Nothing was imported."));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -159,6 +160,22 @@ TEST_F(RememberedTest, AWeightFileGoneIsSkippedAndOneDamagedIsToldOnce)
     }
     NextRun after(conf(), dir.path());
     EXPECT_TRUE(after.ui.messages.empty());
+}
+
+TEST_F(RememberedTest, ALastWeightFileThatIsNoRegularFileIsNeitherReadNorKept)
+{
+    const QString file = path(QStringLiteral("me.wgt"));
+    ASSERT_NO_FATAL_FAILURE(saveLog(file));
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    {
+        const std::unique_ptr<NextRun> next = restart();
+        EXPECT_TRUE(next->ui.messages.empty());
+        EXPECT_TRUE(next->weight.log().fileName().isEmpty());
+        EXPECT_EQ(next->weight.log().rowCount(), 2);
+    }
+    SettingsStore store(conf());
+    EXPECT_EQ(Preferences(store, dir.path()).lastWeightFile(), QString());
 }
 
 } // namespace

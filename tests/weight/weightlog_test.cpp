@@ -3,6 +3,10 @@
 // question at close.
 
 #include "weightfixture.h"
+#include "storage/regularfile.h"
+
+#include <QFile>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <limits>
@@ -133,16 +137,18 @@ TEST_F(WeightLogTest, LoadingReplacesRowsFromRowOneAndDropsTheRest)
     EXPECT_EQ(log.cell(DateColumn, 2), QStringLiteral("12/14/26"));
     EXPECT_FALSE(program.weightChanged());
     EXPECT_EQ(graphRepaints, 1);
-    // An empty file changes nothing but the file name.
+    // An empty file has no rows, and is no file to save the grid to.
     writeAll(path(QStringLiteral("empty.wgt")), {});
     load(QStringLiteral("empty.wgt"));
-    EXPECT_EQ(log.rowCount(), 3);
-    EXPECT_EQ(log.fileName(), path(QStringLiteral("empty.wgt")));
+    EXPECT_EQ(log.rowCount(), 2);
+    EXPECT_EQ(row(1), (QStringList{QString(), QString(), QString()}));
+    EXPECT_EQ(log.fileName(), QString());
     EXPECT_TRUE(ui.messages.empty());
     // A cancelled dialog changes nothing, and the graph is drawn anyway.
+    load(QStringLiteral("log.wgt"));
     program.execute(Command::LoadWeightFile);
-    EXPECT_EQ(log.fileName(), path(QStringLiteral("empty.wgt")));
-    EXPECT_EQ(graphRepaints, 3);
+    EXPECT_EQ(log.fileName(), path(QStringLiteral("log.wgt")));
+    EXPECT_EQ(graphRepaints, 4);
 }
 
 TEST_F(WeightLogTest, DamagedFilesAreRefusedAndChangeNothing)
@@ -176,7 +182,13 @@ TEST_F(WeightLogTest, DamagedFilesAreRefusedAndChangeNothing)
     EXPECT_EQ(ui.messages,
               (std::vector<Message>{warning(QStringLiteral("Can not open file ") + path(QStringLiteral("missing.wgt")) +
                                             QStringLiteral("."))}));
-    EXPECT_EQ(log.fileName(), path(QStringLiteral("missing.wgt")));
+    // A refused file is not the one the save dialog proposes; a pipe is not read.
+    EXPECT_EQ(log.fileName(), QString());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe.wgt"))).constData(), 0600), 0);
+    ui.messages.clear();
+    load(QStringLiteral("pipe.wgt"));
+    EXPECT_EQ(ui.messages, (std::vector<Message>{warning(notRegularFileText(path(QStringLiteral("pipe.wgt"))))}));
+    EXPECT_EQ(log.fileName(), QString());
 }
 
 TEST_F(WeightLogTest, DatesOfAnotherCenturyKeepTheirYearThroughASave)

@@ -3,6 +3,7 @@
 #include "activity/activitytexts.h"
 #include "shell/program.h"
 #include "storage/safesave.h"
+#include "storage/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,7 +54,7 @@ void ActivityDays::load()
     QFile file(path);
     if (!file.exists())
         return;  // no day has activities yet
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (openRegularFile(file) != OpenResult::Opened) {
         program_.ui().showMessage(warning(activitymsg::CannotReadWeek));
         // Every write is refused while the file is there; the lists are
         // offered at close.

@@ -7,6 +7,7 @@
 #include "shell/program.h"
 #include "storage/numbertext.h"
 #include "storage/safesave.h"
+#include "storage/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -251,7 +252,7 @@ void ActivityPlanner::loadActivityTable()
     // Read from the directory current at start-up, which is the working directory.
     const QString path = QDir(program_.workDir()).filePath(ActivityFileName);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (openRegularFile(file) != OpenResult::Opened) {
         program_.ui().showMessage(warning(file.exists() ? activitymsg::CannotRead : activitymsg::CannotOpen));
         return;
     }

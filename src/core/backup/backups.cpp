@@ -107,6 +107,13 @@ void Backups::backUpData()
     if (!chosen)
         return;
     const QString path = QDir(documentsFolder).filePath(withDefaultSuffix(*chosen, BackupSuffix));
+    // Only an archive may go into the data folder: its own files are never written over.
+    const QFileInfo target(finalSaveTarget(path));
+    if (QFileInfo(target.absolutePath()).canonicalFilePath() == QFileInfo(program_.workDir()).canonicalFilePath() &&
+        target.suffix().compare(BackupSuffix, Qt::CaseInsensitive) != 0) {
+        ui.showMessage(warning(backupmsg::ownDataFile(QDir::toNativeSeparators(path))));
+        return;
+    }
     const CollectedBackup collected = collect();
     if (collected.contents.files.empty()) {
         ui.showMessage(warning(backupmsg::NothingToBackUp));

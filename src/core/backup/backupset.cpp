@@ -6,6 +6,7 @@
 #include "menu/menufile.h"
 #include "menu/panels.h"
 #include "storage/numbertext.h"
+#include "storage/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +21,7 @@ namespace {
 std::optional<QByteArray> readKind(const QString& path, BackupKind kind)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (openRegularFile(file) != OpenResult::Opened)
         return std::nullopt;
     const QByteArray bytes = file.read(maxFileBytes(kind) + 1);
     if (file.error() != QFileDevice::NoError || !loadsAs(kind, bytes))

@@ -20,7 +20,7 @@ inline QString defaultName(const QString& isoDate) { return QStringLiteral("Tolv
 
 inline QString written(const QString& path, int files, const QStringList& skipped)
 {
-    QString text = QStringLiteral("The backup \"%1\" holds %2 files.").arg(path).arg(files);
+    QString text = QStringLiteral("The backup \"%1\" holds %2 files.").arg(path, QString::number(files));
     if (!skipped.isEmpty())
         text += QStringLiteral("\n\nLeft out (missing or not loadable):\n") + skipped.join(u'\n');
     return text;
@@ -32,6 +32,13 @@ inline QString cannotWrite(const QString& path, bool created)
                                     "file of that name is unchanged.")
                          .arg(path)
                    : QStringLiteral("The backup \"%1\" could not be created. Is the folder read-only?").arg(path);
+}
+
+inline QString ownDataFile(const QString& path)
+{
+    return QStringLiteral("The backup cannot be written to \"%1\": that is a file of the data folder. Choose another "
+                          "name or folder.")
+        .arg(path);
 }
 
 inline const QString NothingToBackUp = QStringLiteral("There are no data files to back up in this folder.");

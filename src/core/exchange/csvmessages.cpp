@@ -27,8 +27,7 @@ QString openQuote(const QString& file, int line)
 {
     return QStringLiteral("The file %1 is not a valid CSV file: the quoted value that starts on line %2 is not "
                           "closed. Nothing was imported.")
-        .arg(file)
-        .arg(line);
+        .arg(file, QString::number(line));
 }
 QString noRows(const QString& file) { return QStringLiteral("The file %1 holds no food items.").arg(file); }
 QString badHeader(const QString& file)

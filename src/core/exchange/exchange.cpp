@@ -8,6 +8,7 @@
 #include "shell/filechoice.h"
 #include "food/foodlist.h"
 #include "shell/program.h"
+#include "storage/regularfile.h"
 #include "storage/safesave.h"
 #include "weight/weight.h"
 
@@ -44,9 +45,10 @@ void Exchange::importFoodItems()
         ui.showMessage(Message::typed(text, Icon::Warning, only(Button::Ok), GeneralHelpContext));
     };
     QFile file(*chosen);
-    if (!file.open(QIODevice::ReadOnly)) {
-        warn(csvmsg::cannotRead(shown));
-        return;
+    switch (openRegularFile(file)) {
+    case OpenResult::Opened: break;
+    case OpenResult::NotRegular: warn(notRegularFileText(shown)); return;
+    case OpenResult::CannotOpen: warn(csvmsg::cannotRead(shown)); return;
     }
     if (file.size() > MaxCsvFileSize) {
         warn(csvmsg::fileTooLarge(shown));

@@ -3,6 +3,7 @@
 #include "food/foodtable.h"
 #include "food/foodtablefile.h"
 #include "storage/safesave.h"
+#include "storage/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +13,7 @@ namespace tolvane {
 FoodTableLoadResult loadFoodTable(FoodTable& table, const QString& workDir, UserInterface& ui)
 {
     QFile file(QDir(workDir).filePath(FoodTableFileName));
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (openRegularFile(file) != OpenResult::Opened) {
         table.assign({});
         // The save refuses to replace a file that is there but unreadable.
         const QString& text = file.exists() ? foodmsg::CannotRead : foodmsg::NotPresent;

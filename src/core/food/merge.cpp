@@ -6,6 +6,7 @@
 #include "food/fooddialogs.h"
 #include "food/foodlist.h"
 #include "shell/program.h"
+#include "storage/regularfile.h"
 
 #include <QFile>
 #include <QSet>
@@ -71,7 +72,7 @@ void FoodMerge::mergeFile(const QString& path)
     UserInterface& ui = program_.ui();
     FoodTable& table = foods_.foodTable();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (openRegularFile(file) != OpenResult::Opened) {
         ui.showMessage(typed(mergemsg::CannotOpen, Icon::Warning));
         return;
     }

@@ -1,6 +1,7 @@
 #include "menu/menustore.h"
 
 #include "shell/program.h"
+#include "storage/regularfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -59,7 +60,7 @@ MenuFileLoad loadMenuFile(const QString& path)
 {
     MenuFileLoad load;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (openRegularFile(file) != OpenResult::Opened) {
         if (file.exists())
             load.state = MenuFileState::CannotRead;
         return load;

@@ -13,6 +13,7 @@
 #include "storage/numbertext.h"
 #include "storage/safesave.h"
 #include "storage/shortstring.h"
+#include "storage/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -116,7 +117,7 @@ void Recipes::load()
     if (!chosen)
         return;
     QFile file(QDir(program_.workDir()).filePath(*chosen));
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (openRegularFile(file) != OpenResult::Opened) {
         ui.showMessage(warning(recipemsg::CannotOpen));
         return;
     }

@@ -47,7 +47,7 @@ QString suggestedPdfName(const QString& dir, const QString& title)
     const QDir folder(dir);
     QString name = base + QStringLiteral(".pdf");
     for (int n = 2; QFileInfo::exists(folder.filePath(name)); ++n)
-        name = QStringLiteral("%1 (%2).pdf").arg(base).arg(n);
+        name = QStringLiteral("%1 (%2).pdf").arg(base, QString::number(n));
     return name;
 }
 

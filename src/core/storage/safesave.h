@@ -8,7 +8,7 @@
 // digits), a name nothing else uses, so that one left behind by a kill between
 // the write and the rename can be recognised and removed: those of the data
 // files at the next start, those of the user's own files (menus, recipes,
-// weight logs, CSV files) at the next save into their folder. A save holds an
+// weight logs, CSV files, backups) at the next save into their folder. A save holds an
 // advisory lock (flock) on its temporary file until the rename, so a clean-up
 // passes over the temporary files of saves still in progress.
 //
@@ -37,7 +37,7 @@ QString finalSaveTarget(const QString& path);
 // Suffixes of the files the user names; the leftovers of their saves are
 // removed by the next save into their folder.
 inline const QStringList UserFileSuffixes = {QStringLiteral("rcp"), QStringLiteral("wgt"), QStringLiteral("mnu"),
-                                             QStringLiteral("csv")};
+                                             QStringLiteral("csv"), QStringLiteral("zip")};
 
 // True when `entry` (a name without folder) is a temporary file that a save of
 // `fileName` can have left behind.

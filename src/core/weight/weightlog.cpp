@@ -5,6 +5,7 @@
 #include "storage/daytext.h"
 #include "storage/numbertext.h"
 #include "storage/real6.h"
+#include "storage/regularfile.h"
 #include "storage/safesave.h"
 
 #include <QFile>
@@ -164,10 +165,10 @@ void WeightLog::loadFile()
 {
     const std::optional<QString> path =
         chooseUserFileToOpen(program_, FileKind::WeightLog, {QString(), WeightFileFilter, WeightFileSuffix, QString()});
-    if (path) {
-        fileName_ = *path;
-        if (loadweightfile(*path))
-            program_.preferences().setLastWeightFile(*path);
+    // A file refused, or one without rows, is no file to save to.
+    if (path && loadweightfile(*path)) {
+        fileName_ = emptyFileLoaded_ ? QString() : *path;
+        program_.preferences().setLastWeightFile(fileName_);
     }
     graph();
 }
@@ -176,7 +177,8 @@ void WeightLog::loadLastFile(const QString& fileName)
 {
     if (fileName.isEmpty() || !QFileInfo::exists(fileName))
         return;
-    if (loadweightfile(fileName))
+    // A folder, pipe or device in its place is not read, nor kept.
+    if (QFileInfo(fileName).isFile() && loadweightfile(fileName) && !emptyFileLoaded_)
         fileName_ = fileName;
     else
         program_.preferences().setLastWeightFile(QString());
@@ -219,9 +221,10 @@ bool WeightLog::loadweightfile(const QString& fileName)
 {
     UserInterface& ui = program_.ui();
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ui.showMessage(warning(weightmsg::cannotOpen(fileName)));
-        return false;
+    switch (openRegularFile(file)) {
+    case OpenResult::Opened: break;
+    case OpenResult::NotRegular: ui.showMessage(warning(notRegularFileText(fileName))); return false;
+    case OpenResult::CannotOpen: ui.showMessage(warning(weightmsg::cannotOpen(fileName))); return false;
     }
     const qint64 size = file.size();
     // The size is checked before anything is read, so an oversized file is never read in.
@@ -240,9 +243,16 @@ bool WeightLog::loadweightfile(const QString& fileName)
         ui.showMessage(warning(weightmsg::refusedFile(fileName, problemText(read.problem, size, read.record))));
         return false;
     }
-    program_.userFileUsed(UserFile::Weight, fileName);
-    if (read.records.empty())
+    emptyFileLoaded_ = read.records.empty();
+    if (emptyFileLoaded_) {
+        // No rows: the grid shows none either.
+        resizeRows(2);
+        rows_[1] = Row{};
+        rows_[1].stamp = ++revision_;
+        unsaved_ = false;
         return true;
+    }
+    program_.userFileUsed(UserFile::Weight, fileName);
     rows_.resize(read.records.size() + 1);
     const quint64 stamp = ++revision_;
     for (std::size_t i = 0; i < read.records.size(); ++i) {

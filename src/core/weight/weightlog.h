@@ -149,6 +149,7 @@ private:
     quint64 revision_ = 0;
     QString fileName_;
     bool unsaved_ = false;
+    bool emptyFileLoaded_ = false;  // the last file loaded had no rows
     Units units_ = Units::Us;
 };
 
