@@ -20,12 +20,9 @@ OpenResult openRegularFile(QFile& file)
         ::close(fd);
         return S_ISDIR(st.st_mode) ? OpenResult::CannotOpen : OpenResult::NotRegular;
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return OpenResult::CannotOpen;
-    }
-    return OpenResult::Opened;
+    ::close(fd);
+    // Opened by its name, the file keeps it (an open by descriptor drops it).
+    return file.open(QIODevice::ReadOnly) ? OpenResult::Opened : OpenResult::CannotOpen;
 }
 
 QString notRegularFileText(const QString& path)
