@@ -16,12 +16,13 @@ cd "$root"
 start="$(git merge-base "$1" HEAD)"
 
 # "added<TAB>path" for every file the change touched; binary files count nothing.
+# The sums are printed in the C locale: a decimal point under every LANG.
 {
   git diff --numstat --no-renames "$start" -- . | awk -F'\t' '$1 != "-" { print $1 "\t" $3 }'
   git ls-files --others --exclude-standard -z | while IFS= read -r -d '' file; do
     if grep -Iq . "$file" 2>/dev/null; then printf '%s\t%s\n' "$(wc -l <"$file")" "$file"; fi
   done
-} | awk -F'\t' '
+} | LC_ALL=C awk -F'\t' '
   $2 ~ /^tests\//                              { tests += $1; next }
   $2 ~ /^(src|fuzz|bench|tools)\//             { code += $1 }
   END {
