@@ -9,7 +9,8 @@ deprecated.index the withdrawn ones.
     tools/starter/make_food_csv.py --source JAR_OR_DIR --out FILE
 
 The selection and naming rules are in FOOD_RULES.md beside this script; the
-staples are in staples.csv.
+staples are in staples.csv, the servings chosen by hand in servings.csv. The
+rows of the list written over keep their names and servings.
 """
 
 import argparse
@@ -623,7 +624,7 @@ def candidates(source, staples, report, hand=HandChoices()):
             continue
         # The best serving the name fits with; a kept row keeps its name.
         kept = hand.kept.get(number)
-        base = kept[0][:-len(", " + kept[1])] if kept else staple_name or plain
+        base = kept[0].removesuffix(", " + kept[1]) if kept else staple_name or plain
         fitting = [s for s in servings if len(f"{base}, {s[0]}") <= MAX_NAME]
         serving = fitting[0] if fitting else None
         name = f"{base}, {serving[0]}" if serving else None
