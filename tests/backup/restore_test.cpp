@@ -30,18 +30,14 @@ TEST_F(BackupTest, TheBackupBeforeARestoreHoldsEveryFileItReplacesWhateverTheSet
     const QString archive = doc(QStringLiteral("b.zip"));
     backUp(archive);
     // A row more in log.wgt, then another weight file: the settings forget log.wgt.
-    const QByteArray threeRows = writeWeightImage({{46000.0, real6(180), real6(0)},
-                                                   {46007.0, real6(178), real6(0)},
-                                                   {46014.0, real6(176), real6(0)}});
-    writeAll(doc(QStringLiteral("log.wgt")), threeRows);
+    writeAll(doc(QStringLiteral("log.wgt")), sampleWeights() + writeWeightImage({{46014.0, real6(176), real6(0)}}));
     writeAll(doc(QStringLiteral("2026.wgt")), sampleWeights());
     ui.openAnswers = {doc(QStringLiteral("2026.wgt"))};
     program.execute(Command::LoadWeightFile);
     std::map<QString, QByteArray> now;
-    for (const QString& name : {FoodTableFileName, CurrentMenuFileName, ActivityFileName})
-        now[name] = readAll(path(name));
-    for (const char* name : {"log.wgt", "week.mnu", "bread.rcp"})
-        now[doc(QString::fromLatin1(name))] = readAll(doc(QString::fromLatin1(name)));
+    for (const QString& file : {path(FoodTableFileName), path(CurrentMenuFileName), path(ActivityFileName),
+                                doc(QStringLiteral("log.wgt")), doc(QStringLiteral("week.mnu")), doc(QStringLiteral("bread.rcp"))})
+        now[file.startsWith(documents) ? file : QFileInfo(file).fileName()] = readAll(file);
     ui.messages.clear();
 
     restore(archive);
@@ -72,9 +68,8 @@ TEST_F(BackupTest, HostileArchivesPutTheUsersFilesOnlyInsideTheHomeFolder)
     link(in(home, "sub/k.mnu"), in(home, "k.mnu"));
     link(in(home, "l.mnu"), in(home, "l.mnu"));
     struct Case {
-        QString path;      // where the file was, as the manifest says
-        QString place;     // where it goes
-        const char* why;   // why not back, or nothing
+        QString path, place;  // where the file was, as the manifest says, and where it goes
+        const char* why;      // why not back, or nothing
     };
     const std::vector<Case> cases = {
         {in(outside.path(), "a.mnu"), in(dated, "a.mnu"), "outside your home folder"},
@@ -114,17 +109,11 @@ TEST_F(BackupTest, HostileArchivesPutTheUsersFilesOnlyInsideTheHomeFolder)
         }
         QFile::remove(keptAs);
     }
-    EXPECT_EQ(readAll(in(outside.path(), "c.mnu")), "theirs");
-    EXPECT_EQ(QDir(outside.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("c.mnu")});
+    // Nothing written outside the home folder nor into a hidden folder; links and folders stay.
+    EXPECT_EQ(filesOf(outside.path()), (std::map<QString, QByteArray>{{QStringLiteral("c.mnu"), "theirs"}}));
     EXPECT_TRUE(QDir(in(home, ".config")).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     EXPECT_TRUE(QFileInfo(in(home, "k.mnu")).isSymLink());
     EXPECT_TRUE(QFileInfo(in(home, "f.mnu")).isDir());
-    // System places are outside any user's home folder.
-    const BackupContents system{{}, {}, {{BackupKind::MenuFile, {}, QStringLiteral("/etc/x.mnu"), {}, {}},
-                                         {BackupKind::WeightFile, {}, QStringLiteral("/root/x.wgt"), {}, {}},
-                                         {BackupKind::RecipeFile, {}, QStringLiteral("/dev/shm/x.rcp"), {}, {}}}};
-    for (const RestoreTarget& target : planRestore(system, {dir.path(), home, dated}).targets)
-        EXPECT_TRUE(target.moved == PlaceProblem::OutsideHome || target.moved == PlaceProblem::FolderGone);
 }
 
 TEST_F(BackupTest, ARestoreWritesThroughALinkAndStopsAtAFolderInTheWay)
@@ -153,9 +142,8 @@ TEST_F(BackupTest, ARestoreWritesThroughALinkAndStopsAtAFolderInTheWay)
     const PlaceOutcome placed = placeFiles(dir.path(), {{real, "new"}, {path(ActivityFileName), "new"}});
     EXPECT_EQ(placed.result, PlaceResult::InTheWay);
     EXPECT_EQ(placed.file, path(ActivityFileName));
-    EXPECT_EQ(files(), before);
+    EXPECT_TRUE(files() == before && filesOf(backups()) == kept);
     EXPECT_EQ(filesOf(path(QStringLiteral("real"))).size(), 1u);
-    EXPECT_EQ(filesOf(backups()), kept);
 }
 
 TEST_F(BackupTest, UnsavedWeightRowsAreSavedFirstOrTheRestoreWaits)
@@ -174,9 +162,7 @@ TEST_F(BackupTest, UnsavedWeightRowsAreSavedFirstOrTheRestoreWaits)
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[1].text, backupmsg::unsavedWeights(doc(QStringLiteral("log.wgt"))));
     EXPECT_EQ(ui.messages[1].buttons, Button::Yes | Button::No | only(Button::Cancel));
-    EXPECT_EQ(filesOf(documents), before);
-    EXPECT_EQ(filesOf(backups()), kept);
-    EXPECT_TRUE(grid.unsaved());
+    EXPECT_TRUE(filesOf(documents) == before && filesOf(backups()) == kept && grid.unsaved());
 
     // Saved first, the typed weight is in the backup of the replaced files.
     ui.openAnswers = {archive};
