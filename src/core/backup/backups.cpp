@@ -208,6 +208,8 @@ void Backups::restoreFromBackup()
     if (placed.result != PlaceResult::Placed) {
         if (madeFolder)
             QDir().rmdir(folders.restored);
+        for (const QString& copy : kept->copies)
+            QFile::remove(QDir::fromNativeSeparators(copy));
         const QString failed = QDir::toNativeSeparators(placed.file);
         ui.showMessage(warning(placed.result == PlaceResult::InTheWay ? backupmsg::inTheWay(failed)
                                                                       : backupmsg::notPlaced(failed)));
