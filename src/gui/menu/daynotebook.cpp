@@ -83,8 +83,10 @@ bool DayNotebook::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     QAbstractButton* target = group_->button(picked);
-    target->setFocus(Qt::TabFocusReason);
     target->click();
+    // The keys go on from the day picked, as in a tab bar (a click hands
+    // the focus to the food list).
+    target->setFocus(Qt::TabFocusReason);
     return true;
 }
 
