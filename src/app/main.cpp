@@ -6,6 +6,7 @@
 #include "shell/preferences.h"
 #include "app/mainwindow.h"
 #include "app/qtuserinterface.h"
+#include "app/secondstart.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -113,7 +114,7 @@ int main(int argc, char* argv[])
             prepared.error.isEmpty() ? QStringLiteral("Cannot change to the folder %1.").arg(folder) : prepared.error;
         std::fprintf(stderr, "tolvane: %s\n", qUtf8Printable(error));
         // Started from a launcher, the user sees no terminal.
-        if (prepared.alreadyOpen) {
+        if (prepared.alreadyOpen && !tolvane::askRunningProgramToShow(folder)) {
             tolvane::QtUserInterface ui;
             ui.showMessage(tolvane::Message::typed(error, tolvane::Icon::Information, tolvane::only(tolvane::Button::Ok),
                                                    tolvane::MainHelpContext));
@@ -127,6 +128,7 @@ int main(int argc, char* argv[])
     app.program.setDataFolderLock(prepared.lock);
     tolvane::MainWindow window(app);
     ui.setParent(&window);
+    const tolvane::SecondStartListener listener(QDir::currentPath(), &window);
 
     const tolvane::StartResult started = app.program.formCreate();
     if (!started.ok)
