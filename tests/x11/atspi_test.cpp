@@ -1,11 +1,13 @@
 // A screen reader's "activate" through AT-SPI, on a real X server with the
-// accessibility bus of a desktop session (with-atspi.sh): the day button's
-// action switches the day and saves it, as a click does.
+// accessibility bus of a desktop session (with-atspi.sh): a day button's
+// action switches the day and saves it, and the radio buttons' actions reach
+// the program, as clicks do.
 
 #include "food/foodtableio.h"
 #include "menu/daynotebook.h"
 #include "menu/menuplannerpage.h"
-#include "menu/menustore.h"
+#include "menu/rdapage.h"
+#include "weight/calculatorspage.h"
 #include "app/app.h"
 #include "app/mainwindow.h"
 #include "scriptedui.h"
@@ -13,6 +15,8 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QButtonGroup>
+#include <QTabWidget>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -80,4 +84,15 @@ TEST(AtSpiOnX11, TheDayButtonsActionSwitchesAndSavesTheDay)
     App reopened(ui, settings, dir.path());
     ASSERT_TRUE(reopened.program.formCreate().ok);
     EXPECT_EQ(reopened.program.currentDay(), 1);
+
+    // The RDA page's "Day" shows the day's totals; the Calculators' "Male" counts.
+    window.pageControl()->setCurrentIndex(RdaPageIndex);
+    auto* rda = static_cast<RdaPage*>(window.page(RdaPageIndex));
+    ASSERT_TRUE(doFirstActionOverAtSpi(rda->comparison()->button(1)));
+    EXPECT_EQ(app.menu.comparison(), 1);
+    EXPECT_EQ(app.menu.totalsTab(), 1);
+    window.pageControl()->setCurrentIndex(CalculatorsPageIndex);
+    auto* calculators = static_cast<CalculatorsPage*>(window.page(CalculatorsPageIndex));
+    ASSERT_TRUE(doFirstActionOverAtSpi(calculators->gender()->button(1)));
+    EXPECT_EQ(app.weight.calculators().gender(), static_cast<Gender>(1));
 }
