@@ -7,17 +7,13 @@
 
 #include "activity/activityfile.h"
 #include "activity/activitytexts.h"
-#include "shell/pagewidget.h"
-#include <QTabBar>
-#include <QPushButton>
-#include <QToolButton>
 #include "activity/addactivitydialog.h"
 #include "food/fooditemdialog.h"
 #include "guide/helpwindow.h"
-#include "guide/informationwindow.h"
 #include "menu/targetsplitdialog.h"
 #include "printing/titledialog.h"
 #include "shell/aboutdialog.h"
+#include "shell/pagewidget.h"
 #include "shell/severalchoicedialog.h"
 #include "windowtest.h"
 
@@ -25,8 +21,10 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QDir>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 #include <functional>
 
 using namespace tolvane;
