@@ -6,7 +6,6 @@
 #include "storage/numbertext.h"
 #include "weight/weightlog.h"
 
-#include <QPoint>
 
 #include <algorithm>
 #include <cmath>
@@ -314,12 +313,12 @@ void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb f
     if (trend && !trend->points.empty()) {
         canvas.setPenColor(TrendColor);
         canvas.setPenWidth(2);
-        const auto at = [&](const TrendPoint& p) {
-            return QPoint(PlotLeft + pointX(*data, p.date, xScale, true), PlotTop + pointY(*data, p.weight, yScale));
-        };
-        canvas.moveTo(at(trend->points.front()).x(), at(trend->points.front()).y());
+        const TrendPoint& front = trend->points.front();
+        canvas.moveTo(PlotLeft + pointX(*data, front.date, xScale, true), PlotTop + pointY(*data, front.weight, yScale));
+        ColumnRuns runs(canvas, *data, yScale);
         for (std::size_t i = 1; i < trend->points.size(); ++i)
-            canvas.lineTo(at(trend->points[i]).x(), at(trend->points[i]).y());
+            runs.lineTo(PlotLeft + pointX(*data, trend->points[i].date, xScale, true), trend->points[i].weight);
+        runs.flush();
     }
     canvas.clearClip();
     if (trend)
@@ -472,8 +471,11 @@ void WeightGraph::paint(Canvas& canvas, Rgb face)
     if (read.status == GraphRead::Status::Ok) {
         toldFor_.reset();
         std::optional<GraphData> shown(std::move(read.data));
-        const std::optional<WeightTrend> trend = trendShown() ? std::optional<WeightTrend>(shownTrend(*shown)) : std::nullopt;
-        const WeightTrend* drawn = trend ? &*trend : nullptr;
+        WeightTrend* drawn = nullptr;
+        if (trendShown()) {
+            drawn = &screenTrend_.update(*shown);
+            drawn->unit = weightUnit(log_.units());
+        }
         drawWeightGraph(canvas, shown, face, log_.locale(), &screenPixels_, drawn, log_.units());
         description_ = describeWeightGraph(shown, log_.locale(), drawn, log_.units());
         screenRows_.spare = std::move(shown->points);

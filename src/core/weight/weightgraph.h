@@ -129,6 +129,7 @@ private:
     WeightLog& log_;
     GraphRowCache screenRows_;
     GraphPixels screenPixels_;
+    TrendKeeper screenTrend_;
     std::optional<quint64> toldFor_;  // the log's revision the message was shown for
     bool messagePending_ = false;
     QString description_;
