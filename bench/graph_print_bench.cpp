@@ -2,7 +2,7 @@
 // a saw tooth, an actual weight every third day, the trend shown) into a PDF
 // file at 1200 dpi, and the trend of that log computed in full and after one
 // edited row.
-//   graph_print_bench [rounds] [pdf path to keep]
+//   graph_print_bench [rounds] [pdf path to keep] [every]   (every: each point drawn as it comes)
 
 #include "bench_util.h"
 
@@ -60,6 +60,8 @@ int main(int argc, char** argv)
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 5;
     QTemporaryDir dir;
     const QString path = argc > 2 ? QString::fromLocal8Bit(argv[2]) : dir.filePath(QStringLiteral("graph.pdf"));
+    const auto points = argc > 3 && QByteArray(argv[3]) == "every" ? tolvane::PagePoints::Every
+                                                                    : tolvane::PagePoints::Merged;
     const tolvane::GraphData data = largestLog();
     const tolvane::WeightTrend trend = tolvane::weightTrend(data);
     const QLocale locale(QLocale::English, QLocale::UnitedStates);
@@ -74,7 +76,8 @@ int main(int argc, char** argv)
                                                       QStringLiteral("bench"));
         if (!job)
             return 1;
-        tolvane::drawWeightGraphPage(job->canvas(), job->page(), data, QStringLiteral("Weight"), locale, &trend);
+        tolvane::drawWeightGraphPage(job->canvas(), job->page(), data, QStringLiteral("Weight"), locale, &trend,
+                                     tolvane::Units::Us, points);
         job->end();
         wall.push_back(wallMs(t));
         cpu.push_back(cpuMs() - c);
