@@ -74,7 +74,7 @@ int main(int argc, char** argv)
 
     for (int v = 0;; ++v) {
         app.foods.foodTable().assign(kill::foodVersion(v));
-        app.foods.saveFoodTable();
+        app.foods.saveFoodTable(QString());
         app.menu.dayPageChange(v % 7);
         // One to five rows of "Walking", each change written.
         if (app.activity.count() >= kill::MaxActivityRows) {

@@ -80,7 +80,7 @@ void Exchange::importFoodItems()
     const int updated = update ? offered : 0;
     const int lastAdded = applyFoodImport(imported, table, update);
     if (added + updated > 0) {
-        foods_.saveFoodTable();
+        foods_.saveFoodTable(foodchange::Import);
         if (lastAdded >= 0)
             foods_.selectFoodRow(table.rowOfSlot(lastAdded));
         if (program_.hooks.refreshFoodPanel)

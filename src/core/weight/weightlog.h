@@ -35,6 +35,16 @@ QString cannotWrite(const QString& fileName);
 QString refusedFile(const QString& fileName, const QString& problem);
 } // namespace weightmsg
 
+// The grid's changes as "&Undo" and "&Redo" name them.
+namespace weightchange {
+QString editCell(const QString& heading, int row);
+inline const QString NewRow = QStringLiteral("New Row");
+inline const QString RemoveRow = QStringLiteral("Remove Row");
+inline const QString ClearGrid = QStringLiteral("Clear Grid");
+inline const QString CreatePlan = QStringLiteral("Create Plan");
+QString loadFile(const QString& fileName);
+} // namespace weightchange
+
 enum WeightColumn { DateColumn = 0, PlanColumn = 1, ActualColumn = 2, WeightColumnCount = 3 };
 
 // A stored weight's six bytes and its column as one number, for tables of the
@@ -115,6 +125,12 @@ public:
     // it, so that readers can take its values without reading the texts.
     const WeightRecord* loadedRecord(int row) const;
 
+    // --- Undo and redo. The grid's rows as they are now, with the file name:
+    // a change of the whole grid (a plan) is recorded from it.
+    struct Rows;
+    Rows rowsNow() const;
+    void recordWholeGrid(const QString& text, Rows before);
+
 private:
     struct Row {
         std::array<QString, WeightColumnCount> text;  // cells set or typed
@@ -122,6 +138,13 @@ private:
         quint8 loaded = 0;                            // a bit per cell still showing `record`
         quint64 stamp = 0;
     };
+    class RowsChange;
+    // Rows from `first` on, `count` of them, for the other side of a change.
+    Rows rowsAt(int first, int count) const;
+    void record(const QString& text, int first, int count, Rows other);
+    // Undo and redo: the rows from `first`, `count` of them, trade places
+    // with `other`'s; `count` becomes the number now in the grid.
+    void swapRows(int first, int& count, Rows& other);
     QString loadedText(const WeightRecord& record, int column) const;
     void store(int column, int row, const QString& text);
     void resizeRows(std::size_t rows);
@@ -137,6 +160,11 @@ private:
     QString fileName_;
     bool unsaved_ = false;
     Units units_ = Units::Us;
+};
+
+struct WeightLog::Rows {
+    std::vector<Row> rows;
+    QString fileName;
 };
 
 } // namespace tolvane
