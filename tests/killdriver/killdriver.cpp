@@ -3,9 +3,10 @@
 // program's own save functions, over and over, until it is killed. With
 // "--start-only" it starts the program and ends; with "--backup" it backs the
 // data up into the folder's "out.zip" over and over; with "--restore" it makes
-// two backups of different data and restores them in turn. It takes the folder
-// as the program does: a folder another run holds is left alone (the driver
-// prints why and ends with status 1).
+// two backups of different data and restores them in turn; with "--undo" it
+// takes changes of the food item table back and makes them again. It takes
+// the folder as the program does: a folder another run holds is left alone
+// (the driver prints why and ends with status 1).
 
 #include "app/app.h"
 #include "backup/backupschedule.h"
@@ -67,6 +68,24 @@ int main(int argc, char** argv)
             } else {
                 run(Command::RestoreFromBackup, kill::archiveName(v % 2));
             }
+        }
+    }
+    if (mode == "--undo") {
+        // Four versions of the table kept as changes, then taken back and
+        // made again over and over: each step saves as the change did.
+        std::vector<std::unique_ptr<Change>> changes;
+        app.program.changes.setRecorder([&](std::unique_ptr<Change> change) { changes.push_back(std::move(change)); });
+        for (int v = 0; v < kill::FoodVersions; ++v) {
+            app.foods.foodTable().assign(kill::foodVersion(v));
+            app.foods.saveFoodTable(QStringLiteral("Version"));
+        }
+        std::puts("saving");
+        std::fflush(stdout);
+        for (;;) {
+            for (std::size_t c = changes.size() - 1; c > 0; --c)
+                changes[c]->undo();
+            for (std::size_t c = 1; c < changes.size(); ++c)
+                changes[c]->redo();
         }
     }
     std::puts("saving");

@@ -47,14 +47,18 @@ void MenuPlanner::restoreWeek(const QByteArray& bytes)
     const MenuFileRead read = readMenuImage(writeMenuImage(image()).left(CurrentValuesSize) + bytes);
     if (read.problem != MenuFileProblem::None)
         return;
-    int changed = 0;
-    while (changed < MealsPerWeek && week_[static_cast<std::size_t>(changed)] == read.image.week[static_cast<std::size_t>(changed)])
-        ++changed;
+    int firstChanged = -1;
+    for (int m = 0; m < MealsPerWeek && firstChanged < 0; ++m)
+        if (week_[static_cast<std::size_t>(m)] != read.image.week[static_cast<std::size_t>(m)])
+            firstChanged = m;
+    const auto shown = static_cast<std::size_t>(weekIndex(shownDay_, shownMeal_));
+    const bool shownChanged = week_[shown] != read.image.week[shown];
     week_ = read.image.week;
-    // The user sees what came back.
-    if (changed < MealsPerWeek) {
-        shownDay_ = changed / MealsPerDay;
-        shownMeal_ = currentMeal_ = changed % MealsPerDay;
+    // The user sees what came back: the shown meal when it changed, else the
+    // first meal that did.
+    if (firstChanged >= 0 && !shownChanged) {
+        shownDay_ = firstChanged / MealsPerDay;
+        shownMeal_ = currentMeal_ = firstChanged % MealsPerDay;
         program_.setCurrentDay(shownDay_);
         dayShowingLabel_ = DayNames.value(shownDay_);
     }

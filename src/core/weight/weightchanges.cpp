@@ -13,7 +13,11 @@
 namespace tolvane {
 
 namespace weightchange {
-QString editCell(const QString& heading, int row) { return QStringLiteral("Edit %1 in Row %2").arg(heading).arg(row); }
+QString editCell(int column, int row)
+{
+    static const QStringList columns{QStringLiteral("Date"), QStringLiteral("Plan"), QStringLiteral("Actual")};
+    return QStringLiteral("Edit %1 in Row %2").arg(columns.value(column)).arg(row);
+}
 QString loadFile(const QString& fileName) { return QStringLiteral("Load File %1").arg(fileName); }
 } // namespace weightchange
 

@@ -130,7 +130,7 @@ void WeightLog::editCell(int column, int row, const QString& text)
     Rows before = rowsAt(row, 1);
     store(column, row, text);
     if (!same)
-        record(weightchange::editCell(rows_[0].text[at(column)], row), row, 1, std::move(before));
+        record(weightchange::editCell(column, row), row, 1, std::move(before));
     changed();
     graph();
 }

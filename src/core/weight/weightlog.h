@@ -37,7 +37,7 @@ QString refusedFile(const QString& fileName, const QString& problem);
 
 // The grid's changes as "&Undo" and "&Redo" name them.
 namespace weightchange {
-QString editCell(const QString& heading, int row);
+QString editCell(int column, int row);
 inline const QString NewRow = QStringLiteral("New Row");
 inline const QString RemoveRow = QStringLiteral("Remove Row");
 inline const QString ClearGrid = QStringLiteral("Clear Grid");
