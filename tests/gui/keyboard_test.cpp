@@ -586,7 +586,7 @@ TEST_F(KeyboardTest, AnEntryTakesNewServingsGoesByDeleteAfterAClickAndComesBackB
     EXPECT_EQ(entryRead(1), QStringLiteral("( 2.5)\tBread"));
     EXPECT_EQ(planner->menuPanel().values[0]->text(), QStringLiteral("     252"));
     EXPECT_EQ(readMenuImage(readAll(dir.filePath(CurrentMenuFileName))).image.week[0], app->menu.meal(0, 0));
-    EXPECT_EQ(window->action(Command::Undo)->text(), QStringLiteral("&Undo Change Servings of Bread in Sunday Breakfast"));
+    EXPECT_EQ(window->action(Command::Undo)->text(), QStringLiteral("U&ndo Change Servings of Bread in Sunday Breakfast"));
 
     // A click on Apple leaves the keys with the entry: Delete removes it.
     click(meal->viewport(), meal->visualItemRect(meal->item(0)).center());
@@ -598,7 +598,7 @@ TEST_F(KeyboardTest, AnEntryTakesNewServingsGoesByDeleteAfterAClickAndComesBackB
     key(meal, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(meal->lines(), (QStringList{QStringLiteral("( 1.0)\tApple"), QStringLiteral("( 2.5)\tBread")}));
     EXPECT_EQ(entryRead(0), QStringLiteral("( 1.0)\tApple"));
-    EXPECT_EQ(window->action(Command::Redo)->text(), QStringLiteral("&Redo Remove Apple from Sunday Breakfast"));
+    EXPECT_EQ(window->action(Command::Redo)->text(), QStringLiteral("Re&do Remove Apple from Sunday Breakfast"));
     key(meal, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(meal->lines(), QStringList{QStringLiteral("( 2.5)\tBread")});
     key(meal, Qt::Key_Z, Qt::ControlModifier);

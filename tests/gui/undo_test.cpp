@@ -114,7 +114,7 @@ struct ChangeCase {
     const char* kind;
     std::function<void(UndoTest&)> before;  // sets the scene, not a change to take back
     std::function<void(UndoTest&)> change;
-    QString named;                          // "&Undo" names it so
+    QString named;                          // "U&ndo" names it so
 };
 
 class UndoEveryChange : public UndoTest, public ::testing::WithParamInterface<ChangeCase> {};
@@ -334,12 +334,12 @@ TEST_P(UndoEveryChange, TakenBackAndMadeAgainByteForByte)
     const Seen after = seen();
     ASSERT_NE(before, after);
     ASSERT_EQ(history->stack().count(), kept + 1);
-    EXPECT_EQ(program().caption(Command::Undo), QStringLiteral("&Undo ") + c.named);
+    EXPECT_EQ(program().caption(Command::Undo), QStringLiteral("U&ndo ") + c.named);
     EXPECT_TRUE(program().isEnabled(Command::Undo));
 
     program().execute(Command::Undo);
     EXPECT_EQ(seen(), before);
-    EXPECT_EQ(program().caption(Command::Redo), QStringLiteral("&Redo ") + c.named);
+    EXPECT_EQ(program().caption(Command::Redo), QStringLiteral("Re&do ") + c.named);
     program().execute(Command::Redo);
     EXPECT_EQ(seen(), after);
     // Back once more: the change's other side holds after a round trip too.
@@ -353,7 +353,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, UndoEveryChange, ::testing::ValuesIn(Cases),
 TEST_F(UndoTest, AHundredChangesComeBackInOrderAndTheMenuItemsFollow)
 {
     EXPECT_FALSE(program().isEnabled(Command::Undo));
-    EXPECT_EQ(program().caption(Command::Undo), QStringLiteral("&Undo"));
+    EXPECT_EQ(program().caption(Command::Undo), QStringLiteral("U&ndo"));
     const Seen start = seen();
     for (int i = 0; i < 120; ++i) {
         const int meal = i / Meal::Capacity;
@@ -366,7 +366,7 @@ TEST_F(UndoTest, AHundredChangesComeBackInOrderAndTheMenuItemsFollow)
         program().execute(Command::Undo);
     EXPECT_FALSE(program().isEnabled(Command::Undo));
     EXPECT_EQ(seen().files, start.files);
-    EXPECT_EQ(program().caption(Command::Redo), QStringLiteral("&Redo Add Apple to Sunday Breakfast"));
+    EXPECT_EQ(program().caption(Command::Redo), QStringLiteral("Re&do Add Apple to Sunday Breakfast"));
 }
 
 TEST_F(UndoTest, AnAmpersandInANameShowsInTheMenuItem)
@@ -374,7 +374,7 @@ TEST_F(UndoTest, AnAmpersandInANameShowsInTheMenuItem)
     app->foods.foodListClick(0);
     ui.foodItemAnswers.push_back(named(QStringLiteral("Mac & Cheese")));
     program().execute(Command::AddFoodItem);
-    EXPECT_EQ(program().caption(Command::Undo), QStringLiteral("&Undo Add Food Item Mac && Cheese"));
+    EXPECT_EQ(program().caption(Command::Undo), QStringLiteral("U&ndo Add Food Item Mac && Cheese"));
 }
 
 TEST_F(UndoTest, TypedInstructionsAreTakenBackBeforeTheChangeBeforeThem)

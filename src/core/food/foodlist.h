@@ -11,7 +11,7 @@ namespace tolvane {
 
 class FoodDialogs;
 
-// The food item table's changes as "&Undo" and "&Redo" name them.
+// The food item table's changes as "U&ndo" and "Re&do" name them.
 namespace foodchange {
 inline QString add(const QString& name) { return QStringLiteral("Add Food Item %1").arg(name); }
 inline QString modify(const QString& name) { return QStringLiteral("Modify Food Item %1").arg(name); }

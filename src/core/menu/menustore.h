@@ -52,7 +52,7 @@ QString refusedFile(const QString& fileName, const QString& problem);
 QString damagedCurrentMenu(const QString& problem, const QString& keptAs);
 } // namespace menumsg
 
-// The week's changes as "&Undo" and "&Redo" name them.
+// The week's changes as "U&ndo" and "Re&do" name them.
 namespace weekchange {
 inline const QString PasteMeal = QStringLiteral("Paste Meal");
 inline const QString PasteDay = QStringLiteral("Paste Day");

@@ -18,7 +18,7 @@
 
 namespace tolvane {
 
-// The recipe's changes as "&Undo" and "&Redo" name them.
+// The recipe's changes as "U&ndo" and "Re&do" name them.
 namespace recipechange {
 inline QString add(const QString& name) { return QStringLiteral("Add %1 to Recipe").arg(name); }
 inline QString remove(const QString& name) { return QStringLiteral("Remove %1 from Recipe").arg(name); }

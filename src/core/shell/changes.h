@@ -21,7 +21,7 @@ public:
     Change(const Change&) = delete;
     Change& operator=(const Change&) = delete;
 
-    // What the change did, as "&Undo"/"&Redo" name it ("Remove Banana from Monday Breakfast").
+    // What the change did, as "U&ndo"/"Re&do" name it ("Remove Banana from Monday Breakfast").
     const QString& text() const { return text_; }
     virtual void undo() = 0;
     virtual void redo() = 0;

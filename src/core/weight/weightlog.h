@@ -35,7 +35,7 @@ QString cannotWrite(const QString& fileName);
 QString refusedFile(const QString& fileName, const QString& problem);
 } // namespace weightmsg
 
-// The grid's changes as "&Undo" and "&Redo" name them.
+// The grid's changes as "U&ndo" and "Re&do" name them.
 namespace weightchange {
 QString editCell(int column, int row);
 inline const QString NewRow = QStringLiteral("New Row");

@@ -74,7 +74,7 @@ private:
 
     App& app_;
     Program& program_;
-    UndoHistory* undoHistory_;  // the user's changes, for "&Undo" and "&Redo"
+    UndoHistory* undoHistory_;  // the user's changes, for "U&ndo" and "Re&do"
     QTabWidget* pages_ = nullptr;
     std::vector<LazyPage*> pageSlots_;  // each builds its page when first shown
     std::map<Command, QAction*> actions_;

@@ -76,8 +76,8 @@ void UndoHistory::showState()
 {
     program_.setEnabled(Command::Undo, stack_.canUndo());
     program_.setEnabled(Command::Redo, stack_.canRedo());
-    program_.setCaption(Command::Undo, captionOf(QStringLiteral("&Undo"), stack_.canUndo() ? stack_.undoText() : QString()));
-    program_.setCaption(Command::Redo, captionOf(QStringLiteral("&Redo"), stack_.canRedo() ? stack_.redoText() : QString()));
+    program_.setCaption(Command::Undo, captionOf(menuCaption(Command::Undo), stack_.canUndo() ? stack_.undoText() : QString()));
+    program_.setCaption(Command::Redo, captionOf(menuCaption(Command::Redo), stack_.canRedo() ? stack_.redoText() : QString()));
 }
 
 } // namespace tolvane

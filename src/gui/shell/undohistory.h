@@ -1,6 +1,6 @@
 #pragma once
 // The user's changes on Qt's undo stack: each change the core keeps becomes a
-// command; "&Undo" and "&Redo" of the "&Main" menu take them back and make
+// command; "U&ndo" and "Re&do" of the "&Main" menu take them back and make
 // them again, and their captions name the change. The changes themselves
 // (what they put back, which files they save) are the core's.
 
