@@ -502,6 +502,23 @@ int main(int argc, char** argv)
             timings.time(QStringLiteral("Redo a typed weight cell (100000 rows)"), [&] { command(Command::Redo); });
         }
     }
+    // The history of a session of 1000 typical changes: entries in and out of a
+    // full week, a typed weight cell each tenth change.
+    if (wants("undo")) {
+        window.undoHistory().stack().clear();
+        pages->setCurrentIndex(MenuPlannerPageIndex);
+        for (int c = 0; c < 1000; ++c) {
+            if (c % 10 == 9)
+                app.weight.log().editCell(ActualColumn, 1 + c % 100, QString::number(150 + c % 7));
+            else if (c % 2 == 0)
+                dropOn(planner->trashCan(), {DragSource::MealList, 0});
+            else
+                dropOn(planner->mealList()->viewport(), {DragSource::FoodList, c % 5});
+        }
+        std::printf("Undo history of 1000 typical changes: %d kept, %lld KiB held.\n",
+                    window.undoHistory().stack().count(),
+                    static_cast<long long>(window.undoHistory().heldBytes() / 1024));
+    }
 
     // A key in each calculator field.
     pages->setCurrentIndex(CalculatorsPageIndex);

@@ -172,8 +172,6 @@ const ChangeCase Cases[] = {
          t.program().execute(Command::PasteDayInto);
      },
      QStringLiteral("Paste Day Into")},
-    {"ClearMenu", [](UndoTest& t) { t.drop(0); }, [](UndoTest& t) { t.program().execute(Command::ClearMenu); },
-     QStringLiteral("Clear Menu")},
     {"LoadMenu",
      [](UndoTest& t) {
          MenuImage image;
@@ -228,9 +226,6 @@ const ChangeCase Cases[] = {
          t.program().execute(Command::MergeOtherTable);
      },
      QStringLiteral("Merge Other FOODITEM.DBT")},
-    {"PersonalList", [](UndoTest& t) { t.app->foods.foodListClick(2); },
-     [](UndoTest& t) { t.program().execute(Command::AddToPersonalList); },
-     QStringLiteral("Add Cheese to Personal List")},
     {"AddRecipeToFoodItems", [](UndoTest& t) { t.app->recipes.dropOnIngredientList({DragSource::RecipeFoodList, 0}); },
      [](UndoTest& t) {
          t.ui.foodItemAnswers.push_back({{{{FoodItemForm::Name, QStringLiteral("Apple Pie")}}}});
@@ -298,6 +293,18 @@ const ChangeCase Cases[] = {
          t.app->weight.log().today = [] { return QDate(2026, 3, 1); };
      },
      [](UndoTest& t) { t.program().execute(Command::CreatePlan); }, QStringLiteral("Create Plan")},
+    {"LoadWeightFile",
+     [](UndoTest& t) {
+         WeightRecord record{45000, {}, {}};
+         storeReal6(150, record.plan.data());
+         writeAll(t.dir.filePath(QStringLiteral("log.wgt")), writeWeightImage({record, record}));
+         t.app->weight.log().editCell(ActualColumn, 1, QStringLiteral("151"));
+     },
+     [](UndoTest& t) {
+         t.ui.openAnswers.push_back(t.dir.filePath(QStringLiteral("log.wgt")));
+         t.program().execute(Command::LoadWeightFile);
+     },
+     QStringLiteral("Load File log.wgt")},
     {"AddToDay", [](UndoTest& t) { t.drop(0); },
      [](UndoTest& t) {
          t.app->activity.listClick(1);
@@ -399,14 +406,6 @@ TEST_F(UndoTest, AnInvalidServingsTextChangesNothingAndSaysSo)
                                                                   only(Button::Ok), GeneralHelpContext)}));
     EXPECT_EQ(seen(), before);
     EXPECT_EQ(menu().takeFocusRequest(), FocusTarget::Servings);
-}
-
-TEST_F(UndoTest, ARestoredBackupForgetsTheChanges)
-{
-    drop(0);
-    ASSERT_TRUE(program().isEnabled(Command::Undo));
-    program().changes.forget();
-    EXPECT_FALSE(program().isEnabled(Command::Undo));
 }
 
 } // namespace
