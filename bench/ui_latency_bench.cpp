@@ -486,6 +486,11 @@ int main(int argc, char** argv)
             break;
         pages->setCurrentIndex(page);
         ui.openAnswer = change == Command::LoadMenu ? file("week.mnu") : file("large.wgt");
+        // The full week has the same meals every day: the copied day differs.
+        if (change == Command::PasteDayInto) {
+            dropOn(planner->trashCan(), {DragSource::MealList, 0});
+            command(Command::CopyDay);
+        }
         command(change);
         for (int r = 0; r < reps; ++r) {
             timings.time(QStringLiteral("Undo %1").arg(QLatin1String(name)), [&] { command(Command::Undo); });
