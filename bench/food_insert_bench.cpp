@@ -33,7 +33,7 @@ int main(int argc, char** argv)
     qsizetype size = 0;
     for (int r = 0; r < rounds; ++r) {
         double t = foodbench::nowMs();
-        const int row = foods.insertFoodItem(added);
+        const int row = foods.insertFoodItem(added, QString());
         insert.push_back(foodbench::nowMs() - t);
 
         const QByteArray bytes = foods.foodTable().toBytes();

@@ -39,7 +39,7 @@ int main(int argc, char** argv)
         times.push_back(foodbench::nowMs() - t);
         // The save alone, to tell the reading and looking up apart from it.
         t = foodbench::nowMs();
-        foods.saveFoodTable();
+        foods.saveFoodTable(QString());
         saves.push_back(foodbench::nowMs() - t);
     }
     if (ui.messages != 0 || foods.foodTable().count() != 2000)

@@ -5,7 +5,7 @@
 // timed from the event to the end of the repaint it causes (see Timings).
 // Prints p50 and p99 of the repetitions of each action as a Markdown table.
 //   ui_latency_bench [repetitions [part...]]   (50 by default; parts: menu, pages,
-//                    recipe, activity, files, weight, calculators, split, printouts; all by default)
+//                    recipe, activity, files, weight, undo, calculators, split, printouts; all by default)
 //   ui_latency_bench --data <dir>    writes the food table, current menu and
 //                                    activity table there (for start-up runs)
 
@@ -28,6 +28,7 @@
 #include "recipes/recipespage.h"
 #include "app/app.h"
 #include "app/mainwindow.h"
+#include "shell/undohistory.h"
 #include "app/qtuserinterface.h"
 #include "menu/menufile.h"
 #include "shell/filechoice.h"
@@ -493,6 +494,59 @@ int main(int argc, char** argv)
         timings.time(QStringLiteral("Weight cell, trend shown: backspace"), [&] { key(editor, Qt::Key_Backspace); });
     }
 
+    // Undo and redo of the largest changes: Paste Day Into seven full days, a
+    // full week loaded, a food item deleted from 2000, a recipe of 20
+    // ingredients cleared, the 100000-row weight file loaded and a typed cell.
+    const std::vector<std::tuple<int, Command, const char*>> undone{
+        {MenuPlannerPageIndex, Command::PasteDayInto, "Paste Day Into all seven full days"},
+        {MenuPlannerPageIndex, Command::LoadMenu, "a loaded menu file"},
+        {MenuPlannerPageIndex, Command::DeleteFoodItem, "a food item deleted"},
+        {RecipesPageIndex, Command::ClearRecipe, "Clear Recipe of 20 ingredients"},
+        {WeightPageIndex, Command::LoadWeightFile, "the largest weight file loaded"}};
+    for (const auto& [page, change, name] : undone) {
+        if (!wants("undo"))
+            break;
+        pages->setCurrentIndex(page);
+        ui.openAnswer = change == Command::LoadMenu ? file("week.mnu") : file("large.wgt");
+        // The full week has the same meals every day: the copied day differs.
+        if (change == Command::PasteDayInto) {
+            dropOn(planner->trashCan(), {DragSource::MealList, 0});
+            command(Command::CopyDay);
+        }
+        command(change);
+        for (int r = 0; r < reps; ++r) {
+            timings.time(QStringLiteral("Undo %1").arg(QLatin1String(name)), [&] { command(Command::Undo); });
+            timings.time(QStringLiteral("Redo %1").arg(QLatin1String(name)), [&] { command(Command::Redo); });
+        }
+    }
+    if (wants("undo")) {
+        pages->setCurrentIndex(WeightPageIndex);
+        grid->setFocus();
+        grid->setCurrentIndex(cell);
+        app.weight.log().editCell(ActualColumn, 1, QStringLiteral("150"));
+        for (int r = 0; r < reps; ++r) {
+            timings.time(QStringLiteral("Undo a typed weight cell (100000 rows)"), [&] { command(Command::Undo); });
+            timings.time(QStringLiteral("Redo a typed weight cell (100000 rows)"), [&] { command(Command::Redo); });
+        }
+    }
+    // The history of a session of 1000 typical changes: entries in and out of a
+    // full week, a typed weight cell each tenth change.
+    if (wants("undo")) {
+        window.undoHistory().stack().clear();
+        pages->setCurrentIndex(MenuPlannerPageIndex);
+        for (int c = 0; c < 1000; ++c) {
+            if (c % 10 == 9)
+                app.weight.log().editCell(ActualColumn, 1 + c % 100, QString::number(150 + c % 7));
+            else if (c % 2 == 0)
+                dropOn(planner->trashCan(), {DragSource::MealList, 0});
+            else
+                dropOn(planner->mealList()->viewport(), {DragSource::FoodList, c % 5});
+        }
+        std::printf("Undo history of 1000 typical changes: %d kept, %lld KiB held.\n",
+                    window.undoHistory().stack().count(),
+                    static_cast<long long>(window.undoHistory().heldBytes() / 1024));
+    }
+
     // A key in each calculator field.
     pages->setCurrentIndex(CalculatorsPageIndex);
     const std::vector<std::pair<Calculators::Field, const char*>> fields{
@@ -550,6 +604,8 @@ int main(int argc, char** argv)
         }
 
     timings.print();
+    std::printf("\nUndo history at the end: %d changes, %lld KiB held.\n", window.undoHistory().stack().count(),
+                static_cast<long long>(window.undoHistory().heldBytes() / 1024));
     for (const auto& [text, count] : ui.texts)
         std::fprintf(stderr, "message x%d: %s\n", count, qUtf8Printable(text));
     std::printf("\n%d repetitions per action (p99 is the value below which 99%% of them lie, the slowest one "

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!loadFoodTable(foods.foodTable(), program.workDir(), f.ui).ok)
         return 0;
     const QByteArray saved = foods.foodTable().toBytes();
-    if (!foods.saveFoodTable())
+    if (!foods.saveFoodTable(QString()))
         std::abort();
     if (!loadFoodTable(foods.foodTable(), program.workDir(), f.ui).ok || foods.foodTable().toBytes() != saved)
         fuzz::roundTripFailed("food item table");

@@ -51,7 +51,8 @@ TEST_F(ExchangeTest, TheCommandsStandAfterExitAfterASeparator)
 {
     const MenuDefinition& main = mainMenu().front();
     ASSERT_EQ(main.caption, QStringLiteral("&Main"));
-    ASSERT_EQ(main.entries.size(), 15U);  // then the backup items, "&Zoom...", "&Units..." and "Target &Split..."
+    // then the backup items, "&Zoom...", "&Units...", "Target &Split...", "U&ndo" and "Re&do"
+    ASSERT_EQ(main.entries.size(), 18U);
     EXPECT_TRUE(main.entries[8].separator);
     EXPECT_EQ(main.entries[2].caption, QStringLiteral("E&xit"));
     EXPECT_TRUE(main.entries[3].separator);

@@ -45,7 +45,7 @@ TEST_F(BackupWindow, ARestoreShowsTheRestoredFoodsWeekAndDay)
     app->menu.dayPageChange(5);
     ui.answers = {Button::Yes};
     window->action(Command::ClearMenu)->trigger();
-    app->foods.insertFoodItem(makeItem(QStringLiteral("Bread")));
+    app->foods.insertFoodItem(makeItem(QStringLiteral("Bread")), QString());
     window->refresh();
     ASSERT_EQ(rows(planner->foodList()->model()).size(), 3);
     ASSERT_EQ(planner->dayNotebook()->currentIndex(), 5);

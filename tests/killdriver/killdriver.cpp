@@ -5,7 +5,8 @@
 // data up into the folder's "out.zip" over and over; with "--restore" it makes
 // two backups of different data and restores them in turn, with the activity
 // table behind a symbolic link; with "--signal" it makes changes it does not
-// save and waits for a signal that ends the session. It takes the folder
+// save and waits for a signal that ends the session; with "--undo" it takes
+// changes of the food item table back and makes them again. It takes the folder
 // as the program does: a folder another run holds is left alone (the driver
 // prints why and ends with status 1).
 
@@ -96,12 +97,30 @@ int main(int argc, char** argv)
             }
         }
     }
+    if (mode == "--undo") {
+        // Four versions of the table kept as changes, then taken back and
+        // made again over and over: each step saves as the change did.
+        std::vector<std::unique_ptr<Change>> changes;
+        app.program.changes.setRecorder([&](std::unique_ptr<Change> change) { changes.push_back(std::move(change)); });
+        for (int v = 0; v < kill::FoodVersions; ++v) {
+            app.foods.foodTable().assign(kill::foodVersion(v));
+            app.foods.saveFoodTable(QStringLiteral("Version"));
+        }
+        std::puts("saving");
+        std::fflush(stdout);
+        for (;;) {
+            for (std::size_t c = changes.size() - 1; c > 0; --c)
+                changes[c]->undo();
+            for (std::size_t c = 1; c < changes.size(); ++c)
+                changes[c]->redo();
+        }
+    }
     std::puts("saving");
     std::fflush(stdout);
 
     for (int v = 0;; ++v) {
         app.foods.foodTable().assign(kill::foodVersion(v));
-        app.foods.saveFoodTable();
+        app.foods.saveFoodTable(QString());
         app.menu.dayPageChange(v % 7);
         // One to five rows of "Walking", each change written.
         if (app.activity.count() >= kill::MaxActivityRows) {

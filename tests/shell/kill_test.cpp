@@ -203,6 +203,23 @@ bool startOnly(const QString& folder)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+TEST(KillTest, AnUndoKilledWhileItSavesLeavesAWholeTable)
+{
+    QTemporaryDir dir;
+    std::mt19937 random(20261210);
+    QElapsedTimer clock;
+    clock.start();
+    int kills = 0;
+    for (; kills < 30 && clock.elapsed() < TimeBudgetMs; ++kills) {
+        ASSERT_TRUE(killWhileWorking(dir.path(), "--undo", random)) << "kill " << kills;
+        const QString food = dir.filePath(FoodTableFileName);
+        ASSERT_TRUE(!QFile::exists(food) || kill::wholeFoodTable(readAll(food))) << "kill " << kills;
+    }
+    EXPECT_GE(kills, 10);
+    EXPECT_TRUE(startOnly(dir.path()));
+    EXPECT_EQ(leftovers(dir.path()), QStringList{});
+}
+
 TEST(KillTest, ABackupKilledWhileWrittenLeavesTheLastWholeArchiveOrNone)
 {
     QTemporaryDir dir;

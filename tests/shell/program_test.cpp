@@ -272,7 +272,7 @@ TEST_F(ProgramTest, InsertPutsTheItemInPlaceWritesTheFileAndSelectsIt)
 {
     ASSERT_TRUE(program.formCreate().ok);
     events.clear();
-    const int row = foods.insertFoodItem(makeItem(QStringLiteral("Item 0001a")));
+    const int row = foods.insertFoodItem(makeItem(QStringLiteral("Item 0001a")), QString());
     EXPECT_EQ(row, 2);
     EXPECT_EQ(foods.selectedFoodRow(), 2);
     EXPECT_EQ(events, QStringList{QStringLiteral("panel")});

@@ -33,8 +33,10 @@ void ActivityDays::add(int day, const DayActivity& activity)
     DayActivities& list = week_.at(static_cast<std::size_t>(day));
     if (static_cast<int>(list.size()) >= MaxDayActivities)
         return;
+    const QByteArray before = activityWeekImage(week_);
     list.push_back(activity);
     save();
+    record(QStringLiteral("Add %1 to %2").arg(activity.activity.name(), DayNames.value(day)), before);
 }
 
 void ActivityDays::remove(int day, int entry)
@@ -42,8 +44,24 @@ void ActivityDays::remove(int day, int entry)
     DayActivities& list = week_.at(static_cast<std::size_t>(day));
     if (entry < 0 || entry >= static_cast<int>(list.size()))
         return;
+    const QByteArray before = activityWeekImage(week_);
+    const QString name = list.at(static_cast<std::size_t>(entry)).activity.name();
     list.erase(list.begin() + entry);
     save();
+    record(QStringLiteral("Remove %1 from %2").arg(name, DayNames.value(day)), before);
+}
+
+void ActivityDays::record(const QString& change, const QByteArray& before)
+{
+    program_.changes.record(change, before,
+                            {[this] { return activityWeekImage(week_); },
+                             [this](const QByteArray& bytes) {
+                                 const ActivityWeekRead read = readActivityWeekImage(bytes);
+                                 if (read.problem != ActivityWeekProblem::None)
+                                     return;
+                                 week_ = read.week;
+                                 save();
+                             }});
 }
 
 void ActivityDays::load()

@@ -32,6 +32,8 @@ public:
     bool unsaved() const { return unsaved_; }
 
 private:
+    // Keeps a change of the lists since `before` for undo.
+    void record(const QString& change, const QByteArray& before);
     Program& program_;
     ActivityWeek week_{};
     bool unsaved_ = false;

@@ -272,6 +272,8 @@ std::optional<Backups::Kept> Backups::keepReplaced(const BackupContents& restori
 
 void Backups::reload(bool weekPlaced)
 {
+    // The files came from elsewhere: the kept changes no longer fit them.
+    program_.changes.forget();
     // The same steps as a start: the data files, then what shows them.
     ProgramHooks& hooks = program_.hooks;
     if (hooks.loadFoodTable)

@@ -94,7 +94,7 @@ void Exchange::importFoodItems()
     const int declined = everything - added - updated;
     const int lastAdded = applyFoodImport(imported, table, update, doubtful);
     if (added + updated > 0) {
-        foods_.saveFoodTable();
+        foods_.saveFoodTable(foodchange::Import);
         if (lastAdded >= 0)
             foods_.selectFoodRow(table.rowOfSlot(lastAdded));
         if (program_.hooks.refreshFoodPanel)

@@ -73,7 +73,7 @@ void FoodEditing::add()
         refreshPanel();
         return;
     }
-    foods_.insertFoodItem(recordFromEditItem(form.item()));
+    foods_.insertFoodItem(recordFromEditItem(form.item()), foodchange::add(form.item().name));
 }
 
 void FoodEditing::modify()
@@ -101,7 +101,7 @@ void FoodEditing::modify()
     const int newSlot = table.resort(slot);
     foods_.selectFoodRow(table.rowOfSlot(newSlot));
     refreshPanel();
-    foods_.saveFoodTable();
+    foods_.saveFoodTable(foodchange::modify(table.item(newSlot).name()));
     ui.setBusy(false);
 }
 
@@ -126,11 +126,12 @@ void FoodEditing::remove()
         return;
 
     ui.setBusy(true);
+    const QString name = table.item(slot).name();
     table.removeAt(slot);
     // The list loses its selection with the row.
     foods_.selectFoodRow(-1);
     refreshPanel();
-    foods_.saveFoodTable();
+    foods_.saveFoodTable(foodchange::remove(name));
     ui.setBusy(false);
 }
 

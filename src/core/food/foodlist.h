@@ -10,6 +10,19 @@
 namespace tolvane {
 
 class FoodDialogs;
+
+// The food item table's changes as "U&ndo" and "Re&do" name them.
+namespace foodchange {
+inline QString add(const QString& name) { return QStringLiteral("Add Food Item %1").arg(name); }
+inline QString modify(const QString& name) { return QStringLiteral("Modify Food Item %1").arg(name); }
+inline QString remove(const QString& name) { return QStringLiteral("Delete Food Item %1").arg(name); }
+inline QString addToPersonal(const QString& name) { return QStringLiteral("Add %1 to Personal List").arg(name); }
+inline QString removeFromPersonal(const QString& name) { return QStringLiteral("Remove %1 from Personal List").arg(name); }
+inline const QString ClearPersonal = QStringLiteral("Clear Whole Personal List");
+inline const QString Merge = QStringLiteral("Merge Other FOODITEM.DBT");
+inline const QString Import = QStringLiteral("Import Food Items from CSV");
+inline QString addRecipe(const QString& name) { return QStringLiteral("Add Recipe %1 to Food Items").arg(name); }
+} // namespace foodchange
 class Program;
 
 class FoodList {
@@ -37,15 +50,20 @@ public:
     void setServingsText(const QString& text);
 
     // Adds a record whose name is not yet in the table at its sorted place,
-    // writes the table and selects the new row. Returns the row.
-    int insertFoodItem(const FoodItem& record);
+    // writes the table and selects the new row. Returns the row. `change`
+    // names the change for undo.
+    int insertFoodItem(const FoodItem& record, const QString& change);
     // Writes the table; the user is told when that fails, and the table stays
-    // "not yet written" until a later write succeeds.
-    bool saveFoodTable();
+    // "not yet written" until a later write succeeds. The table's change since
+    // the last write is kept for undo, named `change`.
+    bool saveFoodTable(const QString& change);
     bool foodTableUnsaved() const { return foodTableUnsaved_; }
 
 private:
     void refreshFoodPanel();
+    // Undo or redo: the table of `bytes`, saved and shown.
+    void restoreTable(const QByteArray& bytes);
+    bool writeTable();
 
     Program& program_;
     FoodDialogs& dialogs_;
@@ -53,6 +71,7 @@ private:
     int selectedFoodRow_ = -1;
     QString servingsText_ = QStringLiteral("1");
     bool foodTableUnsaved_ = false;
+    QByteArray keptImage_;  // the table as the last kept change left it
 };
 
 } // namespace tolvane

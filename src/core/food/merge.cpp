@@ -127,7 +127,7 @@ void FoodMerge::mergeFile(const QString& path)
     }
     file.close();
     // One write for the whole merge.
-    foods_.saveFoodTable();
+    foods_.saveFoodTable(foodchange::Merge);
     ui.endProgress();
     if (damaged > 0)
         ui.showMessage(typed(mergemsg::damagedNames(damaged), Icon::Warning));

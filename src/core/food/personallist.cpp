@@ -36,7 +36,7 @@ void PersonalList::addSelected()
         noSelection();
     else
         table.rowItem(row).setOnPersonalList(true);
-    foods_.saveFoodTable();
+    foods_.saveFoodTable(row < 0 ? QString() : foodchange::addToPersonal(table.rowItem(row).name()));
 }
 
 void PersonalList::removeSelected()
@@ -59,7 +59,7 @@ void PersonalList::removeSelected()
         program_.hooks.refreshFoodPanel();
     // The whole table is written whatever the view, so the change is kept at
     // once rather than waiting for a later write from the whole list.
-    foods_.saveFoodTable();
+    foods_.saveFoodTable(foodchange::removeFromPersonal(name));
 }
 
 void PersonalList::showView(bool personal)
@@ -97,7 +97,7 @@ void PersonalList::clear()
     foods_.selectFoodRow(-1);
     if (program_.hooks.refreshFoodPanel)
         program_.hooks.refreshFoodPanel();
-    foods_.saveFoodTable();
+    foods_.saveFoodTable(foodchange::ClearPersonal);
 }
 
 bool foodListKeyPress(FoodList& foods, QChar key)

@@ -24,6 +24,15 @@ Meal::AddResult Meal::append(const FoodItem& item, long double servings)
     return AddResult::Added;
 }
 
+bool Meal::setServings(int entry, long double servings)
+{
+    Real6 stored{};
+    if (entry < 0 || entry >= count_ || !storeReal6(servings, stored.data()))
+        return false;
+    servings_[slot(entry)] = stored;
+    return true;
+}
+
 void Meal::removeAt(int entry)
 {
     if (entry < 0 || entry >= count_)

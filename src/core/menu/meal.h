@@ -35,6 +35,9 @@ public:
     enum class AddResult { Added, Full, ServingsOverflow };
     // Appends an entry at the end; the servings are stored as a 6-byte real.
     AddResult append(const FoodItem& item, long double servings);
+    // Gives an entry new servings; false (nothing changed) when they are too
+    // large to store.
+    bool setServings(int entry, long double servings);
     // Removes an entry and closes the gap, keeping the order of the others.
     // The freed slot is zeroed so no stale record is written to disk.
     void removeAt(int entry);

@@ -9,6 +9,7 @@
 #include "storage/numbertext.h"
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 namespace tolvane {
@@ -68,6 +69,7 @@ void MenuPlanner::dropOnMealList(const DragItem& item)
             return;
         }
         const std::optional<long double> servings = parseLenient(foods_.servingsText());
+        const QByteArray before = weekBytes();
         // A number too large to store is as unusable as no number at all.
         if (!servings || meal.append(foods_.foodTable().rowItem(row), *servings) != Meal::AddResult::Added) {
             focusRequest_ = FocusTarget::Servings;
@@ -78,6 +80,7 @@ void MenuPlanner::dropOnMealList(const DragItem& item)
         mealList_.append(mealLine(meal, meal.count() - 1));
         mealTotals(shownDay_, shownMeal_, totalsTab_);
         saveCurrentMenu();
+        recordWeekChange(weekchange::addEntry(meal.item(meal.count() - 1).name(), shownDay_, shownMeal_), before);
     }
     foods_.setServingsText(OneServing);
 }
@@ -103,6 +106,7 @@ void MenuPlanner::dropOnTrash(const DragItem& item)
     } else if (item.source == DragSource::MealList && item.row >= 0 && item.row < shownMeal().count()) {
         mealListSelection_ = item.row;
         removeEntry(item.row);
+        entryDropped_ = true;
     }
     trashOpen_ = false;
 }
@@ -115,11 +119,33 @@ void MenuPlanner::deleteSelectedEntry()
 
 void MenuPlanner::removeEntry(int entry)
 {
+    const QByteArray before = weekBytes();
+    const QString name = shownMeal().item(entry).name();
     shownMealRef().removeAt(entry);
     mealList_.removeAt(entry);
     mealListSelection_ = mealList_.isEmpty() ? -1 : 0;
     mealTotals(shownDay_, shownMeal_, totalsTab_);
     saveCurrentMenu();
+    recordWeekChange(weekchange::removeEntry(name, shownDay_, shownMeal_), before);
+}
+
+void MenuPlanner::changeServings()
+{
+    const int entry = mealListSelection_;
+    if (entry < 0 || entry >= shownMeal().count())
+        return;
+    const QByteArray before = weekBytes();
+    const std::optional<long double> servings = parseLenient(foods_.servingsText());
+    if (!servings || !shownMealRef().setServings(entry, *servings)) {
+        focusRequest_ = FocusTarget::Servings;
+        program_.ui().showMessage(
+            Message::typed(menumsg::InvalidServings, Icon::Information, only(Button::Ok), GeneralHelpContext));
+        return;
+    }
+    mealList_[entry] = mealLine(shownMeal(), entry);
+    mealTotals(shownDay_, shownMeal_, totalsTab_);
+    saveCurrentMenu();
+    recordWeekChange(weekchange::changeServings(shownMeal().item(entry).name(), shownDay_, shownMeal_), before);
 }
 
 void MenuPlanner::endDrag(DragSource source)
@@ -129,7 +155,9 @@ void MenuPlanner::endDrag(DragSource source)
         // A click on an entry put its servings into the field: they stay.
         resetAfterDrag(!entryServingsShown_);
         entryServingsShown_ = false;
-        break;
+        // A click leaves the keys with the entry (Delete removes it).
+        focusRequest_ = std::exchange(entryDropped_, false) ? FocusTarget::FoodList : FocusTarget::MealList;
+        return;
     case DragSource::FoodList:
     case DragSource::TrashCan: resetAfterDrag(true); break;
     case DragSource::None:

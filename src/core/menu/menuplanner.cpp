@@ -25,6 +25,7 @@ MenuPlanner::MenuPlanner(Program& program, FoodList& foods)
     program_.setHandler(Command::PasteDay, [this] { pasteDay(); });
     program_.setHandler(Command::PasteDayInto, [this] { pasteDayInto(); });
     program_.setHandler(Command::AddToMeal, [this] { addToMeal(); });
+    program_.setHandler(Command::ChangeServings, [this] { changeServings(); });
 
     program_.hooks.loadCurrentMenu = [this] { loadCurrentMenu(); };
     program_.hooks.showCurrentMeal = [this] { showCurrentMeal(); };
@@ -121,8 +122,10 @@ void MenuPlanner::copyMeal() { clipboard_ = shownMeal(); }
 
 void MenuPlanner::pasteMeal()
 {
+    const QByteArray before = weekBytes();
     shownMealRef() = clipboard_;
     mealDisplay(shownDay_, shownMeal_);
+    recordWeekChange(weekchange::PasteMeal, before);
 }
 
 void MenuPlanner::copyDay()
@@ -166,9 +169,11 @@ void MenuPlanner::pasteDay()
         if (answer != Button::Yes)
             return;
     }
+    const QByteArray before = weekBytes();
     for (int m = 0; m < MealsPerDay; ++m)
         week_[static_cast<std::size_t>(weekIndex(shownDay_, m))] = dayClipboard_->meals[static_cast<std::size_t>(m)];
     mealDisplay(shownDay_, shownMeal_);
+    recordWeekChange(weekchange::PasteDay, before);
 }
 
 void MenuPlanner::pasteDayInto()
@@ -192,18 +197,22 @@ void MenuPlanner::pasteDayInto()
         if (answer != Button::Yes)
             return;
     }
+    const QByteArray before = weekBytes();
     for (const int day : *chosen)
         if (day >= 0 && day < DaysPerWeek)
             for (int m = 0; m < MealsPerDay; ++m)
                 week_[static_cast<std::size_t>(weekIndex(day, m))] = dayClipboard_->meals[static_cast<std::size_t>(m)];
     mealDisplay(shownDay_, shownMeal_);
+    recordWeekChange(weekchange::PasteDayInto, before);
 }
 
 void MenuPlanner::clearMeal()
 {
+    const QByteArray before = weekBytes();
     mealList_.clear();
     shownMealRef().clear();
     mealDisplay(shownDay_, shownMeal_);
+    recordWeekChange(weekchange::ClearMeal, before);
 }
 
 void MenuPlanner::clearMenu()
@@ -212,10 +221,12 @@ void MenuPlanner::clearMenu()
         Message::typed(menumsg::ClearMenuQuestion, Icon::Information, Button::Yes | Button::No, GeneralHelpContext));
     if (answer != Button::Yes)
         return;
+    const QByteArray before = weekBytes();
     mealList_.clear();
     for (Meal& m : week_)
         m.clear();
     mealDisplay(shownDay_, shownMeal_);
+    recordWeekChange(weekchange::ClearMenu, before);
 }
 
 void MenuPlanner::loadMenu()
@@ -226,6 +237,7 @@ void MenuPlanner::loadMenu()
         return;
     if (answer == Button::Yes)
         saveMenuAs();
+    const QByteArray before = weekBytes();
 
     const std::optional<QString> chosen =
         chooseUserFileToOpen(program_, FileKind::Menu, {QString(), MenuFileFilter, MenuFileSuffix, QString()});
@@ -251,6 +263,7 @@ void MenuPlanner::loadMenu()
         }
     }
     mealDisplay(shownDay_, shownMeal_);
+    recordWeekChange(weekchange::LoadMenu, before);
 }
 
 void MenuPlanner::saveMenuAs()

@@ -23,7 +23,7 @@ class Program;
 class TargetSplitDialogs;
 
 // A control that should take the keyboard focus after an event.
-enum class FocusTarget { FoodList, Servings };
+enum class FocusTarget { FoodList, Servings, MealList };
 
 class MenuPlanner {
 public:
@@ -101,6 +101,9 @@ public:
     void saveMenuAs();
     // "Add to Mea&l": the selected food item into the shown meal, as a drop.
     void addToMeal();
+    // "Change &Servings" and Enter in the servings field: the selected meal
+    // entry takes the servings of the field, read as a drop reads them.
+    void changeServings();
 
     // --- Tabs and activation.
     // The main window became active: tabs follow the current values.
@@ -137,6 +140,11 @@ public:
 private:
     Meal& shownMealRef() { return week_[static_cast<std::size_t>(weekIndex(shownDay_, shownMeal_))]; }
     void mealDisplayNoSave(int day, int meal);
+    // The 28 meals as the menu file stores them: what undo and redo put back.
+    QByteArray weekBytes() const;
+    void recordWeekChange(const QString& text, const QByteArray& before);
+    // Undo or redo: the meals of `bytes`, the first changed meal shown, saved.
+    void restoreWeek(const QByteArray& bytes);
     void applyImage(const MenuImage& image);
     void removeEntry(int entry);
     void resetAfterDrag(bool resetServings);
@@ -169,6 +177,7 @@ private:
     bool trashOpen_ = false;
     bool entryServingsShown_ = false;
     std::optional<FocusTarget> focusRequest_;
+    bool entryDropped_ = false;  // the meal list's drag ended on the trash can
     bool unsaved_ = false;
 };
 

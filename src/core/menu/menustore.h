@@ -52,6 +52,20 @@ QString refusedFile(const QString& fileName, const QString& problem);
 QString damagedCurrentMenu(const QString& problem, const QString& keptAs);
 } // namespace menumsg
 
+// The week's changes as "U&ndo" and "Re&do" name them.
+namespace weekchange {
+inline const QString PasteMeal = QStringLiteral("Paste Meal");
+inline const QString PasteDay = QStringLiteral("Paste Day");
+inline const QString PasteDayInto = QStringLiteral("Paste Day Into");
+inline const QString ClearMeal = QStringLiteral("Clear Meal");
+inline const QString ClearMenu = QStringLiteral("Clear Menu");
+inline const QString LoadMenu = QStringLiteral("Load Menu");
+// "Add Banana to Monday Breakfast", "Remove ... from ...", "Change Servings of ... in ...".
+QString addEntry(const QString& name, int day, int meal);
+QString removeEntry(const QString& name, int day, int meal);
+QString changeServings(const QString& name, int day, int meal);
+} // namespace weekchange
+
 inline const QString MenuFileFilter = QStringLiteral("Menu File (*.mnu)");
 inline const QString MenuFileSuffix = QStringLiteral("mnu");
 

@@ -101,6 +101,13 @@ Recipes::SaveOutcome Recipes::save()
 
 void Recipes::load()
 {
+    beginChange();
+    loadFile();
+    recordChange(recipechange::Load);
+}
+
+void Recipes::loadFile()
+{
     UserInterface& ui = program_.ui();
     if (count_ > 0) {
         const Button answer = ui.showMessage(
@@ -209,7 +216,7 @@ void Recipes::addToFoodItems()
             program_.hooks.refreshFoodPanel();
         return;
     }
-    foods_.insertFoodItem(record);
+    foods_.insertFoodItem(record, foodchange::addRecipe(form.item().name));
 }
 
 } // namespace tolvane

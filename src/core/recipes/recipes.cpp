@@ -54,7 +54,13 @@ Recipes::Recipes(Program& program, FoodList& foods) : program_(program), foods_(
     program_.setHandler(Command::AddRecipeToFoodItems, [this] { addToFoodItems(); });
     program_.setHandler(Command::LoadRecipe, [this] { load(); });
     program_.setHandler(Command::SaveRecipe, [this] { save(); });
-    program_.setHandler(Command::ClearRecipe, [this] { clear(); });
+    program_.setHandler(Command::ClearRecipe, [this] {
+        beginChange();
+        clear();
+        recordChange(recipechange::Clear);
+    });
+    program_.setHandler(Command::ChangeIngredientServings, [this] { changeIngredientServings(); });
+    program_.changes.addSettler([this] { beginChange(); });
     program_.setHandler(Command::PrintRecipe, [this] {
         printRecipe(program_.ui(), program_.preferences(), *this,
                     memoScreenLines ? memoScreenLines() : memoLines(instructions_));
@@ -159,9 +165,11 @@ void Recipes::dropOnIngredientList(const DragItem& item)
     const FoodTable& table = foods_.foodTable();
     if (item.row < 0 || item.row >= table.count())
         return;
+    beginChange();
     appendIngredient(table.item(item.row), stored, true);
     setFoodServingsText(OneServing);
     totals(count_ - 1);
+    recordChange(recipechange::add(table.item(item.row).name()));
 }
 
 void Recipes::addFoodRow(int row)
@@ -180,19 +188,47 @@ bool Recipes::trashDragOver(const DragItem& item)
     return accepted;
 }
 
+void Recipes::subtractFromTotals(int i)
+{
+    const Nutrients values = ingredient(i).nutrients();
+    const long double servings = ingredientServings(i);
+    for (std::size_t n = 0; n < totals_.size(); ++n)
+        totals_[n] = roundToReal6(totals_[n] - servings * values[n]);
+    long double& carbohydrate = totals_[at(Nutrient::Carbohydrate)];
+    long double& protein = totals_[at(Nutrient::Protein)];
+    long double& fat = totals_[at(Nutrient::Fat)];
+    if (carbohydrate + protein + fat < ResidueLimit)
+        carbohydrate = protein = fat = 0;
+}
+
+void Recipes::changeIngredientServings()
+{
+    const int i = selection_;
+    if (i < 0 || i >= count_)
+        return;
+    const std::optional<long double> servings = parseLenient(foodServings_);
+    Real6 stored{};
+    if (!servings || !storeReal6(*servings, stored.data())) {
+        requestFocus(RecipeFocus::FoodServings);
+        program_.ui().showMessage(info(recipemsg::InvalidServings, NoHelpContext));
+        return;
+    }
+    beginChange();
+    subtractFromTotals(i);
+    servings_[at(i)] = stored;
+    addToTotals(i);
+    refreshPanel();
+    lines_[i] = ingredientLine(ingredients_[at(i)].name(), real6ToLongDouble(stored), true);
+    recordChange(recipechange::changeServings(ingredients_[at(i)].name()));
+}
+
 void Recipes::dropOnTrash(const DragItem& item)
 {
     if (item.source == DragSource::IngredientList && item.row >= 0 && item.row < count_) {
         const int i = item.row;
-        const Nutrients values = ingredient(i).nutrients();
-        const long double servings = ingredientServings(i);
-        for (std::size_t n = 0; n < totals_.size(); ++n)
-            totals_[n] = roundToReal6(totals_[n] - servings * values[n]);
-        long double& carbohydrate = totals_[at(Nutrient::Carbohydrate)];
-        long double& protein = totals_[at(Nutrient::Protein)];
-        long double& fat = totals_[at(Nutrient::Fat)];
-        if (carbohydrate + protein + fat < ResidueLimit)
-            carbohydrate = protein = fat = 0;
+        beginChange();
+        const QString name = ingredient(i).name();
+        subtractFromTotals(i);
         refreshPanel();
 
         for (int k = i; k + 1 < count_; ++k) {
@@ -204,6 +240,7 @@ void Recipes::dropOnTrash(const DragItem& item)
         servings_[at(count_)] = Real6{};
         lines_.removeAt(i);
         selection_ = -1;
+        recordChange(recipechange::remove(name));
     }
     trashOpen_ = false;
 }

@@ -18,6 +18,16 @@
 
 namespace tolvane {
 
+// The recipe's changes as "U&ndo" and "Re&do" name them.
+namespace recipechange {
+inline QString add(const QString& name) { return QStringLiteral("Add %1 to Recipe").arg(name); }
+inline QString remove(const QString& name) { return QStringLiteral("Remove %1 from Recipe").arg(name); }
+inline QString changeServings(const QString& name) { return QStringLiteral("Change Servings of %1 in Recipe").arg(name); }
+inline const QString Load = QStringLiteral("Load Recipe");
+inline const QString Clear = QStringLiteral("Clear Recipe");
+inline const QString Edit = QStringLiteral("Edit Recipe");
+} // namespace recipechange
+
 class FoodList;
 class Program;
 
@@ -79,6 +89,9 @@ public:
     // The Delete key in the ingredient list: the selected ingredient goes,
     // exactly as when it is dropped on the trash can.
     void deleteSelectedIngredient();
+    // "Change &Servings" and Enter in "Food Item Servings": the selected
+    // ingredient takes those servings, read as a drop reads them.
+    void changeIngredientServings();
     // A drag that began at `source` ended, dropped or not.
     void endDrag(DragSource source);
     // A key typed in the page's food list: "+" and "-" change the servings.
@@ -109,6 +122,14 @@ public:
     void apply(const RecipeImage& image);
 
 private:
+    void loadFile();
+    void subtractFromTotals(int index);
+    // Undo and redo keep the recipe as the page shows it.
+    QByteArray undoBytes() const;
+    void restoreBytes(const QByteArray& bytes);
+    // Edits not kept as changes (typed texts) become one now.
+    void beginChange();
+    void recordChange(const QString& text);
     void appendIngredient(const FoodItem& item, const Real6& servings, bool cutLine);
     void addToTotals(int index);
     void refreshPanel();
@@ -130,6 +151,7 @@ private:
     QString recipeServings_ = QStringLiteral("1");
     bool trashOpen_ = false;
     std::optional<RecipeFocus> focusRequest_;
+    QByteArray kept_;  // the recipe as the last kept change left it
 };
 
 // The ingredient list's line: "(", the servings with one decimal in at least

@@ -10,14 +10,15 @@ namespace tolvane {
 enum class Command {
     // &Main
     MergeOtherTable, Exit, ImportFoodItemsCsv, ExportFoodItemsCsv, ExportMenuCsv, ExportWeightLogCsv, BackUpData,
-    RestoreFromBackup, Zoom, Units, TargetSplit,
+    RestoreFromBackup, Zoom, Units, TargetSplit, Undo, Redo,
     // &Food Item
     AddFoodItem, ModifyFoodItem, DeleteFoodItem, AddToPersonalList, RemoveFromPersonalList,
     ShowPersonalList, ClearPersonalList, AddToMeal, FindFoodItem,
     // &Menu
     LoadMenu, SaveMenuAs, ClearMeal, CopyMeal, PasteMeal, ClearMenu, CopyDay, PasteDay, PasteDayInto,
+    ChangeServings,
     // &Recipe
-    AddRecipeToFoodItems, LoadRecipe, SaveRecipe, ClearRecipe,
+    AddRecipeToFoodItems, LoadRecipe, SaveRecipe, ClearRecipe, ChangeIngredientServings,
     // &Weight
     CreatePlan, NewWeightRow, LoadWeightFile, SaveWeightFile, ClearWeightGrid, ShowTrend,
     // &Activity
@@ -37,7 +38,7 @@ struct MenuEntry {
     bool separator = false;
     Command command = Command::Exit;
     QString caption;
-    QString shortcut;        // a key in Qt's portable text ("Ctrl+Shift+C"), or none
+    QString shortcut;        // keys in Qt's portable text, "; " between ("Ctrl+Shift+C"), or none
     bool checkable = false;  // an option that shows a check mark while it is on
 };
 

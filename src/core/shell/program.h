@@ -3,6 +3,7 @@
 // buttons are live on each, the window position, and the orderly close. The
 // windows forward their events here and show the state that results.
 
+#include "shell/changes.h"
 #include "shell/commands.h"
 #include "shell/folderlock.h"
 #include "shell/pendingsave.h"
@@ -77,6 +78,8 @@ public:
     Program(UserInterface& ui, SettingsStore& settings, QString workDir);
 
     ProgramHooks hooks;
+    // The user's changes to the data, for undo and redo.
+    ChangeHistory changes;
 
     // The main window is being created: loads the data files, sets up the
     // pages and restores the window position.

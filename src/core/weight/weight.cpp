@@ -133,6 +133,7 @@ bool Weight::createPlan()
             return false;
     }
 
+    WeightLog::Rows before = log_.rowsNow();
     log_.setCell(DateColumn, 1, firstDate);
     log_.setCell(PlanColumn, 1, firstWeight);
     log_.setCell(ActualColumn, 1, firstWeight);
@@ -148,6 +149,7 @@ bool Weight::createPlan()
     log_.markChanged();
     if (log_.repaintGraph)
         log_.repaintGraph();
+    log_.recordWholeGrid(weightchange::CreatePlan, std::move(before));
     return true;
 }
 

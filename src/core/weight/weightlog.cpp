@@ -127,7 +127,11 @@ void WeightLog::editCell(int column, int row, const QString& text)
 {
     if (column < 0 || column >= WeightColumnCount || row < 1 || row >= rowCount())
         return;
+    const bool same = cell(column, row) == text;
+    Rows before = rowsAt(row, 1);
     store(column, row, text);
+    if (!same)
+        record(weightchange::editCell(column, row), row, 1, std::move(before));
     changed();
     graph();
 }
@@ -138,10 +142,13 @@ void WeightLog::newRow()
 {
     resizeRows(rows_.size() + 1);
     changed();
+    record(weightchange::NewRow, rowCount() - 1, 1, rowsAt(rowCount(), 0));
 }
 
 void WeightLog::removeRow()
 {
+    const int last = rowCount() - 1;
+    Rows before = rowsAt(last, 1);
     // The heading row stays a heading: the last data row is emptied instead of removed.
     if (rowCount() > 2) {
         resizeRows(rows_.size() - 1);
@@ -150,27 +157,33 @@ void WeightLog::removeRow()
         rows_[1].stamp = ++revision_;
     }
     changed();
+    record(weightchange::RemoveRow, last, rowCount() - last, std::move(before));
 }
 
 void WeightLog::clearGrid()
 {
+    Rows before = rowsNow();
     resizeRows(2);
     rows_[1] = Row{};
     rows_[1].stamp = ++revision_;
     unsaved_ = false;  // nothing left to lose
     graph();
+    recordWholeGrid(weightchange::ClearGrid, std::move(before));
 }
 
 void WeightLog::loadFile()
 {
     const std::optional<QString> path =
         chooseUserFileToOpen(program_, FileKind::WeightLog, {QString(), WeightFileFilter, WeightFileSuffix, QString()});
+    Rows before = rowsNow();
     // A file refused, or one without rows, is no file to save to.
     if (path && loadweightfile(*path)) {
         fileName_ = emptyFileLoaded_ ? QString() : *path;
         program_.preferences().setLastWeightFile(fileName_);
     }
     graph();
+    if (path)
+        recordWholeGrid(weightchange::loadFile(QFileInfo(*path).fileName()), std::move(before));
 }
 
 void WeightLog::loadLastFile(const QString& fileName)

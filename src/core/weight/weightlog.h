@@ -39,6 +39,16 @@ QString refusedFile(const QString& fileName, const QString& problem);
 QString recoveryQuestion(const QString& path);
 } // namespace weightmsg
 
+// The grid's changes as "U&ndo" and "Re&do" name them.
+namespace weightchange {
+QString editCell(int column, int row);
+inline const QString NewRow = QStringLiteral("New Row");
+inline const QString RemoveRow = QStringLiteral("Remove Row");
+inline const QString ClearGrid = QStringLiteral("Clear Grid");
+inline const QString CreatePlan = QStringLiteral("Create Plan");
+QString loadFile(const QString& fileName);
+} // namespace weightchange
+
 enum WeightColumn { DateColumn = 0, PlanColumn = 1, ActualColumn = 2, WeightColumnCount = 3 };
 
 // A stored weight's six bytes and its column as one number, for tables of the
@@ -128,6 +138,12 @@ public:
     // it, so that readers can take its values without reading the texts.
     const WeightRecord* loadedRecord(int row) const;
 
+    // --- Undo and redo. The grid's rows as they are now, with the file name:
+    // a change of the whole grid (a plan) is recorded from it.
+    struct Rows;
+    Rows rowsNow() const;
+    void recordWholeGrid(const QString& text, Rows before);
+
 private:
     struct Row {
         std::array<QString, WeightColumnCount> text;  // cells set or typed
@@ -135,6 +151,13 @@ private:
         quint8 loaded = 0;                            // a bit per cell still showing `record`
         quint64 stamp = 0;
     };
+    class RowsChange;
+    // Rows from `first` on, `count` of them, for the other side of a change.
+    Rows rowsAt(int first, int count) const;
+    void record(const QString& text, int first, int count, Rows other);
+    // Undo and redo: the rows from `first`, `count` of them, trade places
+    // with `other`'s; `count` becomes the number now in the grid.
+    void swapRows(int first, int& count, Rows& other);
     QString loadedText(const WeightRecord& record, int column) const;
     void store(int column, int row, const QString& text);
     void resizeRows(std::size_t rows);
@@ -151,6 +174,11 @@ private:
     bool unsaved_ = false;
     bool emptyFileLoaded_ = false;  // the last file loaded had no rows
     Units units_ = Units::Us;
+};
+
+struct WeightLog::Rows {
+    std::vector<Row> rows;
+    QString fileName;
 };
 
 } // namespace tolvane

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "shell/undohistory.h"
 
 #include "activity/activityplannerpage.h"
 #include "food/foodfindbar.h"
@@ -49,7 +50,8 @@ QFont windowFont()
 }
 } // namespace
 
-MainWindow::MainWindow(App& app, QWidget* parent) : QMainWindow(parent), app_(app), program_(app.program)
+MainWindow::MainWindow(App& app, QWidget* parent)
+    : QMainWindow(parent), app_(app), program_(app.program), undoHistory_(new UndoHistory(app.program, this))
 {
     // The caption stands alone (an application display name would be added to
     // every window's title); the application's title is the name the window
@@ -90,7 +92,7 @@ void MainWindow::buildMenus()
             }
             QAction* action = menu->addAction(entry.caption);
             if (!entry.shortcut.isEmpty())
-                action->setShortcut(QKeySequence(entry.shortcut, QKeySequence::PortableText));
+                action->setShortcuts(QKeySequence::listFromString(entry.shortcut, QKeySequence::PortableText));
             action->setCheckable(entry.checkable);
             const Command command = entry.command;
             connect(action, &QAction::triggered, this, [this, command] { run(command); });

@@ -21,6 +21,7 @@ class FoodFindBar;
 class LazyPage;
 class PageWidget;
 class Program;
+class UndoHistory;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -42,6 +43,7 @@ public:
     void whenShown(std::function<void()> action);
 
     QTabWidget* pageControl() const { return pages_; }
+    UndoHistory& undoHistory() const { return *undoHistory_; }
     // A page, built now if it has not been shown yet.
     PageWidget* page(int index) const;
     QAction* action(Command command) const;
@@ -72,6 +74,7 @@ private:
 
     App& app_;
     Program& program_;
+    UndoHistory* undoHistory_;  // the user's changes, for "U&ndo" and "Re&do"
     QTabWidget* pages_ = nullptr;
     std::vector<LazyPage*> pageSlots_;  // each builds its page when first shown
     std::map<Command, QAction*> actions_;

@@ -83,6 +83,8 @@ void MenuPlannerPage::buildFoodItemBox()
     // Any change of the text counts, typed or put in by an input tool.
     connect(servings_, &QLineEdit::textChanged, this,
             [this](const QString& text) { forward([&] { foods_.setServingsText(text); }); });
+    // Enter gives the selected meal entry these servings.
+    connect(servings_, &QLineEdit::returnPressed, this, [this] { forward([&] { planner_.changeServings(); }); });
     upDown_ = new UpDownButtons(QStringLiteral("# Servings"), box);
     upDown_->associate(servings_);
     upDown_->setGeometry(198, 17, 12, 24);

@@ -135,6 +135,8 @@ void MenuPlannerPage::refresh()
     if (const std::optional<FocusTarget> focus = planner_.takeFocusRequest()) {
         if (*focus == FocusTarget::Servings)
             servings_->setFocus();
+        else if (*focus == FocusTarget::MealList)
+            mealList_->setFocus();
         else
             foodList_->setFocus();
     }

@@ -127,6 +127,9 @@ void RecipesPage::buildIngredients()
     // Any change of the text counts, typed or put in by an input tool.
     connect(foodServings_, &QLineEdit::textChanged, this,
             [this](const QString& text) { forward([&] { recipes_.setFoodServingsText(text); }); });
+    // Enter gives the selected ingredient these servings.
+    connect(foodServings_, &QLineEdit::returnPressed, this,
+            [this] { forward([&] { recipes_.changeIngredientServings(); }); });
     foodUpDown_ = new UpDownButtons(QStringLiteral("Food Item Servings"), this);
     foodUpDown_->associate(foodServings_);
     foodUpDown_->setGeometry(262, 89, 12, 24);
