@@ -17,6 +17,7 @@ class WeightPage : public PageWidget {
     Q_OBJECT
 public:
     WeightPage(Program& program, Weight& weight, QWidget* parent = nullptr);
+    ~WeightPage() override;
     void refresh() override;
 
     QTableView* grid() const { return grid_; }
@@ -38,6 +39,7 @@ private:
     QPushButton* createPlan_;
     QPushButton* newRow_;
     QPushButton* removeRow_;
+    int newRowToShow_ = 0;  // a data row New Row added since the last refresh
 };
 
 } // namespace tolvane
