@@ -6,6 +6,7 @@
 #include "weight/weightgridmodel.h"
 
 #include <QHeaderView>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,10 @@
 namespace tolvane {
 
 namespace {
+const QRect GridArea(8, 8, 210, 249);
+constexpr int WeightColumnWidth = 64;
+constexpr int MinimumGap = 6;  // between the grid and the graph
+
 // Hands every keystroke in a cell's editor to the log, as the grid's cells
 // are the log itself.
 class CellDelegate : public QStyledItemDelegate {
@@ -119,7 +124,7 @@ WeightPage::WeightPage(Program& program, Weight& weight, QWidget* parent)
 {
     grid_->setModel(model_);
     grid_->setItemDelegate(new CellDelegate(*model_, *this));
-    grid_->setGeometry(8, 8, 210, 249);
+    grid_->setGeometry(GridArea);
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setDefaultSectionSize(20);
@@ -127,8 +132,8 @@ WeightPage::WeightPage(Program& program, Weight& weight, QWidget* parent)
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->horizontalHeader()->setHighlightSections(false);
     grid_->setColumnWidth(DateColumn, 76);
-    grid_->setColumnWidth(PlanColumn, 64);
-    grid_->setColumnWidth(ActualColumn, 64);
+    grid_->setColumnWidth(PlanColumn, WeightColumnWidth);
+    grid_->setColumnWidth(ActualColumn, WeightColumnWidth);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
     grid_->setTabKeyNavigation(true);
@@ -159,6 +164,21 @@ WeightPage::WeightPage(Program& program, Weight& weight, QWidget* parent)
 
 WeightPage::~WeightPage() { weight_.log().rowAdded = nullptr; }
 
+void WeightPage::fitHeadings()
+{
+    // The US headings fit the weight columns; metric ones name the unit
+    // ("Actual (kg)") and may need more, which the grid takes from the gap
+    // before the graph.
+    int extra = 0;
+    for (const int column : {PlanColumn, ActualColumn}) {
+        const int width = std::max(WeightColumnWidth, grid_->horizontalHeader()->sectionSizeHint(column));
+        grid_->setColumnWidth(column, width);
+        extra += width - WeightColumnWidth;
+    }
+    const int widest = graphArea_->x() - GridArea.x() - MinimumGap;
+    grid_->resize(std::min(GridArea.width() + extra, widest), GridArea.height());
+}
+
 QPushButton* WeightPage::addButton(const QString& caption, const QRect& geometry)
 {
     auto* button = new QPushButton(caption, this);
@@ -170,6 +190,7 @@ QPushButton* WeightPage::addButton(const QString& caption, const QRect& geometry
 void WeightPage::refresh()
 {
     model_->showLog();
+    fitHeadings();
     if (newRowToShow_ > 0 && newRowToShow_ <= model_->rowCount()) {
         grid_->setFocus();
         grid_->setCurrentIndex(model_->index(newRowToShow_ - 1, DateColumn));

@@ -29,6 +29,8 @@ public:
     QPushButton* removeRowButton() const { return removeRow_; }
 
 private:
+    // Columns wide enough for their headings in the chosen units.
+    void fitHeadings();
     QPushButton* addButton(const QString& caption, const QRect& geometry);
 
     Program& program_;
