@@ -4,6 +4,7 @@
 #include "app/app.h"
 #include "shell/datafolder.h"
 #include "shell/preferences.h"
+#include "shell/zoom.h"
 #include "app/mainwindow.h"
 #include "app/qtuserinterface.h"
 
@@ -11,8 +12,10 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QIcon>
+#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -57,19 +60,41 @@ void applyStoredZoom()
                 QByteArray::number(tolvane::interfaceScale(zoom, qgetenv("QT_SCALE_FACTOR")), 'g', 6));
 }
 
+// The first start, with no zoom kept: the largest zoom at which the main window
+// fits three quarters of the screen is kept and the application made anew to
+// start at it (Qt reads the scale only as it starts). 0 when nothing was chosen.
+int chooseFirstZoom(std::unique_ptr<QApplication>& application, int& argc, char* argv[])
+{
+    tolvane::SettingsStore store;
+    tolvane::Preferences preferences(store, QString());
+    if (preferences.zoomStored() || !QGuiApplication::primaryScreen())
+        return 0;
+    const int zoom =
+        tolvane::fittingZoom(tolvane::MainWindow::designSize(), QGuiApplication::primaryScreen()->availableSize());
+    preferences.setZoom(zoom);
+    if (zoom != tolvane::DefaultZoom) {
+        application.reset();
+        applyStoredZoom();
+        application = std::make_unique<QApplication>(argc, argv);
+    }
+    return zoom;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     applyStoredZoom();
-    QApplication application(argc, argv);
+    auto application = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolvane"));
     QApplication::setApplicationVersion(QStringLiteral("5.04"));
+    const QString folder = requestedDataFolder(*application);
+    // After the options: --help and --version keep no zoom.
+    const int firstZoom = chooseFirstZoom(application, argc, argv);
     // Matches the window to its launcher and icon on a Linux desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tolvane.Tolvane"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tolvane")));
 
-    const QString folder = requestedDataFolder(application);
     const tolvane::DataFolder prepared =
         tolvane::prepareDataFolder(folder, tolvane::StarterFolder, tolvane::Seeding::WhenNew);
     if (!prepared.ok || !QDir::setCurrent(folder)) {
@@ -89,6 +114,8 @@ int main(int argc, char* argv[])
     tolvane::SettingsStore settings;
     tolvane::App app(ui, settings, QDir::currentPath());
     app.program.setDataFolderLock(prepared.lock);
+    if (firstZoom > 0)
+        app.tutor.information().setChosenZoom(firstZoom);
     tolvane::MainWindow window(app);
     ui.setParent(&window);
 
