@@ -6,12 +6,12 @@
 #include "weight/weightgridmodel.h"
 
 #include <QHeaderView>
-#include <algorithm>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <algorithm>
 
 namespace tolvane {
 
