@@ -5,6 +5,7 @@
 #include "shell/datafolder.h"
 #include "shell/preferences.h"
 #include "shell/sessionend.h"
+#include "shell/zoom.h"
 #include "app/mainwindow.h"
 #include "app/qtuserinterface.h"
 #include "app/secondstart.h"
@@ -15,8 +16,10 @@
 #include <QDir>
 #include <QIcon>
 #include <QSessionManager>
+#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -99,6 +102,26 @@ bool hasDisplay()
     return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
 
+// The first start, with no zoom kept: the largest zoom at which the main window
+// fits three quarters of the screen is kept and the application made anew to
+// start at it (Qt reads the scale only as it starts). 0 when nothing was chosen.
+int chooseFirstZoom(std::unique_ptr<QApplication>& application, int& argc, char* argv[])
+{
+    tolvane::SettingsStore store;
+    tolvane::Preferences preferences(store, QString());
+    if (preferences.zoomStored() || !QGuiApplication::primaryScreen())
+        return 0;
+    const int zoom =
+        tolvane::fittingZoom(tolvane::MainWindow::designSize(), QGuiApplication::primaryScreen()->availableSize());
+    preferences.setZoom(zoom);
+    if (zoom != tolvane::DefaultZoom) {
+        application.reset();
+        applyStoredZoom();
+        application = std::make_unique<QApplication>(argc, argv);
+    }
+    return zoom;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -111,7 +134,9 @@ int main(int argc, char* argv[])
         return requestedDataFolder(commandLine);
     }();
     applyStoredZoom();
-    QApplication application(argc, argv);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    // After the options: --help and --version keep no zoom.
+    const int firstZoom = chooseFirstZoom(application, argc, argv);
     nameProgram();
     // Matches the window to its launcher and icon on a Linux desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tolvane.Tolvane"));
@@ -141,6 +166,8 @@ int main(int argc, char* argv[])
     tolvane::SettingsStore settings;
     tolvane::App app(ui, settings, QDir::currentPath());
     app.program.setDataFolderLock(prepared.lock);
+    if (firstZoom > 0)
+        app.tutor.information().setChosenZoom(firstZoom);
     tolvane::MainWindow window(app);
     ui.setParent(&window);
     const tolvane::SecondStartListener listener(QDir::currentPath(), &window);

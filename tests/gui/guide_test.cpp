@@ -17,6 +17,7 @@
 #include "guide/helptopics.h"
 #include "guide/helpwindow.h"
 #include "guide/informationwindow.h"
+#include "shell/zoom.h"
 #include "guide/tutordialog.h"
 #include "printing/previewwindow.h"
 #include "printing/titledialog.h"
@@ -202,6 +203,15 @@ TEST_F(GuideWindowTest, InformationLabelsAreBlueThenMagentaForTheRun)
         EXPECT_EQ(shown.textArea()->verticalScrollBar()->maximum(), 0);
         EXPECT_EQ(shown.folderText()->verticalScrollBar()->maximum(), 0);
         EXPECT_EQ(shown.folderText()->toPlainText(), QStringLiteral("Your data files are kept in ") + dir.path());
+        // A zoom the first start chose is told under the folder, also without scrolling.
+        information.setChosenZoom(150);
+        InformationWindow zoomed(information, window.get());
+        zoomed.show();
+        EXPECT_EQ(zoomed.folderText()->toPlainText(), QStringLiteral("Your data files are kept in ") + dir.path() +
+                                                           u'\n' + zoommsg::chosenToFit(150));
+        EXPECT_EQ(zoomed.folderText()->verticalScrollBar()->maximum(), 0);
+        EXPECT_LT(zoomed.folderText()->geometry().bottom(), zoomed.exitButton()->y());
+        information.setChosenZoom(0);
         // Tab goes through the four topics before "E&xit".
         std::vector<QWidget*> order;
         for (QWidget* w = shown.textArea()->nextInFocusChain(); w != shown.textArea(); w = w->nextInFocusChain())

@@ -16,7 +16,14 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QWheelEvent>
+#include <cmath>
 #include <csignal>
 #include <sys/resource.h>
 #include <QPageLayout>
@@ -197,6 +204,82 @@ TEST(PrintPreviewWidget, OneWindowForTheRunAndALongShoppingListOnTwoPages)
     EXPECT_EQ(ui.previewWindow(), window);
     EXPECT_EQ(window->pages().size(), 1u);
     window->close();
+}
+
+// The window opens showing a whole page, follows its size, zooms by keys, the
+// tool bar and the wheel, goes from page to page, and draws each page anew at
+// the screen's pixel ratio for the scale shown.
+TEST(PrintPreviewWidget, OpensOnAWholePageAndFitsZoomsAndTurnsPages)
+{
+    // The opening size: a whole page at up to 100% within nine tenths of the screen.
+    EXPECT_EQ(PreviewZoom::openingSize({1280, 1024}, {20, 60}), QSize(564 + 36, 846 + 76));
+    EXPECT_EQ(PreviewZoom::openingSize({2560, 1440}, {20, 60}), QSize(800 + 36, 1200 + 76));
+
+    ShoppingList list;
+    for (int i = 0; i < 280; ++i)
+        list.push_back({QStringLiteral("Item %1").arg(i, 3, 10, QLatin1Char('0')), {}, 1});
+    PreviewRequest request;
+    request.draw = [&](Canvas& c) { drawShoppingListPreview(c, list, QStringLiteral("Shopping List")); };
+    PreviewWindow window;
+    window.setRequest(request);
+    window.show();
+    window.activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(window.pageWidgets().size(), 2);
+    const auto page = [&] { return window.pageWidgets().front()->size(); };
+    const auto view = [&] { return window.scrollArea()->viewport()->size(); };
+    const auto shownWhole = [&] {
+        return page().width() + 2 * PreviewZoom::Margin <= view().width() &&
+               page().height() + 2 * PreviewZoom::Margin <= view().height() &&
+               std::abs(page().width() * 3 - page().height() * 2) <= 3;
+    };
+    EXPECT_TRUE(shownWhole()) << page().width() << "x" << page().height();
+    EXPECT_LE(window.height(), window.screen()->availableSize().height());
+    EXPECT_NE(window.minimumSize(), window.maximumSize());
+    auto* zoomText = window.zoomBar()->findChild<QLabel*>();
+    ASSERT_NE(zoomText, nullptr);
+    const auto percent = [&] { return QStringLiteral("%1%").arg(std::lround(window.zoom().scale() * 100)); };
+    EXPECT_EQ(zoomText->text(), percent());
+
+    // A larger window shows a larger whole page.
+    const int before = page().height();
+    window.resize(window.width() + 100, window.height() + 150);
+    QApplication::processEvents();
+    EXPECT_GT(page().height(), before);
+    EXPECT_TRUE(shownWhole());
+
+    const QList<QAction*> tools = window.zoomBar()->actions();
+    ASSERT_GE(tools.size(), 4);
+    EXPECT_EQ(tools[1]->text(), QStringLiteral("Fit Width"));
+    tools[1]->trigger();
+    EXPECT_EQ(page().width(), view().width() - 2 * PreviewZoom::Margin);
+    const double width = window.zoom().scale();
+    QTest::keyClick(&window, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(window.zoom().scale(), width * 1.25);
+    EXPECT_EQ(page().width(), std::lround(800 * width * 1.25));
+    EXPECT_EQ(zoomText->text(), percent());
+    QTest::keyClick(&window, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(window.zoom().scale(), width);
+    QWheelEvent wheel(QPointF(10, 10), window.mapToGlobal(QPointF(10, 10)), {}, QPoint(0, 120), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window.scrollArea()->viewport(), &wheel);
+    EXPECT_DOUBLE_EQ(window.zoom().scale(), width * 1.25);
+    QTest::keyClick(&window, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(window.zoom().fit(), PreviewZoom::Fit::Page);
+    EXPECT_TRUE(shownWhole());
+
+    // Page Down shows the second page's top, Page Up the first's.
+    QScrollBar* bar = window.scrollArea()->verticalScrollBar();
+    QTest::keyClick(&window, Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), window.pageWidgets()[1]->y() - PreviewZoom::Margin);
+    QTest::keyClick(&window, Qt::Key_PageUp);
+    EXPECT_EQ(bar->value(), 0);
+
+    // Each page is drawn for the scale: its pixels are the screen's, not the 800 x 1200 page's.
+    const QPixmap pixels = window.pageWidgets().front()->pixmap();
+    EXPECT_EQ(pixels.deviceIndependentSize().toSize(), page());
+    EXPECT_EQ(pixels.size(), page() * window.devicePixelRatio());
+    window.close();
 }
 
 TEST(PrintToPdf, AFailedWriteIsToldAndReplacesNoEarlierFile)

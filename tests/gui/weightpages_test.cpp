@@ -172,6 +172,55 @@ TEST_F(WeightPagesTest, KeysAndTheSelectionModelChooseTheCellTypedInto)
     EXPECT_EQ(log.cell(ActualColumn, 2), QStringLiteral("149"));
 }
 
+// The grid keeps its rows: New Row puts the cursor on the new row's date,
+// Tab stops at the last cell and Shift+Tab at the first (no way round to
+// row 1), and Escape gives the cell back the text it had.
+TEST_F(WeightPagesTest, TheGridKeepsItsRowsUnderTabAndEscape)
+{
+    window->pageControl()->setCurrentIndex(WeightPageIndex);
+    WeightLog& log = app->weight.log();
+    log.setCell(DateColumn, 1, QStringLiteral("12/7/26"));
+    QTableView* grid = weightPage->grid();
+    const auto editor = [grid] { return qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex())); };
+    window->activateWindow();
+    QApplication::processEvents();
+
+    weightPage->newRowButton()->click();
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(1, DateColumn));
+    ASSERT_NE(editor(), nullptr);
+    EXPECT_TRUE(editor()->hasFocus());
+    typeText(editor(), QStringLiteral("12/14/26"));
+    for (const char* text : {"149", "148"}) {
+        key(editor(), Qt::Key_Tab);
+        ASSERT_NE(editor(), nullptr);
+        typeText(editor(), QString::fromLatin1(text));
+    }
+    key(editor(), Qt::Key_Tab);
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(1, ActualColumn));
+    EXPECT_EQ(editor(), nullptr);
+    EXPECT_TRUE(grid->hasFocus());
+    key(grid, Qt::Key_Tab);
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(1, ActualColumn));
+    EXPECT_TRUE(grid->hasFocus());
+    EXPECT_EQ(log.cell(DateColumn, 1), QStringLiteral("12/7/26"));
+    EXPECT_EQ((QStringList{log.cell(0, 2), log.cell(1, 2), log.cell(2, 2)}),
+              (QStringList{QStringLiteral("12/14/26"), QStringLiteral("149"), QStringLiteral("148")}));
+
+    // Escape after typing: the old text is back in the log and the cell.
+    grid->setCurrentIndex(grid->model()->index(0, DateColumn));
+    ASSERT_NE(editor(), nullptr);
+    editor()->selectAll();
+    typeText(editor(), QStringLiteral("1/1/27"));
+    EXPECT_EQ(log.cell(DateColumn, 1), QStringLiteral("1/1/27"));
+    key(editor(), Qt::Key_Escape);
+    EXPECT_EQ(log.cell(DateColumn, 1), QStringLiteral("12/7/26"));
+    EXPECT_EQ(grid->model()->index(0, DateColumn).data().toString(), QStringLiteral("12/7/26"));
+    // Shift+Tab from the first cell stays there.
+    grid->setFocus();
+    key(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(0, DateColumn));
+}
+
 TEST_F(WeightPagesTest, CalculatorsPageLayoutTypingAndPlan)
 {
     window->pageControl()->setCurrentIndex(CalculatorsPageIndex);

@@ -80,6 +80,26 @@ TEST_F(PreferencesTest, ZoomKeepsOnlyItsStepsAndMultipliesTheDesktopScale)
         EXPECT_DOUBLE_EQ(interfaceScale(c.zoom, c.desktop), c.scale) << c.zoom << " " << c.desktop.toStdString();
 }
 
+// The first start's zoom: the largest step at which the window fits three
+// quarters of the screen in both directions; it counts as chosen once kept.
+TEST_F(PreferencesTest, TheFirstStartsZoomFitsThreeQuartersOfTheScreen)
+{
+    const QSize window(632, 445);
+    const struct {
+        QSize available;
+        int zoom;
+    } cases[] = {{{1280, 1024}, 150}, {{1280, 994}, 150}, {{2560, 1440}, 200}, {{2600, 1600}, 250},
+                 {{3840, 2160}, 300}, {{1024, 768}, 100},  {{800, 600}, 100},   {{948 * 4 / 3, 2000}, 150}};
+    for (const auto& c : cases)
+        EXPECT_EQ(fittingZoom(window, c.available), c.zoom) << c.available.width() << "x" << c.available.height();
+
+    EXPECT_FALSE(preferences.zoomStored());
+    storeRaw(ZoomKey, QStringLiteral("big"));
+    EXPECT_TRUE(preferences.zoomStored());
+    EXPECT_EQ(zoommsg::chosenToFit(150),
+              QStringLiteral("Tolvane chose a zoom of 150% to fit your screen; \"Main\" > \"Zoom...\" changes it."));
+}
+
 TEST_F(PreferencesTest, NumbersAndTextsOutOfRangeReadAsTheirDefaults)
 {
     preferences.write({{QStringLiteral("A"), 2}, {QStringLiteral("B"), QStringLiteral("72.5")}});

@@ -174,8 +174,13 @@ TEST_F(WeightGraphTest, KeptRowsFollowEveryChangeOfTheLog)
     EXPECT_EQ(row(1), (QStringList{QStringLiteral("12/7/26"), QStringLiteral(" 180.0"), QStringLiteral("182")}));
     EXPECT_EQ(paint().calls, fresh());
 
-    // Another day reads a year above 80 in another century.
+    // Another day reads a year above 80 in another century. (The typed weight
+    // is not saved: Clear Grid asks first, and OK clears.)
+    ui.answers = {Button::Ok};
     log.clearGrid();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, weightmsg::clearQuestion(3));
+    ui.messages.clear();
     fillSmallLog();
     log.setCell(DateColumn, 2, QStringLiteral("12/12/95"));
     const QStringList thisCentury = paint().calls;

@@ -103,6 +103,43 @@ TEST_F(WeightLogTest, RowCommandsAndTheChangedFlag)
     EXPECT_EQ(graphRepaints, 3);
 }
 
+// Clear Grid asks before it empties rows that no file holds: the question
+// counts the rows with text, Cancel keeps them, and nothing is asked once
+// they are saved or when the unsaved rows are empty.
+TEST_F(WeightLogTest, ClearGridAsksForRowsThatAreNotSaved)
+{
+    const auto question = [](const char* text) {
+        return Message::typed(QString::fromLatin1(text), Icon::Warning, Button::Ok | Button::Cancel, WeightHelpContext);
+    };
+    fillGolden();
+    program.execute(Command::NewWeightRow);  // a third, empty row is not counted
+    log.editCell(ActualColumn, 1, QStringLiteral("151"));
+    ui.answers = {Button::Cancel};
+    program.execute(Command::ClearWeightGrid);
+    EXPECT_EQ(ui.messages, std::vector<Message>{question("Clear 2 rows that are not saved?")});
+    EXPECT_EQ(log.rowCount(), 4);
+    EXPECT_EQ(log.cell(ActualColumn, 1), QStringLiteral("151"));
+
+    log.removeRow();
+    log.removeRow();
+    ui.messages.clear();
+    ui.answers = {Button::Ok};
+    program.execute(Command::ClearWeightGrid);
+    EXPECT_EQ(ui.messages, std::vector<Message>{question("Clear 1 row that is not saved?")});
+    EXPECT_EQ(row(1), (QStringList{QString(), QString(), QString()}));
+
+    // Typed and erased again: nothing to lose. Saved rows: nothing to lose.
+    ui.messages.clear();
+    log.editCell(DateColumn, 1, QStringLiteral(" "));
+    program.execute(Command::ClearWeightGrid);
+    fillGolden();
+    log.editCell(ActualColumn, 1, QStringLiteral("151"));
+    save(QStringLiteral("kept.wgt"));
+    program.execute(Command::ClearWeightGrid);
+    EXPECT_EQ(ui.messages, std::vector<Message>{});
+    EXPECT_EQ(log.rowCount(), 2);
+}
+
 TEST_F(WeightLogTest, SaveWritesTheGoldenBytesAndLoadReadsThemBack)
 {
     fillGolden();

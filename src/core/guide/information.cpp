@@ -1,6 +1,7 @@
 #include "guide/information.h"
 
 #include "shell/userinterface.h"
+#include "shell/zoom.h"
 
 namespace tolvane {
 
@@ -31,7 +32,8 @@ const std::array<Information::Label, Information::LabelCount>& Information::labe
 
 QString Information::dataFolderText() const
 {
-    return QStringLiteral("Your data files are kept in %1").arg(dataFolder_);
+    const QString folder = QStringLiteral("Your data files are kept in %1").arg(dataFolder_);
+    return chosenZoom_ > 0 ? folder + u'\n' + zoommsg::chosenToFit(chosenZoom_) : folder;
 }
 
 void Information::clickLabel(int index)

@@ -28,7 +28,10 @@ public:
 
     // Where the data files are, below the labels: the first start is where a
     // new user learns it.
+    // After it, the zoom the first start chose to fit the screen, if it chose one.
     QString dataFolderText() const;
+    void setChosenZoom(int percent) { chosenZoom_ = percent; }
+    int chosenZoom() const { return chosenZoom_; }
 
     // A click on a label opens its topic and marks it read.
     void clickLabel(int index);
@@ -37,6 +40,7 @@ public:
 private:
     UserInterface& ui_;
     QString dataFolder_;
+    int chosenZoom_ = 0;
     std::array<bool, LabelCount> visited_{};
 };
 

@@ -80,6 +80,15 @@ int Preferences::zoom() const
 
 void Preferences::setZoom(int percent) { write({{ZoomKey, validZoom(percent)}}); }
 
+bool Preferences::zoomStored() const
+{
+    if (!store_.open())
+        return true;
+    const bool stored = store_.readString(ZoomKey).has_value();
+    store_.close();
+    return stored;
+}
+
 QString Preferences::lastWeightFile() const { return text(LastWeightFileKey, MaxPathLength); }
 
 void Preferences::setLastWeightFile(const QString& filePath)

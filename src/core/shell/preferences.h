@@ -48,6 +48,9 @@ public:
 
     int zoom() const;
     void setZoom(int percent);
+    // False until a zoom was kept (a bad value kept counts as kept); true
+    // also when the store cannot be opened, as nothing could be kept there.
+    bool zoomStored() const;
 
     // The last weight file loaded or saved (empty: none).
     QString lastWeightFile() const;

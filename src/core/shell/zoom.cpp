@@ -13,7 +13,24 @@ QString zoommsg::appliesAtNextStart(int percent)
     return QStringLiteral("The zoom of %1 applies at the next start of Tolvane.").arg(zoomText(percent));
 }
 
+QString zoommsg::chosenToFit(int percent)
+{
+    return QStringLiteral("Tolvane chose a zoom of %1 to fit your screen; \"Main\" > \"Zoom...\" changes it.")
+        .arg(zoomText(percent));
+}
+
 QString zoomText(int percent) { return QStringLiteral("%1%").arg(percent); }
+
+int fittingZoom(QSize window, QSize available)
+{
+    int chosen = DefaultZoom;
+    for (const int step : ZoomSteps)
+        // Whole numbers: width x step / 100 <= available x 3 / 4.
+        if (4LL * window.width() * step <= 300LL * available.width() &&
+            4LL * window.height() * step <= 300LL * available.height())
+            chosen = step;
+    return chosen;
+}
 
 void chooseZoom(UserInterface& ui, Preferences& preferences)
 {

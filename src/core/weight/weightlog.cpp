@@ -24,6 +24,11 @@ QString cannotWrite(const QString& fileName)
                           "is unchanged.")
         .arg(fileName);
 }
+QString clearQuestion(int rows)
+{
+    return rows == 1 ? QStringLiteral("Clear 1 row that is not saved?")
+                     : QStringLiteral("Clear %1 rows that are not saved?").arg(rows);
+}
 QString refusedFile(const QString& fileName, const QString& problem)
 {
     return QStringLiteral("The file \"%1\" is not a valid weight file: %2. Nothing was loaded.").arg(fileName, problem);
@@ -143,6 +148,8 @@ void WeightLog::newRow()
     resizeRows(rows_.size() + 1);
     changed();
     record(weightchange::NewRow, rowCount() - 1, 1, rowsAt(rowCount(), 0));
+    if (rowAdded)
+        rowAdded(rowCount() - 1);
 }
 
 void WeightLog::removeRow()
@@ -160,8 +167,31 @@ void WeightLog::removeRow()
     record(weightchange::RemoveRow, last, rowCount() - last, std::move(before));
 }
 
-void WeightLog::clearGrid()
+int WeightLog::filledRows() const
 {
+    int filled = 0;
+    for (int r = 1; r < rowCount(); ++r) {
+        // A loaded row always holds its date; other rows are read cell by cell.
+        const Row& row = rows_[at(r)];
+        bool any = row.loaded != 0;
+        for (int c = 0; c < WeightColumnCount && !any; ++c)
+            any = !cell(c, r).trimmed().isEmpty();
+        filled += any ? 1 : 0;
+    }
+    return filled;
+}
+
+bool WeightLog::clearGrid()
+{
+    // Rows that no file holds are not emptied without a word.
+    if (unsaved_) {
+        if (const int rows = filledRows(); rows > 0) {
+            const Button answer = program_.ui().showMessage(Message::typed(
+                weightmsg::clearQuestion(rows), Icon::Warning, Button::Ok | Button::Cancel, WeightHelpContext));
+            if (answer != Button::Ok)
+                return false;
+        }
+    }
     Rows before = rowsNow();
     resizeRows(2);
     rows_[1] = Row{};
@@ -169,6 +199,7 @@ void WeightLog::clearGrid()
     unsaved_ = false;  // nothing left to lose
     graph();
     recordWholeGrid(weightchange::ClearGrid, std::move(before));
+    return true;
 }
 
 void WeightLog::loadFile()

@@ -35,6 +35,8 @@ QString conversionError(int row);
 QString cannotCreate(const QString& fileName);
 // The file was created but not written whole (a full disk).
 QString cannotWrite(const QString& fileName);
+// Clear Grid's question while the grid holds rows that no file has.
+QString clearQuestion(int rows);
 QString refusedFile(const QString& fileName, const QString& problem);
 QString recoveryQuestion(const QString& path);
 } // namespace weightmsg
@@ -77,10 +79,13 @@ public:
     // Drops rows beyond `rows` or adds empty ones; at least the heading and one data row.
     void setRowCount(int rows);
 
-    // "&New Row", "&Remove Row", "C&lear Grid".
+    // "&New Row", "&Remove Row", "C&lear Grid". Clear Grid asks first while
+    // the grid holds unsaved rows; false when the user kept them.
     void newRow();
     void removeRow();
-    void clearGrid();
+    bool clearGrid();
+    // Data rows with any text in them.
+    int filledRows() const;
     // "&Load File": asks for a file and loads it.
     void loadFile();
     // "&Save File": asks for a file and saves to it.
@@ -121,6 +126,8 @@ public:
 
     // The graph is to be drawn anew from the cells.
     std::function<void()> repaintGraph;
+    // New Row added this data row: the grid puts its cursor there.
+    std::function<void(int row)> rowAdded;
     // Today, for reading two-digit years.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
     const QLocale& locale() const { return locale_; }

@@ -79,6 +79,13 @@ MainWindow::MainWindow(App& app, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+QSize MainWindow::designSize()
+{
+    QMenuBar bar;
+    bar.addMenu(QStringLiteral("&Main"));
+    return {ClientWidth, ClientHeight + bar.sizeHint().height()};
+}
+
 void MainWindow::buildMenus()
 {
     for (const auto& definition : mainMenu()) {

@@ -26,6 +26,8 @@ class UndoHistory;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // The window's size at 100%, before it is made: the client area and the menu bar.
+    static QSize designSize();
     explicit MainWindow(App& app, QWidget* parent = nullptr);
     ~MainWindow() override;
 

@@ -9,6 +9,8 @@ namespace tolvane {
 
 namespace {
 constexpr int Width = 400;
+// Room for the zoom note under the data folder, when the first start chose a zoom.
+constexpr int ZoomNoteHeight = 48;
 } // namespace
 
 InformationWindow::InformationWindow(Information& information, QWidget* parent)
@@ -18,7 +20,8 @@ InformationWindow::InformationWindow(Information& information, QWidget* parent)
 {
     setWindowTitle(Information::caption());
     setAccessibleName(Information::caption());
-    setFixedSize(Width, 268);
+    const int note = information_.chosenZoom() > 0 ? ZoomNoteHeight : 0;
+    setFixedSize(Width, 268 + note);
 
     // Wide enough for the whole text in the space above the first label.
     const auto readOnly = [](QPlainTextEdit* edit, const QString& text, const QString& name) {
@@ -31,7 +34,7 @@ InformationWindow::InformationWindow(Information& information, QWidget* parent)
     };
     text_->setGeometry(8, 8, Width - 16, 76);
     readOnly(text_, Information::text(), QStringLiteral("Information"));
-    folder_->setGeometry(8, 186, Width - 16, 42);
+    folder_->setGeometry(8, 186, Width - 16, 42 + note);
     readOnly(folder_, information_.dataFolderText(), QStringLiteral("Data folder"));
 
     QWidget* previous = text_;
@@ -56,7 +59,7 @@ InformationWindow::InformationWindow(Information& information, QWidget* parent)
     }
     setTabOrder(previous, folder_);
     setTabOrder(folder_, exit_);
-    exit_->setGeometry((Width - 75) / 2, 234, 75, 25);
+    exit_->setGeometry((Width - 75) / 2, 234 + note, 75, 25);
     exit_->setAccessibleName(QStringLiteral("Exit"));
     exit_->setDefault(true);
     connect(exit_, &QPushButton::clicked, this, &QDialog::accept);

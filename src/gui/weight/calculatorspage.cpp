@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <vector>
 
 namespace tolvane {
@@ -25,6 +26,9 @@ QGroupBox* addBox(QWidget* parent, const QString& caption, const QRect& geometry
     box->setAccessibleName(caption);
     return box;
 }
+
+// Between a unit and the caption after it, so the two read apart.
+constexpr int UnitGap = 6;
 
 // The colour Windows gives inactive window borders, the ground of the result fields.
 const QColor InactiveBorder(212, 208, 200);
@@ -96,10 +100,14 @@ CalculatorsPage::CalculatorsPage(Weight& weight, QWidget* parent) : PageWidget(p
     placeLabel(goal, QStringLiteral("Goal Weight:"), 8, 24, font());
     addInput(goal, F::GoalWeight, QStringLiteral("Goal Weight"), {88, 24, 41, 24});
     weightUnits_[1] = placeLabel(goal, QStringLiteral("kg"), 131, 28, font());
-    placeLabel(goal, QStringLiteral("Diet Plan Calories:"), 144, 24, font());
-    addInput(goal, F::PlanCalories, QStringLiteral("Diet Plan Calories"), {264, 24, 41, 24});
-    placeLabel(goal, QStringLiteral("Weeks to Goal:"), 320, 24, font());
-    addResult(goal, F::WeeksToGoal, QStringLiteral("Weeks to Goal"), {416, 24, 41, 24});
+    // The unit leaves no room before "Diet Plan Calories:": in metric the rest
+    // of the row moves right by what the unit needs (refresh).
+    goalRow_ = {placeLabel(goal, QStringLiteral("Diet Plan Calories:"), 144, 24, font()),
+                addInput(goal, F::PlanCalories, QStringLiteral("Diet Plan Calories"), {264, 24, 41, 24}),
+                placeLabel(goal, QStringLiteral("Weeks to Goal:"), 320, 24, font()),
+                addResult(goal, F::WeeksToGoal, QStringLiteral("Weeks to Goal"), {416, 24, 41, 24})};
+    for (QWidget* widget : goalRow_)
+        goalRowX_.push_back(widget->x());
 
     QGroupBox* bmi = addBox(this, QStringLiteral("3. Body Mass Index"), {8, 216, 273, 65});
     placeLabel(bmi, QStringLiteral("BMI Now:"), 16, 24, font());
@@ -181,6 +189,10 @@ void CalculatorsPage::refresh()
     heightNote_->adjustSize();
     for (QLabel* unit : weightUnits_)
         unit->setVisible(metric);
+    const QLabel* goalUnit = weightUnits_[1];
+    const int shift = metric ? std::max(0, goalUnit->x() + goalUnit->width() + UnitGap - goalRowX_.front()) : 0;
+    for (std::size_t i = 0; i < goalRow_.size(); ++i)
+        goalRow_[i]->move(goalRowX_[i] + shift, goalRow_[i]->y());
     const auto named = [metric](const char16_t* name, const QString& unit) {
         const QString text = QString::fromUtf16(name);
         return metric ? QStringLiteral("%1 (%2)").arg(text, unit) : text;

@@ -7,6 +7,7 @@
 #include "weight/calculators.h"
 
 #include <array>
+#include <vector>
 
 class QButtonGroup;
 class QLabel;
@@ -41,6 +42,9 @@ private:
     QPushButton* createPlan_ = nullptr;
     QLabel* heightNote_ = nullptr;
     std::array<QLabel*, 2> weightUnits_{};
+    // "Diet Plan Calories:" and the rest of its row, and where US units place them.
+    std::vector<QWidget*> goalRow_;
+    std::vector<int> goalRowX_;
 };
 
 } // namespace tolvane

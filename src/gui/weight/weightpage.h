@@ -17,6 +17,7 @@ class WeightPage : public PageWidget {
     Q_OBJECT
 public:
     WeightPage(Program& program, Weight& weight, QWidget* parent = nullptr);
+    ~WeightPage() override;
     void refresh() override;
 
     QTableView* grid() const { return grid_; }
@@ -28,6 +29,8 @@ public:
     QPushButton* removeRowButton() const { return removeRow_; }
 
 private:
+    // Columns wide enough for their headings in the chosen units.
+    void fitHeadings();
     QPushButton* addButton(const QString& caption, const QRect& geometry);
 
     Program& program_;
@@ -38,6 +41,7 @@ private:
     QPushButton* createPlan_;
     QPushButton* newRow_;
     QPushButton* removeRow_;
+    int newRowToShow_ = 0;  // a data row New Row added since the last refresh
 };
 
 } // namespace tolvane
