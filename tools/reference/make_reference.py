@@ -16,8 +16,10 @@ One line a food, tab-separated, sorted by USDA number; the first line names
 the columns:
   number   the USDA number (5 digits)
   group    the food group, from the number's first two digits as USDA numbers them
-  rank     commonness: 1 is the most everyday food (the staples first, then the
-           starter list's foods, then the rest by the simplicity of their description)
+  rank     commonness, most everyday first: 1..272 the staples in their order
+           (tools/starter/staples.csv), 273 the other foods of the starter list
+           and the everyday foods it leaves out (everyday_foods.csv),
+           274 the other foods, 275 baby foods, brands and restaurant foods
   name     the proposed food item name (at most 30 characters, without its measure)
   description  USDA's full description
   measures     "amount|name|grams|calories|carbo|protein|fat|sodium|chol", joined by
@@ -113,29 +115,32 @@ def proposed_name(number, description, staple_name):
     return base[:starter.MAX_NAME].rstrip(" ,")
 
 
-def commonness(foods, staples, starter_numbers):
-    """Rank 1..n: staples in their order, then foods of the starter list, then
-    the simplest descriptions (fewer parts, fewer words, shorter)."""
-    staple_rank = {number: i for i, (number, _) in enumerate(staples)}
+def commonness(number, staple_rank, starter_numbers):
+    """The staples in their order (1, 2, ...), then, one rank each, the foods
+    of the starter list, the other foods, and those of the groups the starter
+    list leaves out (baby foods, brands, restaurants). Foods of one rank are
+    ordered by the shorter description."""
+    if number in staple_rank:
+        return staple_rank[number] + 1
+    staples = len(staple_rank)
+    if number in starter_numbers:
+        return staples + 1
+    return staples + (3 if number[:2] in starter.EXCLUDED_GROUPS else 2)
 
-    def key(entry):
-        number, food = entry
-        description = food.get("name")
-        return (staple_rank.get(number, len(staple_rank)), number not in starter_numbers,
-                starter.EXCLUDED_GROUPS.__contains__(number[:2]), description.count(","),
-                len(description.split()), len(description), number)
-    return {number: i + 1 for i, (number, _) in enumerate(sorted(foods, key=key))}
 
-
-def starter_numbers_of(path):
+def starter_numbers_of(path, everyday_path):
+    """The foods of the starter list and the everyday foods it leaves out."""
     import csv
     with open(path, encoding="utf-8") as f:
-        return {row["USDA number"] for row in csv.DictReader(f)}
+        numbers = {row["USDA number"] for row in csv.DictReader(f)}
+    with open(everyday_path, encoding="utf-8") as f:
+        numbers |= {line.split(",")[0].strip() for line in f if line.strip() and not line.startswith("#")}
+    return numbers
 
 
 def build(source, staples, starter_numbers):
     foods = read_current(source)
-    ranks = commonness(foods, staples, starter_numbers)
+    staple_rank = {number: i for i, (number, _) in enumerate(staples)}
     staple_names = dict(staples)
     lines = ["\t".join(["number", "group", "rank", "name", "description", "measures"] +
                        [f"{column}" for column, _, _ in NUTRIENT_COLUMNS])]
@@ -149,7 +154,7 @@ def build(source, staples, starter_numbers):
                 continue
             measures.append("|".join([m.get("amount"), measure_field(m.get("name")), grams] + six_for(per100, grams)))
         name = proposed_name(number, description, staple_names.get(number, ""))
-        row = [number, GROUPS.get(number[:2], OTHER_GROUP), str(ranks[number]), name, description,
+        row = [number, GROUPS.get(number[:2], OTHER_GROUP), str(commonness(number, staple_rank, starter_numbers)), name, description,
                ";".join(measures)] + [per100.get(usda, "") for _, usda, _ in NUTRIENT_COLUMNS]
         lines.append("\t".join(row))
     return "\n".join(lines) + "\n"
@@ -162,7 +167,8 @@ def main():
     parser.add_argument("--check", help="regenerate and compare with this file instead of writing")
     args = parser.parse_args()
     staples = starter.read_staples(os.path.join(HERE, "../starter/staples.csv"))
-    text = build(args.source, staples, starter_numbers_of(os.path.join(HERE, "../../data/starter_foods.csv")))
+    text = build(args.source, staples, starter_numbers_of(os.path.join(HERE, "../../data/starter_foods.csv"),
+                                                      os.path.join(HERE, "everyday_foods.csv")))
     if args.check:
         with open(args.check, encoding="utf-8", newline="") as f:
             old = f.read()
