@@ -19,7 +19,8 @@ the columns:
   rank     commonness, most everyday first: 1..272 the staples in their order
            (tools/starter/staples.csv), 273 the other foods of the starter list
            and the everyday foods it leaves out (everyday_foods.csv),
-           274 the other foods, 275 baby foods, brands and restaurant foods
+           274 the other foods, 275 the kinds the starter list leaves out (baby
+           foods, brands, restaurant foods, game, organ meats, powders, dry mixes...)
   name     the proposed food item name (at most 30 characters, without its measure)
   description  USDA's full description
   measures     "amount|name|grams|calories|carbo|protein|fat|sodium|chol", joined by
@@ -115,17 +116,20 @@ def proposed_name(number, description, staple_name):
     return base[:starter.MAX_NAME].rstrip(" ,")
 
 
-def commonness(number, staple_rank, starter_numbers):
+def commonness(number, description, staple_rank, starter_numbers):
     """The staples in their order (1, 2, ...), then, one rank each, the foods
-    of the starter list, the other foods, and those of the groups the starter
-    list leaves out (baby foods, brands, restaurants). Foods of one rank are
+    of the starter list, the other foods, and those of the kinds the starter
+    list leaves out (baby foods, brands, restaurants, game, organ meats,
+    powders, dry mixes...). Foods of one rank are
     ordered by the shorter description."""
     if number in staple_rank:
         return staple_rank[number] + 1
     staples = len(staple_rank)
     if number in starter_numbers:
         return staples + 1
-    return staples + (3 if number[:2] in starter.EXCLUDED_GROUPS else 2)
+    left_out = (number[:2] in starter.EXCLUDED_GROUPS or re.search(r"[A-Z]{3,}", description)
+                or starter.EXCLUDED_WORDS.search(description))
+    return staples + (3 if left_out else 2)
 
 
 def starter_numbers_of(path, everyday_path):
@@ -154,7 +158,7 @@ def build(source, staples, starter_numbers):
                 continue
             measures.append("|".join([m.get("amount"), measure_field(m.get("name")), grams] + six_for(per100, grams)))
         name = proposed_name(number, description, staple_names.get(number, ""))
-        row = [number, GROUPS.get(number[:2], OTHER_GROUP), str(commonness(number, staple_rank, starter_numbers)), name, description,
+        row = [number, GROUPS.get(number[:2], OTHER_GROUP), str(commonness(number, description, staple_rank, starter_numbers)), name, description,
                ";".join(measures)] + [per100.get(usda, "") for _, usda, _ in NUTRIENT_COLUMNS]
         lines.append("\t".join(row))
     return "\n".join(lines) + "\n"

@@ -27,7 +27,8 @@ const std::pair<const char16_t*, const char16_t*> Synonyms[] = {
     {u"coke", u"cola"},                    {u"skim", u"nonfat"},
     {u"rocket", u"arugula"},               {u"coriander leaves", u"coriander"},
     {u"pancake syrup", u"table syrup"},    {u"maize", u"corn"},
-    {u"ground meat", u"ground beef"},
+    {u"ground meat", u"ground beef"},      {u"oreo", u"chocolate sandwich cookie"},
+    {u"prunes", u"plums dried"},
 };
 
 // A word as its singular: the endings are cut the same way on both sides,

@@ -43,7 +43,6 @@ UsdaWindow::UsdaWindow(AddFromUsda& behaviour, std::function<void()> added, QWid
 
     search_->setAccessibleName(QStringLiteral("Search USDA foods"));
     search_->setClearButtonEnabled(true);
-    status_->setAccessibleName(QStringLiteral("Search result"));
     status_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     status_->setFocusPolicy(Qt::NoFocus);
     results_->setColumnCount(2);
@@ -68,7 +67,6 @@ UsdaWindow::UsdaWindow(AddFromUsda& behaviour, std::function<void()> added, QWid
     for (int n = 0; n < NutrientCount; ++n) {
         const QString caption = FoodItemForm::label(FoodItemForm::fieldOf(static_cast<Nutrient>(n)));
         auto* value = new QLabel(this);
-        value->setAccessibleName(caption);
         value->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
         value->setMinimumWidth(60);
         values_[static_cast<std::size_t>(n)] = value;
@@ -176,8 +174,13 @@ void UsdaWindow::showChoice()
     }
     measures_->setCurrentIndex(behaviour_.currentMeasure());
     const auto values = behaviour_.valueTexts();
-    for (int n = 0; n < NutrientCount; ++n)
-        values_[static_cast<std::size_t>(n)]->setText(values[static_cast<std::size_t>(n)]);
+    for (int n = 0; n < NutrientCount; ++n) {
+        QLabel* value = values_[static_cast<std::size_t>(n)];
+        value->setText(values[static_cast<std::size_t>(n)]);
+        // A screen reader reads the value with what it is.
+        value->setAccessibleName(FoodItemForm::label(FoodItemForm::fieldOf(static_cast<Nutrient>(n))) +
+                                 QLatin1Char(' ') + value->text());
+    }
     if (name_->text() != behaviour_.name())
         name_->setText(behaviour_.name());
     add_->setEnabled(behaviour_.currentResult() >= 0);
