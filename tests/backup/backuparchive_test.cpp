@@ -197,6 +197,13 @@ TEST(BackupArchive, BadArchivesAreRefusedWithTheirReason)
              return zip({{ManifestEntry, manifest({f})}, {f.entry, tableBytes(numberedItems(1))}});
          },
          ArchiveProblem::Damaged, QStringLiteral("fooditem.dbt")},
+        {"a file of the listed size whose bytes differ",
+         [] {
+             const Listed f = food();
+             const QByteArray other = QByteArray(f.bytes).replace("Item 0001", "Item 0009");
+             return zip({{ManifestEntry, manifest({f})}, {f.entry, other}});
+         },
+         ArchiveProblem::Damaged, QStringLiteral("fooditem.dbt")},
     };
     for (const BadArchive& c : cases) {
         SCOPED_TRACE(c.what);

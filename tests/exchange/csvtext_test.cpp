@@ -31,13 +31,15 @@ TEST(CsvText, QuotesOnlyWhatMustBeQuoted)
 
 TEST(CsvText, ReadsQuotedFieldsLineBreaksAndByteOrderMark)
 {
-    const QByteArray bytes("\xEF\xBB\xBFName,Value\r\n\"a, \"\"b\"\"\",1\n\n\"two\r\nlines\",2\r\nlast,\n,\r\n");
+    const QByteArray bytes(
+        "\xEF\xBB\xBFName,Value\r\n\"a, \"\"b\"\"\",1\n\n\"two\r\nlines\",2\r\n12\" pizza,3\r\nlast,\n,\r\n");
     const CsvRead read = readCsv(bytes);
     ASSERT_EQ(read.problem, CsvProblem::None);
     const QList<QStringList> expected = {
         {QStringLiteral("Name"), QStringLiteral("Value")},
         {QStringLiteral("a, \"b\""), QStringLiteral("1")},
         {QStringLiteral("two\r\nlines"), QStringLiteral("2")},
+        {QStringLiteral("12\" pizza"), QStringLiteral("3")},  // a quote inside a field is text
         {QStringLiteral("last"), QString()},
         {QString(), QString()},
     };
@@ -47,7 +49,7 @@ TEST(CsvText, ReadsQuotedFieldsLineBreaksAndByteOrderMark)
     std::vector<int> lines;
     for (const CsvRow& row : read.rows)
         lines.push_back(row.line);
-    EXPECT_EQ(lines, (std::vector<int>{1, 2, 4, 6, 7}));
+    EXPECT_EQ(lines, (std::vector<int>{1, 2, 4, 6, 7, 8}));
 }
 
 TEST(CsvText, WrittenRowsReadBack)

@@ -52,6 +52,7 @@ TEST(FoodFind, BetterMatchesFirstCaseAndAccentsIgnored)
         {"Goats cheese, oats", "oats", FindMatch::WordStart},  // a later word start counts
         {"Rice, brown, cooked", "brown rice", FindMatch::AllWords},
         {"Buckwheat groats", "oats", FindMatch::InsideWord},
+        {"Cola, 12 oz", "2", FindMatch::InsideWord},  // a digit inside a number starts no word
         {"Bread", "rye", FindMatch::None},
     };
     for (const auto& m : matches)

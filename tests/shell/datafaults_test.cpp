@@ -32,14 +32,18 @@ TEST(DataFolderFaults, ASeedingCutShortIsCompletedAtTheNextStartAndReplacesNothi
               QStringList{QStringLiteral("The file %1/activity.db cannot be written.").arg(folder)});
     EXPECT_TRUE(QFile::exists(QDir(folder).filePath(SeedingMarkName)));
 
-    // The user changed the one file that was written before the next start.
+    // The user changed the one file that was written before the next start,
+    // and put a link where a missing one goes, to a file not there (yet).
     writeAll(QDir(folder).filePath(QStringLiteral("fooditem.dbt")), "mine");
+    const QString outside = dir.filePath(QStringLiteral("elsewhere.db"));
+    ASSERT_TRUE(QFile::link(outside, QDir(folder).filePath(QStringLiteral("currmenu.db"))));
     const DataFolder again = prepareDataFolder(folder, starter.path());
     EXPECT_TRUE(again.ok);
     EXPECT_FALSE(again.created);
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name),
               (QStringList{DataFolderLockName, QStringLiteral("activity.db"), QStringLiteral("currmenu.db"),
                            QStringLiteral("fooditem.dbt")}));
+    EXPECT_FALSE(QFileInfo::exists(outside));  // nothing written through the link
     EXPECT_EQ(readAll(QDir(folder).filePath(QStringLiteral("fooditem.dbt"))), "mine");
     EXPECT_EQ(readAll(QDir(folder).filePath(QStringLiteral("activity.db"))), QByteArray(40, 'a'));
 }

@@ -101,6 +101,10 @@ const Checked CheckedFoods[] = {
     {"Pinto beans, boiled, 1 cup", 171, {143.0L, 26.22L, 9.01L, 0.65L, 1.0L, 0.0L}},        // 16043
     {"Chicken breast, no skin, 3 oz", 85, {165.0L, 0.0L, 31.02L, 3.57L, 74.0L, 85.0L}},    // 05064
     {"Pasta, cooked, 1 cup", 140, {158.0L, 30.86L, 5.8L, 0.93L, 1.0L, 0.0L}},            // 20121
+    {"Beef, rib eye steak, 3 oz", 85, {271.0L, 0.0L, 24.85L, 19.02L, 58.0L, 78.0L}},       // 23227
+    {"Vodka, 80 proof, 1 jigger", 42, {231.0L, 0.0L, 0.0L, 0.0L, 1.0L, 0.0L}},              // 14051
+    {"Mushrooms, enoki, raw, 1 cup", 64, {37.0L, 7.81L, 2.66L, 0.29L, 3.0L, 0.0L}},        // 11950
+    {"Mousse, chocolate, 100 g", 100, {225.0L, 16.07L, 4.14L, 16.0L, 38.0L, 140.0L}},     // 19182
 };
 
 TEST(StarterFoods, HandCheckedFoodsMatchTheUsdaFiguresForTheirServing)

@@ -15,15 +15,34 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 GENERATOR = os.path.join(HERE, "../../tools/starter/make_food_csv.py")
 EXTRACT = os.path.join(HERE, "usda_extract")
 STAPLES = os.path.join(HERE, "usda_extract_staples.csv")
+LIST_HEADER = "Name,Calories,Carbo,Protein,Fat,Sodium,Chol,USDA number,Serving,Serving grams,USDA description\n"
 sys.path.insert(0, os.path.dirname(GENERATOR))
 import make_food_csv as generator  # noqa: E402
 
 
-def run(folder, staples=STAPLES):
+def run(folder, staples=STAPLES, servings=os.devnull, keep=None):
     out = os.path.join(folder, "foods.csv")
-    done = subprocess.run([sys.executable, GENERATOR, "--source", EXTRACT, "--staples", staples, "--out", out],
+    done = subprocess.run([sys.executable, GENERATOR, "--source", EXTRACT, "--staples", staples, "--out", out,
+                           "--servings", servings] + (["--keep", keep] if keep else []),
                           capture_output=True, text=True)
     return done, out
+
+
+def run_with(files, **options):
+    """The generator with files of the given texts: (result, rows by USDA number, report).
+    A "foods" file is the list the run writes over."""
+    with tempfile.TemporaryDirectory() as folder:
+        for option, text in files.items():
+            path = os.path.join(folder, option + ".csv")
+            if option != "foods":
+                options[option] = path
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(text)
+        done, out = run(folder, **options)
+        if done.returncode:
+            return done, {}, ""
+        with open(out, encoding="utf-8") as f, open(os.path.join(folder, "foods_report.txt"), encoding="utf-8") as r:
+            return done, {row["USDA number"]: row for row in csv.DictReader(f)}, r.read()
 
 
 class GeneratorTest(unittest.TestCase):
@@ -208,6 +227,46 @@ class GeneratorTest(unittest.TestCase):
         listed = [line.split()[0] for line in self.report.splitlines() if re.match(r"  \d{5}  ", line)]
         xml = [name[:-4] for name in os.listdir(EXTRACT) if name.endswith(".xml")]
         self.assertEqual(sorted(listed + list(self.by_number)), sorted(xml))
+
+    def test_rows_of_the_list_before_keep_their_names_and_servings(self):
+        kept = '"Apple, red, 1 cup",0,0,0,0,0,0,09003,1 cup,109,x\n'
+        # The list written over is kept by default; a kept row keeps its name
+        # against a more everyday food (01077 differs from 01211 only in vitamins).
+        milk = '"Milk, whole, 3.25%, 1 cup",0,0,0,0,0,0,01211,1 cup,244,x\n'
+        _, rows, _ = run_with({"foods": LIST_HEADER + kept + milk})
+        self.assertEqual((rows["09003"]["Name"], rows["09003"]["Calories"]), ("Apple, red, 1 cup", "57"))
+        self.assertEqual((rows["01211"]["Name"], "01077" in rows), ("Milk, whole, 3.25%, 1 cup", False))
+        # A serving no longer offered, or a row that would go, stops the run.
+        done, _, _ = run_with({"keep": LIST_HEADER + kept.replace("109", "110")})
+        self.assertIn("kept row Apple, red, 1 cup: USDA or the rules no longer give its serving", done.stderr)
+        done, _, _ = run_with({"keep": LIST_HEADER + '"Bagel, 1 bagel",0,0,0,0,0,0,18001,1 bagel,105,x\n'})
+        self.assertIn("kept row Bagel, 1 bagel yields no row: not in the source", done.stderr)
+
+    def test_a_staples_twin_and_servings_chosen_by_hand(self):
+        # A kept row may become a twin; a hand-chosen serving overrides a kept
+        # one; a twin left out by a rule stays under it (01147 is withdrawn);
+        # spaces around the fields of a hand-written file go.
+        kept = '"Milk, whole, 3.25%, 1 cup",0,0,0,0,0,0,01211,1 cup,244,x\n' \
+               '"Raisins, seedless, 1 small box",0,0,0,0,0,0,09298,1 small box,43,x\n'
+        done, rows, report = run_with({"staples": '01077,"Milk, whole",01211,01147\n',
+                                       "servings": "01017,100 g,100,why\n09298, 1 cup, 165, why\n",
+                                       "keep": LIST_HEADER + kept})
+        self.assertNotIn("01211", rows)
+        self.assertIn(f"## {generator.TWIN} (1)\n  01211  Milk, whole, 3.25% milkfat, without", report)
+        self.assertEqual([rows["01017"][k] for k in ("Name", "Calories", "Fat", "Sodium")],
+                         ["Cream cheese, 100 g", "342", "34.2", "321"])
+        self.assertEqual(rows["09298"]["Name"], "Raisins, seedless, 1 cup")
+        for serving, grams in (("1 cup", "230"), ("100 g", "150")):
+            done, _, _ = run_with({"servings": f"01017,{serving},{grams},why\n"})
+            self.assertIn(f"serving chosen for 01017: USDA gives no measure of {grams} g", done.stderr)
+
+    def test_baked_goods_by_the_piece_never_by_the_ounce(self):
+        # "Cookies, peanut butter, 1 cookie" is too long: no "1 oz" instead.
+        self.assertEqual(self.left_out_by("18185"), "name does not fit in 30 characters with all its qualifiers")
+        # A baked good USDA weighs only by the ounce keeps the ounce.
+        _, rows, _ = run_with({"staples": '18185,"Peanut butter cookie"\n18445,"Fried pastry, lemon"\n'})
+        self.assertEqual(rows["18185"]["Name"], "Peanut butter cookie, 1 cookie")
+        self.assertEqual(rows["18445"]["Name"], "Fried pastry, lemon, 1 oz")
 
     def test_values_are_usda_per_serving(self):
         rice = self.by_number["20045"]

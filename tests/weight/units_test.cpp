@@ -159,6 +159,10 @@ struct NextRun {
 TEST_F(UnitsTest, TheDefaultFollowsTheLocaleAndAnUnknownStoredUnitFallsBackToIt)
 {
     const QLocale german(QLocale::German, QLocale::Germany);
+    // Britain weighs in stones and pounds and measures in feet and inches:
+    // whole pounds and inches, not the metric system.
+    const QLocale british(QLocale::English, QLocale::UnitedKingdom);
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
     const struct {
         std::optional<int> stored;
         QLocale locale;
@@ -167,6 +171,7 @@ TEST_F(UnitsTest, TheDefaultFollowsTheLocaleAndAnUnknownStoredUnitFallsBackToIt)
         {std::nullopt, UsLocale, Units::Us},       {std::nullopt, german, Units::Metric},
         {7, UsLocale, Units::Us},                  {-1, german, Units::Metric},
         {1, UsLocale, Units::Metric},              {0, german, Units::Us},
+        {std::nullopt, british, Units::Us},        {std::nullopt, japanese, Units::Metric},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.locale.name().toStdString() + " " + std::to_string(c.stored.value_or(-99)));

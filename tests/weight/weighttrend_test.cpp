@@ -75,6 +75,7 @@ TEST(WeightTrendMath, RateTexts)
     EXPECT_EQ(weeklyRateText(-0.75L, UsLocale), QStringLiteral("-0.8 lb/week"));  // half away from zero
     EXPECT_EQ(weeklyRateText(0.3L, UsLocale), QStringLiteral("+0.3 lb/week"));
     EXPECT_EQ(weeklyRateText(-0.04L, UsLocale), QStringLiteral("0.0 lb/week"));
+    EXPECT_EQ(weeklyRateText(0.04L, UsLocale), QStringLiteral("0.0 lb/week"));
     EXPECT_EQ(weeklyRateText(12.25L, UsLocale), QStringLiteral("+12.3 lb/week"));
     EXPECT_EQ(weeklyRateText(-0.75L, german), QStringLiteral("-0,8 lb/week"));
 }

@@ -9,7 +9,8 @@ deprecated.index the withdrawn ones.
     tools/starter/make_food_csv.py --source JAR_OR_DIR --out FILE
 
 The selection and naming rules are in FOOD_RULES.md beside this script; the
-staples are in staples.csv.
+staples are in staples.csv, the servings chosen by hand in servings.csv. The
+rows of the list written over keep their names and servings.
 """
 
 import argparse
@@ -22,7 +23,7 @@ import sys
 import tempfile
 import zipfile
 import xml.etree.ElementTree as ET
-from collections import defaultdict
+from collections import defaultdict, namedtuple
 from decimal import Decimal, ROUND_HALF_UP
 from fractions import Fraction
 
@@ -504,13 +505,34 @@ def read_foods(source):
         yield number, read(name), number in current and number not in deprecated
 
 
+def csv_rows(path):
+    with open(path, encoding="utf-8") as f:
+        return [[field.strip() for field in row]
+                for row in csv.reader(line for line in f if line.strip() and not line.startswith("#"))]
+
+
 def read_staples(path):
     """The staples, most everyday first: (USDA number, name or "")."""
-    staples = []
-    with open(path, encoding="utf-8") as f:
-        for row in csv.reader(line for line in f if line.strip() and not line.startswith("#")):
-            staples.append((row[0].strip(), row[1].strip() if len(row) > 1 else ""))
-    return staples
+    return [(row[0], row[1] if len(row) > 1 else "") for row in csv_rows(path)]
+
+
+def read_twins(path):
+    """USDA foods a staple stands for (after its name): {twin: staple}."""
+    return {twin: row[0] for row in csv_rows(path) for twin in row[2:] if twin}
+
+
+def read_hand_servings(path):
+    """Servings chosen by hand: {USDA number: (serving, grams)}."""
+    return {row[0]: (row[1], float(row[2])) for row in csv_rows(path)} if os.path.exists(path) else {}
+
+
+def read_kept(path):
+    """The rows of a list written before: {USDA number: (name, serving, grams)}."""
+    if not path or not os.path.exists(path):
+        return {}
+    with open(path, encoding="utf-8", newline="") as f:
+        return {row["USDA number"]: (row["Name"], row["Serving"], float(row["Serving grams"]))
+                for row in csv.DictReader(f)}
 
 
 class Report:
@@ -543,7 +565,44 @@ def left_out_by(group, description, current, per100, staple):
     return None
 
 
-def candidates(source, staples, report):
+# Choices made by hand beside the rules: the foods a staple stands for, the
+# servings chosen where USDA's own would mislead, and the rows of the list
+# written before, which keep their names (menus and recipes name the foods).
+HandChoices = namedtuple("HandChoices", "twins servings kept", defaults=({}, {}, {}))
+TWIN = "the same food as a staple (only added vitamins or enrichment differ)"
+# Baked goods eaten by the piece: their own unit, never an ounce, in new rows.
+BAKED_UNIT = re.compile(r"\b(rolls?|bagels?|muffins?|cookies?|pastry|pastries|croissants?|doughnuts?|buns?|"
+                        r"biscuits?)\b", re.IGNORECASE)
+OUNCES = re.compile(r"\d+ oz")
+
+
+def usda_weighs(food, serving, grams):
+    """Whether USDA gives the food a measure of these grams (or it is 100 g,
+    the weight USDA gives every value for)."""
+    if serving == "100 g":
+        return grams == 100
+    return any(float(m.get("grams")) == grams for m in food.findall("measure"))
+
+
+def serving_choices(food, energy, group, number, plain, hand):
+    """The servings a food's name may end with, best first."""
+    servings = servings_of(food, energy, group, plain)
+    kept = hand.kept.get(number)
+    if number in hand.servings:
+        serving, grams = hand.servings[number]
+        if not usda_weighs(food, serving, grams):
+            raise SystemExit(f"serving chosen for {number}: USDA gives no measure of {grams:g} g")
+        return [(serving, grams)]
+    if kept:
+        if (kept[1], kept[2]) not in servings:
+            raise SystemExit(f"kept row {kept[0]}: USDA or the rules no longer give its serving")
+        return [kept[1:]]
+    if group == "18" and BAKED_UNIT.search(plain):
+        return [s for s in servings if not OUNCES.fullmatch(s[0])] or servings
+    return servings
+
+
+def candidates(source, staples, report, hand=HandChoices()):
     rank_of = {number: i for i, (number, _) in enumerate(staples)}
     for number, text, current in read_foods(source):
         group = number[:2]
@@ -552,17 +611,20 @@ def candidates(source, staples, report):
         per100 = {n.get("name"): n.get("amount") for n in food.findall("nutrient")}
         rule = left_out_by(group, description, current, per100, number in rank_of)
         staple_name = staples[rank_of[number]][1] if number in rank_of else ""
+        if not rule and number in hand.twins:
+            rule = TWIN
         if rule:
             report.leave_out(rule, number, description)
             continue
         plain = staple_name or ", ".join(clean_parts(description, group))
-        servings = servings_of(food, float(per100["Energy"]), group, plain)
+        servings = serving_choices(food, float(per100["Energy"]), group, number, plain, hand)
         if not servings:
             report.leave_out(f"no household serving of at most {MAX_SERVING_KCAL} kcal and a usual weight", number,
                              description)
             continue
-        # The best serving the name fits with.
-        base = staple_name or plain
+        # The best serving the name fits with; a kept row keeps its name.
+        kept = hand.kept.get(number)
+        base = kept[0].removesuffix(", " + kept[1]) if kept else staple_name or plain
         fitting = [s for s in servings if len(f"{base}, {s[0]}") <= MAX_NAME]
         serving = fitting[0] if fitting else None
         name = f"{base}, {serving[0]}" if serving else None
@@ -571,17 +633,18 @@ def candidates(source, staples, report):
             continue
         grams = Decimal(str(serving[1]))
         values = [round_half_up(Decimal(per100[n]) * grams / 100, d) for n, d in zip(NUTRIENTS, DECIMALS)]
-        # Staples first, in their order; then the simplest descriptions, which
-        # are the everyday foods: fewer parts, fewer words, shorter.
-        rank = (rank_of.get(number, len(rank_of)), description.count(","), len(description.split()),
+        # Kept rows first, so no new food takes their names; then the staples,
+        # in their order; then the simplest descriptions, which are the
+        # everyday foods: fewer parts, fewer words, shorter.
+        rank = (not kept, rank_of.get(number, len(rank_of)), description.count(","), len(description.split()),
                 len(description), number)
         yield rank, number, name, base, description, serving, values
 
 
-def select(source, staples, limit, report):
+def select(source, staples, limit, report, hand=HandChoices()):
     chosen = {}
     found = set()
-    for rank, number, name, base, description, serving, values in sorted(candidates(source, staples, report)):
+    for rank, number, name, base, description, serving, values in sorted(candidates(source, staples, report, hand)):
         found.add(number)
         key = base.casefold()
         if key in chosen:
@@ -591,11 +654,15 @@ def select(source, staples, limit, report):
             report.leave_out(f"beyond the {limit} most everyday foods", number, description)
             continue
         chosen[key] = (name, values, number, serving, description)
-    missing = [number for number, _ in staples if number not in {row[2] for row in chosen.values()}]
+    reasons = {n: rule for rule, foods in report.left_out.items() for n, _ in foods}
+    rows = {row[2] for row in chosen.values()}
+    missing = [f"staple {n} yields no row: {reasons.get(n, 'not in the source')}"
+               for n, _ in staples if n not in rows]
+    # A row of the list before goes only as the twin of a staple.
+    missing += [f"kept row {name} yields no row: {reasons.get(n, 'not in the source')}"
+                for n, (name, _, _) in hand.kept.items() if n not in rows and reasons.get(n) != TWIN]
     if missing:
-        reasons = {n: rule for rule, foods in report.left_out.items() for n, _ in foods}
-        lines = [f"staple {n} yields no row: {reasons.get(n, 'not in the source')}" for n in missing]
-        raise SystemExit("\n".join(lines))
+        raise SystemExit("\n".join(missing))
     return sorted(chosen.values(), key=lambda row: row[0].casefold())
 
 
@@ -635,13 +702,18 @@ def main():
     parser.add_argument("--out", default=os.path.join(HERE, "../../data/starter_foods.csv"))
     parser.add_argument("--report", help="the report file (default: beside --out, ending _report.txt)")
     parser.add_argument("--staples", default=os.path.join(HERE, "staples.csv"))
+    parser.add_argument("--servings", default=os.path.join(HERE, "servings.csv"),
+                        help="servings chosen by hand: USDA number, serving, grams, why")
+    parser.add_argument("--keep", help="a list whose rows keep their names and servings (default: --out)")
     parser.add_argument("--limit", type=int, default=MAX_ITEMS)
     args = parser.parse_args()
     staples = read_staples(args.staples)
+    hand = HandChoices(read_twins(args.staples), read_hand_servings(args.servings),
+                       read_kept(args.out if args.keep is None else args.keep))
     report = Report()
     with tempfile.TemporaryDirectory() as folder:
         source = args.source or download_jar(folder)
-        rows = select(source, staples, args.limit, report)
+        rows = select(source, staples, args.limit, report, hand)
     text = io.StringIO()
     write_csv(rows, text)
     with open(args.out, "w", encoding="utf-8", newline="") as f:

@@ -10,6 +10,8 @@ constexpr long double KilogramsPerPound = 0.45359237L;
 constexpr long double CentimetresPerInch = 2.54L;
 } // namespace
 
+// Britain (ImperialUK) weighs in stones and pounds and measures in feet and
+// inches: whole pounds and inches, so US units, not metric.
 Units defaultUnits(const QLocale& locale)
 {
     return locale.measurementSystem() == QLocale::MetricSystem ? Units::Metric : Units::Us;
