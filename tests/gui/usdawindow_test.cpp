@@ -88,12 +88,12 @@ TEST_F(UsdaWindowTest, AChocolateChipCookieIsAddedByKeysAndEveryStepIsRead)
     EXPECT_EQ(QApplication::focusWidget(), usda.gramsField());
     press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), usda.nameField());
-    EXPECT_EQ(readValue(usda.nameField()), QStringLiteral("Cookies, choc chip, 1 cookie"));
+    EXPECT_EQ(readValue(usda.nameField()), QStringLiteral("Choc chip cookies, 1 cookie"));
     press(Qt::Key_Return);
 
-    EXPECT_EQ(readName(usda.status()), QStringLiteral("Added \"Cookies, choc chip, 1 cookie\"."));
+    EXPECT_EQ(readName(usda.status()), QStringLiteral("Added \"Choc chip cookies, 1 cookie\"."));
     EXPECT_EQ(refreshes, 1);
-    EXPECT_TRUE(app->foods.foodTable().rowNames().contains(QStringLiteral("Cookies, choc chip, 1 cookie")));
+    EXPECT_TRUE(app->foods.foodTable().rowNames().contains(QStringLiteral("Choc chip cookies, 1 cookie")));
     EXPECT_TRUE(usda.isVisible());  // open for the next search
     EXPECT_EQ(QApplication::focusWidget(), usda.searchField());
     EXPECT_LT(presses, 30);

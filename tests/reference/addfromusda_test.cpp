@@ -55,34 +55,34 @@ TEST_F(AddFromUsdaTest, ChocolateChipCookieByItsOwnMeasureGoesIntoTheTableAndThe
     EXPECT_EQ(usda.valueTexts(), (std::array<QString, 6>{QStringLiteral("58"), QStringLiteral("7.8"),
                                                           QStringLiteral("0.6"), QStringLiteral("2.8"),
                                                           QStringLiteral("42.0"), QStringLiteral("0")}));
-    EXPECT_EQ(usda.name(), QStringLiteral("Cookies, choc chip, 1 cookie"));
+    EXPECT_EQ(usda.name(), QStringLiteral("Choc chip cookies, 1 cookie"));
 
     ASSERT_TRUE(usda.pressAdd());
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(usda.status(), QStringLiteral("Added \"Cookies, choc chip, 1 cookie\"."));
-    EXPECT_EQ(selectedName(), QStringLiteral("Cookies, choc chip, 1 cookie"));
+    EXPECT_EQ(usda.status(), QStringLiteral("Added \"Choc chip cookies, 1 cookie\"."));
+    EXPECT_EQ(selectedName(), QStringLiteral("Choc chip cookies, 1 cookie"));
     const FoodItem& added = foods.foodTable().rowItem(foods.selectedFoodRow());
     EXPECT_TRUE(added.onPersonalList());
     EXPECT_EQ(added.nutrients(), (Nutrients{58, roundToReal6(7.8L), roundToReal6(0.6L), roundToReal6(2.8L), 42, 0}));
     EXPECT_EQ(fileBytes(), tableBytes({apple, added}));
     EXPECT_EQ(links(), QStringLiteral("item\tusda_number\tmeasure\tgrams\n"
-                                      "Cookies, choc chip, 1 cookie\t18159\t1 cookie\t12.2\n"));
+                                      "Choc chip cookies, 1 cookie\t18159\t1 cookie\t12.2\n"));
 
     // The same again: the table's own message, the item of that name selected.
     click(QStringLiteral("Apple"));
     EXPECT_FALSE(usda.pressAdd());
     EXPECT_EQ(ui.messages, std::vector<Message>{typed(editmsg::SameName, Icon::Information)});
-    EXPECT_EQ(selectedName(), QStringLiteral("Cookies, choc chip, 1 cookie"));
+    EXPECT_EQ(selectedName(), QStringLiteral("Choc chip cookies, 1 cookie"));
 
     // Typed grams, named by them; the link of a second item joins the first.
     usda.setGramsText(QStringLiteral("25"));
     EXPECT_EQ(usda.currentMeasure(), usda.typedGramsMeasure());
-    EXPECT_EQ(usda.name(), QStringLiteral("Cookies, chocolate chip, 25 g"));  // fits unshortened
+    EXPECT_EQ(usda.name(), QStringLiteral("Chocolate chip cookies, 25 g"));
     EXPECT_EQ(usda.valueTexts()[0], QStringLiteral("119"));  // 474 * 0.25 = 118.5, halves up
     ASSERT_TRUE(usda.pressAdd());
     EXPECT_EQ(links(), QStringLiteral("item\tusda_number\tmeasure\tgrams\n"
-                                      "Cookies, choc chip, 1 cookie\t18159\t1 cookie\t12.2\n"
-                                      "Cookies, chocolate chip, 25 g\t18159\t25 g\t25\n"));
+                                      "Choc chip cookies, 1 cookie\t18159\t1 cookie\t12.2\n"
+                                      "Chocolate chip cookies, 25 g\t18159\t25 g\t25\n"));
     EXPECT_EQ(ui.windows.size(), 1);  // the window stayed open throughout
 }
 

@@ -1,5 +1,6 @@
 #include "reference/foodwords.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -74,7 +75,9 @@ QStringList foldedWords(const QString& text)
 {
     QStringList words;
     QString word;
-    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
+    // Most names are plain ASCII, which has nothing to decompose.
+    const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    const QString decomposed = plain ? text : text.normalized(QString::NormalizationForm_KD);
     const auto flush = [&] {
         if (!word.isEmpty())
             words.append(singular(word));
@@ -99,7 +102,8 @@ QStringList withUsdaSynonyms(const QStringList& words)
         bool replaced = false;
         for (const SynonymPhrase& phrase : synonymPhrases()) {
             const qsizetype n = phrase.from.size();
-            if (i + n <= words.size() && words.mid(i, n) == phrase.from) {
+            if (i + n <= words.size() && words[i] == phrase.from[0] &&
+                std::equal(phrase.from.begin() + 1, phrase.from.end(), words.begin() + i + 1)) {
                 out.append(phrase.to);
                 i += n;
                 replaced = true;
