@@ -1,6 +1,6 @@
 #pragma once
-// The whole program with a clock of its own and a documents folder in the
-// scratch directory, and a week, a recipe and a weight log loaded from the
+// The whole program with a clock of its own, and a home folder (the scratch
+// directory) with a documents folder in it, and a week, a recipe and a weight log loaded from the
 // user's files, so that a backup has something of every kind to take.
 
 #include "../shell/appfixture.h"
@@ -20,6 +20,7 @@ protected:
         documents = dir.filePath(QStringLiteral("Documents"));
         QDir().mkpath(documents);
         app.backups.documentsFolder = documents;
+        app.backups.homeFolder = dir.path();
         app.backups.now = [this] { return clock; };
         AppTest::SetUp();
     }

@@ -109,7 +109,7 @@ TEST_F(BackupFailure, ARestoreThatCannotStageItsFilesChangesNothing)
         {backups()});
     EXPECT_TRUE(readOnly.exited);
     ASSERT_EQ(readOnly.messages.size(), 2);
-    EXPECT_EQ(readOnly.messages[1], backupmsg::NotPlaced);
+    EXPECT_EQ(readOnly.messages[1], backupmsg::notPlaced(path(RestoreJournalName)));
     // Only the backup of the current files was added.
     auto after = everything();
     int added = 0;
@@ -171,7 +171,7 @@ TEST(RestoreFiles, AnInterruptedPlacingIsFinishedOrUndoneAtTheNextStart)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({QStringLiteral("a.db"), QStringLiteral("b.db")}));
     // Nothing to do without a journal.
     EXPECT_EQ(finishInterruptedPlacing(dir.path()), QStringList{});
-    EXPECT_EQ(placeFiles(dir.path(), {{a, "newer a"}, {b, "newer b"}}), PlaceResult::Placed);
+    EXPECT_EQ(placeFiles(dir.path(), {{a, "newer a"}, {b, "newer b"}}).result, PlaceResult::Placed);
     EXPECT_EQ(readAll(a), "newer a");
     EXPECT_EQ(readAll(b), "newer b");
     EXPECT_FALSE(QFile::exists(journal));

@@ -55,7 +55,9 @@ TEST_F(BackupTest, BackUpChangeEverythingRestoreGivesBackEveryFileAndShowsIt)
     grid.editCell(ActualColumn, 1, QStringLiteral("999"));  // typed, not saved
     ui.messages.clear();
 
-    restore(archive);
+    ui.openAnswers = {archive};
+    ui.answers = {Button::Yes, Button::No};  // restore, and let the typed weight go
+    program.execute(Command::RestoreFromBackup);
     for (const auto& [file, bytes] : before)
         EXPECT_EQ(readAll(file), bytes) << file.toStdString();
     // Shown without a restart: the foods, the restored day and its meal, the activities.
@@ -74,17 +76,27 @@ TEST_F(BackupTest, BackUpChangeEverythingRestoreGivesBackEveryFileAndShowsIt)
     EXPECT_FALSE(grid.unsaved());
     EXPECT_EQ(grid.fileName(), doc(QStringLiteral("log.wgt")));
 
-    // The question listed each file, and the files replaced were kept first.
-    ASSERT_EQ(ui.messages.size(), 2u);
+    // The question listed each file and each file it replaces, and the files
+    // replaced were kept first.
+    ASSERT_EQ(ui.messages.size(), 3u);
     const QString created = QLocale().toString(QDateTime(QDate(2026, 12, 8), QTime(9, 30)), QLocale::ShortFormat);
     const QString keptAs = QDir(backups()).filePath(QStringLiteral("before restore 2026-12-08 093000.zip"));
+    const BackupContents restored = readBackupArchive(readAll(archive)).contents;
     EXPECT_EQ(ui.messages[0].text,
               backupmsg::restoreQuestion(archive, created, QStringLiteral("5.04"),
-                                         describeBackup(readBackupArchive(readAll(archive)).contents, dir.path(),
-                                                        documents),
+                                         describeBackup(restored, planRestore(restored, {dir.path(), dir.path(), {}})),
+                                         {path(FoodTableFileName), path(CurrentMenuFileName), path(ActivityFileName),
+                                          path(ActivityWeekFileName), doc(QStringLiteral("log.wgt")),
+                                          doc(QStringLiteral("week.mnu")), doc(QStringLiteral("bread.rcp"))},
                                          keptAs));
     EXPECT_EQ(ui.messages[0].buttons, Button::Yes | Button::No);
-    EXPECT_EQ(ui.messages[1].text, backupmsg::restored(keptAs));
+    EXPECT_EQ(ui.messages[1].text, backupmsg::unsavedWeights(doc(QStringLiteral("log.wgt"))));
+    // The user's files cut short above do not load: no backup can hold them.
+    EXPECT_EQ(ui.messages[2].text,
+              backupmsg::restored(keptAs, {doc(QStringLiteral("log.wgt.damaged")), doc(QStringLiteral("week.mnu.damaged")),
+                                           doc(QStringLiteral("bread.rcp.damaged"))}));
+    for (const QString& file : userFiles)
+        EXPECT_EQ(readAll(file + QStringLiteral(".damaged")), before[file].left(10));
     const BackupRead kept = readBackupArchive(readAll(keptAs));
     ASSERT_EQ(kept.problem, ArchiveProblem::None);
     EXPECT_EQ(kept.contents.files[0].bytes, changedFoods);
@@ -137,7 +149,7 @@ TEST_F(BackupTest, TheQuestionSaysWhatEachFileHolds)
     app.menu.dayPageChange(4);
     addToDay(QStringLiteral("10"));
     const BackupContents contents = collectBackup(dir.path(), app.backups.knownFiles(), QStringLiteral("5.04"), clock).contents;
-    QStringList lines = describeBackup(contents, dir.path(), documents);
+    QStringList lines = describeBackup(contents, planRestore(contents, {dir.path(), dir.path(), documents}));
     // The dates depend on the files and the locale: the rest is fixed.
     for (QString& line : lines)
         line.replace(QRegularExpression(QStringLiteral(" of [^)]*\\)")), QStringLiteral(")"));
@@ -153,9 +165,6 @@ TEST_F(BackupTest, TheQuestionSaysWhatEachFileHolds)
                              doc(QStringLiteral("week.mnu")),
                          QStringLiteral("bread.rcp (recipe file), back to ") + doc(QStringLiteral("bread.rcp")),
                      }));
-    // A user's file whose folder is gone goes back to the documents folder.
-    BackupFile moved{BackupKind::MenuFile, QStringLiteral("files/1-w.mnu"), QStringLiteral("/gone/away/w.mnu"), {}, {}};
-    EXPECT_EQ(restorePlace(moved, dir.path(), documents), doc(QStringLiteral("w.mnu")));
 }
 
 TEST_F(BackupTest, ARefusedArchiveOrANoChangesNothing)

@@ -3,7 +3,8 @@
 // program's own save functions, over and over, until it is killed. With
 // "--start-only" it starts the program and ends; with "--backup" it backs the
 // data up into the folder's "out.zip" over and over; with "--restore" it makes
-// two backups of different data and restores them in turn. It takes the folder
+// two backups of different data and restores them in turn, with the activity
+// table behind a symbolic link. It takes the folder
 // as the program does: a folder another run holds is left alone (the driver
 // prints why and ends with status 1).
 
@@ -14,6 +15,8 @@
 #include "versions.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdio>
 
@@ -53,6 +56,13 @@ int main(int argc, char** argv)
             ui.messages.clear();
         };
         if (mode == "--restore") {
+            // The activity table behind a link, as a user may keep it: a restore writes through it.
+            const QString linked = folder + QStringLiteral("/activity.db");
+            if (!QFileInfo(linked).isSymLink()) {
+                QDir(folder).mkdir(QStringLiteral("kept"));
+                QFile::rename(linked, folder + QStringLiteral("/kept/activity.db"));
+                QFile::link(QStringLiteral("kept/activity.db"), linked);
+            }
             for (int v = 0; v < 2; ++v) {
                 kill::writeVersion(folder, v);
                 run(Command::BackUpData, kill::archiveName(v));

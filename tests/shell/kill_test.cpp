@@ -242,8 +242,10 @@ TEST(KillTest, ARestoreKilledAnywherePutsAllFilesInPlaceOrNone)
         ASSERT_NE(version, -1) << "kill " << kills << ": a mix of two backups";
         ++seen[version];
         EXPECT_FALSE(QFile::exists(dir.filePath(RestoreJournalName)));
-        for (const QString& entry : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
-            ASSERT_FALSE(entry.endsWith(StagedMark)) << entry.toStdString();
+        ASSERT_TRUE(QFileInfo(dir.filePath(QStringLiteral("activity.db"))).isSymLink()) << "kill " << kills;
+        for (const QString& folder : {dir.path(), dir.filePath(QStringLiteral("kept"))})
+            for (const QString& entry : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+                ASSERT_FALSE(entry.endsWith(StagedMark)) << entry.toStdString();
     }
     EXPECT_GE(kills, 10);
     std::printf("%d kills while restoring: %d left the first backup's files, %d the second's\n", kills, seen[0],

@@ -14,7 +14,7 @@ App::App(AppUserInterface& ui, SettingsStore& settings, const QString& workDir)
       printing(program, menu),
       exchange(program, ui, foods, menu, weight),
       tutor(program, ui, printing),
-      backups(program, settings, menu)
+      backups(program, settings, menu, weight.log())
 {
     // The target split's dialog is the windows'; the recipe panel marks fat
     // against the same target as the menu panels.

@@ -8,6 +8,7 @@
 #include "shell/preferences.h"
 #include "shell/settingsstore.h"
 #include "storage/safesave.h"
+#include "weight/weightlog.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,12 +45,35 @@ const QString& keyOf(UserFile kind)
     return WeightFileKey;
 }
 
+// `name` in `folder`, or "name (2).zip", ... when a file has that name: an
+// earlier backup is never replaced.
+QString unusedName(const QString& folder, const QString& name)
+{
+    const QFileInfo info(name);
+    QString path = QDir(folder).filePath(name);
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QDir(folder).filePath(
+            QStringLiteral("%1 (%2).%3").arg(info.completeBaseName(), QString::number(n), info.suffix()));
+    return path;
+}
+
+// True when the restore puts a file where the weight grid's file is.
+bool gridFileReplaced(const RestorePlan& plan, const WeightLog& weights)
+{
+    if (weights.fileName().isEmpty())
+        return false;
+    const QString grid = resolvedPlace(weights.fileName());
+    return !grid.isEmpty() && std::any_of(plan.targets.begin(), plan.targets.end(),
+                                          [&grid](const RestoreTarget& t) { return t.place == grid; });
+}
+
 } // namespace
 
-Backups::Backups(Program& program, SettingsStore& settings, MenuPlanner& menu)
-    : program_(program), settings_(settings), menu_(menu)
+Backups::Backups(Program& program, SettingsStore& settings, MenuPlanner& menu, WeightLog& weights)
+    : program_(program), settings_(settings), menu_(menu), weights_(weights)
 {
     documentsFolder = Preferences::userDocumentsFolder();
+    homeFolder = QDir::homePath();
     program_.setHandler(Command::BackUpData, [this] { backUpData(); });
     program_.setHandler(Command::RestoreFromBackup, [this] { restoreFromBackup(); });
     program_.hooks.beforeLoad = [this] { finishInterruptedPlacing(program_.workDir()); };
@@ -147,49 +171,96 @@ void Backups::restoreFromBackup()
 
     const BackupContents& contents = read.contents;
     const QDateTime time = now();
-    const QString keptAs = QDir(backupsFolder()).filePath(beforeRestoreName(time));
+    const RestoreFolders folders{program_.workDir(), homeFolder,
+                                 QDir(documentsFolder).filePath(restoredFolderName(time.date()))};
+    const RestorePlan plan = planRestore(contents, folders);
+    if (!plan.blocked.isEmpty()) {
+        ui.showMessage(warning(backupmsg::inTheWay(QDir::toNativeSeparators(plan.blocked))));
+        return;
+    }
+    const QString keptAs = unusedName(backupsFolder(), beforeRestoreName(time));
+    QStringList replaced;
+    for (const QString& place : plan.replaced())
+        replaced.append(QDir::toNativeSeparators(place));
     const QString question = backupmsg::restoreQuestion(
         QDir::toNativeSeparators(path), QLocale().toString(contents.created.toLocalTime(), QLocale::ShortFormat),
-        contents.version, describeBackup(contents, program_.workDir(), documentsFolder),
-        QDir::toNativeSeparators(keptAs));
+        contents.version, describeBackup(contents, plan), replaced, QDir::toNativeSeparators(keptAs));
     if (ui.showMessage(Message::typed(question, Icon::Confirmation, Button::Yes | Button::No, BackupHelpContext)) !=
-        Button::Yes)
+            Button::Yes ||
+        !saveUnsavedWeights(plan))
         return;
 
     ui.setBusy(true);
-    // The current files first, so that a restore can itself be undone.
-    const CollectedBackup current = collect();
-    const bool kept = QDir().mkpath(backupsFolder()) && !write(keptAs, current);
-    std::vector<FileToPlace> files;
-    QSet<QString> places;
-    for (const BackupFile& restored : contents.files) {
-        // Two files for one place (their folders gone): the first one listed.
-        const QString place = restorePlace(restored, program_.workDir(), documentsFolder);
-        if (!places.contains(place)) {
-            places.insert(place);
-            files.push_back({place, restored.bytes});
-        }
-    }
-    const PlaceResult placed = kept ? placeFiles(program_.workDir(), files) : PlaceResult::NotStaged;
-    ui.setBusy(false);
+    // The files replaced first, so that a restore can itself be undone.
+    const std::optional<Kept> kept = keepReplaced(contents, plan, keptAs);
     if (!kept) {
-        ui.showMessage(warning(backupmsg::cannotKeepCurrent(QDir::toNativeSeparators(backupsFolder()))));
+        ui.setBusy(false);
         return;
     }
-    if (placed != PlaceResult::Placed) {
-        ui.showMessage(warning(backupmsg::NotPlaced));
+    std::vector<FileToPlace> files;
+    for (std::size_t i = 0; i < contents.files.size(); ++i)
+        files.push_back({plan.targets[i].place, contents.files[i].bytes});
+    const bool madeFolder = plan.usesRestoredFolder() && !QFileInfo(folders.restored).isDir();
+    const PlaceOutcome placed = madeFolder && !QDir().mkpath(folders.restored)
+                               ? PlaceOutcome{PlaceResult::NotStaged, folders.restored}
+                               : placeFiles(program_.workDir(), files);
+    ui.setBusy(false);
+    if (placed.result != PlaceResult::Placed) {
+        if (madeFolder)
+            QDir().rmdir(folders.restored);
+        for (const QString& copy : kept->copies)
+            QFile::remove(QDir::fromNativeSeparators(copy));
+        const QString failed = QDir::toNativeSeparators(placed.file);
+        ui.showMessage(warning(placed.result == PlaceResult::InTheWay ? backupmsg::inTheWay(failed)
+                                                                      : backupmsg::notPlaced(failed)));
         return;
     }
     reload(std::any_of(contents.files.begin(), contents.files.end(),
                        [](const BackupFile& f) { return f.kind == BackupKind::DaysActivities; }));
     // A weight file shown in the grid is shown as restored: a later save of
     // the grid would otherwise write the old rows over it.
-    if (program_.hooks.userFileRestored)
-        for (const BackupFile& restored : contents.files)
-            if (restored.kind == BackupKind::WeightFile)
-                program_.hooks.userFileRestored(UserFile::Weight,
-                                                restorePlace(restored, program_.workDir(), documentsFolder));
-    ui.showMessage(information(backupmsg::restored(QDir::toNativeSeparators(keptAs))));
+    if (program_.hooks.userFileRestored && gridFileReplaced(plan, weights_))
+        program_.hooks.userFileRestored(UserFile::Weight, weights_.fileName());
+    ui.showMessage(information(backupmsg::restored(
+        kept->archive.isEmpty() ? QString() : QDir::toNativeSeparators(kept->archive), kept->copies,
+        plan.usesRestoredFolder() ? QDir::toNativeSeparators(folders.restored) : QString())));
+}
+
+bool Backups::saveUnsavedWeights(const RestorePlan& plan)
+{
+    if (!weights_.unsaved() || !gridFileReplaced(plan, weights_))
+        return true;
+    const Button answer = program_.ui().showMessage(
+        Message::typed(backupmsg::unsavedWeights(QDir::toNativeSeparators(weights_.fileName())), Icon::Confirmation,
+                       Button::Yes | Button::No | only(Button::Cancel), BackupHelpContext));
+    if (answer == Button::Yes)
+        return weights_.saveweightfile(weights_.fileName());
+    return answer == Button::No;
+}
+
+std::optional<Backups::Kept> Backups::keepReplaced(const BackupContents& restoring, const RestorePlan& plan,
+                                                   const QString& keptAs)
+{
+    UserInterface& ui = program_.ui();
+    const CollectedBackup current = collectReplaced(restoring, plan, programVersion(), now());
+    Kept kept;
+    // A file that does not load cannot go into a backup: a copy of it stays.
+    for (const QString& file : current.skipped) {
+        const QString copy = keepDamagedFile(file, false);
+        if (copy.isEmpty()) {
+            ui.showMessage(warning(backupmsg::cannotKeepFile(QDir::toNativeSeparators(file))));
+            return std::nullopt;
+        }
+        kept.copies.append(QDir::toNativeSeparators(QDir(QFileInfo(file).absolutePath()).filePath(copy)));
+    }
+    if (current.contents.files.empty())
+        return kept;
+    if (!QDir().mkpath(backupsFolder()) || write(keptAs, current)) {
+        ui.showMessage(warning(backupmsg::cannotKeepCurrent(QDir::toNativeSeparators(backupsFolder()))));
+        return std::nullopt;
+    }
+    kept.archive = keptAs;
+    return kept;
 }
 
 void Backups::reload(bool weekPlaced)

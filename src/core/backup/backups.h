@@ -18,6 +18,7 @@ namespace tolvane {
 
 class MenuPlanner;
 class SettingsStore;
+class WeightLog;
 
 inline const QString AutomaticBackupsKey = QStringLiteral("Backups/Automatic");
 inline const QString DailyBackupsKey = QStringLiteral("Backups/Daily");
@@ -26,7 +27,7 @@ inline const QString WeeklyBackupsKey = QStringLiteral("Backups/Weekly");
 class Backups {
 public:
     // Registers the two commands and the start-up steps with the program.
-    Backups(Program& program, SettingsStore& settings, MenuPlanner& menu);
+    Backups(Program& program, SettingsStore& settings, MenuPlanner& menu, WeightLog& weights);
     Backups(const Backups&) = delete;
     Backups& operator=(const Backups&) = delete;
 
@@ -39,15 +40,25 @@ public:
     QString backupsFolder() const;
     KnownFiles knownFiles();
 
-    // The clock and the user's documents folder; tests set their own.
+    // The clock, the user's documents and home folders; tests set their own.
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
     QString documentsFolder;
+    QString homeFolder;
 
 private:
     void remember(UserFile kind, const QString& path);
     CollectedBackup collect();
     // Writes a backup of the files now to `path`; the reason when it failed.
     std::optional<SaveResult> write(const QString& path, const CollectedBackup& collected);
+    // Unsaved rows of the weight grid whose file the restore replaces are
+    // saved first or let go, as the user says. False: no restore.
+    bool saveUnsavedWeights(const RestorePlan& plan);
+    struct Kept {
+        QString archive;     // the backup of the replaced files; empty when none was needed
+        QStringList copies;  // replaced files that do not load, copied beside themselves
+    };
+    // Backs up the files the restore replaces; nothing when it could not.
+    std::optional<Kept> keepReplaced(const BackupContents& restoring, const RestorePlan& plan, const QString& keptAs);
     // `weekPlaced`: the restore put back the days' activities too.
     void reload(bool weekPlaced);
     void removeLeftovers();
@@ -55,6 +66,7 @@ private:
     Program& program_;
     SettingsStore& settings_;
     MenuPlanner& menu_;
+    WeightLog& weights_;
 };
 
 } // namespace tolvane

@@ -100,22 +100,38 @@ CollectedBackup collectBackup(const QString& dataFolder, const KnownFiles& known
     return collected;
 }
 
-QString restorePlace(const BackupFile& file, const QString& dataFolder, const QString& fallbackFolder)
+CollectedBackup collectReplaced(const BackupContents& restoring, const RestorePlan& plan, const QString& version,
+                                const QDateTime& now)
 {
-    const QString dataFile = dataFileName(file.kind);
-    if (!dataFile.isEmpty())
-        return QDir(dataFolder).filePath(dataFile);
-    const QFileInfo original(file.originalPath);
-    if (QFileInfo(original.absolutePath()).isDir())
-        return file.originalPath;
-    return QDir(fallbackFolder).filePath(original.fileName());
+    CollectedBackup collected;
+    collected.contents.version = version;
+    collected.contents.created = wholeSeconds(now.toUTC());
+    int number = 0;
+    for (std::size_t i = 0; i < restoring.files.size(); ++i) {
+        const BackupKind kind = restoring.files[i].kind;
+        const QString& place = plan.targets.at(i).place;
+        if (!QFileInfo::exists(place))
+            continue;
+        const auto bytes = readKind(place, kind);
+        if (!bytes) {
+            collected.skipped.append(place);
+            continue;
+        }
+        const bool dataFile = !dataFileName(kind).isEmpty();
+        const QString entry = dataFile ? dataFileName(kind)
+                                       : UserFilesFolder + QString::number(++number) + u'-' + QFileInfo(place).fileName();
+        collected.contents.files.push_back({kind, entry, dataFile ? QString() : place, modifiedTime(place), *bytes});
+    }
+    return collected;
 }
 
-QStringList describeBackup(const BackupContents& contents, const QString& dataFolder, const QString& fallbackFolder)
+QStringList describeBackup(const BackupContents& contents, const RestorePlan& plan)
 {
     const QLocale locale;
     QStringList lines;
-    for (const BackupFile& file : contents.files) {
+    for (std::size_t i = 0; i < contents.files.size(); ++i) {
+        const BackupFile& file = contents.files[i];
+        const RestoreTarget& target = plan.targets.at(i);
         const QString name = dataFileName(file.kind).isEmpty() ? QFileInfo(file.originalPath).fileName()
                                                               : dataFileName(file.kind);
         QString line = QStringLiteral("%1 (%2 of %3)")
@@ -134,7 +150,12 @@ QStringList describeBackup(const BackupContents& contents, const QString& dataFo
             [[fallthrough]];
         case BackupKind::RecipeFile:
         case BackupKind::WeightFile:
-            line += QStringLiteral(", back to %1").arg(QDir::toNativeSeparators(restorePlace(file, dataFolder, fallbackFolder)));
+            if (target.moved == PlaceProblem::None)
+                line += QStringLiteral(", back to %1").arg(QDir::toNativeSeparators(target.place));
+            else
+                line += QStringLiteral(", to %1 (not back to %2, which is %3)")
+                            .arg(QDir::toNativeSeparators(target.place), QDir::toNativeSeparators(target.wanted),
+                                 placeProblemText(target.moved));
             break;
         }
         lines.append(line);

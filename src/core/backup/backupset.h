@@ -1,11 +1,12 @@
 #pragma once
-// What goes into a backup and where a restore puts it back: the data folder's
+// What goes into a backup and what a restore says of it: the data folder's
 // files (the food table, the current menu, the activity table and the days'
 // activities, each when it is there), and the user's own files the program
 // remembers (the last weight file, the last menu files and recipes loaded or
 // saved).
 
 #include "backup/backuparchive.h"
+#include "backup/restoreplaces.h"
 
 #include <QDateTime>
 #include <QString>
@@ -31,14 +32,16 @@ struct CollectedBackup {
 CollectedBackup collectBackup(const QString& dataFolder, const KnownFiles& known, const QString& version,
                               const QDateTime& now);
 
-// Where a restore puts a file back: a data file in the data folder; one of
-// the user's files where it was, or in `fallbackFolder` when its folder is
-// gone (another computer).
-QString restorePlace(const BackupFile& file, const QString& dataFolder, const QString& fallbackFolder);
+// The files that a restore of `restoring` to the places of `plan` replaces,
+// as they are on disk now; `skipped` names those that do not load as their
+// kind (the backup cannot hold them).
+CollectedBackup collectReplaced(const BackupContents& restoring, const RestorePlan& plan, const QString& version,
+                                const QDateTime& now);
 
 // One line for each file of the backup: its name, kind and date, with the
 // number of foods of a food table, the week's totals of a menu, the number of
-// activities of the table and of the days, and where one of the user's files goes back to.
-QStringList describeBackup(const BackupContents& contents, const QString& dataFolder, const QString& fallbackFolder);
+// activities of the table and of the days, and where one of the user's files
+// goes: back to its place, or to the restored folder and why.
+QStringList describeBackup(const BackupContents& contents, const RestorePlan& plan);
 
 } // namespace tolvane

@@ -1,5 +1,6 @@
 #include "backup/restorefiles.h"
 
+#include "backup/restoreplaces.h"
 #include "storage/safesave.h"
 
 #include <QDir>
@@ -100,22 +101,30 @@ QString stagedPath(const QString& path)
     return QDir(info.absolutePath()).filePath(u'.' + info.fileName() + StagedMark);
 }
 
-PlaceResult placeFiles(const QString& dataFolder, const std::vector<FileToPlace>& files)
+PlaceOutcome placeFiles(const QString& dataFolder, const std::vector<FileToPlace>& files)
 {
     const QString journalPath = QDir(dataFolder).filePath(RestoreJournalName);
     QStringList paths;
     for (const FileToPlace& file : files)
         paths.append(file.path);
+    // A rename cannot put a file over a folder: found before anything is
+    // written, not after the journal has said that the new files win.
+    for (const FileToPlace& file : files)
+        if (!replaceableByRestore(file.path))
+            return {PlaceResult::InTheWay, file.path};
     // The first journal names the staged files, so a kill while they are
     // written leaves nothing behind that the next start cannot find.
     if (saveFileAtomically(journalPath, journal(Staging, files)) != SaveResult::Saved)
-        return PlaceResult::NotStaged;
+        return {PlaceResult::NotStaged, journalPath};
+    const auto undo = [&] {
+        removeStaged(paths);
+        QFile::remove(journalPath);
+        syncFolder(dataFolder);
+    };
     for (const FileToPlace& file : files) {
         if (!writeSynced(stagedPath(file.path), file.bytes)) {
-            removeStaged(paths);
-            QFile::remove(journalPath);
-            syncFolder(dataFolder);
-            return PlaceResult::NotStaged;
+            undo();
+            return {PlaceResult::NotStaged, file.path};
         }
     }
     QSet<QString> folders;
@@ -125,17 +134,15 @@ PlaceResult placeFiles(const QString& dataFolder, const std::vector<FileToPlace>
         syncFolder(folder);
     // From here on the new files win.
     if (saveFileAtomically(journalPath, journal(Placing, files)) != SaveResult::Saved) {
-        removeStaged(paths);
-        QFile::remove(journalPath);
-        syncFolder(dataFolder);
-        return PlaceResult::NotStaged;
+        undo();
+        return {PlaceResult::NotStaged, journalPath};
     }
     // A rename that failed keeps the journal: the next start tries it again.
     if (renameStaged(paths).size() == paths.size()) {
         QFile::remove(journalPath);
         syncFolder(dataFolder);
     }
-    return PlaceResult::Placed;
+    return {};
 }
 
 QStringList finishInterruptedPlacing(const QString& dataFolder)

@@ -28,11 +28,18 @@ struct FileToPlace {
 
 enum class PlaceResult {
     Placed,
+    InTheWay,     // something other than a file (a folder) is at a file's place: nothing changed
     NotStaged,    // a file could not be written beside its place: nothing changed
 };
 
-// Places every file; `dataFolder` keeps the journal.
-PlaceResult placeFiles(const QString& dataFolder, const std::vector<FileToPlace>& files);
+struct PlaceOutcome {
+    PlaceResult result = PlaceResult::Placed;
+    QString file;  // the file that could not be placed
+};
+
+// Places every file; `dataFolder` keeps the journal. Each place is the file
+// itself, not a symbolic link to it: a link would be replaced.
+PlaceOutcome placeFiles(const QString& dataFolder, const std::vector<FileToPlace>& files);
 
 // At start: finishes a placing that reached its journal, or removes what one
 // that did not reach it staged. Returns the files it put in place.
