@@ -56,6 +56,7 @@ public:
     void showTutor(tolvane::Tutor&) override {}
     void showInformation(tolvane::Information&) override {}
     void focusServings() override {}
+    void showAddFromUsda(tolvane::AddFromUsda&) override {}
     std::optional<int> chooseItem(const tolvane::ChoiceRequest&) override { return std::nullopt; }
     std::optional<std::vector<int>> chooseSeveral(const tolvane::ChoiceRequest&) override { return std::nullopt; }
 

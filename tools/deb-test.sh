@@ -50,7 +50,8 @@ for wanted in /usr/bin/tolvane /usr/share/applications/org.tolvane.Tolvane.deskt
               /usr/share/metainfo/org.tolvane.Tolvane.metainfo.xml \
               /usr/share/icons/hicolor/scalable/apps/tolvane.svg \
               /usr/share/icons/hicolor/48x48/apps/tolvane.png \
-              /usr/share/tolvane/starter_foods.csv /usr/share/doc/tolvane/copyright; do
+              /usr/share/tolvane/starter_foods.csv /usr/share/tolvane/usda_reference.tsv \
+              /usr/share/doc/tolvane/copyright; do
   [ -f "$wanted" ] || { echo "missing after install: $wanted" >&2; exit 1; }
 done
 echo "${#files[@]} files installed"

@@ -15,6 +15,7 @@ packages=(
   locales
   cups printer-driver-cups-pdf poppler-utils
   clang libclang-rt-14-dev
+  cronometer
 )
 
 # The tests run under these locales (decimal comma, year-first dates); a test

@@ -125,14 +125,14 @@ TEST_F(MainWindowTest, APlaceStoredOffTheScreenShowsTheWindowOnItAndStaysStored)
     EXPECT_EQ(after.value(QStringLiteral("Left")).toInt(), 6000);
 }
 
-TEST_F(MainWindowTest, ToolBarHasElevenHintedButtonsInARow)
+TEST_F(MainWindowTest, ToolBarHasTwelveHintedButtonsInARow)
 {
     const QStringList hints = {QStringLiteral("Copy Meal"),     QStringLiteral("Paste Meal"),
                                QStringLiteral("Clear Meal"),    QStringLiteral("Save Menu"),
                                QStringLiteral("Load Menu"),     QStringLiteral("Clear Menu"),
                                QStringLiteral("Print Menu"),    QStringLiteral("Print Shopping List"),
-                               QStringLiteral("Add Food Item"), QStringLiteral("Delete Food Item"),
-                               QStringLiteral("Exit Program")};
+                               QStringLiteral("Add Food Item"), QStringLiteral("Add from USDA"),
+                               QStringLiteral("Delete Food Item"), QStringLiteral("Exit Program")};
     int x = 2;
     for (const auto& definition : toolButtons()) {
         QToolButton* button = window->toolButton(definition.command);
@@ -142,7 +142,7 @@ TEST_F(MainWindowTest, ToolBarHasElevenHintedButtonsInARow)
         EXPECT_EQ(button->geometry(), QRect(x, 2, 25, 25));
         x += 25;
     }
-    EXPECT_EQ(x, 2 + 11 * 25);
+    EXPECT_EQ(x, 2 + 12 * 25);
 }
 
 TEST_F(MainWindowTest, TheWholeMainMenuWithItsAccessKeys)
@@ -152,7 +152,7 @@ TEST_F(MainWindowTest, TheWholeMainMenuWithItsAccessKeys)
         u"&Main: Mer&ge Other FOODITEM.DBT | - | E&xit | - | &Import Food Items from CSV... | "
         u"Export &Food Items as CSV... | Export &Menu as CSV... | Export &Weight Log as CSV... | - | "
         u"&Back Up Data... | &Restore from Backup... | - | &Zoom... | &Units... | Target &Split... | - | U&ndo | Re&do"_s,
-        u"&Food Item: &Add Food Item | &Modify Food Item | &Delete Food Item | - | Add &to Personal List | "
+        u"&Food Item: &Add Food Item | Add from &USDA... | &Modify Food Item | &Delete Food Item | - | Add &to Personal List | "
         u"&Remove from Personal List | &Show Personal List | Clear Whole &Personal List | - | Add to Mea&l | - | "
         u"&Find Food Item..."_s,
         u"&Menu: &Load | Save &As | &Clear Meal | Copy &Meal | &Paste Meal | - | Clear Men&u | - | "

@@ -58,7 +58,7 @@ TEST(ToolIcons, EveryButtonHasAThemeNameAndItsOwnDrawnPicture)
     const std::set<QString> expectedNames = {
         u"edit-copy"_s,      u"edit-paste"_s,     u"edit-clear"_s,  u"document-save"_s,
         u"document-open"_s,  u"edit-clear-all"_s, u"document-print"_s, u"document-print-preview"_s,
-        u"list-add"_s,       u"list-remove"_s,    u"application-exit"_s};
+        u"list-add"_s,       u"list-remove"_s,    u"application-exit"_s, u"edit-find"_s};
     std::set<QString> names;
     std::set<QByteArray> pictures;
     for (const auto& button : toolButtons()) {

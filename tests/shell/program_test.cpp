@@ -210,7 +210,7 @@ TEST_F(ProgramTest, PlannerToolButtonsWorkOnlyOnThePlannerPage)
     int planners = 0;
     for (const auto& b : toolButtons())
         planners += isPlannerToolButton(b.command) ? 1 : 0;
-    EXPECT_EQ(planners, 8);
+    EXPECT_EQ(planners, 9);
 }
 
 TEST_F(ProgramTest, CloseAsksAboutUnsavedWeightDataOnce)

@@ -145,6 +145,8 @@ public:
     void showTutor(Tutor& tutor) override;
     void showInformation(Information& information) override;
     void focusServings() override { ++servingsFocused; }
+    // The "Add from USDA" window shown, not modal: the test works it after.
+    void showAddFromUsda(AddFromUsda&) override { windows.append(QStringLiteral("usda")); }
     std::optional<int> chooseItem(const ChoiceRequest& request) override;
     std::optional<std::vector<int>> chooseSeveral(const ChoiceRequest& request) override;
 

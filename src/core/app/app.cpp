@@ -6,6 +6,7 @@ App::App(AppUserInterface& ui, SettingsStore& settings, const QString& workDir)
     : program(ui, settings, workDir),
       foods(program, ui),
       food(program, foods),
+      usda(program, food.editing, ui),
       menu(program, foods),
       recipes(program, foods),
       weight(program),

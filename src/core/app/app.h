@@ -12,6 +12,7 @@
 #include "menu/menuplanner.h"
 #include "menu/menuprinting.h"
 #include "recipes/recipes.h"
+#include "reference/addfromusda.h"
 #include "shell/program.h"
 #include "weight/weight.h"
 
@@ -29,6 +30,8 @@ public:
     // Subsystems follow, each built after what it uses; each registers its
     // commands and hooks with `program` in its constructor.
     FoodData food;
+    // "Add from &USDA...": the USDA reference, read when first opened.
+    AddFromUsda usda;
     MenuPlanner menu;
     Recipes recipes;
     Weight weight;

@@ -7,11 +7,12 @@
 #include "food/fooddialogs.h"
 #include "guide/guidewindows.h"
 #include "menu/targetsplitdialogs.h"
+#include "reference/usdawindows.h"
 #include "shell/userinterface.h"
 
 namespace tolvane {
 
 class AppUserInterface : public UserInterface, public FoodDialogs, public ActivityDialogs, public GuideWindows,
-                         public ExchangeDialogs, public TargetSplitDialogs {};
+                         public ExchangeDialogs, public TargetSplitDialogs, public UsdaWindows {};
 
 } // namespace tolvane

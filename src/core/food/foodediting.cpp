@@ -50,30 +50,43 @@ void FoodEditing::refreshPanel()
         program_.hooks.refreshFoodPanel();
 }
 
-void FoodEditing::add()
+bool FoodEditing::mayAdd()
 {
     FoodTable& table = foods_.foodTable();
     UserInterface& ui = program_.ui();
     if (table.personalListShown()) {
         ui.showMessage(warning(editmsg::AddInPersonalView));
-        return;
+        return false;
     }
     if (table.isFull()) {
         ui.showMessage(info(editmsg::TableFull));
-        return;
+        return false;
     }
+    return true;
+}
+
+void FoodEditing::add()
+{
+    if (!mayAdd())
+        return;
     FoodItemForm form(EditItem{});
     if (!foods_.dialogs().editFoodItem(form))
         return;
+    addRecord(recordFromEditItem(form.item()));
+}
 
-    const int existing = table.findSameName(form.item().name);
+bool FoodEditing::addRecord(const FoodItem& record)
+{
+    FoodTable& table = foods_.foodTable();
+    const int existing = table.findSameName(record.name());
     if (existing >= 0) {
-        ui.showMessage(info(editmsg::SameName));
+        program_.ui().showMessage(info(editmsg::SameName));
         foods_.selectFoodRow(table.rowOfSlot(existing));
         refreshPanel();
-        return;
+        return false;
     }
-    foods_.insertFoodItem(recordFromEditItem(form.item()), foodchange::add(form.item().name));
+    foods_.insertFoodItem(record, foodchange::add(record.name()));
+    return true;
 }
 
 void FoodEditing::modify()

@@ -48,6 +48,13 @@ public:
     FoodEditing(Program& program, FoodList& foods);
 
     void add();
+    // The checks "&Add Food Item" makes before its dialog opens (the whole
+    // list shown, room in the table), each refusal told; true when they pass.
+    bool mayAdd();
+    // Adds a record made elsewhere (from the USDA reference) as "&Add Food
+    // Item" adds the dialog's: a name already taken is told and its item
+    // selected. True when it was added.
+    bool addRecord(const FoodItem& record);
     // Also the food list's double click, after its click selected the row.
     void modify();
     // Also a food list row dropped on the menu planner's trash can.

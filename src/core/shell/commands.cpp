@@ -37,7 +37,9 @@ const std::vector<MenuDefinition>& mainMenu()
          item(Command::TargetSplit, u"Target &Split..."), separator(),
          keyed(Command::Undo, u"U&ndo", u"Ctrl+Z"), keyed(Command::Redo, u"Re&do", u"Ctrl+Shift+Z; Ctrl+Y")}},
         {TopMenu::FoodItem, QStringLiteral("&Food Item"),
-         {item(Command::AddFoodItem, u"&Add Food Item"), item(Command::ModifyFoodItem, u"&Modify Food Item"),
+         {item(Command::AddFoodItem, u"&Add Food Item"),
+          keyed(Command::AddFromUsda, u"Add from &USDA...", u"Ctrl+Shift+A"),
+          item(Command::ModifyFoodItem, u"&Modify Food Item"),
           item(Command::DeleteFoodItem, u"&Delete Food Item"), separator(),
           item(Command::AddToPersonalList, u"Add &to Personal List"),
           item(Command::RemoveFromPersonalList, u"&Remove from Personal List"),
@@ -102,6 +104,7 @@ const std::vector<ToolButtonDefinition>& toolButtons()
         {Command::PrintMenu, QStringLiteral("Print Menu")},
         {Command::PrintShoppingList, QStringLiteral("Print Shopping List")},
         {Command::AddFoodItem, QStringLiteral("Add Food Item")},
+        {Command::AddFromUsda, QStringLiteral("Add from USDA")},
         {Command::DeleteFoodItem, QStringLiteral("Delete Food Item")},
         {Command::Exit, QStringLiteral("Exit Program")},
     };

@@ -12,7 +12,7 @@ enum class Command {
     MergeOtherTable, Exit, ImportFoodItemsCsv, ExportFoodItemsCsv, ExportMenuCsv, ExportWeightLogCsv, BackUpData,
     RestoreFromBackup, Zoom, Units, TargetSplit, Undo, Redo,
     // &Food Item
-    AddFoodItem, ModifyFoodItem, DeleteFoodItem, AddToPersonalList, RemoveFromPersonalList,
+    AddFoodItem, AddFromUsda, ModifyFoodItem, DeleteFoodItem, AddToPersonalList, RemoveFromPersonalList,
     ShowPersonalList, ClearPersonalList, AddToMeal, FindFoodItem,
     // &Menu
     LoadMenu, SaveMenuAs, ClearMeal, CopyMeal, PasteMeal, ClearMenu, CopyDay, PasteDay, PasteDayInto,
@@ -59,7 +59,7 @@ struct ToolButtonDefinition {
     QString hint;
 };
 
-// The tool bar's eleven buttons, left to right.
+// The tool bar's twelve buttons, left to right.
 const std::vector<ToolButtonDefinition>& toolButtons();
 
 // Tool buttons that only work on the Menu Planner page.

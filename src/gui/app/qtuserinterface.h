@@ -15,6 +15,7 @@ class HelpWindow;
 class SearchProgress;
 class TitleDialog;
 class TutorDialog;
+class UsdaWindow;
 
 class QtUserInterface : public AppUserInterface {
 public:
@@ -60,6 +61,9 @@ public:
     void showTutorStep(Tutor& tutor) override;
     void whenMainWindowShown(std::function<void()> action) override;
     void focusServings() override;
+    // The "Add from USDA" window (src/gui/app/usdaui.cpp): one for the run.
+    void showAddFromUsda(AddFromUsda& behaviour) override;
+    UsdaWindow* usdaWindow() const;
     std::optional<int> chooseItem(const ChoiceRequest& request) override;
     std::optional<std::vector<int>> chooseSeveral(const ChoiceRequest& request) override;
 
@@ -83,6 +87,7 @@ private:
     QPointer<PreviewWindow> previewWindow_;
     QPointer<HelpWindow> help_;
     QPointer<TutorDialog> tutorDialog_;
+    QPointer<UsdaWindow> usdaWindow_;
 };
 
 } // namespace tolvane

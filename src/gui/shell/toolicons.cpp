@@ -215,6 +215,15 @@ void DrawnIcon::draw(QPainter& p) const
         apple(p);
         badge(p, Green, true);
         break;
+    case Command::AddFromUsda: {
+        apple(p);
+        // A magnifying glass over the apple: found in the reference.
+        p.setPen(pen(Ink, 1.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(15, 9), 4.2, 4.2);
+        p.drawLine(QPointF(18, 12), QPointF(22, 16));
+        break;
+    }
     case Command::DeleteFoodItem:
         apple(p);
         badge(p, Red, false);
@@ -248,6 +257,7 @@ QString toolIconThemeName(Command command)
     case Command::PrintMenu: return QStringLiteral("document-print");
     case Command::PrintShoppingList: return QStringLiteral("document-print-preview");
     case Command::AddFoodItem: return QStringLiteral("list-add");
+    case Command::AddFromUsda: return QStringLiteral("edit-find");
     case Command::DeleteFoodItem: return QStringLiteral("list-remove");
     case Command::Exit: return QStringLiteral("application-exit");
     default: break;
