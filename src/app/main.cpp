@@ -181,7 +181,7 @@ int main(int argc, char* argv[])
         app.program.saveAtSessionEnd();
         QApplication::exit(tolvane::statusAfterSignal(signal));
     });
-    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
+    QObject::connect(application.get(), &QGuiApplication::commitDataRequest, &window,
                      [&app](QSessionManager&) { app.program.saveAtSessionEnd(); });
     window.applyStartPosition();
     window.show();
