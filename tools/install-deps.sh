@@ -10,6 +10,7 @@ packages=(
   libgtest-dev googletest
   fonts-liberation2
   xvfb xauth openbox xdotool x11-utils
+  dbus-daemon dbus-bin at-spi2-core
   python3 desktop-file-utils appstream lintian
   locales
   cups printer-driver-cups-pdf poppler-utils

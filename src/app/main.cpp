@@ -6,9 +6,11 @@
 #include "shell/preferences.h"
 #include "app/mainwindow.h"
 #include "app/qtuserinterface.h"
+#include "app/secondstart.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QIcon>
 #include <cstdio>
@@ -16,11 +18,32 @@
 
 namespace {
 
+// The options Qt's application takes for itself (-platform xcb, -style ...):
+// accepted here and left to it.
+void addQtOptions(QCommandLineParser& parser)
+{
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "qwindowicon", "qwindowtitle", "geometry", "title", "icon", "display", "name", "style",
+                             "stylesheet", "session", "visual", "qmljsdebugger"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
 // The data folder the command line asks for, the user's own by default.
-QString requestedDataFolder(const QApplication& application)
+// --help, --version and a bad option are answered here, before any window
+// system is needed, and end the program.
+QString requestedDataFolder(const QCoreApplication& application)
 {
     const QString userFolder = tolvane::userDataFolder();
     QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral("A diet planner: food items, a weekly menu, recipes, a weight log "
                                                     "and activities. Without an option the data files are kept in "
                                                     "the user's data folder (%1), created with the starter food and "
@@ -30,19 +53,28 @@ QString requestedDataFolder(const QApplication& application)
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("Keep the data files in <folder> (created with the starter "
-                                                    "food and activity tables when missing)."),
+                                     QStringLiteral("Keep the data files in <folder>, created with the starter files "
+                                                    "when missing."),
                                      QStringLiteral("folder"));
     const QCommandLineOption userData(QStringLiteral("user-data"),
-                                      QStringLiteral("Keep the data files in the user's data folder (the default)."));
+                                      QStringLiteral("Keep the data files in the user's data folder (%1), created "
+                                                     "with the starter food and activity tables.")
+                                          .arg(userFolder));
     parser.addOption(dataDir);
     parser.addOption(userData);
+    addQtOptions(parser);
     parser.process(application);
     if (parser.isSet(dataDir) && parser.isSet(userData)) {
         std::fputs("tolvane: --data-dir and --user-data cannot be used together.\n", stderr);
         std::exit(2);
     }
     return parser.isSet(dataDir) ? parser.value(dataDir) : userFolder;
+}
+
+void nameProgram()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Tolvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("5.04"));
 }
 
 // The zoom of "&Zoom..." scales the whole interface as one picture: Qt reads
@@ -61,15 +93,20 @@ void applyStoredZoom()
 
 int main(int argc, char* argv[])
 {
+    // The command line is read by a core application: a terminal without a
+    // display gets --help and --version too.
+    const QString folder = [&argc, argv] {
+        const QCoreApplication commandLine(argc, argv);
+        nameProgram();
+        return requestedDataFolder(commandLine);
+    }();
     applyStoredZoom();
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tolvane"));
-    QApplication::setApplicationVersion(QStringLiteral("5.04"));
+    nameProgram();
     // Matches the window to its launcher and icon on a Linux desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tolvane.Tolvane"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tolvane")));
 
-    const QString folder = requestedDataFolder(application);
     const tolvane::DataFolder prepared =
         tolvane::prepareDataFolder(folder, tolvane::StarterFolder, tolvane::Seeding::WhenNew);
     if (!prepared.ok || !QDir::setCurrent(folder)) {
@@ -77,7 +114,7 @@ int main(int argc, char* argv[])
             prepared.error.isEmpty() ? QStringLiteral("Cannot change to the folder %1.").arg(folder) : prepared.error;
         std::fprintf(stderr, "tolvane: %s\n", qUtf8Printable(error));
         // Started from a launcher, the user sees no terminal.
-        if (prepared.alreadyOpen) {
+        if (prepared.alreadyOpen && !tolvane::askRunningProgramToShow(folder)) {
             tolvane::QtUserInterface ui;
             ui.showMessage(tolvane::Message::typed(error, tolvane::Icon::Information, tolvane::only(tolvane::Button::Ok),
                                                    tolvane::MainHelpContext));
@@ -91,6 +128,7 @@ int main(int argc, char* argv[])
     app.program.setDataFolderLock(prepared.lock);
     tolvane::MainWindow window(app);
     ui.setParent(&window);
+    const tolvane::SecondStartListener listener(QDir::currentPath(), &window);
 
     const tolvane::StartResult started = app.program.formCreate();
     if (!started.ok)

@@ -553,3 +553,40 @@ TEST_F(KeyboardTest, CopyDayAndPasteDayByTheirMenuItemsAndKeys)
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(app->menu.meal(3, 0).count(), 2);
 }
+
+// The day buttons take a tab bar's keys: Space, Enter and Return pick the
+// focused day, the arrows the day before or after (no further than the
+// ends); each is the user's choice of the day, shown and saved as a click's.
+TEST_F(KeyboardTest, DayButtonsTakeSpaceEnterAndTheArrows)
+{
+    DayNotebook* days = planner->dayNotebook();
+    struct Step {
+        int focused;
+        int code;
+        int day;
+    };
+    const std::vector<Step> steps = {{3, Qt::Key_Space, 3},  {5, Qt::Key_Enter, 5},  {6, Qt::Key_Return, 6},
+                                     {6, Qt::Key_Right, 6},  {6, Qt::Key_Left, 5},   {5, Qt::Key_Up, 4},
+                                     {4, Qt::Key_Down, 5},   {0, Qt::Key_Left, 0},   {0, Qt::Key_Right, 1}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.code);
+        days->tab(step.focused)->setFocus(Qt::TabFocusReason);
+        key(days->tab(step.focused), step.code);
+        EXPECT_EQ(app->menu.shownDay(), step.day);
+        EXPECT_EQ(app->program.currentDay(), step.day);
+        EXPECT_EQ(days->currentIndex(), step.day);
+        EXPECT_TRUE(days->tab(step.day)->isChecked());
+        EXPECT_EQ(QApplication::focusWidget(), days->tab(step.day));
+        int checked = 0;
+        for (int d = 0; d < days->count(); ++d)
+            checked += days->tab(d)->isChecked() ? 1 : 0;
+        EXPECT_EQ(checked, 1);
+    }
+    // Saved with the week as a click's choice is.
+    App reopened(ui, settings, dir.path());
+    ASSERT_TRUE(reopened.program.formCreate().ok);
+    EXPECT_EQ(reopened.program.currentDay(), 1);
+    // Ctrl+Page Down still turns the page from a day button.
+    key(days->tab(1), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(window->pageControl()->currentIndex(), RecipesPageIndex);
+}

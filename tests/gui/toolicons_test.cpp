@@ -4,10 +4,17 @@
 #include "app/qtuserinterface.h"
 #include "shell/severalchoicedialog.h"
 #include "shell/toolicons.h"
+#include "shell/zoom.h"
+#include "guide/helpkey.h"
+#include "guide/helpwindow.h"
+#include "weight/units.h"
 #include "windowtest.h"
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTest>
 #include <QImage>
 #include <QInputDialog>
 #include <QListWidget>
@@ -175,4 +182,44 @@ TEST(ChoiceDialog, SeveralAreTickedByKeysAndReadAsTicked)
     });
     EXPECT_EQ(qtUi.chooseSeveral(withCurrent), std::optional<std::vector<int>>(std::vector<int>{1}));
     EXPECT_EQ(openedOn, 1);
+}
+
+// The Zoom and Units choices open their help topics by a Help button and by
+// F1, each its own.
+TEST(ChoiceDialog, HelpButtonAndF1OpenTheChoicesTopic)
+{
+    QtUserInterface qtUi;
+    HelpKey f1(qtUi, nullptr);
+    qApp->installEventFilter(&f1);
+    const std::vector<ChoiceRequest> choices = {
+        {zoommsg::Title, zoommsg::Label, {u"100%"_s, u"150%"_s}, 0, MainHelpContext},
+        {unitsmsg::Title, unitsmsg::Label, {unitsmsg::Us, unitsmsg::Metric}, 0, CalculatorsHelpContext}};
+    for (const ChoiceRequest& choice : choices) {
+        SCOPED_TRACE(choice.title.toStdString());
+        for (const bool byKey : {false, true}) {
+            int shown = 0;
+            QTimer::singleShot(0, [&] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                QPushButton* help = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help);
+                if (!help) {
+                    ADD_FAILURE() << "no Help button";
+                    dialog->close();
+                    return;
+                }
+                EXPECT_EQ(help->text(), u"&Help"_s);
+                if (byKey)
+                    QTest::keyClick(dialog->findChild<QComboBox*>(), Qt::Key_F1);
+                else
+                    QTest::mouseClick(help, Qt::LeftButton);
+                shown = qtUi.helpWindow() && qtUi.helpWindow()->isVisible() ? qtUi.helpWindow()->currentContext() : 0;
+                if (qtUi.helpWindow())
+                    qtUi.helpWindow()->close();
+                dialog->close();
+            });
+            EXPECT_EQ(qtUi.chooseItem(choice), std::nullopt);
+            EXPECT_EQ(shown, choice.helpContext) << (byKey ? "F1" : "Help");
+        }
+    }
+    qApp->removeEventFilter(&f1);
+    delete qtUi.helpWindow();
 }

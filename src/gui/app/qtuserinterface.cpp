@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -107,6 +108,16 @@ std::optional<int> QtUserInterface::chooseItem(const ChoiceRequest& request)
     dialog.setProperty("helpContext", request.helpContext);
     if (request.current >= 0 && request.current < request.items.size())
         dialog.setTextValue(request.items.at(request.current));
+    // Help beside OK and Cancel, as F1 there: the choice's topic. The dialog
+    // makes its buttons as it first lays itself out.
+    (void)dialog.sizeHint();
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        QPushButton* help = buttons->addButton(QDialogButtonBox::Help);
+        help->setText(QStringLiteral("&Help"));
+        help->setAccessibleName(QStringLiteral("Help"));
+        QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog,
+                [this, context = request.helpContext] { showHelpTopic(context); });
+    }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const int chosen = static_cast<int>(request.items.indexOf(dialog.textValue()));

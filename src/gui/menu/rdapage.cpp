@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 namespace tolvane {
 
@@ -80,9 +81,16 @@ RdaPage::RdaPage(const FoodList& foods, MenuPlanner& planner, QWidget* parent) :
         comparison_->addButton(radio, i);
     }
     comparison_->button(0)->setChecked(true);
-    connect(comparison_, &QButtonGroup::idClicked, this, [this](int item) {
+    const auto choose = [this](int item) {
         planner_.comparisonClick(item);
         emit stateChanged();
+    };
+    // A click also on the checked button (Avg. Day shows Week checked);
+    // a screen reader's toggle action checks the button without a click.
+    connect(comparison_, &QButtonGroup::idClicked, this, choose);
+    connect(comparison_, &QButtonGroup::idToggled, this, [this, choose](int item, bool checked) {
+        if (checked && !showing_)
+            choose(item);
     });
 }
 
@@ -111,8 +119,10 @@ void RdaPage::refresh()
     menuPie_->setShares(panel.shares);
     setLabelText(meal_, planner_.rdaMealLabel());
     setLabelText(day_, planner_.rdaDayLabel());
-    if (QAbstractButton* chosen = comparison_->button(planner_.comparison()); chosen && !chosen->isChecked())
+    if (QAbstractButton* chosen = comparison_->button(planner_.comparison()); chosen && !chosen->isChecked()) {
+        const QScopedValueRollback quiet(showing_, true);
         chosen->setChecked(true);
+    }
 }
 
 } // namespace tolvane

@@ -45,6 +45,7 @@ private:
     PieWidget* recommendedPie_;
     PieWidget* menuPie_;
     QButtonGroup* comparison_;
+    bool showing_ = false;  // refresh() checks the program's choice
     QLabel* yourCarbo_;
     QLabel* yourProtein_;
     QLabel* yourFat_;

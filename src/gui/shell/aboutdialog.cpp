@@ -5,8 +5,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tolvane {
+
+namespace {
+constexpr int MinimumWidth = 300;
+}
 
 AboutDialog::AboutDialog(const QString& dataFolder, QWidget* parent) : QDialog(parent)
 {
@@ -33,6 +38,9 @@ AboutDialog::AboutDialog(const QString& dataFolder, QWidget* parent) : QDialog(p
     layout->addWidget(version);
     layout->addWidget(folder);
     layout->addWidget(ok, 0, Qt::AlignCenter);
+    // The window manager draws the title in its own font beside its icon and
+    // buttons, whatever the zoom, and cuts it short in a narrow box.
+    setMinimumWidth(std::max(minimumSizeHint().width(), MinimumWidth));
 }
 
 } // namespace tolvane

@@ -77,11 +77,17 @@ CalculatorsPage::CalculatorsPage(Weight& weight, QWidget* parent) : PageWidget(p
     activity_ = addRadioGroup(maintenance, QStringLiteral("Activity Level"),
                               {QStringLiteral("Low/Sedentary"), QStringLiteral("Moderate"), QStringLiteral("Heavy")},
                               {424, 16, 161, 73});
-    connect(gender_, &QButtonGroup::idClicked, this, [this](int id) {
+    // A click, an arrow key or a screen reader's toggle action checks the
+    // button; the program's own choice shown by refresh() is passed over.
+    connect(gender_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (!checked || id == static_cast<int>(weight_.calculators().gender()))
+            return;
         weight_.calculators().setGender(static_cast<Gender>(id));
         emit stateChanged();
     });
-    connect(activity_, &QButtonGroup::idClicked, this, [this](int id) {
+    connect(activity_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (!checked || id == static_cast<int>(weight_.calculators().activityLevel()))
+            return;
         weight_.calculators().setActivityLevel(static_cast<ActivityLevel>(id));
         emit stateChanged();
     });
