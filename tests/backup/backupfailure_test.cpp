@@ -98,15 +98,18 @@ TEST_F(BackupFailure, NoRestoreWithoutABackupOfTheCurrentFiles)
 TEST_F(BackupFailure, ARestoreThatCannotStageItsFilesChangesNothing)
 {
     const QString archive = backUpThenAddAFood();
+    // A damaged file to copy aside and a folder where the recipe was: neither copy nor dated folder stays.
+    writeAll(doc(QStringLiteral("log.wgt")), readAll(doc(QStringLiteral("log.wgt"))).left(10));
+    ASSERT_TRUE(QFile::remove(doc(QStringLiteral("bread.rcp"))) && QDir(documents).mkdir(QStringLiteral("bread.rcp")));
     const auto before = everything();
-    // The backups folder takes the current files; the data folder takes nothing.
+    // The backups and documents folders take what they are given; the data folder takes nothing.
     const ChildRun readOnly = run(
         Restriction::ReadOnlyFolder, dir.path(),
         [&] {
             restore(archive);
             EXPECT_EQ(foods.foodTable().count(), 4);
         },
-        {backups()});
+        {backups(), documents});
     EXPECT_TRUE(readOnly.exited);
     ASSERT_EQ(readOnly.messages.size(), 2);
     EXPECT_EQ(readOnly.messages[1], backupmsg::notPlaced(path(RestoreJournalName)));
@@ -122,6 +125,7 @@ TEST_F(BackupFailure, ARestoreThatCannotStageItsFilesChangesNothing)
         }
     EXPECT_EQ(added, 1);
     EXPECT_EQ(after, before);
+    EXPECT_FALSE(QFileInfo::exists(doc(QStringLiteral("Tolvane restored 2026-12-08"))));
 }
 
 TEST_F(BackupFailure, AFailedAutomaticBackupIsToldOnceAndRemovesNoOlderOne)

@@ -45,12 +45,17 @@ TEST_F(BackupTest, TheBackupBeforeARestoreHoldsEveryFileItReplacesWhateverTheSet
     const QString keptAs = QDir(backups()).filePath(QStringLiteral("before restore 2026-12-08 093000.zip"));
     EXPECT_EQ(texts().last(), backupmsg::restored(keptAs));
     EXPECT_EQ(held(keptAs), now);  // and not 2026.wgt, which the restore leaves alone
+    restore(archive);  // again in the same second: the first backup stays
+    EXPECT_EQ(texts().last(), backupmsg::restored(QDir(backups()).filePath(
+                                  QStringLiteral("before restore 2026-12-08 093000 (2).zip"))));
+    EXPECT_EQ(held(keptAs), now);
 }
 
 TEST_F(BackupTest, HostileArchivesPutTheUsersFilesOnlyInsideTheHomeFolder)
 {
     QTemporaryDir outside;
     const QString home = dir.path();
+    QTemporaryDir besideHome(home + QStringLiteral("-XXXXXX"));  // its name begins with the home's
     const QString dated = doc(QStringLiteral("Tolvane restored 2026-12-08"));
     const auto in = [](const QString& folder, const char* name) { return QDir(folder).filePath(QLatin1String(name)); };
     const auto link = [](const QString& target, const QString& at) { ASSERT_TRUE(QFile::link(target, at)); };
@@ -58,7 +63,7 @@ TEST_F(BackupTest, HostileArchivesPutTheUsersFilesOnlyInsideTheHomeFolder)
     writeAll(in(home, "j.mnu"), sampleMenu(QStringLiteral("Old")));
     writeAll(in(home, "notes.txt"), "notes");
     ASSERT_TRUE(QDir(home).mkpath(QStringLiteral(".config")) && QDir(home).mkpath(QStringLiteral("f.mnu")) &&
-                QDir(home).mkpath(QStringLiteral("sub")));
+                QDir(home).mkpath(QStringLiteral("sub/.x")));
     writeAll(in(home, "sub/k.mnu"), sampleMenu(QStringLiteral("Older")));
     ASSERT_EQ(::mkfifo(QFile::encodeName(in(home, "g.mnu")).constData(), 0600), 0);
     link(outside.path(), in(home, "out"));
@@ -83,6 +88,8 @@ TEST_F(BackupTest, HostileArchivesPutTheUsersFilesOnlyInsideTheHomeFolder)
         {in(home, "i.mnu"), in(dated, "i.mnu"), "not a file the restore can replace"},
         {in(home, "l.mnu"), in(dated, "l.mnu"), "not a file the restore can replace"},
         {in(outside.path(), "gone/a.mnu"), in(dated, "a (2).mnu"), "in a folder that is gone"},
+        {in(besideHome.path(), "m.mnu"), in(dated, "m.mnu"), "outside your home folder"},
+        {in(home, "sub/.x/n.mnu"), in(dated, "n.mnu"), "in a hidden folder"},
         {in(home, "j.mnu"), in(home, "j.mnu"), nullptr},
         {in(home, "k.mnu"), in(home, "sub/k.mnu"), nullptr},
     };
@@ -109,6 +116,17 @@ TEST_F(BackupTest, HostileArchivesPutTheUsersFilesOnlyInsideTheHomeFolder)
         }
         QFile::remove(keptAs);
     }
+    // Two files of one backup for one place, or with one name: none is lost.
+    std::vector<Listed> entries;
+    const QStringList from = {in(home, "j.mnu"), in(home, "j.mnu"), in(home, "gone/p.mnu"), in(home, "lost/p.mnu")};
+    const QStringList to = {in(home, "j.mnu"), in(dated, "j.mnu"), in(dated, "p.mnu"), in(dated, "p (2).mnu")};
+    for (int i = 0; i < 4; ++i)
+        entries.push_back({QStringLiteral("files/%1-x.mnu").arg(i + 1), QStringLiteral("menu file"), from[i],
+                           sampleMenu(QStringLiteral("Plum"), 80 + i)});
+    writeAll(doc(QStringLiteral("two.zip")), backupOf(entries));
+    restore(doc(QStringLiteral("two.zip")));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(readAll(to[i]), entries[i].bytes) << to[i].toStdString();
     // Nothing written outside the home folder nor into a hidden folder; links and folders stay.
     EXPECT_EQ(filesOf(outside.path()), (std::map<QString, QByteArray>{{QStringLiteral("c.mnu"), "theirs"}}));
     EXPECT_TRUE(QDir(in(home, ".config")).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
