@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include <sys/resource.h>
@@ -75,6 +76,13 @@ inline double median(std::vector<double> v)
 }
 
 // Peak resident memory of this process so far, in KiB.
+// The one-minute load average, which says how quiet the machine was.
+inline double loadAverage()
+{
+    double load = -1;
+    return getloadavg(&load, 1) == 1 ? load : -1;
+}
+
 inline long peakKiB()
 {
     rusage usage{};

@@ -6,7 +6,6 @@
 #include "storage/numbertext.h"
 #include "weight/weightlog.h"
 
-#include <QPoint>
 
 #include <algorithm>
 #include <cmath>
@@ -129,6 +128,96 @@ private:
     bool open_ = false;
     int x_ = 0;
     long double first_ = 0, low_ = 0, high_ = 0, last_ = 0;
+};
+
+// A printed line with a marker on each of its points. The markers are wider
+// than the pen, so a marker stands wherever a point does: a column keeps each
+// of its distinct heights once (the same text at the same place covers the
+// same pixels), and its line runs through the first, lowest, highest and last
+// point as on the screen. Each column's markers are drawn with the line's
+// colour after it, all in one call.
+class PrintedRuns {
+public:
+    PrintedRuns(Canvas& canvas, const QString& marker, PagePoints points)
+        : canvas_(canvas), marker_(marker), markerHeight_(canvas.textHeight(marker)), points_(points)
+    {
+    }
+    // The first point: the line starts there, with a marker when `marked`.
+    void start(int x, int y, bool marked)
+    {
+        canvas_.moveTo(x, y);
+        if (!marked)
+            return;
+        if (points_ == PagePoints::Every) {
+            mark(x, y);
+            canvas_.moveTo(x, y);
+            return;
+        }
+        open_ = true;
+        x_ = x;
+        first_ = low_ = high_ = last_ = y;
+        heights_.push_back(y);
+        drawn_ = true;  // the pen is already there
+    }
+    void lineTo(int x, int y)
+    {
+        if (points_ == PagePoints::Every) {
+            canvas_.lineTo(x, y);
+            mark(x, y);
+            canvas_.moveTo(x, y);
+            return;
+        }
+        if (open_ && x == x_) {
+            low_ = std::min(low_, y);
+            high_ = std::max(high_, y);
+            last_ = y;
+            heights_.push_back(y);
+            return;
+        }
+        flush();
+        open_ = true;
+        drawn_ = false;
+        x_ = x;
+        first_ = low_ = high_ = last_ = y;
+        heights_.push_back(y);
+    }
+    // Ends the line and draws the markers.
+    void finish()
+    {
+        flush();
+        canvas_.textOutEach(markers_, marker_);
+    }
+
+private:
+    void mark(int x, int y) { canvas_.textOut(x, y - markerHeight_, marker_); }
+    void flush()
+    {
+        if (!open_)
+            return;
+        open_ = false;
+        int at = first_;
+        if (!drawn_)
+            canvas_.lineTo(x_, at);
+        for (const int next : {low_, high_, last_}) {
+            if (next != at)
+                canvas_.lineTo(x_, next);
+            at = next;
+        }
+        std::sort(heights_.begin(), heights_.end());
+        heights_.erase(std::unique(heights_.begin(), heights_.end()), heights_.end());
+        for (const int y : heights_)
+            markers_.emplace_back(x_, y - markerHeight_);
+        heights_.clear();
+    }
+
+    Canvas& canvas_;
+    QString marker_;
+    int markerHeight_;
+    PagePoints points_;
+    bool open_ = false, drawn_ = false;
+    int x_ = 0, first_ = 0, low_ = 0, high_ = 0, last_ = 0;
+    std::vector<int> heights_;
+    std::vector<QPoint> markers_;
 };
 
 QString weightLabel(const GraphData& data, int i, const QLocale& locale)
@@ -314,12 +403,12 @@ void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb f
     if (trend && !trend->points.empty()) {
         canvas.setPenColor(TrendColor);
         canvas.setPenWidth(2);
-        const auto at = [&](const TrendPoint& p) {
-            return QPoint(PlotLeft + pointX(*data, p.date, xScale, true), PlotTop + pointY(*data, p.weight, yScale));
-        };
-        canvas.moveTo(at(trend->points.front()).x(), at(trend->points.front()).y());
+        const TrendPoint& front = trend->points.front();
+        canvas.moveTo(PlotLeft + pointX(*data, front.date, xScale, true), PlotTop + pointY(*data, front.weight, yScale));
+        ColumnRuns runs(canvas, *data, yScale);
         for (std::size_t i = 1; i < trend->points.size(); ++i)
-            canvas.lineTo(at(trend->points[i]).x(), at(trend->points[i]).y());
+            runs.lineTo(PlotLeft + pointX(*data, trend->points[i].date, xScale, true), trend->points[i].weight);
+        runs.flush();
     }
     canvas.clearClip();
     if (trend)
@@ -327,7 +416,7 @@ void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb f
 }
 
 void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphData& data, const QString& title,
-                         const QLocale& locale, const WeightTrend* trend, Units units)
+                         const QLocale& locale, const WeightTrend* trend, Units units, PagePoints points)
 {
     const int w = page.width;
     const int h = page.height;
@@ -366,36 +455,27 @@ void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphDat
     const auto line = [&](Rgb color, long double GraphPoint::*weight, const QString& marker) {
         canvas.setPenColor(color);
         canvas.setPenWidth(5);
-        canvas.moveTo(left + 2, top + pointY(data, data.points.front().*weight, yScale));
+        PrintedRuns runs(canvas, marker, points);
+        runs.start(left + 2, top + pointY(data, data.points.front().*weight, yScale), false);
         for (std::size_t r = 1; r < data.points.size(); ++r) {
             const GraphPoint& p = data.points[r];
-            if (p.*weight == 0)
-                continue;
-            const int x = left + pointX(data, p.date, xScale, false);
-            const int y = top + pointY(data, p.*weight, yScale);
-            canvas.lineTo(x, y);
-            canvas.textOut(x, y - canvas.textHeight(marker), marker);
-            canvas.moveTo(x, y);
+            if (p.*weight != 0)
+                runs.lineTo(left + pointX(data, p.date, xScale, false), top + pointY(data, p.*weight, yScale));
         }
+        runs.finish();
     };
     line(colors::Blue, &GraphPoint::plan, QStringLiteral("x"));
     line(colors::Red, &GraphPoint::actual, QStringLiteral("+"));
     if (trend && !trend->points.empty()) {
         canvas.setPenColor(TrendColor);
         canvas.setPenWidth(5);
-        const QString marker = QStringLiteral("o");
-        bool first = true;
-        for (const TrendPoint& p : trend->points) {
-            const int x = left + pointX(data, p.date, xScale, false);
-            const int y = top + pointY(data, p.weight, yScale);
-            if (first)
-                canvas.moveTo(x, y);
-            else
-                canvas.lineTo(x, y);
-            first = false;
-            canvas.textOut(x, y - canvas.textHeight(marker), marker);
-            canvas.moveTo(x, y);
-        }
+        PrintedRuns runs(canvas, QStringLiteral("o"), points);
+        const auto x = [&](const TrendPoint& p) { return left + pointX(data, p.date, xScale, false); };
+        const auto y = [&](const TrendPoint& p) { return top + pointY(data, p.weight, yScale); };
+        runs.start(x(trend->points.front()), y(trend->points.front()), true);
+        for (std::size_t i = 1; i < trend->points.size(); ++i)
+            runs.lineTo(x(trend->points[i]), y(trend->points[i]));
+        runs.finish();
     }
 
     canvas.setTextAlign(TextAlign::Left);
@@ -472,8 +552,11 @@ void WeightGraph::paint(Canvas& canvas, Rgb face)
     if (read.status == GraphRead::Status::Ok) {
         toldFor_.reset();
         std::optional<GraphData> shown(std::move(read.data));
-        const std::optional<WeightTrend> trend = trendShown() ? std::optional<WeightTrend>(shownTrend(*shown)) : std::nullopt;
-        const WeightTrend* drawn = trend ? &*trend : nullptr;
+        WeightTrend* drawn = nullptr;
+        if (trendShown()) {
+            drawn = &screenTrend_.update(*shown);
+            drawn->unit = weightUnit(log_.units());
+        }
         drawWeightGraph(canvas, shown, face, log_.locale(), &screenPixels_, drawn, log_.units());
         description_ = describeWeightGraph(shown, log_.locale(), drawn, log_.units());
         screenRows_.spare = std::move(shown->points);

@@ -92,9 +92,14 @@ struct GraphPixels {
 // is to be shown. Metric weights are named by "kg" below the weight axis.
 void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb face, const QLocale& locale,
                      GraphPixels* kept = nullptr, const WeightTrend* trend = nullptr, Units units = Units::Us);
+// How the page's lines and markers are drawn: the points of one device pixel
+// column through what covers the same pixels, or every point as it comes (the
+// drawing the merged one is compared with).
+enum class PagePoints { Merged, Every };
 // The landscape page with its title, markers and legend; a metric legend names the unit.
 void drawWeightGraphPage(Canvas& canvas, const PageMetrics& page, const GraphData& data, const QString& title,
-                         const QLocale& locale, const WeightTrend* trend = nullptr, Units units = Units::Us);
+                         const QLocale& locale, const WeightTrend* trend = nullptr, Units units = Units::Us,
+                         PagePoints points = PagePoints::Merged);
 
 // The graph area in words, for a screen reader: the lines, the rows and the
 // ends of the two axes as their labels show them, metric weights with their unit.
@@ -129,6 +134,7 @@ private:
     WeightLog& log_;
     GraphRowCache screenRows_;
     GraphPixels screenPixels_;
+    TrendKeeper screenTrend_;
     std::optional<quint64> toldFor_;  // the log's revision the message was shown for
     bool messagePending_ = false;
     QString description_;

@@ -38,6 +38,36 @@ struct WeightTrend {
 // slope over the actual weights of the last 28 days, by their dates, times 7;
 // it needs two weights on different days.
 WeightTrend weightTrend(const GraphData& data);
+
+// The trend kept from one drawing to the next: a key typed into the grid
+// changes one row, and an average of seven weights changes at most seven
+// points, so only those are computed again. The result is the same as
+// `weightTrend` of the same rows, to the last bit.
+class TrendKeeper {
+public:
+    WeightTrend& update(const GraphData& data);
+
+private:
+    struct Entry {
+        long double date = 0;
+        long double weight = 0;
+        std::size_t row = 0;
+    };
+    struct Row {
+        long double date = 0;
+        long double actual = 0;
+        bool operator==(const Row&) const = default;
+    };
+    friend WeightTrend weightTrend(const GraphData& data);
+    void rebuild(const GraphData& data);
+    std::vector<Entry>::iterator place(long double date, std::size_t row);
+    void average(std::size_t from, std::size_t to);
+    void rate();
+
+    std::vector<Row> rows_;      // each row's day and actual weight as last seen
+    std::vector<Entry> order_;   // the actual weights by date, then by row
+    WeightTrend trend_;          // a point for each entry of order_
+};
 // "-0.8 lb/week", "+0.3 lb/week", "0.0 lb/week", in the log's number format.
 QString weeklyRateText(long double rate, const QLocale& locale, const QString& unit = TrendUnit);
 

@@ -1,8 +1,10 @@
 #include "printing/paintercanvas.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QTextLayout>
 #include <cmath>
 #include <numbers>
 
@@ -89,6 +91,41 @@ void PainterCanvas::textOut(int x, int y, const QString& text)
     if (!transparent_)
         painter_.fillRect(QRect(left, y, width, metrics.height()), Qt::white);
     painter_.drawText(QPoint(left, y + metrics.ascent()), text);
+}
+
+void PainterCanvas::textOutEach(const std::vector<QPoint>& at, const QString& text)
+{
+    if (at.empty() || text.isEmpty())
+        return;
+    const QFontMetrics metrics(font_, painter_.device());
+    const int width = metrics.horizontalAdvance(text);
+    const int shift = align_ == TextAlign::Right ? width : align_ == TextAlign::Center ? width / 2 : 0;
+    if (!transparent_)
+        for (const QPoint& p : at)
+            painter_.fillRect(QRect(p.x() - shift, p.y(), width, metrics.height()), Qt::white);
+    // Laid out once, as textOut lays it out, and its glyphs placed at every
+    // point: one run of glyphs instead of a text shaped and drawn per point.
+    QTextLayout layout(text, font_, painter_.device());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    for (QGlyphRun run : layout.glyphRuns()) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> offsets = run.positions();
+        QList<quint32> allGlyphs;
+        QList<QPointF> allPositions;
+        allGlyphs.reserve(glyphs.size() * static_cast<qsizetype>(at.size()));
+        allPositions.reserve(allGlyphs.capacity());
+        for (const QPoint& p : at) {
+            const QPointF baseline(p.x() - shift, p.y() + metrics.ascent() - line.ascent());
+            allGlyphs += glyphs;
+            for (const QPointF& offset : offsets)
+                allPositions.push_back(baseline + offset);
+        }
+        run.setGlyphIndexes(allGlyphs);
+        run.setPositions(allPositions);
+        painter_.drawGlyphRun(QPointF(0, 0), run);
+    }
 }
 
 int PainterCanvas::textHeight(const QString& text)

@@ -30,6 +30,7 @@ public:
     void setTransparentText(bool transparent) override { transparent_ = transparent; }
     int textWidth(const QString& text) override;
     void textOut(int x, int y, const QString& text) override;
+    void textOutEach(const std::vector<QPoint>& at, const QString& text) override;
     int textHeight(const QString& text) override;
     void setClipRect(int x1, int y1, int x2, int y2) override;
     void clearClip() override;
