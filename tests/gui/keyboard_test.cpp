@@ -153,6 +153,8 @@ TEST_F(KeyboardTest, ShowingTheProgramsStateIsNoUserChange)
     app->menu.addToMeal();
     app->menu.mealListClick(0);
     app->weight.calculators().setText(Calculators::Field::CurrentWeight, QStringLiteral("150"));
+    app->weight.calculators().setGender(Gender::Male);
+    app->weight.calculators().setActivityLevel(ActivityLevel::Heavy);
     window->refresh();
     EXPECT_EQ(foodList()->currentIndex().row(), 2);
     EXPECT_EQ(planner->mealList()->currentRow(), 0);

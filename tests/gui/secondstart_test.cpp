@@ -7,6 +7,7 @@
 #include "testfiles.h"
 
 #include <QDir>
+#include <QLocalServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -35,5 +36,10 @@ TEST(SecondStart, OneSocketPerFolderAStaleOneReplacedAndNoAnswerWithoutAListener
     EXPECT_TRUE(QTest::qWaitFor(
         [&asked] { return asked.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 5000));
     EXPECT_TRUE(asked.get());
+    EXPECT_FALSE(askRunningProgramToShow(other.path(), 500));
+    // A program that takes the request and never answers (hung) is no answer:
+    // the second start shows its message box.
+    QLocalServer silent;
+    ASSERT_TRUE(silent.listen(runningProgramSocket(other.path())));
     EXPECT_FALSE(askRunningProgramToShow(other.path(), 500));
 }

@@ -35,6 +35,10 @@ run --version
 [ "$(cat "$scratch/out")" = "Tolvane 5.04" ] || fail "--version prints: $(cat "$scratch/out")"
 grep -q '"Tolvane 5.04"' "$manpage" || fail "the man page names another version"
 
+# Qt's own single-dash options are taken, not read as letters.
+run -platform offscreen -style fusion --version
+[ "$status" -eq 0 ] && [ "$(cat "$scratch/out")" = "Tolvane 5.04" ] || fail "Qt's options: $(cat "$scratch/err")"
+
 run --no-such-option
 [ "$status" -ne 0 ] || fail "a bad option exits 0"
 [ "$(cat "$scratch/err")" = "Tolvane: Unknown option 'no-such-option'." ] || fail "a bad option says: $(cat "$scratch/err")"
