@@ -1,5 +1,6 @@
 // Food items imported from CSV with "&Import Food Items from CSV...", the
-// update of foods already present accepted, into a small table that is set up
+// rows whose calories disagree with their carbohydrate, protein and fat
+// and the update of foods already present accepted, into a small table that is set up
 // anew for each input; what was imported then goes out and back in unchanged.
 
 #include "fuzzapp.h"
@@ -22,11 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString name = QStringLiteral("foods.csv");
     f.write(name, fuzz::input(data, size));
     f.choose(name);
-    f.ui.answers = {Button::Yes};
+    f.ui.answers = {Button::Yes, Button::Yes};
     f.app.program.execute(Command::ImportFoodItemsCsv);
 
     if (table.count() > MaxFoodItems || table.rowCount() != table.count() || f.ui.messages.empty() ||
-        f.ui.messages.size() > 2)
+        f.ui.messages.size() > 3)
         std::abort();
     for (int slot = 1; slot < table.count(); ++slot)
         if (table.order().less(table.item(slot).name(), table.item(slot - 1).name()))
