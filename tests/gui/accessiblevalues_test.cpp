@@ -29,18 +29,6 @@ using namespace tolvane::test;
 
 namespace {
 
-QString readName(QWidget* widget)
-{
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible ? accessible->text(QAccessible::Name) : QString();
-}
-
-QString readValue(QWidget* widget)
-{
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible ? accessible->text(QAccessible::Value) : QString();
-}
-
 class AccessibleValuesTest : public WindowTest {
 protected:
 

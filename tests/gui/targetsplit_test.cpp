@@ -28,12 +28,6 @@ namespace {
 
 using Press = TargetSplitAttempt::Press;
 
-QString readName(QWidget* widget)
-{
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible ? accessible->text(QAccessible::Name) : QString();
-}
-
 QColor textColor(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
 
 // What the window shows on the three pages with a fat mark, and everything

@@ -20,17 +20,6 @@ using namespace tolvane::test;
 
 namespace {
 
-QString readName(QObject* object)
-{
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
-    return accessible ? accessible->text(QAccessible::Name) : QString();
-}
-QString readValue(QObject* object)
-{
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
-    return accessible ? accessible->text(QAccessible::Value) : QString();
-}
-
 class UsdaWindowTest : public WindowTest {
 protected:
     int presses = 0;

@@ -12,11 +12,25 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QAccessible>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
 namespace tolvane::test {
+
+// What a screen reader reads of a widget: its accessible name and value.
+inline QString readName(QObject* object)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+inline QString readValue(QObject* object)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible ? accessible->text(QAccessible::Value) : QString();
+}
 
 class WindowTest : public ::testing::Test {
 protected:
