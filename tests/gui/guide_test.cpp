@@ -18,6 +18,7 @@
 #include "guide/helpwindow.h"
 #include "guide/informationwindow.h"
 #include "nutrients/referenceintakes.h"
+#include "reference/addfromusda.h"
 #include "shell/zoom.h"
 #include "guide/tutordialog.h"
 #include "printing/previewwindow.h"
@@ -335,6 +336,7 @@ TEST(HelpTopics, TopicsQuoteTheProgramsOwnWords)
         {3, referenceSide(TargetSplit{25, 15, 60}).title},
         {3, plain(splitmsg::DefaultButton)},
         {NutrientsHelpContext, ReferenceIntakes::builtIn().groupLabel(IntakeSex::Female, std::nullopt, IntakeCondition::None)},
+        {NutrientsHelpContext, usdamsg::BestMatch},
     };
     HelpWindow help;
     for (const auto& [context, quote] : quotes) {
