@@ -85,7 +85,7 @@ TEST(StartRefusalOnX11, IsShownInAMessageBoxThatReturnCloses)
         ASSERT_TRUE(program.waitForStarted(5000));
 
         QString box;
-        QTest::qWaitFor([&] {
+        (void)QTest::qWaitFor([&] {
             return !(box = shownWindowOf(program.processId())).isEmpty() || program.state() == QProcess::NotRunning;
         }, 15000);
         ASSERT_FALSE(box.isEmpty()) << "no window shown; the program "
