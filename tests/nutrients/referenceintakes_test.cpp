@@ -61,6 +61,19 @@ TEST(ReferenceIntakes, EveryCellOfTheCommittedTableIsWhatTheLookupGives)
     }
     EXPECT_EQ(keys, intakes.nutrientKeys());
     EXPECT_EQ(cells, 2 * 22 * 2 * 34);  // RDA/AI and UL, 20 groups (children as girls and boys), two ages, 34 keys
+    // The same table with a group or a mark damaged does not read; a group of one year does.
+    const std::tuple<const char*, const char*, bool> edits[] = {
+        {"UL\tMen over 70 years\tmale", "UL\tMen over 70 years\tfemale", false},
+        {"UL\tLactation 31-50", "#UL\tLactation 31-50", false},
+        {"\t350s\t3000\t", "\t350*\t3000\t", false},
+        {"\t1500*\t-\t30*", "\t1500s\t-\t30*", false},
+        {"\t1-3\t", "\t1-1\t", true},
+    };
+    for (const auto& [from, to, reads] : edits) {
+        QByteArray table = committedTable();
+        ASSERT_TRUE(table.contains(from)) << from;
+        EXPECT_EQ(ReferenceIntakes::parse(table.replace(from, to)).has_value(), reads) << to;
+    }
 }
 
 TEST(ReferenceIntakes, LifeStageBoundariesAndConditions)
