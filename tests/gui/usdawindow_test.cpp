@@ -134,4 +134,7 @@ TEST_F(UsdaWindowTest, RankingByANutrientIsReachedByKeysAndReadAloud)
     EXPECT_EQ(table->cellAt(0, 0)->text(QAccessible::Name),
               QStringLiteral("Spinach, cooked, boiled, drained, without salt"));
     EXPECT_EQ(table->cellAt(0, 2)->text(QAccessible::Name), QStringLiteral("15.5 mg"));
+    UsdaWindow again(app->usda, {}, window.get());  // opened again, it shows the ranking kept
+    EXPECT_EQ(readName(again.rankBy()), QStringLiteral("Iron"));
+    EXPECT_EQ(readName(again.rankBasis()), QStringLiteral("100 kcal"));
 }

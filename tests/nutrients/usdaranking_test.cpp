@@ -76,20 +76,25 @@ TEST_F(UsdaRankingTest, TheRichestFoodsComeFirstOnEachBasis)
         {"xyzzy", "Iron", RankBasis::PerServing, usdamsg::noMatch(QStringLiteral("xyzzy")),
          {QStringLiteral("Mustard spinach, (tendergreen), raw: 2.3 mg in 1 cup")}},
         {"spinach", "Best match", RankBasis::PerServing, QStringLiteral("25 foods"), {QString()}},
+        {"mustard spinach", "Alcohol", RankBasis::Per100Grams,
+         QStringLiteral("1 food, richest in alcohol per 100 g first (2 without a value left out)"),
+         {QStringLiteral("Mustard spinach, (tendergreen), raw: 0.0 g")}},
+        {"cod liver", "Caffeine", RankBasis::Per100Grams,
+         QStringLiteral("No food found has a value for caffeine per 100 g."), {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.search) + " " + c.nutrient);
         usda.setSearchText(QLatin1String(c.search));
         rankBy(c.nutrient, c.basis);
         EXPECT_EQ(usda.status(), c.status);
-        if (c.first.front().isEmpty()) {  // the search's own order, without amounts
+        if (!c.first.isEmpty() && c.first.front().isEmpty()) {  // the search's own order, without amounts
             EXPECT_EQ(usda.resultAmount(0), QString());
             EXPECT_EQ(usda.rankHeading(), QString());
         } else {
             EXPECT_EQ(firstResults(static_cast<int>(c.first.size())), c.first);
         }
     }
-    usda.setSearchText(QString());
+    usda.setSearchText(QStringLiteral(" "));
     rankBy("Iron", RankBasis::Per100Grams);
     rankBy("Best match", RankBasis::Per100Grams);
     EXPECT_EQ(usda.resultCount(), 0);  // nothing searched, nothing ranked
