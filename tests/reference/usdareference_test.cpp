@@ -77,6 +77,7 @@ TEST(UsdaReferenceTest, ADamagedFileIsNoReference)
         Header + line("01077", "", "61.0\t1e3\t\t\t\t"),   // an exponent
         Header + line("01077", "", "61.0\t\t\t\t\t\t"),    // a column too many
         Header + line("01077", "", "1.0000001\t\t\t\t\t"), // more decimals than USDA writes
+        Header + QByteArray(Milk).replace("\tMilk, whole\t", "\t" + QByteArray(31, 'm') + "\t"),  // a name over 30
     };
     for (const QByteArray& bytes : bad)
         EXPECT_FALSE(UsdaReference::parse(bytes)) << bytes.right(80).toStdString();
