@@ -2,13 +2,13 @@
 // "Add from &USDA...": a window that searches the USDA reference, shows the
 // chosen food's measures and the six values of the chosen one as the food
 // item table would store them, proposes a name, and adds the food item through
-// the same path as "&Add Food Item". The reference is read when the window is
-// first opened; a reference that cannot be read is told once and the command
+// the same path as "&Add Food Item". The reference is read in the background
+// from the window's first opening (referencereading.h); a reference that cannot
+// be read is told once, at the opening or at the first search, and the command
 // goes off.
 
 #include "food/fooditem.h"
-#include "reference/referencesearch.h"
-#include "reference/usdareference.h"
+#include "reference/referencereading.h"
 
 #include <QString>
 #include <QStringList>
@@ -51,9 +51,8 @@ public:
     // Where the reference is read from (the installed file by default).
     void setReferencePath(const QString& path) { referencePath_ = path; }
 
-    // The command: reads the reference the first time, then shows the window.
+    // The command: starts reading the reference the first time, then shows the window.
     void open();
-    bool referenceRead() const { return reference_.has_value(); }
 
     // The search field.
     void setSearchText(const QString& text);
@@ -97,14 +96,20 @@ private:
     std::optional<Decimal> chosenGrams() const;
     SixValues chosenValues() const;
     void proposeName();
+    // Waits for the reading started at the first opening; false (and told)
+    // when the reference could not be read.
+    bool referenceReady();
+    void tellUnreadable();
 
     Program& program_;
     FoodEditing& editing_;
     UsdaWindows& windows_;
     QString referencePath_;
     bool tried_ = false;
-    std::optional<UsdaReference> reference_;
-    std::unique_ptr<ReferenceSearch> search_;
+    bool readable_ = false;
+    ReferenceReading reading_;
+    const UsdaReference* reference_ = nullptr;
+    const ReferenceSearch* search_ = nullptr;
     QString searchText_;
     QString status_;
     std::vector<int> results_;
