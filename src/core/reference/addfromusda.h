@@ -7,6 +7,7 @@
 // be read is told once, at the opening or at the first search, and the command
 // goes off.
 
+#include "food/foodfind.h"
 #include "food/fooditem.h"
 #include "reference/referencereading.h"
 
@@ -26,10 +27,7 @@ namespace usdamsg {
 inline const QString Caption = QStringLiteral("Add from USDA");
 inline const QString Unreadable =
     QStringLiteral("The USDA reference could not be read; Add from USDA is not available.");
-inline QString noMatch(const QString& text)
-{
-    return QStringLiteral("No food item matches \"") + text.simplified().left(60) + QStringLiteral("\".");
-}
+inline QString noMatch(const QString& text) { return noFoodItemMatches(text); }
 inline const QString UnknownValue =
     QStringLiteral("USDA gives no value for %1 of this food, so it cannot be added as a food item.");
 inline const QString NoName = QStringLiteral("Type a name for the food item.");
