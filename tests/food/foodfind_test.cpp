@@ -20,6 +20,7 @@ const QStringList Names = {QStringLiteral("Apple"),            QStringLiteral("B
 TEST(FoodFind, BetterMatchesFirstCaseAndAccentsIgnored)
 {
     using V = std::vector<int>;
+    const std::string pasted(1000, 'x');
     const struct {
         const char* text;
         V order;
@@ -34,6 +35,7 @@ TEST(FoodFind, BetterMatchesFirstCaseAndAccentsIgnored)
         {"2% f", {5}},
         {", ", {}},                // no letter or digit: nothing to find
         {"\x01\x7f", {}},
+        {pasted.c_str(), {}},
         {"ketchup", {10}},         // what USDA calls it
         {"strawberry", {11}},      // a plural as its singular
         {"milk", {13, 12, 5}},     // the everyday starter food first, then by length
