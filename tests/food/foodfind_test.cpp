@@ -59,6 +59,7 @@ TEST(FoodFind, BetterMatchesFirstCaseAndAccentsIgnored)
         {"Cereals, oats", "Oats", FindMatch::WordStart},
         {"Goats cheese, oats", "oats", FindMatch::WordStart},  // a later word start counts
         {"Rice, brown, cooked", "brown rice", FindMatch::AllWords},
+        {"Strawberries, raw", "strawberry ra", FindMatch::NameStart},  // the last word as it is typed
         {"Buckwheat groats", "oats", FindMatch::InsideWord},
         {"Cola, 12 oz", "2", FindMatch::InsideWord},  // a digit inside a number starts no word
         {"Bread", "rye", FindMatch::None},
@@ -95,6 +96,7 @@ TEST(FoodFind, TypingKeepsAFittingMatchAndNextMovesOn)
     EXPECT_EQ(find.setText(QStringLiteral("oat"), Names, 3), 6);   // from an unmatched row: the best
     EXPECT_EQ(find.setText(QStringLiteral("heat"), Names, 1), 1);  // as good as the best: it stays
     EXPECT_EQ(find.next(Names, 5), 8);                             // from an unmatched row: the first
+    EXPECT_EQ(find.setText(QStringLiteral("milk"), Names, 5), 13); // as good a match, but not the everyday one
 
     EXPECT_EQ(find.setText(QStringLiteral("wheatx"), Names, row), -1);
     EXPECT_TRUE(find.notFound());

@@ -169,7 +169,9 @@ TEST_F(AddFromUsdaTest, AnUnreadableReferenceIsToldOnceAndTheCommandGoesOff)
         fresh.setReferencePath(damaged);
         fresh.open();
         EXPECT_EQ(ui.windows.size(), c.windowShown ? 1 : 0);
+        EXPECT_EQ(ui.messages.size(), c.windowShown ? 0u : 1u);
         fresh.setSearchText(QStringLiteral("milk"));
+        EXPECT_EQ(ui.messages.size(), 1u);
         fresh.open();
         EXPECT_EQ(fresh.status(), usdamsg::Unreadable);
         EXPECT_EQ(ui.messages, std::vector<Message>{typed(usdamsg::Unreadable, Icon::Warning)});
