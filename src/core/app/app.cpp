@@ -7,7 +7,9 @@ App::App(AppUserInterface& ui, SettingsStore& settings, const QString& workDir)
       foods(program, ui),
       food(program, foods),
       usda(program, food.editing, ui),
+      nutrients(program),
       menu(program, foods),
+      nutrientView(program, menu, foods, nutrients, ui),
       recipes(program, foods),
       weight(program),
       activity(program, ui, foods, menu),
@@ -21,6 +23,18 @@ App::App(AppUserInterface& ui, SettingsStore& settings, const QString& workDir)
     program.setHandler(Command::TargetSplit, [this, &ui] { menu.chooseTargetSplit(ui); });
     recipes.setFatTarget(menu.targetSplit().fat);
     menu.targetSplitChanged = [this] { recipes.setFatTarget(menu.targetSplit().fat); };
+    food.editing.modified = [this](const FoodItem& before, const FoodItem& after) {
+        nutrients.itemModified(before, after);
+    };
+    // The reference intakes follow the Calculators page's sex and age.
+    nutrientView.person = [this] {
+        const Calculators& calculators = weight.calculators();
+        const std::optional<long double> age = calculators.number(Calculators::Age);
+        IntakePerson who{calculators.gender() == Gender::Male ? IntakeSex::Male : IntakeSex::Female, std::nullopt};
+        if (age && *age >= 0 && *age < 150)
+            who.ageYears = static_cast<int>(*age);
+        return who;
+    };
 }
 
 } // namespace tolvane

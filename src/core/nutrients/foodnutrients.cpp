@@ -198,7 +198,8 @@ const FoodNutrients::Link* FoodNutrients::linkOf(const FoodItem& item)
 
 NutrientAmounts FoodNutrients::perServing(const FoodItem& item)
 {
-    ensureLoaded();
+    if (!tried_)
+        ensureLoaded();
     NutrientAmounts amounts;
     if (const Link* link = linkOf(item))
         amounts = link->amounts;

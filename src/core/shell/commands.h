@@ -16,7 +16,7 @@ enum class Command {
     ShowPersonalList, ClearPersonalList, AddToMeal, FindFoodItem,
     // &Menu
     LoadMenu, SaveMenuAs, ClearMeal, CopyMeal, PasteMeal, ClearMenu, CopyDay, PasteDay, PasteDayInto,
-    ChangeServings,
+    ChangeServings, ShowNutrients,
     // &Recipe
     AddRecipeToFoodItems, LoadRecipe, SaveRecipe, ClearRecipe, ChangeIngredientServings,
     // &Weight
