@@ -1,0 +1,154 @@
+// The "Nutrients" window's state: sums over the shown meal, day, week and
+// average day that are exact and say how complete they are, and the rows of a
+// food item against the Calculators person's reference intakes.
+
+#include "app/app.h"
+#include "food/foodtablefile.h"
+#include "food/foodtableio.h"
+#include "shell/datafolder.h"
+#include "storage/numbertext.h"
+#include "exactamounts.h"
+#include "qstringprint.h"
+#include "scriptedui.h"
+#include "testfiles.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+const QString ReferencePath = QStringLiteral(TOLVANE_USDA_REFERENCE_TSV);
+const QStringList SixKeys = {QStringLiteral("energy_kcal"), QStringLiteral("carbs_g"),   QStringLiteral("protein_g"),
+                             QStringLiteral("fat_g"),       QStringLiteral("sodium_mg"), QStringLiteral("cholesterol_mg")};
+
+class NutrientViewTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    ScriptedUi ui;
+    SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
+    std::vector<FoodItem> starter = readFoodTableImage(readAll(StarterFolder + QStringLiteral("/fooditem.dbt"))).records;
+    FoodItem soup = makeItem(QStringLiteral("My soup"), {120, 10, 5, 4, 600, 10});
+    std::unique_ptr<App> app;
+
+    void SetUp() override
+    {
+        std::vector<FoodItem> table = starter;
+        table.push_back(soup);
+        writeAll(dir.filePath(FoodTableFileName), tableBytes(table));
+        app = std::make_unique<App>(ui, settings, dir.path());
+        app->nutrients.setReferencePath(ReferencePath);
+        ASSERT_TRUE(app->program.formCreate().ok);
+    }
+};
+
+} // namespace
+
+TEST_F(NutrientViewTest, AWeekOfLinkedFoodsSumsExactlyAndOneTypedInEntryIsCountedOutEverywhere)
+{
+    std::map<QString, QStringList> lines;
+    const QStringList text = QString::fromUtf8(readAll(ReferencePath)).split(u'\n', Qt::SkipEmptyParts);
+    for (const QString& line : text)
+        lines[line.section(u'\t', 0, 0)] = line.split(u'\t');
+    std::map<QString, UsdaLink> links;
+    for (const UsdaLink& link : readUsdaLinks(readAll(StarterLinksPath)))
+        links[link.itemName] = link;
+
+    // 28 meals of ten starter foods, 1 to 3 servings; the first entry of
+    // Tuesday's dinner is a food typed in.
+    const std::size_t stride = starter.size() / (MealsPerWeek * Meal::Capacity);
+    Week week{};
+    for (int m = 0; m < MealsPerWeek; ++m)
+        for (int e = 0; e < Meal::Capacity; ++e) {
+            const bool typed = m == weekIndex(2, 2) && e == 0;
+            const FoodItem& item = typed ? soup : starter[static_cast<std::size_t>(m * 10 + e) * stride];
+            week[static_cast<std::size_t>(m)].append(item, (m + e) % 3 + 1);
+        }
+
+    for (int view = MealTotalsView; view < TotalsViewCount; ++view) {
+        SCOPED_TRACE(view);
+        std::map<QString, Fraction> sums;
+        std::map<QString, int> known;
+        int entries = 0;
+        for (int m = 0; m < MealsPerWeek; ++m) {
+            if ((view == MealTotalsView && m != weekIndex(2, 2)) || (view == DayTotalsView && m / MealsPerDay != 2))
+                continue;
+            const Meal& meal = week[static_cast<std::size_t>(m)];
+            for (int e = 0; e < meal.count(); ++e, ++entries) {
+                const Fraction servings{static_cast<Int>(meal.servings(e)), 1};
+                const QString name = meal.item(e).name();
+                const bool typed = name == soup.name();
+                std::map<QString, std::optional<Fraction>> amounts;
+                if (!typed)
+                    amounts = exactAmounts(lines.at(QStringLiteral("number")), lines.at(links.at(name).usdaNumber),
+                                           links.at(name).grams);
+                for (const CatalogueNutrient& n : nutrientCatalogue()) {
+                    std::optional<Fraction> amount = typed ? std::nullopt : amounts.at(n.key);
+                    // The six values are the item's own, as rounded when it was stored.
+                    if (const auto six = SixKeys.indexOf(n.key); six >= 0)
+                        amount = decimal(formatFixed(meal.item(e).nutrient(static_cast<Nutrient>(six)), 0, 1));
+                    if (amount) {
+                        sums[n.key] = sums[n.key] + amount->times(servings);
+                        ++known[n.key];
+                    }
+                }
+            }
+        }
+        const NutrientTotals totals = menuNutrients(week, 2, 2, view, app->nutrients);
+        for (int i = 0; i < CatalogueSize; ++i) {
+            const CatalogueNutrient& n = nutrientCatalogue()[static_cast<std::size_t>(i)];
+            const Fraction shown = view == AverageDayTotalsView ? sums[n.key].times({1, 7}) : sums[n.key];
+            QString expected = n.name + u' ' + rounded(shown, n.decimals) + u' ' + n.unit;
+            if (known[n.key] == 0)
+                expected = n.name + QStringLiteral(" unknown");
+            else if (known[n.key] < entries)
+                expected += QStringLiteral(" (from %1 of %2 entries)").arg(known[n.key]).arg(entries);
+            EXPECT_EQ(totalText(totals, i), expected);
+        }
+    }
+}
+
+TEST_F(NutrientViewTest, AFoodItemReadsAgainstTheCalculatorsPersonAndMarksWhatIsAboveAnUpperLimitForFoods)
+{
+    NutrientView& view = app->nutrientView;
+    app->program.execute(Command::ShowNutrients);
+    EXPECT_EQ(ui.windows, QStringList{QStringLiteral("nutrients")});
+    EXPECT_EQ(view.heading(), QStringLiteral("Sunday, Breakfast"));
+    EXPECT_EQ(view.rows().at(0).amount, QString());  // an empty meal
+
+    app->foods.foodListClick(static_cast<int>(app->foods.foodTable().rowNames().indexOf(QStringLiteral("Milk, whole, 1 cup"))));
+    app->foods.setServingsText(QStringLiteral("25"));
+    view.setSubject(NutrientView::SelectedFoodItem);
+    auto spoken = [&](const char* key) { return view.rows().at(catalogueIndex(QString::fromLatin1(key))).spoken; };
+    auto above = [&] {
+        QStringList names;
+        for (const NutrientRow& row : view.rows())
+            if (row.aboveUpperLimit)
+                names << row.name;
+        return names;
+    };
+    EXPECT_EQ(view.heading(), QStringLiteral("Milk, whole, 1 cup: 25 servings"));
+    EXPECT_EQ(view.intakeNote(), QStringLiteral("Reference intakes: Women 31-50 years (no age on the Calculators page)"));
+    EXPECT_EQ(spoken("calcium_mg"),
+              QStringLiteral("Calcium 6893 mg, 689% of the RDA 1000 mg, above the upper limit of 2500 mg"));
+    EXPECT_EQ(spoken("potassium_mg"), QStringLiteral("Potassium 8052 mg, 310% of the AI 2600 mg"));
+    EXPECT_EQ(spoken("trans_g"), QStringLiteral("Trans fat unknown"));
+    // Magnesium's upper limit is for supplements only: 610 mg of it in food is not marked.
+    EXPECT_EQ(above(), (QStringList{QStringLiteral("Sodium"), QStringLiteral("Calcium"), QStringLiteral("Phosphorus")}));
+
+    app->weight.calculators().setText(Calculators::Age, QStringLiteral("60"));
+    app->weight.calculators().setGender(Gender::Male);
+    view.refresh();
+    EXPECT_EQ(view.intakeNote(), QStringLiteral("Reference intakes: Men 51-70 years"));
+    EXPECT_EQ(spoken("calcium_mg"),
+              QStringLiteral("Calcium 6893 mg, 689% of the RDA 1000 mg, above the upper limit of 2000 mg"));
+    EXPECT_EQ(view.rows().at(catalogueIndex(QStringLiteral("calcium_mg"))).barPercent, 100);
+
+    view.setSubject(NutrientView::ShownMenu);
+    app->menu.totalsTabChange(WeekTotalsView);
+    view.refresh();
+    EXPECT_EQ(view.heading(), QStringLiteral("The week"));
+    EXPECT_EQ(view.intakeNote(), QStringLiteral("Reference intakes: Men 51-70 years, times 7 for the week"));
+}
