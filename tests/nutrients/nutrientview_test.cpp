@@ -152,3 +152,51 @@ TEST_F(NutrientViewTest, AFoodItemReadsAgainstTheCalculatorsPersonAndMarksWhatIs
     EXPECT_EQ(view.heading(), QStringLiteral("The week"));
     EXPECT_EQ(view.intakeNote(), QStringLiteral("Reference intakes: Men 51-70 years, times 7 for the week"));
 }
+
+TEST_F(NutrientViewTest, TheNutrientReportPrintsAndExportsEachDayAndTheAverageDayBesideTheIntakes)
+{
+    const QStringList names = app->foods.foodTable().rowNames();
+    auto add = [&](const QString& name, const char* servings, int day) {
+        app->foods.foodListClick(static_cast<int>(names.indexOf(name)));
+        app->foods.setServingsText(QString::fromLatin1(servings));
+        app->menu.dayPageChange(day);
+        app->menu.addToMeal();
+    };
+    add(QStringLiteral("Milk, whole, 1 cup"), "1", 0);
+    add(QStringLiteral("My soup"), "1", 0);
+    add(QStringLiteral("Milk, whole, 1 cup"), "2", 3);
+
+    app->program.execute(Command::PrintNutrientReport);
+    ASSERT_EQ(ui.prints.size(), 1U);
+    EXPECT_EQ(ui.prints[0]->orientation, PageOrientation::Landscape);
+    const QStringList texts = ui.prints[0]->canvas.alignedTexts();
+    // Name and unit from the left, the numbers ending at 37% to 100% of the width between the margins.
+    auto row = [&](int y, const std::vector<const char*>& cells) {
+        QStringList lines;
+        const int x[] = {150, 1206, 1926, 2262, 2598, 2934, 3270, 3606, 3942, 4278, 4614, 4950};
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            if (*cells[c])
+                lines << QStringLiteral("%1 %2 %3 %4").arg(QLatin1Char(c < 2 ? 'L' : 'R')).arg(x[c]).arg(y).arg(QString::fromLatin1(cells[c]));
+        return lines;
+    };
+    QStringList expected{QStringLiteral("L 2505 578 Nutrient Report"),
+                         QStringLiteral("L 150 834 Reference intakes: Women 31-50 years (no age on the Calculators page)")};
+    expected << row(1090, {"Nutrient", "Unit", "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Avg. Day", "RDA/AI", "UL"})
+             << row(1218, {"Calories", "kcal", "269", "", "", "298", "", "", "", "81"});
+    EXPECT_EQ(texts.mid(0, expected.size()), expected);
+    const QStringList calcium = row(2882, {"Calcium", "mg", "276*", "", "", "551", "", "", "", "118*", "1000", "2500"});
+    EXPECT_EQ(texts.mid(texts.indexOf(calcium[0]), calcium.size()), calcium);
+    EXPECT_EQ(texts.last(), QStringLiteral("L 150 5698 ") + NutrientReportFootnote);
+
+    const QString csv = dir.filePath(QStringLiteral("report.csv"));
+    ui.saveAnswers.push_back(csv);
+    app->program.execute(Command::ExportNutrientReportCsv);
+    const QStringList lines = QString::fromUtf8(readAll(csv)).split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lines.mid(0, 3), (QStringList{
+                                   QStringLiteral("Reference intakes: Women 31-50 years (no age on the Calculators page)"),
+                                   QStringLiteral("Nutrient,Unit,Sun,Mon,Tue,Wed,Thu,Fri,Sat,Avg. Day,RDA/AI,UL"),
+                                   QStringLiteral("Calories,kcal,269,,,298,,,,81,,")}));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Potassium,mg,322*,,,644,,,,138*,2600 AI,")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Magnesium,mg,24*,,,49,,,,10*,320,350 s")));
+    EXPECT_EQ(lines.size(), 38);
+}

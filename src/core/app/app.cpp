@@ -1,5 +1,7 @@
 #include "app/app.h"
 
+#include "storage/numbertext.h"
+
 namespace tolvane {
 
 App::App(AppUserInterface& ui, SettingsStore& settings, const QString& workDir)
@@ -25,6 +27,17 @@ App::App(AppUserInterface& ui, SettingsStore& settings, const QString& workDir)
     menu.targetSplitChanged = [this] { recipes.setFatTarget(menu.targetSplit().fat); };
     food.editing.modified = [this](const FoodItem& before, const FoodItem& after) {
         nutrients.itemModified(before, after);
+    };
+    program.setHandler(Command::ExportNutrientReportCsv,
+                       [this] { exchange.exportNutrientReport(nutrientView.report()); });
+    nutrientView.recipe = [this] {
+        RecipeEntries entries;
+        for (int i = 0; i < recipes.count(); ++i)
+            entries.ingredients.emplace_back(recipes.ingredient(i), recipes.ingredientServings(i));
+        const std::optional<long double> servings = parseLenient(recipes.recipeServingsText());
+        if (servings && *servings > 0)
+            entries.servings = servings;
+        return entries;
     };
     // The reference intakes follow the Calculators page's sex and age.
     nutrientView.person = [this] {

@@ -3,6 +3,7 @@
 #include "food/foodlist.h"
 #include "menu/menuplanner.h"
 #include "nutrients/foodnutrients.h"
+#include "shell/printout.h"
 #include "shell/program.h"
 #include "storage/numbertext.h"
 
@@ -30,6 +31,36 @@ NutrientView::NutrientView(Program& program, MenuPlanner& menu, FoodList& foods,
         refresh();
         windows.showNutrients(*this);
     });
+    program_.setHandler(Command::PrintNutrientReport, [this] { printReport(); });
+}
+
+QString NutrientView::intakeNoteFor(const IntakePerson& who) const
+{
+    QString note = QStringLiteral("Reference intakes: ") +
+                   ReferenceIntakes::builtIn().groupLabel(who.sex, who.ageYears, condition_);
+    return who.ageYears ? note : note + QStringLiteral(" (no age on the Calculators page)");
+}
+
+NutrientReport NutrientView::report()
+{
+    nutrients_.referenceRead();
+    const IntakePerson who = currentPerson();
+    std::array<IntakeGoal, CatalogueSize> goals;
+    for (int i = 0; i < CatalogueSize; ++i)
+        goals[static_cast<std::size_t>(i)] = ReferenceIntakes::builtIn().goal(
+            nutrientCatalogue()[static_cast<std::size_t>(i)].key, who.sex, who.ageYears, condition_);
+    return makeNutrientReport(menu_.week(), nutrients_, intakeNoteFor(who), goals);
+}
+
+void NutrientView::printReport()
+{
+    std::optional<QString> title = program_.ui().askTitle(nutrientReportTitlePrompt());
+    if (!title)
+        return;
+    *title = title->left(TitleMaxLength);
+    const NutrientReport shown = report();
+    runPrintout(program_.ui(), program_.preferences(), PageOrientation::Landscape, *title,
+                [&](Canvas& canvas, const PageMetrics& page) { drawNutrientReport(canvas, page, shown, *title); });
 }
 
 void NutrientView::setSubject(Subject subject)
@@ -58,6 +89,16 @@ void NutrientView::refresh()
             totals_.add(nutrients_.perServing(item), parseLenient(foods_.servingsText()).value_or(0.0L));
             heading_ = QStringLiteral("%1: %2 servings").arg(item.name(), foods_.servingsText().trimmed());
         }
+    } else if (subject_ == RecipeServing) {
+        const RecipeEntries entries = recipe ? recipe() : RecipeEntries{};
+        for (const auto& [item, servings] : entries.ingredients)
+            totals_.add(nutrients_.perServing(item), servings);
+        if (entries.servings) {
+            totals_ = totals_.dividedBy(*entries.servings);
+            heading_ = QStringLiteral("One of %1 servings of the recipe").arg(formatFixed(*entries.servings, 0, 1));
+        } else {
+            heading_ = QStringLiteral("The whole recipe (its number of servings is not a number above 0)");
+        }
     } else {
         const int day = menu_.shownDay();
         const int view = menu_.totalsTab();
@@ -78,11 +119,8 @@ void NutrientView::refresh()
             heading_ = QStringLiteral("The average day");
         }
     }
-    const IntakePerson who = person ? person() : IntakePerson{};
-    intakeNote_ = QStringLiteral("Reference intakes: ") +
-                  ReferenceIntakes::builtIn().groupLabel(who.sex, who.ageYears, condition_);
-    if (!who.ageYears)
-        intakeNote_ += QStringLiteral(" (no age on the Calculators page)");
+    const IntakePerson who = currentPerson();
+    intakeNote_ = intakeNoteFor(who);
     if (days > 1)
         intakeNote_ += QStringLiteral(", times 7 for the week");
     fillRows(days, who);

@@ -5,6 +5,7 @@
 // this state and follows the selection and the week as the value panels do.
 
 #include "menu/meal.h"
+#include "menu/nutrientreport.h"
 #include "nutrients/nutrienttotals.h"
 #include "nutrients/referenceintakes.h"
 
@@ -49,10 +50,18 @@ public:
     virtual void showNutrients(NutrientView& view) = 0;
 };
 
+// The recipe of the Recipes page: its ingredients with their servings, and
+// how many servings it makes (empty when that text is no number above 0).
+struct RecipeEntries {
+    std::vector<std::pair<FoodItem, long double>> ingredients;
+    std::optional<long double> servings;
+};
+
 class NutrientView {
 public:
-    enum Subject { SelectedFoodItem = 0, ShownMenu };
-    inline static const QStringList SubjectNames = {QStringLiteral("&Food item"), QStringLiteral("&Menu")};
+    enum Subject { SelectedFoodItem = 0, ShownMenu, RecipeServing };
+    inline static const QStringList SubjectNames = {QStringLiteral("&Food item"), QStringLiteral("&Menu"),
+                                                    QStringLiteral("&Recipe")};
 
     // Registers "&Nutrients..." with `program`.
     NutrientView(Program& program, MenuPlanner& menu, FoodList& foods, FoodNutrients& nutrients,
@@ -60,6 +69,8 @@ public:
 
     // The Calculators page's sex and age, asked at each refresh.
     std::function<IntakePerson()> person;
+    // The Recipes page's recipe, asked at each refresh.
+    std::function<RecipeEntries()> recipe;
 
     Subject subject() const { return subject_; }
     void setSubject(Subject subject);
@@ -68,8 +79,13 @@ public:
 
     // Computes everything shown again from the week, the selection and the person.
     void refresh();
+    // The week's report for the same person.
+    NutrientReport report();
+    // "Print &Nutrient Report": asks the title, prints the report on one landscape page.
+    void printReport();
 
-    // "Apple, raw: 2 servings", "Monday, Lunch", "Monday", "The week", "The average day".
+    // "Apple, raw: 2 servings", "Monday, Lunch", "Monday", "The week", "The average day",
+    // "One of 4 servings of the recipe".
     const QString& heading() const { return heading_; }
     // "Reference intakes: Women 31-50 years (no age on the Calculators page)".
     const QString& intakeNote() const { return intakeNote_; }
@@ -80,6 +96,8 @@ public:
 
 private:
     void fillRows(long double days, const IntakePerson& who);
+    IntakePerson currentPerson() const { return person ? person() : IntakePerson{}; }
+    QString intakeNoteFor(const IntakePerson& who) const;
 
     Program& program_;
     MenuPlanner& menu_;

@@ -9,7 +9,7 @@ namespace tolvane {
 
 enum class Command {
     // &Main
-    MergeOtherTable, Exit, ImportFoodItemsCsv, ExportFoodItemsCsv, ExportMenuCsv, ExportWeightLogCsv, BackUpData,
+    MergeOtherTable, Exit, ImportFoodItemsCsv, ExportFoodItemsCsv, ExportMenuCsv, ExportWeightLogCsv, ExportNutrientReportCsv, BackUpData,
     RestoreFromBackup, Zoom, Units, TargetSplit, Undo, Redo,
     // &Food Item
     AddFoodItem, AddFromUsda, ModifyFoodItem, DeleteFoodItem, AddToPersonalList, RemoveFromPersonalList,
@@ -25,7 +25,7 @@ enum class Command {
     AddActivity, DeleteActivity, AddToDay, RemoveFromDay,
     // &Print
     MenuPrintPreview, ShoppingListPreview, PrintShoppingList, PrintDay, PrintMenu, PrintWeightGraph,
-    PrintRecipe, PrintSetup,
+    PrintRecipe, PrintNutrientReport, PrintSetup,
     // &Help
     HelpGeneral, HelpDietingHints, HelpLowCalorie, HelpDiabetic, HelpLowSodium, HelpLowCholesterol,
     HelpRdaGuidelines, Tutor, About,
