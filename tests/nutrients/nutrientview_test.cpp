@@ -151,6 +151,19 @@ TEST_F(NutrientViewTest, AFoodItemReadsAgainstTheCalculatorsPersonAndMarksWhatIs
     view.refresh();
     EXPECT_EQ(view.heading(), QStringLiteral("The week"));
     EXPECT_EQ(view.intakeNote(), QStringLiteral("Reference intakes: Men 51-70 years, times 7 for the week"));
+
+    // A recipe of four cups of milk and a soup typed in makes two servings.
+    const int milkSlot = app->foods.foodTable().slotOfRow(app->foods.selectedFoodRow());
+    app->recipes.setFoodServingsText(QStringLiteral("4"));
+    app->recipes.dropOnIngredientList({DragSource::RecipeFoodList, milkSlot});
+    app->recipes.setFoodServingsText(QStringLiteral("1"));
+    app->recipes.dropOnIngredientList({DragSource::RecipeFoodList, app->foods.foodTable().slotOfRow(static_cast<int>(
+                                                                     app->foods.foodTable().rowNames().indexOf(soup.name())))});
+    app->recipes.setRecipeServingsText(QStringLiteral("2"));
+    view.setSubject(NutrientView::RecipeServing);
+    EXPECT_EQ(view.heading(), QStringLiteral("One of 2.0 servings of the recipe"));
+    EXPECT_EQ(spoken("calcium_mg"), QStringLiteral("Calcium 551 mg (from 1 of 2 entries), 55% of the RDA 1000 mg"));
+    EXPECT_EQ(spoken("energy_kcal"), QStringLiteral("Calories 358 kcal"));
 }
 
 TEST_F(NutrientViewTest, TheNutrientReportPrintsAndExportsEachDayAndTheAverageDayBesideTheIntakes)
