@@ -18,8 +18,10 @@ class NutrientWindowTest : public WindowTest {};
 
 TEST_F(NutrientWindowTest, TheFoodItemsRowsAreReadWithTheirShareAndTheMenuItemOpensTheWindow)
 {
-    writeAll(dir.filePath(UsdaLinksFileName), "item\tusda_number\tmeasure\tgrams\nMilk, whole, 1 cup\t01077\t1 cup\t244\n");
-    ASSERT_NO_FATAL_FAILURE(openWindow({makeItem(QStringLiteral("Milk, whole, 1 cup"), {149, 11.7L, 7.7L, 7.9L, 105, 24})}));
+    writeAll(dir.filePath(UsdaLinksFileName),
+             "item\tusda_number\tmeasure\tgrams\nMilk, whole, 1 cup\t01077\t1 cup\t244\n");
+    ASSERT_NO_FATAL_FAILURE(
+        openWindow({makeItem(QStringLiteral("Milk, whole, 1 cup"), {149, 11.7L, 7.7L, 7.9L, 105, 24})}));
     app->nutrients.setReferencePath(QStringLiteral(TOLVANE_USDA_REFERENCE_TSV));
     QAction* command = window->action(Command::ShowNutrients);
     ASSERT_TRUE(command);
@@ -40,7 +42,8 @@ TEST_F(NutrientWindowTest, TheFoodItemsRowsAreReadWithTheirShareAndTheMenuItemOp
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(shown.list());
     for (int c = 0; c < list->childCount(); ++c)
         read << list->child(c)->text(QAccessible::Name);
-    EXPECT_TRUE(read.contains(QStringLiteral("Calcium 551 mg, 55% of the RDA 1000 mg"))) << read.join(u'|').toStdString();
+    EXPECT_TRUE(read.contains(QStringLiteral("Calcium 551 mg, 55% of the RDA 1000 mg")))
+        << read.join(u'|').toStdString();
     EXPECT_TRUE(read.contains(QStringLiteral("Trans fat unknown")));
     EXPECT_EQ(shown.list()->topLevelItemCount(), CatalogueSize);
 }

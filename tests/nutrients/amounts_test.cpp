@@ -49,8 +49,9 @@ TEST(NutrientAmounts, EveryMeasureOfEveryReferenceFoodShowsItsExactAmountRounded
             grams << measure.section(u'|', 2, 2);
         for (const QString& g : grams) {
             const auto exact = decimal(g);
-            ASSERT_EQ(shownTexts(amountsOf(*food, static_cast<long double>(exact.num) / static_cast<long double>(exact.den))),
-                      expectedTexts(header, fields, g))
+            ASSERT_EQ(
+                shownTexts(amountsOf(*food, static_cast<long double>(exact.num) / static_cast<long double>(exact.den))),
+                expectedTexts(header, fields, g))
                 << (fields[0] + u' ' + g).toStdString();
             ++checked;
         }
@@ -80,9 +81,8 @@ TEST(NutrientAmounts, EveryStarterFoodIsLinkedAndShowsItsServingsExactAmounts)
     for (const FoodItem& item : table.records) {
         const UsdaLink& link = starter.at(item.name());
         ASSERT_TRUE(nutrients.linked(item)) << item.name().toStdString();
-        EXPECT_EQ(shownTexts(nutrients.perServing(item)),
-                  expectedTexts(referenceLines.at(QStringLiteral("number")), referenceLines.at(link.usdaNumber),
-                                link.grams))
+        EXPECT_EQ(shownTexts(nutrients.perServing(item)), expectedTexts(referenceLines.at(QStringLiteral("number")),
+                                                                        referenceLines.at(link.usdaNumber), link.grams))
             << item.name().toStdString();
     }
     EXPECT_TRUE(ui.messages.empty());

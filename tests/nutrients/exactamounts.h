@@ -11,7 +11,7 @@
 
 namespace tolvane::test {
 
-__extension__ typedef __int128 Int;  // exact products of USDA's decimals
+__extension__ typedef __int128 Int; // exact products of USDA's decimals
 
 inline Int gcd(Int a, Int b)
 {
@@ -63,7 +63,7 @@ inline QString rounded(const Fraction& f, int decimals)
 // The exact amounts in `grams` of one reference line, by nutrient key
 // (empty where the reference has no value).
 inline std::map<QString, std::optional<Fraction>> exactAmounts(const QStringList& header, const QStringList& fields,
-                                                             const QString& grams)
+                                                               const QString& grams)
 {
     std::map<QString, std::optional<Fraction>> per100g;
     for (qsizetype c = 6; c < header.size(); ++c)
@@ -93,8 +93,8 @@ inline std::map<QString, QString> expectedTexts(const QStringList& header, const
 {
     std::map<QString, QString> texts;
     for (const auto& [key, amount] : exactAmounts(header, fields, grams))
-        texts[key] = amount ? rounded(*amount, nutrientCatalogue()[catalogueIndex(key)].decimals)
-                            : QStringLiteral("unknown");
+        texts[key] =
+            amount ? rounded(*amount, nutrientCatalogue()[catalogueIndex(key)].decimals) : QStringLiteral("unknown");
     return texts;
 }
 

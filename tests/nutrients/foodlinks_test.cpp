@@ -43,17 +43,16 @@ protected:
 TEST_F(FoodLinksTest, AStarterFoodKeepsItsLinkWhenRenamedAndLosesItWithAMessageWhenItsValuesChange)
 {
     start({milk, soup});
-    EXPECT_TRUE(linked(Milk));
-    EXPECT_FALSE(linked(QStringLiteral("My soup")));
-    // The sixth value of the nutrients beyond them: calcium of 244 g of milk.
-    EXPECT_EQ(*nutrients.perServing(milk)[catalogueIndex(QStringLiteral("calcium_mg"))], 113.0L * 244 / 100);
-    EXPECT_FALSE(nutrients.perServing(soup)[catalogueIndex(QStringLiteral("calcium_mg"))]);
-
+    // The first question is the rename itself: the reference is read for it.
     click(Milk);
     ui.foodItemAnswers.push_back({enter(QStringLiteral("Whole milk"), {"149", "11.7", "7.7", "7.9", "105", "24"})});
     food.editing.modify();
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(linked(QStringLiteral("Whole milk")));
+    EXPECT_FALSE(linked(QStringLiteral("My soup")));
+    // Beyond the six values: USDA gives 113 mg calcium per 100 g, the serving is 244 g.
+    EXPECT_EQ(*nutrients.perServing(milk)[catalogueIndex(QStringLiteral("calcium_mg"))], 113.0L * 244 / 100);
+    EXPECT_FALSE(nutrients.perServing(soup)[catalogueIndex(QStringLiteral("calcium_mg"))]);
     EXPECT_EQ(links(), LinksHeader + QStringLiteral("Whole milk\t01077\t1 cup\t244\n"));
 
     const QByteArray table = fileBytes();
@@ -65,7 +64,7 @@ TEST_F(FoodLinksTest, AStarterFoodKeepsItsLinkWhenRenamedAndLosesItWithAMessageW
                                Icon::Warning)}));
     EXPECT_FALSE(linked(QStringLiteral("Whole milk")));
     EXPECT_EQ(links(), LinksHeader);
-    EXPECT_NE(fileBytes(), table);  // the table itself took the new calories
+    EXPECT_NE(fileBytes(), table); // the table itself took the new calories
 }
 
 TEST_F(FoodLinksTest, ALinksFileThatDoesNotReadGoesAsideAndAnUnknownUsdaNumberIsDropped)
@@ -75,18 +74,23 @@ TEST_F(FoodLinksTest, ALinksFileThatDoesNotReadGoesAsideAndAnUnknownUsdaNumberIs
     struct Case {
         QString file;
         QString message;
-        QString linksAfter;  // empty: the file went aside
+        QString linksAfter; // empty: the file went aside
         bool milkLinked;
     };
     const QString good = QStringLiteral("Whole milk\t01077\t1 cup\t244\n");
     const std::vector<Case> cases = {
         {QStringLiteral("item\tnumber\n") + good,
          QStringLiteral("The food links file \"foodlinks.tsv\" is damaged: its first line is not the heading. ") + kept,
-         {}, false},
+         {},
+         false},
         {LinksHeader + good + QStringLiteral("Cheese\t0102\t1 oz\t28\n"),
-         QStringLiteral("The food links file \"foodlinks.tsv\" is damaged: line 3 does not read. ") + kept, {}, false},
+         QStringLiteral("The food links file \"foodlinks.tsv\" is damaged: line 3 does not read. ") + kept,
+         {},
+         false},
         {LinksHeader + good + QStringLiteral("Bread\t01077\t1 slice\t-3\n"),
-         QStringLiteral("The food links file \"foodlinks.tsv\" is damaged: line 3 does not read. ") + kept, {}, false},
+         QStringLiteral("The food links file \"foodlinks.tsv\" is damaged: line 3 does not read. ") + kept,
+         {},
+         false},
         {LinksHeader + QStringLiteral("Ghost\t99999\t1 cup\t100\n") + good,
          QStringLiteral("The food item \"Ghost\" is linked to USDA number 99999, which the USDA reference does not "
                         "have. The link was dropped; the item has its six values only."),

@@ -21,15 +21,17 @@ using namespace tolvane::test;
 namespace {
 
 const QString ReferencePath = QStringLiteral(TOLVANE_USDA_REFERENCE_TSV);
-const QStringList SixKeys = {QStringLiteral("energy_kcal"), QStringLiteral("carbs_g"),   QStringLiteral("protein_g"),
-                             QStringLiteral("fat_g"),       QStringLiteral("sodium_mg"), QStringLiteral("cholesterol_mg")};
+const QStringList SixKeys = {QStringLiteral("energy_kcal"), QStringLiteral("carbs_g"),
+                             QStringLiteral("protein_g"),   QStringLiteral("fat_g"),
+                             QStringLiteral("sodium_mg"),   QStringLiteral("cholesterol_mg")};
 
 class NutrientViewTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     ScriptedUi ui;
     SettingsStore settings{dir.filePath(QStringLiteral("Tolvane.conf"))};
-    std::vector<FoodItem> starter = readFoodTableImage(readAll(StarterFolder + QStringLiteral("/fooditem.dbt"))).records;
+    std::vector<FoodItem> starter =
+        readFoodTableImage(readAll(StarterFolder + QStringLiteral("/fooditem.dbt"))).records;
     FoodItem soup = makeItem(QStringLiteral("My soup"), {120, 10, 5, 4, 600, 10});
     std::unique_ptr<App> app;
 
@@ -116,9 +118,10 @@ TEST_F(NutrientViewTest, AFoodItemReadsAgainstTheCalculatorsPersonAndMarksWhatIs
     app->program.execute(Command::ShowNutrients);
     EXPECT_EQ(ui.windows, QStringList{QStringLiteral("nutrients")});
     EXPECT_EQ(view.heading(), QStringLiteral("Sunday, Breakfast"));
-    EXPECT_EQ(view.rows().at(0).amount, QString());  // an empty meal
+    EXPECT_EQ(view.rows().at(0).amount, QString()); // an empty meal
 
-    app->foods.foodListClick(static_cast<int>(app->foods.foodTable().rowNames().indexOf(QStringLiteral("Milk, whole, 1 cup"))));
+    app->foods.foodListClick(
+        static_cast<int>(app->foods.foodTable().rowNames().indexOf(QStringLiteral("Milk, whole, 1 cup"))));
     app->foods.setServingsText(QStringLiteral("25"));
     view.setSubject(NutrientView::SelectedFoodItem);
     auto spoken = [&](const char* key) { return view.rows().at(catalogueIndex(QString::fromLatin1(key))).spoken; };
@@ -130,13 +133,15 @@ TEST_F(NutrientViewTest, AFoodItemReadsAgainstTheCalculatorsPersonAndMarksWhatIs
         return names;
     };
     EXPECT_EQ(view.heading(), QStringLiteral("Milk, whole, 1 cup: 25 servings"));
-    EXPECT_EQ(view.intakeNote(), QStringLiteral("Reference intakes: Women 31-50 years (no age on the Calculators page)"));
+    EXPECT_EQ(view.intakeNote(),
+              QStringLiteral("Reference intakes: Women 31-50 years (no age on the Calculators page)"));
     EXPECT_EQ(spoken("calcium_mg"),
               QStringLiteral("Calcium 6893 mg, 689% of the RDA 1000 mg, above the upper limit of 2500 mg"));
     EXPECT_EQ(spoken("potassium_mg"), QStringLiteral("Potassium 8052 mg, 310% of the AI 2600 mg"));
     EXPECT_EQ(spoken("trans_g"), QStringLiteral("Trans fat unknown"));
     // Magnesium's upper limit is for supplements only: 610 mg of it in food is not marked.
-    EXPECT_EQ(above(), (QStringList{QStringLiteral("Sodium"), QStringLiteral("Calcium"), QStringLiteral("Phosphorus")}));
+    EXPECT_EQ(above(),
+              (QStringList{QStringLiteral("Sodium"), QStringLiteral("Calcium"), QStringLiteral("Phosphorus")}));
 
     app->weight.calculators().setText(Calculators::Age, QStringLiteral("60"));
     app->weight.calculators().setGender(Gender::Male);
@@ -157,8 +162,9 @@ TEST_F(NutrientViewTest, AFoodItemReadsAgainstTheCalculatorsPersonAndMarksWhatIs
     app->recipes.setFoodServingsText(QStringLiteral("4"));
     app->recipes.dropOnIngredientList({DragSource::RecipeFoodList, milkSlot});
     app->recipes.setFoodServingsText(QStringLiteral("1"));
-    app->recipes.dropOnIngredientList({DragSource::RecipeFoodList, app->foods.foodTable().slotOfRow(static_cast<int>(
-                                                                     app->foods.foodTable().rowNames().indexOf(soup.name())))});
+    app->recipes.dropOnIngredientList(
+        {DragSource::RecipeFoodList,
+         app->foods.foodTable().slotOfRow(static_cast<int>(app->foods.foodTable().rowNames().indexOf(soup.name())))});
     app->recipes.setRecipeServingsText(QStringLiteral("2"));
     view.setSubject(NutrientView::RecipeServing);
     EXPECT_EQ(view.heading(), QStringLiteral("One of 2.0 servings of the recipe"));
@@ -189,12 +195,18 @@ TEST_F(NutrientViewTest, TheNutrientReportPrintsAndExportsEachDayAndTheAverageDa
         const int x[] = {150, 1206, 1926, 2262, 2598, 2934, 3270, 3606, 3942, 4278, 4614, 4950};
         for (std::size_t c = 0; c < cells.size(); ++c)
             if (*cells[c])
-                lines << QStringLiteral("%1 %2 %3 %4").arg(QLatin1Char(c < 2 ? 'L' : 'R')).arg(x[c]).arg(y).arg(QString::fromLatin1(cells[c]));
+                lines << QStringLiteral("%1 %2 %3 %4")
+                             .arg(QLatin1Char(c < 2 ? 'L' : 'R'))
+                             .arg(x[c])
+                             .arg(y)
+                             .arg(QString::fromLatin1(cells[c]));
         return lines;
     };
-    QStringList expected{QStringLiteral("L 2505 578 Nutrient Report"),
-                         QStringLiteral("L 150 834 Reference intakes: Women 31-50 years (no age on the Calculators page)")};
-    expected << row(1090, {"Nutrient", "Unit", "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Avg. Day", "RDA/AI", "UL"})
+    QStringList expected{
+        QStringLiteral("L 2505 578 Nutrient Report"),
+        QStringLiteral("L 150 834 Reference intakes: Women 31-50 years (no age on the Calculators page)")};
+    expected << row(1090,
+                    {"Nutrient", "Unit", "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Avg. Day", "RDA/AI", "UL"})
              << row(1218, {"Calories", "kcal", "269", "", "", "298", "", "", "", "81"});
     EXPECT_EQ(texts.mid(0, expected.size()), expected);
     const QStringList calcium = row(2882, {"Calcium", "mg", "276*", "", "", "551", "", "", "", "118*", "1000", "2500"});
@@ -205,10 +217,10 @@ TEST_F(NutrientViewTest, TheNutrientReportPrintsAndExportsEachDayAndTheAverageDa
     ui.saveAnswers.push_back(csv);
     app->program.execute(Command::ExportNutrientReportCsv);
     const QStringList lines = QString::fromUtf8(readAll(csv)).split(QStringLiteral("\r\n"));
-    EXPECT_EQ(lines.mid(0, 3), (QStringList{
-                                   QStringLiteral("Reference intakes: Women 31-50 years (no age on the Calculators page)"),
-                                   QStringLiteral("Nutrient,Unit,Sun,Mon,Tue,Wed,Thu,Fri,Sat,Avg. Day,RDA/AI,UL"),
-                                   QStringLiteral("Calories,kcal,269,,,298,,,,81,,")}));
+    EXPECT_EQ(lines.mid(0, 3),
+              (QStringList{QStringLiteral("Reference intakes: Women 31-50 years (no age on the Calculators page)"),
+                           QStringLiteral("Nutrient,Unit,Sun,Mon,Tue,Wed,Thu,Fri,Sat,Avg. Day,RDA/AI,UL"),
+                           QStringLiteral("Calories,kcal,269,,,298,,,,81,,")}));
     EXPECT_TRUE(lines.contains(QStringLiteral("Potassium,mg,322*,,,644,,,,138*,2600 AI,")));
     EXPECT_TRUE(lines.contains(QStringLiteral("Magnesium,mg,24*,,,49,,,,10*,320,350 s")));
     EXPECT_EQ(lines.size(), 38);

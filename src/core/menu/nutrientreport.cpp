@@ -28,7 +28,8 @@ std::vector<QStringList> nutrientReportTable(const NutrientReport& report)
         const CatalogueNutrient& nutrient = nutrientCatalogue()[static_cast<std::size_t>(i)];
         QStringList row{nutrient.name, nutrient.unit};
         for (const NutrientTotals& column : report.columns)
-            row << totalAmountText(column, i) + (completenessText(column, i).isEmpty() ? QString() : QStringLiteral("*"));
+            row << totalAmountText(column, i) +
+                       (completenessText(column, i).isEmpty() ? QString() : QStringLiteral("*"));
         const IntakeGoal& goal = report.goals[static_cast<std::size_t>(i)];
         row << (goal.amount ? amountText(i, *goal.amount) + (goal.adequateIntake ? QStringLiteral(" AI") : QString())
                             : QString());
@@ -55,7 +56,9 @@ void drawNutrientReport(Canvas& canvas, const PageMetrics& page, const NutrientR
     auto y = [&](int row) { return top + row * line; };
     // The name and unit columns start at the left; the ten number columns end
     // at equal steps up to the right margin.
-    auto columnX = [&](int c) { return c == 0 ? m : c == 1 ? m + width * 22 / 100 : m + width * (30 + (c - 1) * 7) / 100; };
+    auto columnX = [&](int c) {
+        return c == 0 ? m : c == 1 ? m + width * 22 / 100 : m + width * (30 + (c - 1) * 7) / 100;
+    };
 
     canvas.setTransparentText(true);
     canvas.setFontName(QStringLiteral("Arial"));

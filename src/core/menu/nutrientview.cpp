@@ -146,7 +146,9 @@ void NutrientView::fillRows(long double days, const IntakePerson& who)
             const long double percent = amount / (*goal.amount * days) * 100;
             row.share = formatFixed(percent, 0, 0) + QLatin1Char('%');
             row.barPercent = static_cast<int>(std::min<long double>(100, roundHalfEven(percent)));
-            row.spoken += QStringLiteral(", %1 of the %2 %3 %4").arg(row.share, goal.adequateIntake ? QStringLiteral("AI") : QStringLiteral("RDA"), amountText(i, *goal.amount * days), nutrient.unit);
+            row.spoken += QStringLiteral(", %1 of the %2 %3 %4")
+                              .arg(row.share, goal.adequateIntake ? QStringLiteral("AI") : QStringLiteral("RDA"),
+                                   amountText(i, *goal.amount * days), nutrient.unit);
         }
         if (goal.upperLimit && !goal.upperLimitSupplementsOnly && amount > *goal.upperLimit * days) {
             row.aboveUpperLimit = true;

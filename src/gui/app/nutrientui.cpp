@@ -24,6 +24,9 @@ void QtUserInterface::showNutrients(NutrientView& view)
     nutrientWindow_->list()->setFocus();
 }
 
-NutrientWindow* QtUserInterface::nutrientWindow() const { return nutrientWindow_; }
+NutrientWindow* QtUserInterface::nutrientWindow() const
+{
+    return nutrientWindow_;
+}
 
 } // namespace tolvane

@@ -20,7 +20,7 @@ namespace tolvane {
 namespace {
 
 constexpr int BarRole = Qt::UserRole;       // the bar's length in percent
-constexpr int AboveRole = Qt::UserRole + 1;  // above the upper limit: drawn red
+constexpr int AboveRole = Qt::UserRole + 1; // above the upper limit: drawn red
 
 // The share as a bar; its text is the share, for screen readers.
 class BarDelegate : public QStyledItemDelegate {
@@ -38,7 +38,8 @@ public:
         painter->drawRect(frame.adjusted(0, 0, -1, -1));
         QRect bar = frame.adjusted(1, 1, -1, -1);
         bar.setWidth(bar.width() * index.data(BarRole).toInt() / 100);
-        painter->fillRect(bar, index.data(AboveRole).toBool() ? QColor(Qt::red) : option.palette.color(QPalette::Highlight));
+        painter->fillRect(bar,
+                          index.data(AboveRole).toBool() ? QColor(Qt::red) : option.palette.color(QPalette::Highlight));
         painter->restore();
     }
 };
