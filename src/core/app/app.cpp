@@ -1,5 +1,6 @@
 #include "app/app.h"
 
+#include "nutrients/nutrientranking.h"
 #include "storage/numbertext.h"
 
 namespace tolvane {
@@ -48,6 +49,8 @@ App::App(AppUserInterface& ui, SettingsStore& settings, const QString& workDir)
             who.ageYears = static_cast<int>(*age);
         return who;
     };
+    // Add from USDA ranks the foods by the nutrients the program knows.
+    usda.setRankNutrients(rankNutrients());
 }
 
 } // namespace tolvane

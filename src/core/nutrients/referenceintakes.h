@@ -13,6 +13,9 @@
 
 namespace tolvane {
 
+// The help topic on the nutrients, the reference intakes and their cautions.
+constexpr int NutrientsHelpContext = 48;
+
 enum class IntakeSex { Female, Male };
 enum class IntakeCondition { None, Pregnancy, Lactation };
 
