@@ -12,21 +12,13 @@
 using namespace tolvane;
 using namespace tolvane::test;
 
-namespace {
-class NutrientWindowTest : public WindowTest {};
-} // namespace
-
-TEST_F(NutrientWindowTest, TheFoodItemsRowsAreReadWithTheirShareAndTheMenuItemOpensTheWindow)
+TEST_F(WindowTest, NutrientWindowOpensByItsKeysAndReadsEachRowWhole)
 {
-    writeAll(dir.filePath(UsdaLinksFileName),
-             "item\tusda_number\tmeasure\tgrams\nMilk, whole, 1 cup\t01077\t1 cup\t244\n");
-    ASSERT_NO_FATAL_FAILURE(
-        openWindow({makeItem(QStringLiteral("Milk, whole, 1 cup"), {149, 11.7L, 7.7L, 7.9L, 105, 24})}));
+    writeAll(dir.filePath(UsdaLinksFileName), "item\tusda_number\tmeasure\tgrams\nMilk\t01077\t1 cup\t244\n");
+    ASSERT_NO_FATAL_FAILURE(openWindow({makeItem(QStringLiteral("Milk"), {149, 11.7L, 7.7L, 7.9L, 105, 24})}));
     app->nutrients.setReferencePath(QStringLiteral(TOLVANE_USDA_REFERENCE_TSV));
-    QAction* command = window->action(Command::ShowNutrients);
-    ASSERT_TRUE(command);
-    EXPECT_EQ(command->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+N")));
-    command->trigger();
+    EXPECT_EQ(window->action(Command::ShowNutrients)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+N")));
+    window->action(Command::ShowNutrients)->trigger();
     EXPECT_EQ(ui.windows, QStringList{QStringLiteral("nutrients")});
 
     app->foods.foodListClick(0);
@@ -34,16 +26,11 @@ TEST_F(NutrientWindowTest, TheFoodItemsRowsAreReadWithTheirShareAndTheMenuItemOp
     NutrientWindow shown(app->nutrientView);
     shown.show();
     auto* foodItem = shown.findChildren<QRadioButton*>().at(NutrientView::SelectedFoodItem);
-    foodItem->setFocus();
     key(foodItem, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-    EXPECT_EQ(app->nutrientView.subject(), NutrientView::SelectedFoodItem);
-
     QStringList read;
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(shown.list());
     for (int c = 0; c < list->childCount(); ++c)
         read << list->child(c)->text(QAccessible::Name);
-    EXPECT_TRUE(read.contains(QStringLiteral("Calcium 551 mg, 55% of the RDA 1000 mg")))
-        << read.join(u'|').toStdString();
-    EXPECT_TRUE(read.contains(QStringLiteral("Trans fat unknown")));
+    EXPECT_TRUE(read.contains(QStringLiteral("Calcium 551 mg, 55% of the RDA 1000 mg"))) << read.join(u'|').toStdString();
     EXPECT_EQ(shown.list()->topLevelItemCount(), CatalogueSize);
 }

@@ -68,21 +68,16 @@ TEST(NutrientAmounts, EveryStarterFoodIsLinkedAndShowsItsServingsExactAmounts)
     FoodNutrients nutrients{program};
     nutrients.setReferencePath(ReferencePath);
 
-    std::map<QString, QStringList> referenceLines;
-    const QStringList lines = QString::fromUtf8(readAll(ReferencePath)).split(u'\n', Qt::SkipEmptyParts);
-    for (const QString& line : lines)
-        referenceLines[line.section(u'\t', 0, 0)] = line.split(u'\t');
-    std::map<QString, UsdaLink> starter;
-    for (const UsdaLink& link : readUsdaLinks(readAll(StarterLinksPath)))
-        starter[link.itemName] = link;
+    const std::map<QString, QStringList> lines = referenceLines();
+    const std::map<QString, UsdaLink> starter = starterLinks();
 
     const FoodTableImage table = readFoodTableImage(readAll(StarterFolder + QStringLiteral("/fooditem.dbt")));
     ASSERT_EQ(table.records.size(), starter.size());
     for (const FoodItem& item : table.records) {
         const UsdaLink& link = starter.at(item.name());
         ASSERT_TRUE(nutrients.linked(item)) << item.name().toStdString();
-        EXPECT_EQ(shownTexts(nutrients.perServing(item)), expectedTexts(referenceLines.at(QStringLiteral("number")),
-                                                                        referenceLines.at(link.usdaNumber), link.grams))
+        EXPECT_EQ(shownTexts(nutrients.perServing(item)),
+                  expectedTexts(lines.at(QStringLiteral("number")), lines.at(link.usdaNumber), link.grams))
             << item.name().toStdString();
     }
     EXPECT_TRUE(ui.messages.empty());

@@ -2,7 +2,8 @@
 // Exact decimal amounts of a USDA food, computed from the reference's text
 // apart from the program's own arithmetic, and rounded as the program shows them.
 
-#include "nutrients/nutrientcatalogue.h"
+#include "nutrients/foodnutrients.h"
+#include "testfiles.h"
 
 #include <QStringList>
 #include <map>
@@ -96,6 +97,30 @@ inline std::map<QString, QString> expectedTexts(const QStringList& header, const
         texts[key] =
             amount ? rounded(*amount, nutrientCatalogue()[catalogueIndex(key)].decimals) : QStringLiteral("unknown");
     return texts;
+}
+
+// The committed reference's lines by USDA number (the heading under "number").
+inline std::map<QString, QStringList> referenceLines()
+{
+    std::map<QString, QStringList> lines;
+    for (const QString& line : QString::fromUtf8(readAll(QStringLiteral(TOLVANE_USDA_REFERENCE_TSV))).split(u'\n'))
+        lines[line.section(u'\t', 0, 0)] = line.split(u'\t');
+    return lines;
+}
+
+// The starter links by item name.
+inline std::map<QString, UsdaLink> starterLinks()
+{
+    std::map<QString, UsdaLink> links;
+    for (const UsdaLink& link : readUsdaLinks(readAll(StarterLinksPath)))
+        links[link.itemName] = link;
+    return links;
+}
+
+inline std::map<QString, std::optional<Fraction>> exactAmounts(const std::map<QString, QStringList>& lines,
+                                                               const UsdaLink& link)
+{
+    return exactAmounts(lines.at(QStringLiteral("number")), lines.at(link.usdaNumber), link.grams);
 }
 
 } // namespace tolvane::test

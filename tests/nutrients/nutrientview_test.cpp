@@ -50,13 +50,8 @@ protected:
 
 TEST_F(NutrientViewTest, AWeekOfLinkedFoodsSumsExactlyAndOneTypedInEntryIsCountedOutEverywhere)
 {
-    std::map<QString, QStringList> lines;
-    const QStringList text = QString::fromUtf8(readAll(ReferencePath)).split(u'\n', Qt::SkipEmptyParts);
-    for (const QString& line : text)
-        lines[line.section(u'\t', 0, 0)] = line.split(u'\t');
-    std::map<QString, UsdaLink> links;
-    for (const UsdaLink& link : readUsdaLinks(readAll(StarterLinksPath)))
-        links[link.itemName] = link;
+    const std::map<QString, QStringList> lines = referenceLines();
+    const std::map<QString, UsdaLink> links = starterLinks();
 
     // 28 meals of ten starter foods, 1 to 3 servings; the first entry of
     // Tuesday's dinner is a food typed in.
@@ -84,8 +79,7 @@ TEST_F(NutrientViewTest, AWeekOfLinkedFoodsSumsExactlyAndOneTypedInEntryIsCounte
                 const bool typed = name == soup.name();
                 std::map<QString, std::optional<Fraction>> amounts;
                 if (!typed)
-                    amounts = exactAmounts(lines.at(QStringLiteral("number")), lines.at(links.at(name).usdaNumber),
-                                           links.at(name).grams);
+                    amounts = exactAmounts(lines, links.at(name));
                 for (const CatalogueNutrient& n : nutrientCatalogue()) {
                     std::optional<Fraction> amount = typed ? std::nullopt : amounts.at(n.key);
                     // The six values are the item's own, as rounded when it was stored.
