@@ -77,8 +77,9 @@ NutrientWindow::NutrientWindow(NutrientView& view, QWidget* parent)
     list_->setRootIsDecorated(false);
     list_->setAccessibleName(QStringLiteral("Nutrients"));
     list_->setItemDelegateForColumn(BarColumn, new BarDelegate(list_));
-    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    list_->header()->setSectionResizeMode(BarColumn, QHeaderView::Fixed);
+    // Widths follow the first texts shown (the user may widen them): fitting them at each refresh
+    // would cost more than the whole refresh.
+    list_->header()->setSectionResizeMode(QHeaderView::Interactive);
     list_->header()->resizeSection(BarColumn, 90);
     list_->header()->setStretchLastSection(true);
     auto* close = new QPushButton(QStringLiteral("&Close"), this);
@@ -128,6 +129,7 @@ void NutrientWindow::showView(const NutrientView& view)
     condition_->setCurrentIndex(static_cast<int>(view.condition()));
     const std::vector<NutrientRow>& rows = view.rows();
     const int current = list_->currentItem() ? list_->indexOfTopLevelItem(list_->currentItem()) : 0;
+    const bool first = list_->topLevelItemCount() == 0;
     while (list_->topLevelItemCount() < static_cast<int>(rows.size()))
         list_->addTopLevelItem(new QTreeWidgetItem);
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -138,8 +140,11 @@ void NutrientWindow::showView(const NutrientView& view)
             note += (note.isEmpty() ? QString() : QStringLiteral("; ")) + QStringLiteral("above the upper limit");
         const QStringList texts = {row.name, row.amount, row.unit, row.share, row.share, note};
         for (int c = 0; c < ColumnCount; ++c) {
-            item->setText(c, texts[c]);
-            item->setData(c, Qt::AccessibleTextRole, c == NameColumn ? row.spoken : texts[c]);
+            if (item->text(c) != texts[c])
+                item->setText(c, texts[c]);
+            const QString spoken = c == NameColumn ? row.spoken : texts[c];
+            if (item->data(c, Qt::AccessibleTextRole).toString() != spoken)
+                item->setData(c, Qt::AccessibleTextRole, spoken);
         }
         item->setTextAlignment(AmountColumn, Qt::AlignRight | Qt::AlignVCenter);
         item->setTextAlignment(ShareColumn, Qt::AlignRight | Qt::AlignVCenter);
@@ -147,6 +152,9 @@ void NutrientWindow::showView(const NutrientView& view)
         item->setData(BarColumn, AboveRole, row.aboveUpperLimit);
         item->setForeground(NoteColumn, row.aboveUpperLimit ? QBrush(Qt::red) : QBrush());
     }
+    for (int c = 0; first && c < ColumnCount; ++c)
+        if (c != BarColumn)
+            list_->resizeColumnToContents(c);
     if (!list_->currentItem() && list_->topLevelItemCount() > 0)
         list_->setCurrentItem(list_->topLevelItem(current));
 }
