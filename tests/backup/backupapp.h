@@ -28,12 +28,14 @@ protected:
     QString doc(const QString& name) const { return QDir(documents).filePath(name); }
     QString backups() const { return app.backups.backupsFolder(); }
 
-    // The user loads a week, a recipe and a weight log from the documents folder.
+    // The user loads a week, a recipe and a weight log from the documents folder
+    // (and has added an item from USDA).
     void loadUserFiles()
     {
         writeAll(doc(QStringLiteral("week.mnu")), sampleMenu(QStringLiteral("Pear"), 60));
         writeAll(doc(QStringLiteral("bread.rcp")), sampleRecipe());
         writeAll(doc(QStringLiteral("log.wgt")), sampleWeights());
+        writeAll(path(UsdaLinksFileName), sampleLinks());  // an item added from USDA before
         ui.answers = {Button::No};  // no save of the week shown before
         ui.openAnswers = {doc(QStringLiteral("week.mnu"))};
         program.execute(Command::LoadMenu);

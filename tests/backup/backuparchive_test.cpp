@@ -33,7 +33,7 @@ TEST(BackupArchive, WhatIsWrittenReadsBackTheSameAndUnzipListsIt)
     EXPECT_EQ(unzip.exitCode(), 0);
     EXPECT_EQ(QString::fromUtf8(unzip.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
               QStringList({QStringLiteral("manifest.json"), QStringLiteral("fooditem.dbt"), QStringLiteral("currmenu.db"),
-                           QStringLiteral("activity.db"), QStringLiteral("activityweek.db"),
+                           QStringLiteral("activity.db"), QStringLiteral("activityweek.db"), QStringLiteral("foodlinks.tsv"),
                            QStringLiteral("files/1-week.mnu"),
                            QStringLiteral("files/2-bread.rcp"), QStringLiteral("files/3-log.wgt")}));
     unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), file, QStringLiteral("currmenu.db")});
@@ -161,6 +161,12 @@ TEST(BackupArchive, BadArchivesAreRefusedWithTheirReason)
                                QByteArray(ActivityWeekFileMaxSize + 1, '\0')}});
          },
          ArchiveProblem::EntryTooLarge, QStringLiteral("activityweek.db")},
+        {"USDA links without their header line",
+         [] {
+             return backupOf({{QStringLiteral("foodlinks.tsv"), QStringLiteral("USDA links"), QString(),
+                               sampleLinks().mid(5)}});
+         },
+         ArchiveProblem::Refused, QStringLiteral("foodlinks.tsv")},
         {"a weight file with a partial record",
          [] {
              return backupOf({{QStringLiteral("files/1-a.wgt"), QStringLiteral("weight file"),

@@ -7,6 +7,7 @@
 #include "backup/backuparchive.h"
 #include "menu/menufile.h"
 #include "recipes/recipefile.h"
+#include "reference/usdalinks.h"
 #include "testfiles.h"
 #include "weight/weightfile.h"
 
@@ -73,6 +74,12 @@ inline QByteArray sampleWeights()
     return writeWeightImage({{46000.0, real6(180), real6(179.5)}, {46007.0, real6(178), real6(0)}});
 }
 
+inline QByteArray sampleLinks()
+{
+    return usdaLinksText({{QStringLiteral("Item 1"), QStringLiteral("09003"), QStringLiteral("1 medium"),
+                           QStringLiteral("182")}});
+}
+
 inline BackupContents sampleContents(const QString& userFolder)
 {
     const QDateTime when = QDateTime::fromSecsSinceEpoch(1796000000, Qt::UTC);
@@ -82,6 +89,7 @@ inline BackupContents sampleContents(const QString& userFolder)
         {BackupKind::CurrentMenu, QStringLiteral("currmenu.db"), QString(), when, sampleMenu()},
         {BackupKind::ActivityTable, QStringLiteral("activity.db"), QString(), when, sampleActivities(2)},
         {BackupKind::DaysActivities, QStringLiteral("activityweek.db"), QString(), when, sampleWeek()},
+        {BackupKind::FoodLinks, QStringLiteral("foodlinks.tsv"), QString(), when, sampleLinks()},
         {BackupKind::MenuFile, QStringLiteral("files/1-week.mnu"), userFolder + QStringLiteral("/week.mnu"), when,
          sampleMenu(QStringLiteral("Pear"))},
         {BackupKind::RecipeFile, QStringLiteral("files/2-bread.rcp"), userFolder + QStringLiteral("/bread.rcp"), when,

@@ -14,7 +14,8 @@ using namespace tolvane::test;
 
 namespace {
 
-const QStringList DataFiles = {FoodTableFileName, CurrentMenuFileName, ActivityFileName, ActivityWeekFileName};
+const QStringList DataFiles = {FoodTableFileName, CurrentMenuFileName, ActivityFileName, ActivityWeekFileName,
+                               UsdaLinksFileName};
 
 TEST_F(BackupTest, BackUpChangeEverythingRestoreGivesBackEveryFileAndShowsIt)
 {
@@ -34,7 +35,7 @@ TEST_F(BackupTest, BackUpChangeEverythingRestoreGivesBackEveryFileAndShowsIt)
     ASSERT_EQ(ui.saveRequests.size(), 1u);
     EXPECT_EQ(ui.saveRequests[0].suggestedName, QStringLiteral("Tolvane backup 2026-12-08.zip"));
     EXPECT_EQ(ui.saveRequests[0].initialDirectory, documents);
-    EXPECT_EQ(texts(), QStringList{backupmsg::written(archive, 7, {})});
+    EXPECT_EQ(texts(), QStringList{backupmsg::written(archive, 8, {})});
 
     // Change everything: foods, the week and its day, activities, the user's files.
     addFoodItem(QStringLiteral("Zucchini"));
@@ -45,6 +46,7 @@ TEST_F(BackupTest, BackUpChangeEverythingRestoreGivesBackEveryFileAndShowsIt)
     program.execute(Command::ClearMenu);
     addActivity(QStringLiteral("Cycling"), QStringLiteral("400"));
     ASSERT_TRUE(app.activity.saveActivityTable());
+    writeAll(path(UsdaLinksFileName), usdaLinksText({}));
     for (const QString& file : userFiles)
         writeAll(file, readAll(file).left(10));
     for (const auto& [file, bytes] : before)
@@ -86,7 +88,7 @@ TEST_F(BackupTest, BackUpChangeEverythingRestoreGivesBackEveryFileAndShowsIt)
               backupmsg::restoreQuestion(archive, created, QStringLiteral("5.04"),
                                          describeBackup(restored, planRestore(restored, {dir.path(), dir.path(), {}})),
                                          {path(FoodTableFileName), path(CurrentMenuFileName), path(ActivityFileName),
-                                          path(ActivityWeekFileName), doc(QStringLiteral("log.wgt")),
+                                          path(ActivityWeekFileName), path(UsdaLinksFileName), doc(QStringLiteral("log.wgt")),
                                           doc(QStringLiteral("week.mnu")), doc(QStringLiteral("bread.rcp"))},
                                          keptAs));
     EXPECT_EQ(ui.messages[0].buttons, Button::Yes | Button::No);
@@ -159,6 +161,7 @@ TEST_F(BackupTest, TheQuestionSaysWhatEachFileHolds)
                                         "carbohydrate, 0.0 g protein, 0.0 g fat, 0.0 mg sodium, 0.0 mg cholesterol"),
                          QStringLiteral("activity.db (activity table): 1 activities"),
                          QStringLiteral("activityweek.db (activity week): 3 activities on 2 days"),
+                         QStringLiteral("foodlinks.tsv (USDA links): 1 food items from USDA"),
                          QStringLiteral("log.wgt (weight file), back to ") + doc(QStringLiteral("log.wgt")),
                          QStringLiteral("week.mnu (menu file): the week's totals 120 calories, 50.0 g carbohydrate, "
                                         "0.0 g protein, 0.0 g fat, 0.0 mg sodium, 0.0 mg cholesterol, back to ") +

@@ -35,7 +35,7 @@ TEST_F(BackupTest, TheBackupBeforeARestoreHoldsEveryFileItReplacesWhateverTheSet
     ui.openAnswers = {doc(QStringLiteral("2026.wgt"))};
     program.execute(Command::LoadWeightFile);
     std::map<QString, QByteArray> now;
-    for (const QString& file : {path(FoodTableFileName), path(CurrentMenuFileName), path(ActivityFileName),
+    for (const QString& file : {path(FoodTableFileName), path(CurrentMenuFileName), path(ActivityFileName), path(UsdaLinksFileName),
                                 doc(QStringLiteral("log.wgt")), doc(QStringLiteral("week.mnu")), doc(QStringLiteral("bread.rcp"))})
         now[file.startsWith(documents) ? file : QFileInfo(file).fileName()] = readAll(file);
     ui.messages.clear();

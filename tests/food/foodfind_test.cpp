@@ -1,4 +1,4 @@
-// Finding a food item by any part of its name.
+// Finding a food item by any part of its name or by its words.
 
 #include "food/foodfind.h"
 #include "qstringprint.h"
@@ -12,12 +12,15 @@ const QStringList Names = {QStringLiteral("Apple"),            QStringLiteral("B
                            QStringLiteral("Buckwheat groats"), QStringLiteral("Cheese, cheddar"),
                            QStringLiteral("Crème brûlée"),     QStringLiteral("Milk, 2% fat"),
                            QStringLiteral("Oats, rolled"),     QStringLiteral("Pineapple"),
-                           QStringLiteral("Wheat germ"),       QStringLiteral("Œufs brouillés")};
+                           QStringLiteral("Wheat germ"),       QStringLiteral("Œufs brouillés"),
+                           QStringLiteral("Catsup, 1 tbsp"),   QStringLiteral("Strawberries, raw"),
+                           QStringLiteral("Milk, goat, 1 cup"), QStringLiteral("Milk, skim, 1 cup")};
 } // namespace
 
 TEST(FoodFind, BetterMatchesFirstCaseAndAccentsIgnored)
 {
     using V = std::vector<int>;
+    const std::string pasted(1000, 'x');
     const struct {
         const char* text;
         V order;
@@ -30,7 +33,12 @@ TEST(FoodFind, BetterMatchesFirstCaseAndAccentsIgnored)
         {"BRÛLÉE", {4}},           // and of the text
         {"œufs", {9}},
         {"2% f", {5}},
-        {", ", {5, 6, 3, 1}},      // no word to start: every holder, shorter names first
+        {", ", {}},                // no letter or digit: nothing to find
+        {"\x01\x7f", {}},
+        {pasted.c_str(), {}},
+        {"ketchup", {10}},         // what USDA calls it
+        {"strawberry", {11}},      // a plural as its singular
+        {"milk", {13, 12, 5}},     // the everyday starter food first, then by length
         {"heat", {8, 2, 1}},       // inside words only: shorter names first
         {"rolled oats", {6}},      // words in another order, each starting a word
         {"whole bread", {1}},

@@ -12,6 +12,7 @@
 #include "guide/helpwindow.h"
 #include "menu/targetsplitdialog.h"
 #include "printing/titledialog.h"
+#include "reference/usdawindow.h"
 #include "shell/aboutdialog.h"
 #include "shell/pagewidget.h"
 #include "shell/severalchoicedialog.h"
@@ -271,6 +272,10 @@ TEST(AccessibleActions, EveryControlOfTheDialogsDoesWhatAClickDoes)
         TargetSplitForm split{TargetSplit{25, 15, 60}};
         ActivityForm activity;
         ChoiceRequest several{u"Paste Day Into"_s, u"Days:"_s, {u"Sunday"_s, u"Monday"_s}, -1, 47};
+        // The program behind "Add from USDA", made for that window only.
+        QTemporaryDir dir;
+        SettingsStore settings{dir.filePath(u"Tolvane.conf"_s)};
+        std::unique_ptr<App> app;
     };
     struct Dialog {
         const char* name;
@@ -284,6 +289,16 @@ TEST(AccessibleActions, EveryControlOfTheDialogsDoesWhatAClickDoes)
         {"about", [](Twin&) { return std::make_unique<AboutDialog>(u"/data"_s); }},
         {"several", [](Twin& t) { return std::make_unique<SeveralChoiceDialog>(t.several); }},
         {"help", [](Twin&) { return std::make_unique<HelpWindow>(); }},
+        {"add from USDA",
+         [](Twin& t) {
+             writeAll(t.dir.filePath(FoodTableFileName), tableBytes({makeItem(u"Apple"_s, {52, 14, 0.3L, 0.2L, 1, 0})}));
+             t.app = std::make_unique<App>(t.ui, t.settings, t.dir.path());
+             EXPECT_TRUE(t.app->program.formCreate().ok);
+             t.app->usda.setReferencePath(QStringLiteral(TOLVANE_USDA_REFERENCE_TSV));
+             t.app->usda.open();
+             t.app->usda.setSearchText(u"cheddar cheese"_s);
+             return std::make_unique<UsdaWindow>(t.app->usda, nullptr, nullptr);
+         }},
     };
     const auto stateOf = [](QWidget* w, const ScriptedUi& ui) {
         QStringList out = asked(ui);

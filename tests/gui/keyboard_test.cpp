@@ -412,10 +412,15 @@ TEST_F(KeyboardTest, TheFindFieldSelectsNamesContainingTheText)
     key(bar, Qt::Key_Return);
     EXPECT_EQ(app->foods.selectedFoodRow(), 1);  // round to the first again
     typeText(bar, QStringLiteral("x"));
+    const auto readDescription = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+    };
     EXPECT_TRUE(bar->notFound());
+    EXPECT_EQ(readDescription(bar), QStringLiteral("No food item matches \"BREx\"."));
     EXPECT_EQ(app->foods.selectedFoodRow(), 1);  // nothing found: the selection stays
     key(bar, Qt::Key_Backspace);
     EXPECT_FALSE(bar->notFound());
+    EXPECT_EQ(readDescription(bar), bar->toolTip());  // the field's own description again
 
     // An ordinary selection: the commands take it.
     window->action(Command::AddToMeal)->trigger();

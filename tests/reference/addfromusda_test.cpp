@@ -145,15 +145,37 @@ TEST_F(AddFromUsdaTest, ASearchWithoutMatchSaysSoAndKeepsTheChoice)
 
 TEST_F(AddFromUsdaTest, AnUnreadableReferenceIsToldOnceAndTheCommandGoesOff)
 {
-    QTemporaryDir other;
-    const QString damaged = other.filePath(QStringLiteral("usda_reference.tsv"));
-    writeAll(damaged, QByteArrayLiteral("number\tgroup\n01001\tDairy\n"));
-    openOn(damaged);
-    program.execute(Command::AddFromUsda);
-    EXPECT_EQ(ui.messages, std::vector<Message>{typed(usdamsg::Unreadable, Icon::Warning)});
-    EXPECT_TRUE(ui.windows.isEmpty());
-    EXPECT_FALSE(program.isEnabled(Command::AddFromUsda));
-    EXPECT_TRUE(program.isEnabled(Command::AddFoodItem));
+    // A missing file or another header is known at the opening; a damaged
+    // line only when the background reading ends, at the first search.
+    start({apple});
+    const QByteArray reference = readAll(QStringLiteral(TOLVANE_USDA_REFERENCE_TSV));
+    const struct {
+        QByteArray bytes;
+        bool windowShown;
+    } cases[] = {
+        {QByteArray(), false},
+        {QByteArrayLiteral("number\tgroup\n01001\tDairy\n"), false},
+        {reference.left(reference.indexOf("\n01001")) + "\n01001\tDairy\n", true},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir other;
+        const QString damaged = other.filePath(QStringLiteral("usda_reference.tsv"));
+        if (!c.bytes.isEmpty())
+            writeAll(damaged, c.bytes);
+        AddFromUsda fresh{program, food.editing, ui};
+        program.setEnabled(Command::AddFromUsda, true);
+        ui.messages.clear();
+        ui.windows.clear();
+        fresh.setReferencePath(damaged);
+        fresh.open();
+        EXPECT_EQ(ui.windows.size(), c.windowShown ? 1 : 0);
+        fresh.setSearchText(QStringLiteral("milk"));
+        fresh.open();
+        EXPECT_EQ(fresh.status(), usdamsg::Unreadable);
+        EXPECT_EQ(ui.messages, std::vector<Message>{typed(usdamsg::Unreadable, Icon::Warning)});
+        EXPECT_FALSE(program.isEnabled(Command::AddFromUsda));
+        EXPECT_TRUE(program.isEnabled(Command::AddFoodItem));
+    }
 }
 
 TEST(UsdaNamesTest, MeasuresAndNamesAreSaidShortly)

@@ -1,7 +1,7 @@
 // Searching the USDA reference: how words compare, and the first result for
 // the words people type (tools/reference/everyday_search.txt).
 
-#include "reference/foodwords.h"
+#include "food/foodwords.h"
 #include "reference/referencesearch.h"
 #include "qstringprint.h"
 

@@ -6,6 +6,7 @@
 #include "food/foodtablefile.h"
 #include "menu/menufile.h"
 #include "recipes/recipefile.h"
+#include "reference/usdalinks.h"
 #include "weight/weightfile.h"
 
 #include <QCryptographicHash>
@@ -36,7 +37,7 @@ struct KindInfo {
     const char* suffix;    // of the user's files of this kind
 };
 
-constexpr std::array<KindInfo, 7> Kinds = {{
+constexpr std::array<KindInfo, 8> Kinds = {{
     {BackupKind::FoodTable, "food item table", "fooditem.dbt", nullptr},
     {BackupKind::CurrentMenu, "current menu", "currmenu.db", nullptr},
     {BackupKind::ActivityTable, "activity table", "activity.db", nullptr},
@@ -45,6 +46,8 @@ constexpr std::array<KindInfo, 7> Kinds = {{
     {BackupKind::WeightFile, "weight file", nullptr, "wgt"},
     // Backups written before the days' lists existed simply lack it.
     {BackupKind::DaysActivities, "activity week", "activityweek.db", nullptr},
+    // The food items' links to USDA foods; only in folders where items were added from USDA.
+    {BackupKind::FoodLinks, "USDA links", "foodlinks.tsv", nullptr},
 }};
 
 constexpr bool kindsInOrder()
@@ -243,6 +246,7 @@ qint64 maxFileBytes(BackupKind kind)
     case BackupKind::RecipeFile: return RecipeFileSize;
     case BackupKind::WeightFile: return MaxWeightRecords * WeightRecordSize;
     case BackupKind::DaysActivities: return ActivityWeekFileMaxSize;
+    case BackupKind::FoodLinks: return MaxUsdaLinksBytes;
     }
     return 0;
 }
@@ -268,6 +272,7 @@ bool loadsAs(BackupKind kind, const QByteArray& bytes)
         return checkWeightFileSize(bytes.size()) == WeightFileProblem::None &&
                readWeightImage(bytes).problem == WeightFileProblem::None;
     case BackupKind::DaysActivities: return readActivityWeekImage(bytes).problem == ActivityWeekProblem::None;
+    case BackupKind::FoodLinks: return bytes.startsWith(usdaLinksText({}));
     }
     return false;
 }

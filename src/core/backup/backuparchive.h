@@ -19,7 +19,9 @@ namespace tolvane {
 
 // New kinds go at the end: the manifest names a kind by its text, and the
 // order here indexes the table of kinds.
-enum class BackupKind { FoodTable, CurrentMenu, ActivityTable, MenuFile, RecipeFile, WeightFile, DaysActivities };
+enum class BackupKind {
+    FoodTable, CurrentMenu, ActivityTable, MenuFile, RecipeFile, WeightFile, DaysActivities, FoodLinks
+};
 
 struct BackupFile {
     BackupKind kind = BackupKind::FoodTable;

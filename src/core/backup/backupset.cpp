@@ -5,6 +5,7 @@
 #include "food/foodtablefile.h"
 #include "menu/menufile.h"
 #include "menu/panels.h"
+#include "reference/usdalinks.h"
 #include "storage/numbertext.h"
 #include "storage/regularfile.h"
 
@@ -72,7 +73,8 @@ CollectedBackup collectBackup(const QString& dataFolder, const KnownFiles& known
     collected.contents.created = wholeSeconds(now.toUTC());
     const QDir folder(dataFolder);
     for (BackupKind kind :
-         {BackupKind::FoodTable, BackupKind::CurrentMenu, BackupKind::ActivityTable, BackupKind::DaysActivities}) {
+         {BackupKind::FoodTable, BackupKind::CurrentMenu, BackupKind::ActivityTable, BackupKind::DaysActivities,
+          BackupKind::FoodLinks}) {
         const QString path = folder.filePath(dataFileName(kind));
         if (!QFileInfo::exists(path))
             continue;
@@ -146,6 +148,9 @@ QStringList describeBackup(const BackupContents& contents, const RestorePlan& pl
             line += QStringLiteral(": %1 activities").arg(readActivityImage(file.bytes).records.size());
             break;
         case BackupKind::DaysActivities: line += QStringLiteral(": ") + dayActivities(file.bytes); break;
+        case BackupKind::FoodLinks:
+            line += QStringLiteral(": %1 food items from USDA").arg(readUsdaLinks(file.bytes).size());
+            break;
         case BackupKind::MenuFile:
             line += QStringLiteral(": ") + weekTotals(file.bytes);
             [[fallthrough]];

@@ -110,26 +110,44 @@ void AddFromUsda::open()
         const QString path = referencePath_.isEmpty()
                                  ? referencePath(QCoreApplication::applicationDirPath())
                                  : referencePath_;
-        reference_ = UsdaReference::load(path);
-        if (reference_)
-            search_ = std::make_unique<ReferenceSearch>(reference_->foods());
+        readable_ = reading_.start(path);
     }
-    if (!reference_) {
-        // Told once: the command goes off for the rest of the run.
-        if (program_.isEnabled(Command::AddFromUsda)) {
-            program_.setEnabled(Command::AddFromUsda, false);
-            program_.setToolButtonEnabled(Command::AddFromUsda, false);
-            program_.ui().showMessage(warning(usdamsg::Unreadable));
-        }
+    if (!readable_) {
+        tellUnreadable();
         return;
     }
     windows_.showAddFromUsda(*this);
 }
 
+bool AddFromUsda::referenceReady()
+{
+    if (!search_ && readable_) {
+        readable_ = reading_.wait();
+        if (readable_) {
+            reference_ = &reading_.reference();
+            search_ = &reading_.search();
+        }
+    }
+    if (!readable_)
+        tellUnreadable();
+    return readable_;
+}
+
+void AddFromUsda::tellUnreadable()
+{
+    status_ = usdamsg::Unreadable;
+    // Told once: the command goes off for the rest of the run.
+    if (program_.isEnabled(Command::AddFromUsda)) {
+        program_.setEnabled(Command::AddFromUsda, false);
+        program_.setToolButtonEnabled(Command::AddFromUsda, false);
+        program_.ui().showMessage(warning(usdamsg::Unreadable));
+    }
+}
+
 void AddFromUsda::setSearchText(const QString& text)
 {
     searchText_ = text;
-    if (!search_)
+    if (!referenceReady())
         return;
     if (rankChoice_ > 0) {
         rankResults();

@@ -2,14 +2,15 @@
 // "Add from &USDA...": a window that searches the USDA reference, shows the
 // chosen food's measures and the six values of the chosen one as the food
 // item table would store them, proposes a name, and adds the food item through
-// the same path as "&Add Food Item". The reference is read when the window is
-// first opened; a reference that cannot be read is told once and the command
+// the same path as "&Add Food Item". The reference is read in the background
+// from the window's first opening (referencereading.h); a reference that cannot
+// be read is told once, at the opening or at the first search, and the command
 // goes off.
 
+#include "food/foodfind.h"
 #include "food/fooditem.h"
 #include "reference/foodranking.h"
-#include "reference/referencesearch.h"
-#include "reference/usdareference.h"
+#include "reference/referencereading.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,10 +28,7 @@ namespace usdamsg {
 inline const QString Caption = QStringLiteral("Add from USDA");
 inline const QString Unreadable =
     QStringLiteral("The USDA reference could not be read; Add from USDA is not available.");
-inline QString noMatch(const QString& text)
-{
-    return QStringLiteral("No food item matches \"") + text.simplified().left(60) + QStringLiteral("\".");
-}
+inline QString noMatch(const QString& text) { return noFoodItemMatches(text); }
 inline const QString UnknownValue =
     QStringLiteral("USDA gives no value for %1 of this food, so it cannot be added as a food item.");
 inline const QString NoName = QStringLiteral("Type a name for the food item.");
@@ -59,9 +57,8 @@ public:
     // Where the reference is read from (the installed file by default).
     void setReferencePath(const QString& path) { referencePath_ = path; }
 
-    // The command: reads the reference the first time, then shows the window.
+    // The command: starts reading the reference the first time, then shows the window.
     void open();
-    bool referenceRead() const { return reference_.has_value(); }
 
     // The search field.
     void setSearchText(const QString& text);
@@ -122,14 +119,20 @@ private:
     SixValues chosenValues() const;
     void proposeName();
     void rankResults();
+    // Waits for the reading started at the first opening; false (and told)
+    // when the reference could not be read.
+    bool referenceReady();
+    void tellUnreadable();
 
     Program& program_;
     FoodEditing& editing_;
     UsdaWindows& windows_;
     QString referencePath_;
     bool tried_ = false;
-    std::optional<UsdaReference> reference_;
-    std::unique_ptr<ReferenceSearch> search_;
+    bool readable_ = false;
+    ReferenceReading reading_;
+    const UsdaReference* reference_ = nullptr;
+    const ReferenceSearch* search_ = nullptr;
     QString searchText_;
     QString status_;
     std::vector<int> results_;

@@ -1,6 +1,6 @@
 #include "reference/referencesearch.h"
 
-#include "reference/foodwords.h"
+#include "food/foodwords.h"
 
 #include <algorithm>
 #include <map>

@@ -9,7 +9,6 @@ namespace tolvane {
 
 namespace {
 const QByteArray Header = "item\tusda_number\tmeasure\tgrams\n";
-constexpr qint64 MaxLinksBytes = 4 * 1024 * 1024;
 
 QString field(const QString& text)
 {
@@ -49,7 +48,7 @@ bool storeUsdaLink(const QString& folder, const UsdaLink& link)
     std::vector<UsdaLink> links;
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))
-        links = readUsdaLinks(file.read(MaxLinksBytes));
+        links = readUsdaLinks(file.read(MaxUsdaLinksBytes));
     std::erase_if(links, [&](const UsdaLink& l) { return l.itemName == link.itemName; });
     links.push_back(link);
     return saveFileAtomically(path, usdaLinksText(links)) == SaveResult::Saved;

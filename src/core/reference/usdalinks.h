@@ -20,6 +20,8 @@ struct UsdaLink {
 };
 
 inline const QString UsdaLinksFileName = QStringLiteral("foodlinks.tsv");
+// Far above the links of a full food item table; a larger file is not read.
+constexpr qint64 MaxUsdaLinksBytes = 4 * 1024 * 1024;
 
 // The links of a file's text; lines that do not read are passed over.
 std::vector<UsdaLink> readUsdaLinks(const QByteArray& bytes);

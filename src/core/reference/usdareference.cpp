@@ -187,6 +187,14 @@ std::optional<UsdaReference> UsdaReference::load(const QString& path)
     return parse(bytes);
 }
 
+bool UsdaReference::beginsAsReference(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes)
+        return false;
+    return file.read(Header.size() + 1) == Header + '\n';
+}
+
 std::optional<UsdaReference> UsdaReference::parse(const QByteArray& bytes)
 {
     if (!bytes.endsWith('\n'))

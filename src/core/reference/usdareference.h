@@ -65,6 +65,9 @@ public:
     // line does not read (a damaged reference is no reference).
     static std::optional<UsdaReference> load(const QString& path);
     static std::optional<UsdaReference> parse(const QByteArray& bytes);
+    // Whether the file at `path` is there, not too large, and its first line
+    // is the reference's header: what can be known without reading it all.
+    static bool beginsAsReference(const QString& path);
 
     const std::vector<ReferenceFood>& foods() const { return foods_; }
     // The food of a USDA number, or nullptr.

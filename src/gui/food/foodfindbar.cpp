@@ -3,17 +3,18 @@
 #include "food/foodlistmodel.h"
 #include "food/foodlistview.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QShowEvent>
+#include <QToolTip>
 
 namespace tolvane {
 
 namespace {
 constexpr int FieldHeight = 22;
 const QString Name = QStringLiteral("Find food item");
-const QString NotFoundText = QStringLiteral("No food item name contains this text.");
 } // namespace
 
 FoodFindBar::FoodFindBar(FoodListView* list) : QLineEdit(list->parentWidget()), list_(list)
@@ -53,7 +54,19 @@ void FoodFindBar::searched(int row)
     if (find_.notFound())
         colours.setColor(QPalette::Text, QColor(200, 0, 0));
     setPalette(colours);
-    setAccessibleDescription(find_.notFound() ? NotFoundText : QString());
+    const QString said = find_.notFound() ? noFoodItemMatches(text()) : QString();
+    if (said == accessibleDescription())
+        return;
+    setAccessibleDescription(said);
+    // Said beside the field, and to a screen reader as an alert: the
+    // selection stays where it was.
+    if (said.isEmpty()) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(mapToGlobal(QPoint(0, -height())), said, this);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void FoodFindBar::keyPressEvent(QKeyEvent* event)

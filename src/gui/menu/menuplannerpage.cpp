@@ -70,8 +70,15 @@ void MenuPlannerPage::buildWeek()
             [this](int day) { forward([&] { planner_.dayPageChange(day); }); });
 
     mealTabs_ = makeTabBar(this, MealNames, QStringLiteral("Meals"), QRect(232, 223, 201, 25));
-    connect(mealTabs_, &QTabBar::currentChanged, this,
-            [this](int meal) { forward([&] { planner_.mealTabChange(meal); }); });
+    connect(mealTabs_, &QTabBar::currentChanged, this, [this](int meal) {
+        // A click hands the focus to the food list; the arrow keys go on
+        // from the meal picked, as on the day buttons (a click gives the
+        // tab bar no focus).
+        const bool byKeys = mealTabs_->hasFocus();
+        forward([&] { planner_.mealTabChange(meal); });
+        if (byKeys)
+            mealTabs_->setFocus(Qt::TabFocusReason);
+    });
 
     // The meal list lies over the notebook's page area.
     mealList_ = new TabListBox(this);

@@ -1,4 +1,4 @@
-#include "reference/foodwords.h"
+#include "food/foodwords.h"
 
 #include <algorithm>
 #include <array>
