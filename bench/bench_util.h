@@ -57,6 +57,7 @@ public:
     void showInformation(tolvane::Information&) override {}
     void focusServings() override {}
     void showAddFromUsda(tolvane::AddFromUsda&) override {}
+    void showNutrients(tolvane::NutrientView&) override {}
     std::optional<int> chooseItem(const tolvane::ChoiceRequest&) override { return std::nullopt; }
     std::optional<std::vector<int>> chooseSeveral(const tolvane::ChoiceRequest&) override { return std::nullopt; }
 

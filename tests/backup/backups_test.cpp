@@ -135,10 +135,10 @@ TEST_F(BackupTest, ABackupWithoutTheDaysActivitiesLeavesThemAsTheyAre)
 TEST_F(BackupTest, TheTwoCommandsFollowTheCsvCommandsAfterASeparator)
 {
     const std::vector<MenuEntry>& main = mainMenu().front().entries;
-    ASSERT_GE(main.size(), 11U);
-    EXPECT_TRUE(main[8].separator);
-    EXPECT_EQ(main[9].caption, QStringLiteral("&Back Up Data..."));
-    EXPECT_EQ(main[10].caption, QStringLiteral("&Restore from Backup..."));
+    ASSERT_GE(main.size(), 12U);
+    EXPECT_TRUE(main[9].separator);
+    EXPECT_EQ(main[10].caption, QStringLiteral("&Back Up Data..."));
+    EXPECT_EQ(main[11].caption, QStringLiteral("&Restore from Backup..."));
     EXPECT_TRUE(program.isEnabled(Command::BackUpData));
     EXPECT_TRUE(program.isEnabled(Command::RestoreFromBackup));
 }

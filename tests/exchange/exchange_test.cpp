@@ -52,18 +52,19 @@ TEST_F(ExchangeTest, TheCommandsStandAfterExitAfterASeparator)
     const MenuDefinition& main = mainMenu().front();
     ASSERT_EQ(main.caption, QStringLiteral("&Main"));
     // then the backup items, "&Zoom...", "&Units...", "Target &Split...", "U&ndo" and "Re&do"
-    ASSERT_EQ(main.entries.size(), 18U);
-    EXPECT_TRUE(main.entries[8].separator);
+    ASSERT_EQ(main.entries.size(), 19U);
+    EXPECT_TRUE(main.entries[9].separator);
     EXPECT_EQ(main.entries[2].caption, QStringLiteral("E&xit"));
     EXPECT_TRUE(main.entries[3].separator);
     const QStringList captions = {main.entries[4].caption, main.entries[5].caption, main.entries[6].caption,
-                                  main.entries[7].caption};
+                                  main.entries[7].caption, main.entries[8].caption};
     EXPECT_EQ(captions, (QStringList{QStringLiteral("&Import Food Items from CSV..."),
                                      QStringLiteral("Export &Food Items as CSV..."),
                                      QStringLiteral("Export &Menu as CSV..."),
-                                     QStringLiteral("Export &Weight Log as CSV...")}));
+                                     QStringLiteral("Export &Weight Log as CSV..."),
+                                     QStringLiteral("Export Nutrient Re&port as CSV...")}));
     for (Command c : {Command::ImportFoodItemsCsv, Command::ExportFoodItemsCsv, Command::ExportMenuCsv,
-                      Command::ExportWeightLogCsv})
+                      Command::ExportWeightLogCsv, Command::ExportNutrientReportCsv})
         EXPECT_TRUE(app.program.isEnabled(c));
 }
 

@@ -150,18 +150,19 @@ TEST_F(MainWindowTest, TheWholeMainMenuWithItsAccessKeys)
     // Every menu as one line: its caption, then its items; "-" is a separator.
     const QStringList expected = {
         u"&Main: Mer&ge Other FOODITEM.DBT | - | E&xit | - | &Import Food Items from CSV... | "
-        u"Export &Food Items as CSV... | Export &Menu as CSV... | Export &Weight Log as CSV... | - | "
+        u"Export &Food Items as CSV... | Export &Menu as CSV... | Export &Weight Log as CSV... | "
+        u"Export Nutrient Re&port as CSV... | - | "
         u"&Back Up Data... | &Restore from Backup... | - | &Zoom... | &Units... | Target &Split... | - | U&ndo | Re&do"_s,
         u"&Food Item: &Add Food Item | Add from &USDA... | &Modify Food Item | &Delete Food Item | - | Add &to Personal List | "
         u"&Remove from Personal List | &Show Personal List | Clear Whole &Personal List | - | Add to Mea&l | - | "
         u"&Find Food Item..."_s,
         u"&Menu: &Load | Save &As | &Clear Meal | Copy &Meal | &Paste Meal | - | Clear Men&u | - | "
-        u"Copy &Day | Paste Da&y | Paste Day &Into... | - | Change &Servings"_s,
+        u"Copy &Day | Paste Da&y | Paste Day &Into... | - | Change &Servings | - | &Nutrients..."_s,
         u"&Recipe: &Add to Food Items | - | &Load Recipe | &Save Recipe | - | &Clear Recipe | - | C&hange Servings"_s,
         u"&Weight: &Create Plan | &New Row | &Load File | &Save File | C&lear Grid | - | Show &Trend"_s,
         u"&Activity: &Add Activity | &Delete Activity | - | Add to Da&y | &Remove from Day"_s,
         u"&Print: Menu Print Pre&view | S&hopping List Preview | - | Print &Shopping List | Print &Day | "
-        u"&Print Menu | Print &Weight Graph | Print &Recipe | - | P&rint Setup"_s,
+        u"&Print Menu | Print &Weight Graph | Print &Recipe | Print &Nutrient Report | - | P&rint Setup"_s,
         u"&Help: &General | Dieting Hints | &Low Calorie | &Diabetic | Low &Sodium | Low &Cholesterol | "
         u"&RDA Guidelines | - | Tutor | - | &About"_s,
     };

@@ -147,6 +147,7 @@ public:
     void focusServings() override { ++servingsFocused; }
     // The "Add from USDA" window shown, not modal: the test works it after.
     void showAddFromUsda(AddFromUsda&) override { windows.append(QStringLiteral("usda")); }
+    void showNutrients(NutrientView&) override { windows.append(QStringLiteral("nutrients")); }
     std::optional<int> chooseItem(const ChoiceRequest& request) override;
     std::optional<std::vector<int>> chooseSeveral(const ChoiceRequest& request) override;
 

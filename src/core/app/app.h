@@ -11,6 +11,8 @@
 #include "guide/tutor.h"
 #include "menu/menuplanner.h"
 #include "menu/menuprinting.h"
+#include "menu/nutrientview.h"
+#include "nutrients/foodnutrients.h"
 #include "recipes/recipes.h"
 #include "reference/addfromusda.h"
 #include "shell/program.h"
@@ -32,7 +34,11 @@ public:
     FoodData food;
     // "Add from &USDA...": the USDA reference, read when first opened.
     AddFromUsda usda;
+    // The nutrients beyond the six values: the USDA reference and the links, read when first asked.
+    FoodNutrients nutrients;
     MenuPlanner menu;
+    // "&Nutrients...": the window of every nutrient against the reference intakes.
+    NutrientView nutrientView;
     Recipes recipes;
     Weight weight;
     ActivityPlanner activity;

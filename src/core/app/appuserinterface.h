@@ -6,6 +6,7 @@
 #include "exchange/exchangedialogs.h"
 #include "food/fooddialogs.h"
 #include "guide/guidewindows.h"
+#include "menu/nutrientview.h"
 #include "menu/targetsplitdialogs.h"
 #include "reference/usdawindows.h"
 #include "shell/userinterface.h"
@@ -13,6 +14,7 @@
 namespace tolvane {
 
 class AppUserInterface : public UserInterface, public FoodDialogs, public ActivityDialogs, public GuideWindows,
-                         public ExchangeDialogs, public TargetSplitDialogs, public UsdaWindows {};
+                         public ExchangeDialogs, public TargetSplitDialogs, public UsdaWindows,
+                         public NutrientWindows {};
 
 } // namespace tolvane

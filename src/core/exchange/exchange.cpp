@@ -132,6 +132,11 @@ void Exchange::exportFoodItems()
 
 void Exchange::exportMenu() { save(QStringLiteral("Export Menu"), exportMenuCsv(menu_.week())); }
 
+void Exchange::exportNutrientReport(const NutrientReport& report)
+{
+    save(QStringLiteral("Export Nutrient Report"), nutrientReportCsv(report));
+}
+
 void Exchange::exportWeightLog() { save(QStringLiteral("Export Weight Log"), exportWeightCsv(weight_.log())); }
 
 } // namespace tolvane

@@ -8,6 +8,7 @@
 namespace tolvane {
 
 class ExchangeDialogs;
+struct NutrientReport;
 class MenuPlanner;
 class FoodList;
 class Program;
@@ -29,6 +30,8 @@ public:
     void exportFoodItems();
     void exportMenu();
     void exportWeightLog();
+    // "Export Nutrient Re&port as CSV...": the report's table as the printout has it.
+    void exportNutrientReport(const NutrientReport& report);
 
 private:
     void save(const QString& title, const QByteArray& bytes);

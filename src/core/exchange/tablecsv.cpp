@@ -28,6 +28,16 @@ QString weightCsvText(const QString& cell, const QLocale& locale)
 
 } // namespace
 
+QByteArray nutrientReportCsv(const NutrientReport& report)
+{
+    QByteArray out;
+    appendCsvRow(out, {report.intakeNote});
+    for (const QStringList& row : nutrientReportTable(report))
+        appendCsvRow(out, row);
+    appendCsvRow(out, {NutrientReportFootnote});
+    return out;
+}
+
 QByteArray exportMenuCsv(const Week& week, int* rows)
 {
     QByteArray out;

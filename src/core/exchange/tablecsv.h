@@ -4,6 +4,7 @@
 // comma-separated file.
 
 #include "menu/meal.h"
+#include "menu/nutrientreport.h"
 
 #include <QByteArray>
 
@@ -19,6 +20,9 @@ QByteArray exportMenuCsv(const Week& week, int* rows = nullptr);
 // The grid's data rows: date, plan, actual. Weights the grid reads as numbers
 // are written with "."; other texts as they stand.
 QByteArray exportWeightCsv(const WeightLog& log, int* rows = nullptr);
+
+// The nutrient report's table, heading first, the footnote as the last row.
+QByteArray nutrientReportCsv(const NutrientReport& report);
 
 inline const QString DayTotalText = QStringLiteral("Day total");
 

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace tolvane {
 
@@ -75,14 +76,14 @@ QString linksFileProblem(const QByteArray& bytes)
 
 struct FoodNutrients::Link {
     const ReferenceFood* food = nullptr;
-    Nutrients six{};          // the six values the item has while it is linked
-    NutrientAmounts amounts;  // one serving
+    Nutrients six{};         // the six values the item has while it is linked
+    NutrientAmounts amounts; // one serving
 };
 
 struct FoodNutrients::State {
     std::optional<UsdaReference> reference;
     QHash<QString, UsdaLink> starter;
-    std::vector<UsdaLink> stored;  // foodlinks.tsv, in its order
+    std::vector<UsdaLink> stored; // foodlinks.tsv, in its order
     QHash<QString, UsdaLink> storedByName;
     QHash<QString, std::optional<Link>> resolved;
     QDateTime fileTime;
@@ -104,8 +105,8 @@ void FoodNutrients::ensureLoaded()
     if (!tried_) {
         tried_ = true;
         state_ = std::make_unique<State>();
-        const QString path = referencePath_.isEmpty() ? referencePath(QCoreApplication::applicationDirPath())
-                                                      : referencePath_;
+        const QString path =
+            referencePath_.isEmpty() ? referencePath(QCoreApplication::applicationDirPath()) : referencePath_;
         state_->reference = UsdaReference::load(path);
         if (!state_->reference)
             return;
@@ -198,7 +199,8 @@ const FoodNutrients::Link* FoodNutrients::linkOf(const FoodItem& item)
 
 NutrientAmounts FoodNutrients::perServing(const FoodItem& item)
 {
-    ensureLoaded();
+    if (!tried_)
+        ensureLoaded();
     NutrientAmounts amounts;
     if (const Link* link = linkOf(item))
         amounts = link->amounts;
@@ -216,6 +218,18 @@ bool FoodNutrients::linked(const FoodItem& item)
 
 void FoodNutrients::itemModified(const FoodItem& before, const FoodItem& after)
 {
+    // Before the first question the reference is read only for an item that
+    // has a link at all, so that modifying a food typed in stays quick.
+    if (!tried_) {
+        const QString name = before.name();
+        const auto named = [&](const QString& path) {
+            const std::optional<QByteArray> bytes = readFile(path);
+            return bytes && std::ranges::any_of(readUsdaLinks(*bytes),
+                                                [&](const UsdaLink& link) { return link.itemName == name; });
+        };
+        if (!named(starterLinksPath_) && !named(QDir(program_.workDir()).filePath(UsdaLinksFileName)))
+            return;
+    }
     if (!linked(before))
         return;
     const QString oldName = before.name();
@@ -230,9 +244,8 @@ void FoodNutrients::itemModified(const FoodItem& before, const FoodItem& after)
         // A renamed item keeps its link (a starter food's too) under its new name.
         UsdaLink link = stored ? state_->storedByName.value(oldName) : state_->starter.value(oldName);
         link.itemName = after.name();
-        std::erase_if(state_->stored, [&](const UsdaLink& l) {
-            return l.itemName == oldName || l.itemName == link.itemName;
-        });
+        std::erase_if(state_->stored,
+                      [&](const UsdaLink& l) { return l.itemName == oldName || l.itemName == link.itemName; });
         state_->stored.push_back(link);
         saveLinks();
     }

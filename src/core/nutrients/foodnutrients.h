@@ -53,7 +53,8 @@ public:
     void setReferencePath(const QString& path) { referencePath_ = path; }
     void setStarterLinksPath(const QString& path) { starterLinksPath_ = path; }
 
-    // Whether the USDA reference could be read (reads it the first time).
+    // Whether the USDA reference could be read (reads it the first time, and
+    // the links file again whenever it changed: ask before a round of items).
     bool referenceRead();
     // One serving of the item: its six values, and the rest from its USDA
     // food while it is linked; empty where unknown.

@@ -9,14 +9,14 @@ namespace tolvane {
 
 enum class Command {
     // &Main
-    MergeOtherTable, Exit, ImportFoodItemsCsv, ExportFoodItemsCsv, ExportMenuCsv, ExportWeightLogCsv, BackUpData,
+    MergeOtherTable, Exit, ImportFoodItemsCsv, ExportFoodItemsCsv, ExportMenuCsv, ExportWeightLogCsv, ExportNutrientReportCsv, BackUpData,
     RestoreFromBackup, Zoom, Units, TargetSplit, Undo, Redo,
     // &Food Item
     AddFoodItem, AddFromUsda, ModifyFoodItem, DeleteFoodItem, AddToPersonalList, RemoveFromPersonalList,
     ShowPersonalList, ClearPersonalList, AddToMeal, FindFoodItem,
     // &Menu
     LoadMenu, SaveMenuAs, ClearMeal, CopyMeal, PasteMeal, ClearMenu, CopyDay, PasteDay, PasteDayInto,
-    ChangeServings,
+    ChangeServings, ShowNutrients,
     // &Recipe
     AddRecipeToFoodItems, LoadRecipe, SaveRecipe, ClearRecipe, ChangeIngredientServings,
     // &Weight
@@ -25,7 +25,7 @@ enum class Command {
     AddActivity, DeleteActivity, AddToDay, RemoveFromDay,
     // &Print
     MenuPrintPreview, ShoppingListPreview, PrintShoppingList, PrintDay, PrintMenu, PrintWeightGraph,
-    PrintRecipe, PrintSetup,
+    PrintRecipe, PrintNutrientReport, PrintSetup,
     // &Help
     HelpGeneral, HelpDietingHints, HelpLowCalorie, HelpDiabetic, HelpLowSodium, HelpLowCholesterol,
     HelpRdaGuidelines, Tutor, About,

@@ -239,6 +239,7 @@ void MainWindow::refresh()
         button->setEnabled(program_.isToolButtonEnabled(command));
     if (pages_->currentIndex() != program_.currentPage())
         pages_->setCurrentIndex(program_.currentPage());
+    emit refreshed();
 }
 
 void MainWindow::applyStartPosition()

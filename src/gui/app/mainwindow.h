@@ -54,6 +54,10 @@ public:
     // The find field over the food list of a page (none: the page has no food list).
     FoodFindBar* findBar(int index) const;
 
+signals:
+    // After each refresh: windows beside the main one follow its state.
+    void refreshed();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;

@@ -16,6 +16,7 @@ class SearchProgress;
 class TitleDialog;
 class TutorDialog;
 class UsdaWindow;
+class NutrientWindow;
 
 class QtUserInterface : public AppUserInterface {
 public:
@@ -64,6 +65,8 @@ public:
     // The "Add from USDA" window (src/gui/app/usdaui.cpp): one for the run.
     void showAddFromUsda(AddFromUsda& behaviour) override;
     UsdaWindow* usdaWindow() const;
+    void showNutrients(NutrientView& view) override;
+    NutrientWindow* nutrientWindow() const;
     std::optional<int> chooseItem(const ChoiceRequest& request) override;
     std::optional<std::vector<int>> chooseSeveral(const ChoiceRequest& request) override;
 
@@ -88,6 +91,7 @@ private:
     QPointer<HelpWindow> help_;
     QPointer<TutorDialog> tutorDialog_;
     QPointer<UsdaWindow> usdaWindow_;
+    QPointer<NutrientWindow> nutrientWindow_;
 };
 
 } // namespace tolvane
