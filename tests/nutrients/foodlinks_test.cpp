@@ -50,19 +50,20 @@ TEST_F(FoodLinksTest, AStarterFoodKeepsItsLinkWhenRenamedAndLosesItWithAMessageW
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(linked(QStringLiteral("Whole milk")));
     EXPECT_FALSE(linked(QStringLiteral("My soup")));
+    EXPECT_FALSE(nutrients.linked(makeItem(Milk, {150, 11.7L, 7.7L, 7.9L, 105, 24})));  // its name, other values
     // Beyond the six values: USDA gives 113 mg calcium per 100 g, the serving is 244 g.
     EXPECT_EQ(*nutrients.perServing(milk)[catalogueIndex(QStringLiteral("calcium_mg"))], 113.0L * 244 / 100);
     EXPECT_FALSE(nutrients.perServing(soup)[catalogueIndex(QStringLiteral("calcium_mg"))]);
     EXPECT_EQ(links(), LinksHeader + QStringLiteral("Whole milk\t01077\t1 cup\t244\n"));
 
     const QByteArray table = fileBytes();
-    ui.foodItemAnswers.push_back({enter(QStringLiteral("Whole milk"), {"150", "11.7", "7.7", "7.9", "105", "24"})});
+    ui.foodItemAnswers.push_back({enter(QStringLiteral("Milk"), {"150", "11.7", "7.7", "7.9", "105", "24"})});
     food.editing.modify();
     EXPECT_EQ(ui.messages, (std::vector<Message>{typed(
-                               QStringLiteral("The values of \"Whole milk\" were changed, so it is no longer linked to "
+                               QStringLiteral("The values of \"Milk\" were changed, so it is no longer linked to "
                                               "its USDA food: only its six values are known now."),
                                Icon::Warning)}));
-    EXPECT_FALSE(linked(QStringLiteral("Whole milk")));
+    EXPECT_FALSE(linked(QStringLiteral("Milk")));
     EXPECT_EQ(links(), LinksHeader);
     EXPECT_NE(fileBytes(), table); // the table itself took the new calories
 }
