@@ -33,6 +33,7 @@
 #include "menu/menufile.h"
 #include "shell/filechoice.h"
 #include "weight/weightfile.h"
+#include "weight/weightlog.h"
 #include "weight/calculatorspage.h"
 #include "weight/weightpage.h"
 
@@ -200,6 +201,12 @@ QByteArray largestWeightFile()
             storeReal6(199.0L, records[i].actual.data());
     }
     return writeWeightImage(records);
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes)
@@ -496,42 +503,79 @@ int main(int argc, char** argv)
 
     // Undo and redo of the largest changes: Paste Day Into seven full days, a
     // full week loaded, a food item deleted from 2000, a recipe of 20
-    // ingredients cleared, the 100000-row weight file loaded and a typed cell.
-    const std::vector<std::tuple<int, Command, const char*>> undone{
-        {MenuPlannerPageIndex, Command::PasteDayInto, "Paste Day Into all seven full days"},
-        {MenuPlannerPageIndex, Command::LoadMenu, "a loaded menu file"},
-        {MenuPlannerPageIndex, Command::DeleteFoodItem, "a food item deleted"},
-        {RecipesPageIndex, Command::ClearRecipe, "Clear Recipe of 20 ingredients"},
-        {WeightPageIndex, Command::LoadWeightFile, "the largest weight file loaded"}};
+    // ingredients cleared; on the grid of 100000 rows a typed cell, Clear
+    // Grid, the file loaded into the empty grid and a plan made over it.
+    const auto typeCell = [&] {
+        grid->setFocus();
+        grid->setCurrentIndex(cell);
+        app.weight.log().editCell(ActualColumn, 1, QStringLiteral("150"));
+    };
+    const auto createPlan = [&] {
+        using F = Calculators::Field;
+        for (const auto& [field, text] : {std::pair{F::CurrentWeight, "150"}, {F::Age, "40"}, {F::Height, "65"},
+                                          {F::PlanCalories, "1500"}, {F::GoalWeight, "140"}})
+            app.weight.calculators().setText(field, QString::fromLatin1(text));
+        command(Command::CreatePlan);
+    };
+    const auto commandRun = [&](Command c) { return [&command, c] { command(c); }; };
+    const std::vector<std::tuple<int, std::function<void()>, const char*>> undone{
+        {MenuPlannerPageIndex, commandRun(Command::PasteDayInto), "Paste Day Into all seven full days"},
+        {MenuPlannerPageIndex, commandRun(Command::LoadMenu), "a loaded menu file"},
+        {MenuPlannerPageIndex, commandRun(Command::DeleteFoodItem), "a food item deleted"},
+        {RecipesPageIndex, commandRun(Command::ClearRecipe), "Clear Recipe of 20 ingredients"},
+        {WeightPageIndex, typeCell, "a typed weight cell (100000 rows)"},
+        {WeightPageIndex, commandRun(Command::ClearWeightGrid), "Clear Grid of 100000 rows"},
+        {WeightPageIndex, commandRun(Command::LoadWeightFile), "the largest weight file loaded"},
+        {WeightPageIndex, createPlan, "Create Plan over 100000 rows"}};
+    // What each undo and redo must bring back, read outside the timings: the
+    // files a change saves (of the current menu its meals: an undo shows the
+    // day it changed) and what the recipe and the grid hold.
+    const auto state = [&] {
+        QStringList seen{QString::number(qHash(readAll(file("currmenu.db")).right(MealsPerWeek * Meal::Size))),
+                         QString::number(qHash(readAll(file("fooditem.dbt"))))};
+        seen << app.recipes.ingredientLines() << app.recipes.instructions();
+        const WeightLog& log = app.weight.log();
+        seen << QString::number(log.rowCount()) << log.fileName();
+        for (const int row : {1, log.rowCount() - 1})
+            for (int c = 0; c < WeightColumnCount; ++c)
+                seen << log.cell(c, row);
+        return seen;
+    };
+    // Times `reps` undos and redos of the change just made, each checked.
+    const auto undoAndRedo = [&](const QString& name, const QStringList& before) {
+        const QStringList after = state();
+        if (after == before) {
+            std::fprintf(stderr, "%s changed nothing\n", qUtf8Printable(name));
+            std::exit(2);
+        }
+        for (int r = 0; r < reps; ++r) {
+            timings.time(QStringLiteral("Undo %1").arg(name), [&] { command(Command::Undo); });
+            const bool back = state() == before;
+            timings.time(QStringLiteral("Redo %1").arg(name), [&] { command(Command::Redo); });
+            if (!back || state() != after) {
+                std::fprintf(stderr, "%s %s\n", qUtf8Printable(name), back ? "not redone" : "not undone");
+                std::exit(2);
+            }
+        }
+    };
     for (const auto& [page, change, name] : undone) {
         if (!wants("undo"))
             break;
         pages->setCurrentIndex(page);
-        ui.openAnswer = change == Command::LoadMenu ? file("week.mnu") : file("large.wgt");
+        ui.openAnswer = page == MenuPlannerPageIndex ? file("week.mnu") : file("large.wgt");
         // The full week has the same meals every day: the copied day differs.
-        if (change == Command::PasteDayInto) {
+        if (name == std::get<2>(undone.front())) {
             dropOn(planner->trashCan(), {DragSource::MealList, 0});
             command(Command::CopyDay);
         }
-        command(change);
-        for (int r = 0; r < reps; ++r) {
-            timings.time(QStringLiteral("Undo %1").arg(QLatin1String(name)), [&] { command(Command::Undo); });
-            timings.time(QStringLiteral("Redo %1").arg(QLatin1String(name)), [&] { command(Command::Redo); });
-        }
-    }
-    if (wants("undo")) {
-        pages->setCurrentIndex(WeightPageIndex);
-        grid->setFocus();
-        grid->setCurrentIndex(cell);
-        app.weight.log().editCell(ActualColumn, 1, QStringLiteral("150"));
-        for (int r = 0; r < reps; ++r) {
-            timings.time(QStringLiteral("Undo a typed weight cell (100000 rows)"), [&] { command(Command::Undo); });
-            timings.time(QStringLiteral("Redo a typed weight cell (100000 rows)"), [&] { command(Command::Redo); });
-        }
+        const QStringList before = state();
+        change();
+        undoAndRedo(QLatin1String(name), before);
     }
     // The history of a session of 1000 typical changes: entries in and out of a
     // full week, a typed weight cell each tenth change.
     if (wants("undo")) {
+        command(Command::Undo);  // the plan: the 100000 rows back
         window.undoHistory().stack().clear();
         pages->setCurrentIndex(MenuPlannerPageIndex);
         for (int c = 0; c < 1000; ++c) {

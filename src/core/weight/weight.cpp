@@ -133,12 +133,12 @@ bool Weight::createPlan()
             return false;
     }
 
-    WeightLog::Rows before = log_.rowsNow();
+    // The plan's rows replace the grid's (moved aside for undo, not copied);
+    // a plan of no weeks sets the first row only.
+    WeightLog::Rows before = weeks > 0 ? log_.replaceRows(weeks + 2) : log_.rowsNow();
     log_.setCell(DateColumn, 1, firstDate);
     log_.setCell(PlanColumn, 1, firstWeight);
     log_.setCell(ActualColumn, 1, firstWeight);
-    if (weeks > 0)
-        log_.setRowCount(weeks + 2);
     for (int week = 1; week <= weeks; ++week) {
         log_.setCell(DateColumn, week + 1, log_.dateText(today.addDays(7 * week)));
         const long double planned = fromPounds(plan.weeks[static_cast<std::size_t>(week - 1)], units);
