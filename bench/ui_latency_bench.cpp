@@ -49,6 +49,9 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolBar>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QTabBar>
@@ -129,13 +132,15 @@ public:
             tutor.pressCancel();
     }
     void showInformation(Information&) override {}
+    // One preview window for the run, as the program keeps it; shown without
+    // its modal loop.
+    PreviewWindow preview;
     void showPrintPreview(const PreviewRequest& request) override
     {
-        PreviewWindow window;
-        window.setRequest(request);
-        window.show();
+        preview.setRequest(request);
+        preview.show();
         QCoreApplication::processEvents();
-        (void)window.grab();
+        (void)preview.grab();
     }
 };
 
@@ -602,6 +607,35 @@ int main(int argc, char** argv)
                 window.refresh();
             });
         }
+
+    // The preview's other pages and zoom: each first shown page or scale is
+    // drawn then; a page or scale shown before is kept.
+    QScrollBar* previewBar = ui.preview.scrollArea()->verticalScrollBar();
+    const PreviewZoom& zoom = ui.preview.zoom();
+    const QList<QAction*> zoomTools = ui.preview.zoomBar()->actions();
+    for (int r = 0; r < reps && wants("printouts"); ++r) {
+        for (const auto& [c, name] : printouts) {
+            if (c != Command::MenuPrintPreview && c != Command::ShoppingListPreview)
+                continue;
+            app.program.execute(c);
+            const QString shown = QString::fromLatin1(name);
+            const auto turn = [&](bool down) {
+                const int top = previewBar->value();
+                previewBar->setValue(down ? zoom.nextPageTop(top, ui.preview.pageCount())
+                                          : zoom.previousPageTop(top, ui.preview.pageCount()));
+                (void)ui.preview.grab();
+            };
+            const auto tool = [&](int index) {
+                zoomTools[index]->trigger();
+                (void)ui.preview.grab();
+            };
+            timings.time(shown + QStringLiteral(", Page Down to a page not shown before"), [&] { turn(true); });
+            timings.time(shown + QStringLiteral(", Page Up to a kept page"), [&] { turn(false); });
+            timings.time(shown + QStringLiteral(", Zoom In to a scale not shown before"), [&] { tool(2); });
+            timings.time(shown + QStringLiteral(", Zoom Out to a kept scale"), [&] { tool(3); });
+        }
+    }
+    ui.preview.close();
 
     timings.print();
     std::printf("\nUndo history at the end: %d changes, %lld KiB held.\n", window.undoHistory().stack().count(),
