@@ -67,7 +67,12 @@ StartResult Program::formCreate()
         return {false, SettingsErrorExitStatus};
     }
     run(hooks.restoreChoices);
-    run(hooks.started);
+    // The window shows without waiting for the weight log (up to 100000 rows)
+    // or the automatic backup; a question of either comes over the window.
+    ui_.whenMainWindowShown([this] {
+        run(hooks.restoreWeightLog);
+        run(hooks.started);
+    });
     return {};
 }
 
@@ -188,7 +193,7 @@ bool Program::formCloseQuery()
     return true;
 }
 
-void Program::formClose() {}
+void Program::formClose() { run(hooks.closing); }
 
 void Program::saveAtSessionEnd()
 {
