@@ -62,6 +62,7 @@ StartResult Program::formCreate()
     };
     windowTop_ = restore(TopKey, DefaultTop);
     windowLeft_ = restore(LeftKey, DefaultLeft);
+    storedPlace_ = QPoint(windowLeft_, windowTop_);
     if (!settings_.close()) {
         ui_.showMessage(Message::plain(SettingsErrorText, SettingsErrorCaption, Icon::None, only(Button::Ok)));
         return {false, SettingsErrorExitStatus};
@@ -142,18 +143,24 @@ void Program::formResize(int top, int left)
         top = windowTop_;
         left = windowLeft_;
     }
+    windowTop_ = top;
+    windowLeft_ = left;
+    // The first showing at the stored place writes nothing (the settings'
+    // write waits for the disk twice).
+    if (storedPlace_ == QPoint(left, top))
+        return;
     if (!openSettings()) {
         ui_.endProgram(SettingsErrorExitStatus);
         return;
     }
     settings_.writeInt(TopKey, top);
     settings_.writeInt(LeftKey, left);
-    windowTop_ = top;
-    windowLeft_ = left;
     if (!settings_.close()) {
         ui_.showMessage(Message::plain(SettingsErrorText, SettingsErrorCaption, Icon::None, only(Button::Ok)));
         ui_.endProgram(SettingsErrorExitStatus);
+        return;
     }
+    storedPlace_ = QPoint(left, top);
 }
 
 void Program::formMove(int top, int left)

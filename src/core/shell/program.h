@@ -187,6 +187,7 @@ private:
     int windowTop_ = DefaultTop;
     int windowLeft_ = DefaultLeft;
     std::optional<QPoint> movedInto_;  // where a stored place off the screen was shown
+    std::optional<QPoint> storedPlace_;  // the place in the settings (left, top)
     bool closing_ = false;
     bool weightChanged_ = false;
     bool activityChanged_ = false;
