@@ -144,9 +144,12 @@ TEST_F(BackupTest, ARestoreWritesThroughALinkAndStopsAtAFolderInTheWay)
     const QString archive = doc(QStringLiteral("b.zip"));
     backUp(archive);
     addFoodItem(QStringLiteral("Zucchini"));
+    const auto mine = QFile::ReadOwner | QFile::WriteOwner;  // a file made private stays private
+    ASSERT_TRUE(QFile::setPermissions(real, mine));
     restore(archive);
     EXPECT_TRUE(QFileInfo(path(FoodTableFileName)).isSymLink());
     EXPECT_EQ(readAll(real), foodsNow);
+    EXPECT_EQ(QFile::permissions(real) & ~QFileDevice::Permissions(0x0f00), mine);  // not the "user" bits
 
     // A folder where the activity table belongs: named, and nothing changes.
     addFoodItem(QStringLiteral("Zucchini"));

@@ -125,6 +125,11 @@ TEST(FoodCsv, EachRowIsCheckedAsTheAddDialogChecksIt)
     FoodTable table{NameOrder(QLocale::c())};
     importFoodCsv(Header + "  Plum  ,1,1,1,1,1,1\r\n", QStringLiteral("f.csv"), table);
     EXPECT_EQ(table.rowNames(), QStringList{QStringLiteral("Plum")});
+    // The calories check's edges: far under 4/4/9 (more than fibre explains) and far over (alcohol).
+    const FoodImport edges = importFoodCsv(
+        Header + "Bran,54,25,0,0,0,0\r\nOat,57,25,0,0,0,0\r\nGin,131,0,0,0,0,0\r\nBeer,130,0,0,0,0,0\r\n",
+        QStringLiteral("f.csv"), table);
+    EXPECT_EQ(edges.doubtfulLines, (QList<int>{2, 4}));
 }
 
 TEST(FoodCsv, NamesAreTrimmedAndLookedUpIgnoringCase)

@@ -49,6 +49,7 @@ TEST_F(BackupWindow, ARestoreShowsTheRestoredFoodsWeekAndDay)
     window->refresh();
     ASSERT_EQ(rows(planner->foodList()->model()).size(), 3);
     ASSERT_EQ(planner->dayNotebook()->currentIndex(), 5);
+    ASSERT_TRUE(window->action(Command::Undo)->isEnabled());
 
     ui.openAnswers = {archive};
     ui.answers = {Button::Yes};
@@ -56,6 +57,8 @@ TEST_F(BackupWindow, ARestoreShowsTheRestoredFoodsWeekAndDay)
     EXPECT_EQ(rows(planner->foodList()->model()), QStringList({QStringLiteral("Apple"), QStringLiteral("Milk")}));
     EXPECT_EQ(planner->dayNotebook()->currentIndex(), 3);
     EXPECT_EQ(rows(planner->mealList()->model()), QStringList{mealLine(QStringLiteral("Apple"), 1.5)});
+    // The changes before the restore no longer fit its data: none is left to undo.
+    EXPECT_FALSE(window->action(Command::Undo)->isEnabled());
 }
 
 } // namespace

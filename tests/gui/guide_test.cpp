@@ -17,6 +17,8 @@
 #include "guide/helptopics.h"
 #include "guide/helpwindow.h"
 #include "guide/informationwindow.h"
+#include "nutrients/referenceintakes.h"
+#include "reference/addfromusda.h"
 #include "shell/zoom.h"
 #include "guide/tutordialog.h"
 #include "printing/previewwindow.h"
@@ -268,7 +270,7 @@ TEST(HelpTopics, DietaryTopicsNameEachSourceWithItsEditionAndTheDisclaimerSaysIt
 {
     HelpWindow help;
     // The dietary topics, and the program's topics that give figures on the body.
-    for (int context : {3, 4, 5, 6, 7, 21, 25, 26, 11}) {
+    for (int context : {3, 4, 5, 6, 7, 21, 25, 26, 11, NutrientsHelpContext}) {
         SCOPED_TRACE(context);
         QFile file(QStringLiteral(":/help/") + helpTopic(context)->file);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -333,6 +335,8 @@ TEST(HelpTopics, TopicsQuoteTheProgramsOwnWords)
         {3, splitmsg::wrongSum(90)},
         {3, referenceSide(TargetSplit{25, 15, 60}).title},
         {3, plain(splitmsg::DefaultButton)},
+        {NutrientsHelpContext, ReferenceIntakes::builtIn().groupLabel(IntakeSex::Female, std::nullopt, IntakeCondition::None)},
+        {NutrientsHelpContext, usdamsg::BestMatch},
     };
     HelpWindow help;
     for (const auto& [context, quote] : quotes) {
@@ -380,7 +384,7 @@ TEST(HelpViewer, LinksBackForwardGroupsAndItsSize)
         EXPECT_EQ(diet, QStringList({QStringLiteral("RDA Guidelines"), QStringLiteral("Low Calorie"),
                                      QStringLiteral("Diabetic"), QStringLiteral("Low Sodium"),
                                      QStringLiteral("Low Cholesterol"), QStringLiteral("Dieting Hints"),
-                                     QStringLiteral("Disclaimer")}));
+                                     QStringLiteral("Disclaimer"), QStringLiteral("Nutrients and Reference Intakes")}));
         list->setCurrentItem(list->topLevelItem(1)->child(0));  // choosing a topic from the list
         EXPECT_EQ(help.currentContext(), 3);
         list->setCurrentItem(list->topLevelItem(0));  // a group heading opens nothing

@@ -214,6 +214,14 @@ TEST(PrintPreviewWidget, OpensOnAWholePageAndFitsZoomsAndTurnsPages)
     // The opening size: a whole page at up to 100% within nine tenths of the screen.
     EXPECT_EQ(PreviewZoom::openingSize({1280, 1024}, {20, 60}), QSize(564 + 36, 846 + 76));
     EXPECT_EQ(PreviewZoom::openingSize({2560, 1440}, {20, 60}), QSize(800 + 36, 1200 + 76));
+    // A fitted page is never a pixel larger than the view, whichever side limits it.
+    for (int side = 140; side < 1400; ++side) {
+        PreviewZoom fitted;
+        fitted.fitWidth({side, 5000});
+        ASSERT_LE(fitted.pageSize().width(), side - 2 * PreviewZoom::Margin) << side;
+        fitted.fitPage({5000, side});
+        ASSERT_LE(fitted.pageSize().height(), side - 2 * PreviewZoom::Margin) << side;
+    }
 
     ShoppingList list;
     for (int i = 0; i < 280; ++i)

@@ -103,3 +103,35 @@ TEST_F(UsdaWindowTest, ANoMatchIsReadAndKeepsTheResults)
     EXPECT_EQ(readName(usda.status()), QStringLiteral("No food item matches \"mqqq\"."));
     EXPECT_EQ(usda.results()->topLevelItemCount(), found);
 }
+
+TEST_F(UsdaWindowTest, RankingByANutrientIsReachedByKeysAndReadAloud)
+{
+    ASSERT_NO_FATAL_FAILURE(openWindow({}));
+    app->usda.setReferencePath(QStringLiteral(TOLVANE_USDA_REFERENCE_TSV));
+    app->program.execute(Command::AddFromUsda);
+    UsdaWindow usda(app->usda, {}, window.get());
+    usda.show();
+    usda.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&usda));
+    usda.searchField()->setFocus();
+    type(QStringLiteral("spinach"));
+    EXPECT_TRUE(usda.results()->isColumnHidden(2));  // no amounts in the search's own order
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
+    ASSERT_EQ(QApplication::focusWidget(), usda.rankBy());
+    type(QStringLiteral("Iron"));
+    EXPECT_EQ(readName(usda.rankBy()), QStringLiteral("Iron"));
+    EXPECT_EQ(readName(usda.status()), QStringLiteral("25 foods, richest in iron per 100 g first"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+    ASSERT_EQ(QApplication::focusWidget(), usda.rankBasis());
+    press(Qt::Key_Down);
+    EXPECT_EQ(readName(usda.rankBasis()), QStringLiteral("100 kcal"));
+    EXPECT_EQ(readName(usda.status()), QStringLiteral("25 foods, richest in iron per 100 kcal first"));
+    EXPECT_FALSE(usda.results()->isColumnHidden(2));
+    EXPECT_EQ(usda.results()->headerItem()->text(2), QStringLiteral("Iron per 100 kcal"));
+    // A screen reader reads the amount in the first row's own cell.
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(usda.results())->tableInterface();
+    ASSERT_TRUE(table);
+    EXPECT_EQ(table->cellAt(0, 0)->text(QAccessible::Name),
+              QStringLiteral("Spinach, cooked, boiled, drained, without salt"));
+    EXPECT_EQ(table->cellAt(0, 2)->text(QAccessible::Name), QStringLiteral("15.5 mg"));
+}

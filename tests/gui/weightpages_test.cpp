@@ -219,6 +219,12 @@ TEST_F(WeightPagesTest, TheGridKeepsItsRowsUnderTabAndEscape)
     grid->setFocus();
     key(grid, Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(grid->currentIndex(), grid->model()->index(0, DateColumn));
+    // ... and in the first row's editors Tab and Shift+Tab go between its cells.
+    grid->edit(grid->currentIndex());
+    key(editor(), Qt::Key_Tab);
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(0, PlanColumn));
+    key(editor(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(0, DateColumn));
 }
 
 TEST_F(WeightPagesTest, CalculatorsPageLayoutTypingAndPlan)

@@ -176,6 +176,12 @@ TEST_F(CloseSequence, ASessionEndWritesEveryChangeAndTheNextStartOffersTheWeight
             EXPECT_EQ(log.cell(PlanColumn, 1), QString());
         }
     }
+    writeAll(recovery, "");  // holds no rows: nothing to offer
+    ScriptedUi emptyUi;
+    SettingsStore emptySettings{dir.filePath(QStringLiteral("config/Tolvane.conf"))};
+    App empty{emptyUi, emptySettings, dir.path()};
+    ASSERT_TRUE(empty.program.formCreate().ok);
+    EXPECT_TRUE(emptyUi.messages.empty());
     // Saved since, or asked about at an orderly close: no rows to offer.
     program.saveAtSessionEnd();
     ASSERT_TRUE(QFile::exists(recovery));

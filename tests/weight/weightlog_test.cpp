@@ -212,6 +212,11 @@ TEST_F(WeightLogTest, DamagedFilesAreRefusedAndChangeNothing)
     refusedWith(QStringLiteral("far.wgt"), far, QStringLiteral("record 1 holds no valid date"));
     refusedWith(QStringLiteral("huge.wgt"), QByteArray((MaxWeightRecords + 1) * WeightRecordSize, '\0'),
                 QStringLiteral("it holds more than 100000 records"));
+    // A "%1" in the file's name is named as it is.
+    refusedWith(QStringLiteral("50%1.wgt"), Golden.left(39),
+                QStringLiteral("it is 39 bytes long, which is not a whole number of 20-byte records"));
+    EXPECT_TRUE(ui.messages.at(0).text.startsWith(QStringLiteral("The file \"%1\" is not a valid weight file: it is 39 ")
+                                                      .replace(QStringLiteral("%1"), path(QStringLiteral("50%1.wgt")))));
 
     ui.messages.clear();
     ui.openAnswers.push_back(path(QStringLiteral("missing.wgt")));

@@ -3,8 +3,9 @@
 //
 //   makestarter FOODS.csv ACTIVITIES.csv OUTPUT_FOLDER
 //
-// Writes fooditem.dbt, activity.db and currmenu.db (an empty week). Any row the
-// program would refuse fails the build.
+// Writes fooditem.dbt, activity.db and currmenu.db (an empty week), and
+// starterlinks.tsv: each food's USDA number and serving, in the format of
+// foodlinks.tsv. Any row the program would refuse fails the build.
 
 #include "exchange/csvtext.h"
 #include "exchange/foodimport.h"
@@ -12,6 +13,7 @@
 #include "food/nameorder.h"
 #include "activity/activityfile.h"
 #include "menu/menufile.h"
+#include "reference/usdalinks.h"
 #include "storage/numbertext.h"
 #include "storage/safesave.h"
 
@@ -64,6 +66,15 @@ int main(int argc, char* argv[])
     if (table.count() > 1998)
         return fail(QStringLiteral("too many foods: %1").arg(table.count()));
 
+    const CsvRead foodRows = readCsv(*foods);
+    std::vector<UsdaLink> links;
+    for (std::size_t r = 1; r < foodRows.rows.size(); ++r) {
+        const QStringList& f = foodRows.rows[r].fields;
+        if (f.size() < 10 || f[7].size() != 5)
+            return fail(QStringLiteral("%1, line %2 has no USDA number").arg(args[1]).arg(foodRows.rows[r].line));
+        links.push_back(UsdaLink{f[0], f[7], f[8], f[9]});
+    }
+
     const auto activityBytes = readAll(args[2]);
     if (!activityBytes)
         return fail(QStringLiteral("cannot read %1").arg(args[2]));
@@ -91,6 +102,8 @@ int main(int argc, char* argv[])
         saveFileAtomically(out.filePath(QStringLiteral("activity.db")), activityImage(activities)) !=
             SaveResult::Saved ||
         saveFileAtomically(out.filePath(QStringLiteral("currmenu.db")), writeMenuImage(MenuImage{})) !=
+            SaveResult::Saved ||
+        saveFileAtomically(out.filePath(QStringLiteral("starterlinks.tsv")), usdaLinksText(links)) !=
             SaveResult::Saved)
         return fail(QStringLiteral("cannot write into %1").arg(out.path()));
     return 0;

@@ -1,5 +1,7 @@
 #include "app/app.h"
 
+#include "nutrients/nutrientranking.h"
+
 namespace tolvane {
 
 App::App(AppUserInterface& ui, SettingsStore& settings, const QString& workDir)
@@ -21,6 +23,8 @@ App::App(AppUserInterface& ui, SettingsStore& settings, const QString& workDir)
     program.setHandler(Command::TargetSplit, [this, &ui] { menu.chooseTargetSplit(ui); });
     recipes.setFatTarget(menu.targetSplit().fat);
     menu.targetSplitChanged = [this] { recipes.setFatTarget(menu.targetSplit().fat); };
+    // Add from USDA ranks the foods by the nutrients the program knows.
+    usda.setRankNutrients(rankNutrients());
 }
 
 } // namespace tolvane

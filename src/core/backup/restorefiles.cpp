@@ -13,6 +13,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tolvane {
@@ -22,13 +23,17 @@ namespace {
 const QString Staging = QStringLiteral("staging");
 const QString Placing = QStringLiteral("placing");
 
-bool writeSynced(const QString& path, const QByteArray& bytes)
+// Writes the staged file for `target`; it gets the permissions of the file
+// it will replace, as a save keeps them (a file made private stays private).
+bool writeSynced(const QString& path, const QString& target, const QByteArray& bytes)
 {
     const QByteArray name = QFile::encodeName(path);
     ::unlink(name.constData());  // a staged file an earlier run left
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
+    if (struct stat old {}; ::stat(QFile::encodeName(target).constData(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd, old.st_mode & 07777);
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     bool ok = true;
@@ -122,7 +127,7 @@ PlaceOutcome placeFiles(const QString& dataFolder, const std::vector<FileToPlace
         syncFolder(dataFolder);
     };
     for (const FileToPlace& file : files) {
-        if (!writeSynced(stagedPath(file.path), file.bytes)) {
+        if (!writeSynced(stagedPath(file.path), file.path, file.bytes)) {
             undo();
             return {PlaceResult::NotStaged, file.path};
         }

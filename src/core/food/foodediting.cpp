@@ -108,6 +108,7 @@ void FoodEditing::modify()
         return;
 
     ui.setBusy(true);
+    const FoodItem before = table.item(slot);
     applyEditItem(table.item(slot), form.item());
     // A new name moves the record to its sorted place. No other record is
     // checked for the same name: a rename may make two items share one.
@@ -116,6 +117,8 @@ void FoodEditing::modify()
     refreshPanel();
     foods_.saveFoodTable(foodchange::modify(table.item(newSlot).name()));
     ui.setBusy(false);
+    if (modified)
+        modified(before, table.item(newSlot));
 }
 
 void FoodEditing::remove()

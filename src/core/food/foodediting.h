@@ -6,6 +6,7 @@
 #include "food/fooditemform.h"
 
 #include <QString>
+#include <functional>
 
 namespace tolvane {
 
@@ -59,6 +60,9 @@ public:
     void modify();
     // Also a food list row dropped on the menu planner's trash can.
     void remove();
+
+    // Told after "&Modify Food Item" changed a record (its old and new form).
+    std::function<void(const FoodItem& before, const FoodItem& after)> modified;
 
 private:
     void refreshPanel();

@@ -1,5 +1,7 @@
 #include "guide/helptopics.h"
 
+#include "nutrients/referenceintakes.h"
+
 #include <algorithm>
 
 namespace tolvane {
@@ -30,6 +32,7 @@ const std::vector<HelpTopic>& helpTopics()
         {PrintingHelpContext, QStringLiteral("Printing and preview"), QStringLiteral("printing.html")},
         {CsvHelpContext, QStringLiteral("CSV import and export"), QStringLiteral("csv.html")},
         {47, QStringLiteral("Copy Day and Weight Trend"), QStringLiteral("planningtools.html")},
+        {NutrientsHelpContext, QStringLiteral("Nutrients and Reference Intakes"), QStringLiteral("nutrients.html"), Diet},
     };
     return topics;
 }

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
+#include <numeric>
 
 namespace tolvane {
 
@@ -130,6 +131,10 @@ void AddFromUsda::setSearchText(const QString& text)
     searchText_ = text;
     if (!search_)
         return;
+    if (rankChoice_ > 0) {
+        rankResults();
+        return;
+    }
     std::size_t total = 0;
     const std::vector<int> found = search_->find(text, ShownResults, &total);
     if (found.empty()) {
@@ -138,6 +143,8 @@ void AddFromUsda::setSearchText(const QString& text)
         return;
     }
     results_ = found;
+    rankHeading_.clear();
+    rankAmounts_.clear();
     const QLocale locale;
     status_ = total > found.size()
                   ? QStringLiteral("The first %1 of %2 foods").arg(found.size()).arg(locale.toString(qulonglong{total}))
@@ -309,6 +316,100 @@ bool AddFromUsda::pressAdd()
     if (!storeUsdaLink(program_.workDir(), link))
         ui.showMessage(warning(usdamsg::LinkNotSaved));
     return true;
+}
+
+QString usdamsg::ranked(std::size_t shown, std::size_t total, std::size_t unknown, const QString& rankedBy)
+{
+    if (total == 0)
+        return QStringLiteral("No food found has a value for %1.").arg(rankedBy);
+    const QLocale locale;
+    QString text = total > shown ? QStringLiteral("The first %1 of %2 foods, richest in %3 first")
+                                       .arg(shown)
+                                       .arg(locale.toString(qulonglong{total}), rankedBy)
+                   : total == 1 ? QStringLiteral("1 food, richest in %1 first").arg(rankedBy)
+                                : QStringLiteral("%1 foods, richest in %2 first").arg(total).arg(rankedBy);
+    if (unknown > 0)
+        text += QStringLiteral(" (%1 without a value left out)").arg(locale.toString(qulonglong{unknown}));
+    return text;
+}
+
+QStringList AddFromUsda::rankChoices() const
+{
+    QStringList choices{usdamsg::BestMatch};
+    for (const RankNutrient& nutrient : rankNutrients_)
+        choices.append(nutrient.name);
+    return choices;
+}
+
+QStringList AddFromUsda::basisTexts()
+{
+    return {QStringLiteral("100 g"), QStringLiteral("100 kcal"), QStringLiteral("serving")};
+}
+
+void AddFromUsda::chooseRank(int choice)
+{
+    if (choice < 0 || choice > static_cast<int>(rankNutrients_.size()) || choice == rankChoice_)
+        return;
+    rankChoice_ = choice;
+    if (choice == 0 && searchText_.trimmed().isEmpty()) {
+        // Back to the search's order with nothing searched: nothing listed.
+        results_.clear();
+        rankHeading_.clear();
+        rankAmounts_.clear();
+        status_.clear();
+        current_ = -1;
+        return;
+    }
+    setSearchText(searchText_);
+}
+
+void AddFromUsda::chooseBasis(RankBasis basis)
+{
+    if (basis == basis_)
+        return;
+    basis_ = basis;
+    if (rankChoice_ > 0)
+        setSearchText(searchText_);
+}
+
+QString AddFromUsda::resultAmount(int row) const
+{
+    return row >= 0 && row < rankAmounts_.size() ? rankAmounts_[row] : QString();
+}
+
+void AddFromUsda::rankResults()
+{
+    const RankNutrient& nutrient = rankNutrients_[static_cast<std::size_t>(rankChoice_ - 1)];
+    const std::vector<ReferenceFood>& foods = reference_->foods();
+    std::vector<int> among;
+    if (searchText_.trimmed().isEmpty()) {
+        among.resize(foods.size());
+        std::iota(among.begin(), among.end(), 0);
+    } else {
+        among = search_->find(searchText_, foods.size());
+        if (among.empty()) {
+            status_ = usdamsg::noMatch(searchText_);  // the choice stays where it was
+            return;
+        }
+    }
+    const QString basis = basisTexts()[static_cast<int>(basis_)];
+    const std::vector<RankedFood> ranked = rankFoods(foods, among, nutrient, basis_);
+    const std::size_t shown = std::min(ranked.size(), ShownResults);
+    status_ = usdamsg::ranked(shown, ranked.size(), among.size() - ranked.size(), usdamsg::rankedBy(nutrient, basis));
+    rankHeading_ = nutrient.name + QStringLiteral(" per ") + basis;
+    results_.clear();
+    rankAmounts_.clear();
+    current_ = -1;
+    for (std::size_t i = 0; i < shown; ++i) {
+        const ReferenceFood& food = foods[static_cast<std::size_t>(ranked[i].food)];
+        QString amount = nutrient.text(ranked[i].amount) + QLatin1Char(' ') + nutrient.unit;
+        if (basis_ == RankBasis::PerServing)
+            amount += QStringLiteral(" in ") + measureAmountText(food.measures.front().amount) + QLatin1Char(' ') +
+                      measureWord(food.measures.front().name);
+        results_.push_back(ranked[i].food);
+        rankAmounts_.append(amount);
+    }
+    chooseResult(0);
 }
 
 } // namespace tolvane

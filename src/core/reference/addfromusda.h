@@ -7,6 +7,7 @@
 // goes off.
 
 #include "food/fooditem.h"
+#include "reference/foodranking.h"
 #include "reference/referencesearch.h"
 #include "reference/usdareference.h"
 
@@ -36,6 +37,13 @@ inline const QString NoName = QStringLiteral("Type a name for the food item.");
 inline const QString NameTooLong = QStringLiteral("The name of a food item has at most 30 characters.");
 inline const QString BadGrams = QStringLiteral("Type the weight in grams, a number above 0.");
 inline QString added(const QString& name) { return QStringLiteral("Added \"") + name + QStringLiteral("\"."); }
+inline const QString BestMatch = QStringLiteral("Best match");
+// "iron per 100 g": what a ranking ranks by, as its status says it.
+inline QString rankedBy(const RankNutrient& nutrient, const QString& basis)
+{
+    return nutrient.name.left(1).toLower() + nutrient.name.mid(1) + QStringLiteral(" per ") + basis;
+}
+QString ranked(std::size_t shown, std::size_t total, std::size_t unknown, const QString& rankedBy);
 inline const QString LinkNotSaved = QStringLiteral(
     "The food item was added, but its link to the USDA food could not be saved in foodlinks.tsv.");
 } // namespace usdamsg
@@ -87,6 +95,22 @@ public:
     // The measure as the name and the link say it ("1 cup", "150 g").
     QString measureShort() const;
 
+    // Ranking the results by a nutrient, richest first: choice 0 is "Best
+    // match" (the search's own order), then the nutrients given. Without a
+    // search text every food is ranked, with one the matching foods.
+    void setRankNutrients(std::vector<RankNutrient> nutrients) { rankNutrients_ = std::move(nutrients); }
+    QStringList rankChoices() const;
+    int rankChoice() const { return rankChoice_; }
+    void chooseRank(int choice);
+    // "100 g", "100 kcal", "serving", in the order of RankBasis.
+    static QStringList basisTexts();
+    RankBasis basis() const { return basis_; }
+    void chooseBasis(RankBasis basis);
+    // What the results are ranked by ("Iron per 100 g"), and the amount beside
+    // each ("2.5 mg", "1.2 mg in 1 cup"); empty when they are not ranked.
+    const QString& rankHeading() const { return rankHeading_; }
+    QString resultAmount(int row) const;
+
     // "&Add": adds the item to the food item table and the personal list.
     // True when it was added; what went wrong is told.
     bool pressAdd();
@@ -97,6 +121,7 @@ private:
     std::optional<Decimal> chosenGrams() const;
     SixValues chosenValues() const;
     void proposeName();
+    void rankResults();
 
     Program& program_;
     FoodEditing& editing_;
@@ -112,6 +137,11 @@ private:
     int measure_ = -1;
     QString gramsText_;
     QString name_;
+    std::vector<RankNutrient> rankNutrients_;
+    int rankChoice_ = 0;
+    RankBasis basis_ = RankBasis::Per100Grams;
+    QString rankHeading_;
+    QStringList rankAmounts_;  // beside the results they were ranked with
 };
 
 // "1.0" -> "1", "0.5" -> "1/2", "1.5" -> "1 1/2", "0.333" -> "1/3", "2.4" -> "2.4".

@@ -31,7 +31,7 @@ QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent)
 
 UsdaWindow::UsdaWindow(AddFromUsda& behaviour, std::function<void()> added, QWidget* parent)
     : QDialog(parent), behaviour_(behaviour), added_(std::move(added)), search_(new QLineEdit(this)), status_(new QLabel(this)),
-      results_(new QTreeWidget(this)), measures_(new QComboBox(this)), grams_(new QLineEdit(this)),
+      rankBy_(new QComboBox(this)), rankBasis_(new QComboBox(this)), results_(new QTreeWidget(this)), measures_(new QComboBox(this)), grams_(new QLineEdit(this)),
       name_(new QLineEdit(this)), add_(new QPushButton(QStringLiteral("&Add"), this)),
       close_(new QPushButton(QStringLiteral("&Close"), this))
 {
@@ -45,12 +45,17 @@ UsdaWindow::UsdaWindow(AddFromUsda& behaviour, std::function<void()> added, QWid
     search_->setClearButtonEnabled(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     status_->setFocusPolicy(Qt::NoFocus);
-    results_->setColumnCount(2);
-    results_->setHeaderLabels({QStringLiteral("USDA food"), QStringLiteral("Food group")});
+    rankBy_->setAccessibleName(QStringLiteral("Rank by"));
+    rankBy_->addItems(behaviour_.rankChoices());
+    rankBasis_->setAccessibleName(QStringLiteral("Rank per"));
+    rankBasis_->addItems(AddFromUsda::basisTexts());
+    results_->setColumnCount(3);
+    results_->setHeaderLabels({QStringLiteral("USDA food"), QStringLiteral("Food group"), QString()});
     results_->setRootIsDecorated(false);
     results_->setAccessibleName(QStringLiteral("USDA foods found"));
     results_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     results_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    results_->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     results_->header()->setStretchLastSection(false);
     measures_->setAccessibleName(QStringLiteral("Measure"));
     grams_->setAccessibleName(QStringLiteral("Grams"));
@@ -62,6 +67,11 @@ UsdaWindow::UsdaWindow(AddFromUsda& behaviour, std::function<void()> added, QWid
 
     auto* top = new QFormLayout;
     top->addRow(labelFor(QStringLiteral("&Search:"), search_, this), search_);
+    auto* ranking = new QHBoxLayout;
+    ranking->addWidget(rankBy_, 1);
+    ranking->addWidget(labelFor(QStringLiteral("&Per:"), rankBasis_, this));
+    ranking->addWidget(rankBasis_);
+    top->addRow(labelFor(QStringLiteral("Rank &by:"), rankBy_, this), ranking);
     top->addRow(QString(), status_);
     auto* values = new QGridLayout;
     for (int n = 0; n < NutrientCount; ++n) {
@@ -88,7 +98,9 @@ UsdaWindow::UsdaWindow(AddFromUsda& behaviour, std::function<void()> added, QWid
     layout->addWidget(results_, 1);
     layout->addLayout(choice);
     layout->addLayout(buttons);
-    setTabOrder(search_, results_);
+    setTabOrder(search_, rankBy_);
+    setTabOrder(rankBy_, rankBasis_);
+    setTabOrder(rankBasis_, results_);
     setTabOrder(results_, measures_);
     setTabOrder(measures_, grams_);
     setTabOrder(grams_, name_);
@@ -97,6 +109,20 @@ UsdaWindow::UsdaWindow(AddFromUsda& behaviour, std::function<void()> added, QWid
 
     connect(search_, &QLineEdit::textEdited, this, [this](const QString& text) {
         behaviour_.setSearchText(text);
+        showResults();
+        announce(behaviour_.status());
+    });
+    connect(rankBy_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (refreshing_)
+            return;
+        behaviour_.chooseRank(index);
+        showResults();
+        announce(behaviour_.status());
+    });
+    connect(rankBasis_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (refreshing_)
+            return;
+        behaviour_.chooseBasis(static_cast<RankBasis>(index));
         showResults();
         announce(behaviour_.status());
     });
@@ -152,8 +178,16 @@ void UsdaWindow::showResults()
     status_->setText(behaviour_.status());
     results_->clear();
     QList<QTreeWidgetItem*> items;
-    for (int row = 0; row < behaviour_.resultCount(); ++row)
-        items.append(new QTreeWidgetItem({behaviour_.resultDescription(row), behaviour_.resultGroup(row)}));
+    for (int row = 0; row < behaviour_.resultCount(); ++row) {
+        auto* item = new QTreeWidgetItem(
+            {behaviour_.resultDescription(row), behaviour_.resultGroup(row), behaviour_.resultAmount(row)});
+        item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        items.append(item);
+    }
+    rankBy_->setCurrentIndex(behaviour_.rankChoice());
+    rankBasis_->setCurrentIndex(static_cast<int>(behaviour_.basis()));
+    results_->headerItem()->setText(2, behaviour_.rankHeading());
+    results_->setColumnHidden(2, behaviour_.rankHeading().isEmpty());
     results_->addTopLevelItems(items);
     if (behaviour_.currentResult() >= 0 && behaviour_.currentResult() < results_->topLevelItemCount())
         results_->setCurrentItem(results_->topLevelItem(behaviour_.currentResult()));

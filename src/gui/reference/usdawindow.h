@@ -1,6 +1,6 @@
 #pragma once
 // The "Add from USDA" window: a search field, the results with their food
-// group, the chosen food's measures and a grams field, the six values of the
+// group (or ranked by a nutrient, with its amount), the chosen food's measures and a grams field, the six values of the
 // chosen measure, the name and "&Add". Not modal; it stays open for the next
 // search. Every part has a label and an accessible name, and the status line
 // under the search field tells screen readers what the search found.
@@ -29,6 +29,8 @@ public:
     void refresh();
 
     QLineEdit* searchField() const { return search_; }
+    QComboBox* rankBy() const { return rankBy_; }
+    QComboBox* rankBasis() const { return rankBasis_; }
     QTreeWidget* results() const { return results_; }
     QComboBox* measures() const { return measures_; }
     QLineEdit* gramsField() const { return grams_; }
@@ -46,6 +48,8 @@ private:
     std::function<void()> added_;
     QLineEdit* search_;
     QLabel* status_;
+    QComboBox* rankBy_;
+    QComboBox* rankBasis_;
     QTreeWidget* results_;
     QComboBox* measures_;
     QLineEdit* grams_;
