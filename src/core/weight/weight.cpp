@@ -38,6 +38,10 @@ Weight::Weight(Program& program, const QLocale& locale)
     program.hooks.resetWeightPage = [this] { log_.reset(); };
     program.hooks.saveWeightFile = [this] { return log_.saveAtClose(); };
     program.hooks.restoreChoices = [this] { restoreChoices(); };
+    program.hooks.restoreWeightLog = [this] {
+        log_.loadLastFile(program_.preferences().lastWeightFile());
+        log_.offerRecovery(QDir(program_.workDir()).filePath(WeightRecoveryName));
+    };
     program.hooks.keepChoices = [this] { keepChoices(); };
     program.hooks.keepUnsavedWeight = [this] {
         log_.keepRecovery(QDir(program_.workDir()).filePath(WeightRecoveryName));
@@ -76,8 +80,6 @@ void Weight::restoreChoices()
     calculators_.restore(in);
     const int fallback = static_cast<int>(defaultUnits(calculators_.locale()));
     applyUnits(static_cast<Units>(preferences.number(UnitsKey, fallback, 0, 1)));
-    log_.loadLastFile(preferences.lastWeightFile());
-    log_.offerRecovery(QDir(program_.workDir()).filePath(WeightRecoveryName));
 }
 
 void Weight::keepChoices()
