@@ -5,9 +5,11 @@
 // timed from the event to the end of the repaint it causes (see Timings).
 // Prints p50 and p99 of the repetitions of each action as a Markdown table.
 //   ui_latency_bench [repetitions [part...]]   (50 by default; parts: menu, pages,
-//                    recipe, activity, files, weight, undo, calculators, split, printouts; all by default)
-//   ui_latency_bench --data <dir>    writes the food table, current menu and
-//                                    activity table there (for start-up runs)
+//                    recipe, activity, backup, import, usda, files, weight, undo, calculators,
+//                    split, printouts; all by default)
+//   ui_latency_bench --data <dir>    writes the food table, current menu, activity
+//                                    table, days' activities and the largest weight
+//                                    file there (for start-up runs)
 
 #include "bench_util.h"
 
@@ -16,6 +18,9 @@
 #include "activity/activityweekfile.h"
 #include "food/foodlistview.h"
 #include "food/foodtable.h"
+#include "exchange/foodcsv.h"
+#include "reference/usdawindow.h"
+#include "backup/backups.h"
 #include "guide/tutor.h"
 #include "menu/daynotebook.h"
 #include "food/dragpayload.h"
@@ -33,6 +38,7 @@
 #include "menu/menufile.h"
 #include "shell/filechoice.h"
 #include "weight/weightfile.h"
+#include "weight/weightlog.h"
 #include "weight/calculatorspage.h"
 #include "weight/weightpage.h"
 
@@ -49,6 +55,9 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolBar>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QTabBar>
@@ -92,6 +101,8 @@ public:
             return Button::Yes;
         if (message.text.startsWith(QLatin1String("Replace the meals of")))  // a pasted day
             return Button::Yes;
+        if (message.text.startsWith(QLatin1String("The backup \"")))  // a restore
+            return Button::Yes;
         return Button::Ok;
     }
     std::optional<QString> openFile(const FileDialogRequest&) override { return openAnswer; }
@@ -129,13 +140,15 @@ public:
             tutor.pressCancel();
     }
     void showInformation(Information&) override {}
+    // One preview window for the run, as the program keeps it; shown without
+    // its modal loop.
+    PreviewWindow preview;
     void showPrintPreview(const PreviewRequest& request) override
     {
-        PreviewWindow window;
-        window.setRequest(request);
-        window.show();
+        preview.setRequest(request);
+        preview.show();
         QCoreApplication::processEvents();
-        (void)window.grab();
+        (void)preview.grab();
     }
 };
 
@@ -200,6 +213,12 @@ QByteArray largestWeightFile()
             storeReal6(199.0L, records[i].actual.data());
     }
     return writeWeightImage(records);
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes)
@@ -317,6 +336,10 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // The USDA reference of the build, beside the benchmarks' folder.
+    const QString reference = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../usda_reference.tsv"));
+    if (qEnvironmentVariableIsEmpty("TOLVANE_USDA_REFERENCE") && QFileInfo::exists(reference))
+        qputenv("TOLVANE_USDA_REFERENCE", QFile::encodeName(reference));
     // A modal window that nobody answers would stop the run without a word:
     // name it and stop instead.
     QTimer modalWatch;
@@ -340,9 +363,11 @@ int main(int argc, char** argv)
     if (!writeFile(file("fooditem.dbt"), table.toBytes()) || !writeFile(file("currmenu.db"), fullWeek(items)) ||
         !writeFile(file("activity.db"), fullActivityTable()) || !writeFile(file("activityweek.db"), fullActivityWeek()))
         return 1;
+    if (!writeFile(file("large.wgt"), largestWeightFile()))
+        return 1;
     if (dataOnly)
         return 0;
-    if (!writeFile(file("large.wgt"), largestWeightFile()) || !writeFile(file("week.mnu"), fullWeek(items)))
+    if (!writeFile(file("week.mnu"), fullWeek(items)))
         return 1;
     QStringList parts;
     for (int i = 2; i < argc; ++i)
@@ -431,6 +456,58 @@ int main(int argc, char** argv)
                      [&] { key(activity->activityList(), Qt::Key_Return); });
     }
 
+    // Back Up Data of every file and Restore from Backup of it (its question
+    // answered Yes), which backs up the files it replaces first and reloads all.
+    app.backups.documentsFolder = dir.path();
+    app.backups.homeFolder = dir.path();
+    pages->setCurrentIndex(MenuPlannerPageIndex);
+    for (int r = 0; r < reps && wants("backup"); ++r) {
+        ui.saveAnswer = file("bench backup.zip");
+        timings.time(QStringLiteral("Back Up Data (every data file and the user's files)"),
+                     [&] { command(Command::BackUpData); });
+        ui.openAnswer = file("bench backup.zip");
+        timings.time(QStringLiteral("Restore from Backup (asked; the replaced files backed up first)"),
+                     [&] { command(Command::RestoreFromBackup); });
+    }
+
+    // A CSV file of 100000 rows, each naming a food of the full table with
+    // values of its own (the update question answered No), with its progress
+    // window: a few runs tell its time.
+    if (wants("import")) {
+        const QByteArray exported = exportFoodCsv(app.foods.foodTable());
+        QByteArray rows = exported;
+        for (int copy = 1; copy < 50; ++copy)
+            rows += exported.mid(exported.indexOf('\n') + 1);
+        if (!writeFile(file("named.csv"), rows))
+            return 1;
+    }
+    for (int r = 0; r < std::min(reps, 5) && wants("import"); ++r) {
+        ui.openAnswer = file("named.csv");
+        timings.time(QStringLiteral("Import CSV of 100000 rows naming foods of the table"),
+                     [&] { command(Command::ImportFoodItemsCsv); });
+    }
+
+    // "Add from USDA": a word typed into its search letter by letter and taken
+    // back, over the whole reference (its first opening is not timed here).
+    if (wants("usda")) {
+        command(Command::AddFromUsda);
+        UsdaWindow* usda = ui.usdaWindow();
+        if (!usda) {
+            std::fprintf(stderr, "no Add from USDA window\n");
+            return 1;
+        }
+        QLineEdit* search = usda->searchField();
+        for (int r = 0; r < reps; ++r) {
+            for (const QChar c : QStringLiteral("cheese"))
+                timings.time(QStringLiteral("Add from USDA: a letter typed into the search"),
+                             [&] { key(search, Qt::Key_A + (c.unicode() - 'a'), QString(c)); });
+            for (int i = 0; i < 6; ++i)
+                timings.time(QStringLiteral("Add from USDA: backspace in the search"),
+                             [&] { key(search, Qt::Key_Backspace); });
+        }
+        usda->close();
+    }
+
     // Files: menu, recipe and weight, each loaded and saved.
     for (int r = 0; r < reps && wants("files"); ++r) {
         pages->setCurrentIndex(MenuPlannerPageIndex);
@@ -496,42 +573,79 @@ int main(int argc, char** argv)
 
     // Undo and redo of the largest changes: Paste Day Into seven full days, a
     // full week loaded, a food item deleted from 2000, a recipe of 20
-    // ingredients cleared, the 100000-row weight file loaded and a typed cell.
-    const std::vector<std::tuple<int, Command, const char*>> undone{
-        {MenuPlannerPageIndex, Command::PasteDayInto, "Paste Day Into all seven full days"},
-        {MenuPlannerPageIndex, Command::LoadMenu, "a loaded menu file"},
-        {MenuPlannerPageIndex, Command::DeleteFoodItem, "a food item deleted"},
-        {RecipesPageIndex, Command::ClearRecipe, "Clear Recipe of 20 ingredients"},
-        {WeightPageIndex, Command::LoadWeightFile, "the largest weight file loaded"}};
+    // ingredients cleared; on the grid of 100000 rows a typed cell, Clear
+    // Grid, the file loaded into the empty grid and a plan made over it.
+    const auto typeCell = [&] {
+        grid->setFocus();
+        grid->setCurrentIndex(cell);
+        app.weight.log().editCell(ActualColumn, 1, QStringLiteral("150"));
+    };
+    const auto createPlan = [&] {
+        using F = Calculators::Field;
+        for (const auto& [field, text] : {std::pair{F::CurrentWeight, "150"}, {F::Age, "40"}, {F::Height, "65"},
+                                          {F::PlanCalories, "1500"}, {F::GoalWeight, "140"}})
+            app.weight.calculators().setText(field, QString::fromLatin1(text));
+        command(Command::CreatePlan);
+    };
+    const auto commandRun = [&](Command c) { return [&command, c] { command(c); }; };
+    const std::vector<std::tuple<int, std::function<void()>, const char*>> undone{
+        {MenuPlannerPageIndex, commandRun(Command::PasteDayInto), "Paste Day Into all seven full days"},
+        {MenuPlannerPageIndex, commandRun(Command::LoadMenu), "a loaded menu file"},
+        {MenuPlannerPageIndex, commandRun(Command::DeleteFoodItem), "a food item deleted"},
+        {RecipesPageIndex, commandRun(Command::ClearRecipe), "Clear Recipe of 20 ingredients"},
+        {WeightPageIndex, typeCell, "a typed weight cell (100000 rows)"},
+        {WeightPageIndex, commandRun(Command::ClearWeightGrid), "Clear Grid of 100000 rows"},
+        {WeightPageIndex, commandRun(Command::LoadWeightFile), "the largest weight file loaded"},
+        {WeightPageIndex, createPlan, "Create Plan over 100000 rows"}};
+    // What each undo and redo must bring back, read outside the timings: the
+    // files a change saves (of the current menu its meals: an undo shows the
+    // day it changed) and what the recipe and the grid hold.
+    const auto state = [&] {
+        QStringList seen{QString::number(qHash(readAll(file("currmenu.db")).right(MealsPerWeek * Meal::Size))),
+                         QString::number(qHash(readAll(file("fooditem.dbt"))))};
+        seen << app.recipes.ingredientLines() << app.recipes.instructions();
+        const WeightLog& log = app.weight.log();
+        seen << QString::number(log.rowCount()) << log.fileName();
+        for (const int row : {1, log.rowCount() - 1})
+            for (int c = 0; c < WeightColumnCount; ++c)
+                seen << log.cell(c, row);
+        return seen;
+    };
+    // Times `reps` undos and redos of the change just made, each checked.
+    const auto undoAndRedo = [&](const QString& name, const QStringList& before) {
+        const QStringList after = state();
+        if (after == before) {
+            std::fprintf(stderr, "%s changed nothing\n", qUtf8Printable(name));
+            std::exit(2);
+        }
+        for (int r = 0; r < reps; ++r) {
+            timings.time(QStringLiteral("Undo %1").arg(name), [&] { command(Command::Undo); });
+            const bool back = state() == before;
+            timings.time(QStringLiteral("Redo %1").arg(name), [&] { command(Command::Redo); });
+            if (!back || state() != after) {
+                std::fprintf(stderr, "%s %s\n", qUtf8Printable(name), back ? "not redone" : "not undone");
+                std::exit(2);
+            }
+        }
+    };
     for (const auto& [page, change, name] : undone) {
         if (!wants("undo"))
             break;
         pages->setCurrentIndex(page);
-        ui.openAnswer = change == Command::LoadMenu ? file("week.mnu") : file("large.wgt");
+        ui.openAnswer = page == MenuPlannerPageIndex ? file("week.mnu") : file("large.wgt");
         // The full week has the same meals every day: the copied day differs.
-        if (change == Command::PasteDayInto) {
+        if (name == std::get<2>(undone.front())) {
             dropOn(planner->trashCan(), {DragSource::MealList, 0});
             command(Command::CopyDay);
         }
-        command(change);
-        for (int r = 0; r < reps; ++r) {
-            timings.time(QStringLiteral("Undo %1").arg(QLatin1String(name)), [&] { command(Command::Undo); });
-            timings.time(QStringLiteral("Redo %1").arg(QLatin1String(name)), [&] { command(Command::Redo); });
-        }
-    }
-    if (wants("undo")) {
-        pages->setCurrentIndex(WeightPageIndex);
-        grid->setFocus();
-        grid->setCurrentIndex(cell);
-        app.weight.log().editCell(ActualColumn, 1, QStringLiteral("150"));
-        for (int r = 0; r < reps; ++r) {
-            timings.time(QStringLiteral("Undo a typed weight cell (100000 rows)"), [&] { command(Command::Undo); });
-            timings.time(QStringLiteral("Redo a typed weight cell (100000 rows)"), [&] { command(Command::Redo); });
-        }
+        const QStringList before = state();
+        change();
+        undoAndRedo(QLatin1String(name), before);
     }
     // The history of a session of 1000 typical changes: entries in and out of a
     // full week, a typed weight cell each tenth change.
     if (wants("undo")) {
+        command(Command::Undo);  // the plan: the 100000 rows back
         window.undoHistory().stack().clear();
         pages->setCurrentIndex(MenuPlannerPageIndex);
         for (int c = 0; c < 1000; ++c) {
@@ -602,6 +716,35 @@ int main(int argc, char** argv)
                 window.refresh();
             });
         }
+
+    // The preview's other pages and zoom: each first shown page or scale is
+    // drawn then; a page or scale shown before is kept.
+    QScrollBar* previewBar = ui.preview.scrollArea()->verticalScrollBar();
+    const PreviewZoom& zoom = ui.preview.zoom();
+    const QList<QAction*> zoomTools = ui.preview.zoomBar()->actions();
+    for (int r = 0; r < reps && wants("printouts"); ++r) {
+        for (const auto& [c, name] : printouts) {
+            if (c != Command::MenuPrintPreview && c != Command::ShoppingListPreview)
+                continue;
+            app.program.execute(c);
+            const QString shown = QString::fromLatin1(name);
+            const auto turn = [&](bool down) {
+                const int top = previewBar->value();
+                previewBar->setValue(down ? zoom.nextPageTop(top, ui.preview.pageCount())
+                                          : zoom.previousPageTop(top, ui.preview.pageCount()));
+                (void)ui.preview.grab();
+            };
+            const auto tool = [&](int index) {
+                zoomTools[index]->trigger();
+                (void)ui.preview.grab();
+            };
+            timings.time(shown + QStringLiteral(", Page Down to a page not shown before"), [&] { turn(true); });
+            timings.time(shown + QStringLiteral(", Page Up to a kept page"), [&] { turn(false); });
+            timings.time(shown + QStringLiteral(", Zoom In to a scale not shown before"), [&] { tool(2); });
+            timings.time(shown + QStringLiteral(", Zoom Out to a kept scale"), [&] { tool(3); });
+        }
+    }
+    ui.preview.close();
 
     timings.print();
     std::printf("\nUndo history at the end: %d changes, %lld KiB held.\n", window.undoHistory().stack().count(),

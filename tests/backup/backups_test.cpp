@@ -3,6 +3,8 @@
 
 #include "backupapp.h"
 
+#include "backup/backuparchive.h"
+#include "backup/backupschedule.h"
 #include "backup/backupset.h"
 #include "backup/restorefiles.h"
 #include "shell/settingsstore.h"
@@ -230,6 +232,39 @@ TEST_F(BackupTest, TheUsersFilesAreRememberedNewestFirst)
 QStringList automaticBackups(const QString& folder)
 {
     return QDir(folder).entryList({QStringLiteral("auto *.zip")}, QDir::Files, QDir::Name);
+}
+
+// The window shows before the last weight file is loaded and the automatic
+// backup written: both follow once it is on the screen, the archive in the
+// background, and the window's close waits for the whole archive.
+TEST_F(BackupTest, TheWeightFileAndTheBackupFollowTheShownWindow)
+{
+    loadUserFiles();
+    class WindowUi : public ScriptedUi {
+    public:
+        std::vector<std::function<void()>> waiting;
+        void whenMainWindowShown(std::function<void()> action) override { waiting.push_back(std::move(action)); }
+    } nextUi;
+    clock = clock.addDays(1);
+    App next(nextUi, settings, dir.path());
+    next.backups.now = [this] { return clock; };
+    ASSERT_TRUE(next.program.formCreate().ok);
+    EXPECT_EQ(next.weight.log().fileName(), QString());
+    EXPECT_EQ(automaticBackups(backups()).size(), 1);
+    ASSERT_EQ(nextUi.waiting.size(), 1u);
+    nextUi.waiting.front()();
+    EXPECT_EQ(next.weight.log().fileName(), doc(QStringLiteral("log.wgt")));
+    EXPECT_EQ(next.weight.log().cell(PlanColumn, 2).replace(u',', u'.'), QStringLiteral(" 178.0"));  // either decimal sign
+    EXPECT_TRUE(next.backups.automaticBackupRunning());
+    next.program.formClose();
+    EXPECT_FALSE(next.backups.automaticBackupRunning());
+    const QString written = QDir(backups()).filePath(automaticBackupName(clock));
+    const BackupRead read = readBackupArchive(readAll(written));
+    ASSERT_EQ(read.problem, ArchiveProblem::None) << written.toStdString();
+    EXPECT_TRUE(std::any_of(read.contents.files.begin(), read.contents.files.end(), [](const BackupFile& f) {
+        return f.kind == BackupKind::WeightFile && f.bytes == sampleWeights();
+    }));
+    EXPECT_EQ(nextUi.texts(), QStringList());
 }
 
 TEST_F(BackupTest, TheStartWritesOneADayAndKeepsSevenDailyAndFourWeekly)

@@ -79,7 +79,7 @@ TEST(PrintPreviewWidget, PageImageShowsTheGridAndTheTexts)
     PreviewWindow window;
     window.setRequest(request);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Print Preview"));
-    EXPECT_EQ(window.page(), page);
+    EXPECT_EQ(window.pageImage(0), page);
     const QList<QAction*> actions = window.menuBar()->actions();
     ASSERT_EQ(actions.size(), 3);
     EXPECT_EQ(actions[0]->text(), QStringLiteral("&Print"));
@@ -190,9 +190,9 @@ TEST(PrintPreviewWidget, OneWindowForTheRunAndALongShoppingListOnTwoPages)
     ui.showPrintPreview(request);
     PreviewWindow* window = ui.previewWindow();
     EXPECT_TRUE(window->isVisible());
-    ASSERT_EQ(window->pages().size(), 2u);
-    const QImage& first = window->pages()[0];
-    const QImage& second = window->pages()[1];
+    ASSERT_EQ(window->pageCount(), 2);
+    const QImage first = window->pageImage(0);
+    const QImage second = window->pageImage(1);
     EXPECT_GT(darkPixels(first, QRect(526, 70, 250, 1080)), 100);     // third column
     EXPECT_GT(darkPixels(second, QRect(10, 70, 250, 120)), 100);      // entries 271 to 280
     EXPECT_EQ(darkPixels(second, QRect(10, 200, 790, 1000)), 0);
@@ -202,7 +202,7 @@ TEST(PrintPreviewWidget, OneWindowForTheRunAndALongShoppingListOnTwoPages)
     request.draw = [&](Canvas& c) { drawMenuPreview(c, week, QStringLiteral("Weekly Menu")); };
     ui.showPrintPreview(request);
     EXPECT_EQ(ui.previewWindow(), window);
-    EXPECT_EQ(window->pages().size(), 1u);
+    EXPECT_EQ(window->pageCount(), 1);
     window->close();
 }
 
@@ -227,13 +227,20 @@ TEST(PrintPreviewWidget, OpensOnAWholePageAndFitsZoomsAndTurnsPages)
     for (int i = 0; i < 280; ++i)
         list.push_back({QStringLiteral("Item %1").arg(i, 3, 10, QLatin1Char('0')), {}, 1});
     PreviewRequest request;
-    request.draw = [&](Canvas& c) { drawShoppingListPreview(c, list, QStringLiteral("Shopping List")); };
+    int drawn = 0;
+    request.draw = [&](Canvas& c) {
+        ++drawn;
+        drawShoppingListPreview(c, list, QStringLiteral("Shopping List"));
+    };
     PreviewWindow window;
     window.setRequest(request);
     window.show();
     window.activateWindow();
     QApplication::processEvents();
     ASSERT_EQ(window.pageWidgets().size(), 2);
+    // Only the page in view is drawn; the second waits until it is scrolled to.
+    EXPECT_FALSE(window.pageWidgets()[0]->pixmap().isNull());
+    EXPECT_TRUE(window.pageWidgets()[1]->pixmap().isNull());
     const auto page = [&] { return window.pageWidgets().front()->size(); };
     const auto view = [&] { return window.scrollArea()->viewport()->size(); };
     const auto shownWhole = [&] {
@@ -280,8 +287,22 @@ TEST(PrintPreviewWidget, OpensOnAWholePageAndFitsZoomsAndTurnsPages)
     QScrollBar* bar = window.scrollArea()->verticalScrollBar();
     QTest::keyClick(&window, Qt::Key_PageDown);
     EXPECT_EQ(bar->value(), window.pageWidgets()[1]->y() - PreviewZoom::Margin);
+    const QImage second = window.pageWidgets()[1]->pixmap().toImage();
+    EXPECT_GT(darkPixels(second, QRect(0, 0, second.width() / 3, second.height() / 6)), 50);  // entries 271 to 280
     QTest::keyClick(&window, Qt::Key_PageUp);
     EXPECT_EQ(bar->value(), 0);
+    // Shown once at a scale, a page is kept for it: turning pages and a step
+    // in and back out draw nothing more.
+    const int drawnBefore = drawn;
+    QTest::keyClick(&window, Qt::Key_PageDown);
+    QTest::keyClick(&window, Qt::Key_PageUp);
+    EXPECT_EQ(drawn, drawnBefore);
+    QTest::keyClick(&window, Qt::Key_Plus, Qt::ControlModifier);
+    const int zoomedIn = drawn;
+    EXPECT_LE(zoomedIn, drawnBefore + 1);  // the page in view only
+    QTest::keyClick(&window, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_PageDown);
+    EXPECT_EQ(drawn, zoomedIn);
 
     // Each page is drawn for the scale: its pixels are the screen's, not the 800 x 1200 page's.
     const QPixmap pixels = window.pageWidgets().front()->pixmap();

@@ -395,6 +395,18 @@ TEST_F(UndoTest, TypedInstructionsAreTakenBackBeforeTheChangeBeforeThem)
     EXPECT_EQ(app->recipes.count(), 0);
 }
 
+TEST_F(UndoTest, TypedInstructionsKeepTheirPlaceBeforeALaterChangeElsewhere)
+{
+    app->recipes.setInstructions(QStringLiteral("Bake."));
+    app->weight.log().editCell(PlanColumn, 1, QStringLiteral("150"));
+    EXPECT_EQ(program().caption(Command::Undo), QStringLiteral("U&ndo Edit Plan in Row 1"));
+    program().execute(Command::Undo);
+    EXPECT_EQ(app->weight.log().cell(PlanColumn, 1), QString());
+    EXPECT_EQ(app->recipes.instructions(), QStringLiteral("Bake."));
+    program().execute(Command::Undo);
+    EXPECT_EQ(app->recipes.instructions(), QString());
+}
+
 TEST_F(UndoTest, AnInvalidServingsTextChangesNothingAndSaysSo)
 {
     drop(1);

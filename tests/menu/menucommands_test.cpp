@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <sys/stat.h>
 
 using namespace tolvane;
 using namespace tolvane::test;
@@ -292,6 +293,29 @@ TEST_F(PlannerTest, FailedWritesWarnAndKeepTheWeek)
     dropFood(1);
     EXPECT_EQ(ui.messages.back().text, QStringLiteral("Could not create current menu file."));
     EXPECT_EQ(planner.shownMeal().count(), 2);
+}
+
+// The current menu file is written when the week or what it shows changes,
+// not when a tab shows again what the file holds (each write waits for the
+// disk twice): the start's loaded week is not written back either.
+TEST_F(PlannerTest, TheCurrentMenuFileIsWrittenOnlyWhenItsBytesChange)
+{
+    const auto fileId = [&] {
+        struct stat s {};
+        return ::stat(QFile::encodeName(menuPath()).constData(), &s) == 0 ? s.st_ino : 0;
+    };
+    planner.dayPageChange(2);
+    const auto written = fileId();
+    ASSERT_NE(written, 0u);
+    planner.dayPageChange(2);
+    planner.mealTabChange(0);
+    planner.loadCurrentMenu();
+    planner.showCurrentMeal();
+    EXPECT_EQ(fileId(), written);
+    planner.mealTabChange(3);
+    EXPECT_NE(fileId(), written);
+    EXPECT_EQ(stored().currentMeal, 3);
+    EXPECT_EQ(stored().currentDay, 2);
 }
 
 TEST_F(PlannerTest, TotalsTabAndSelectionFollowEachOther)

@@ -35,6 +35,7 @@ protected:
         writeAll(path(ActivityFileName), activityImage({walking}));
         ASSERT_TRUE(program.formCreate().ok);
         program.formActivate();
+        app.backups.finishAutomaticBackup();  // written in the background
         ASSERT_TRUE(QFile::exists(path(CurrentMenuFileName)));
         ui.messages.clear();
     }

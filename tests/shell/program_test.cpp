@@ -101,10 +101,16 @@ TEST_F(ProgramTest, ResizeWritesThePositionAtOnce)
     program.formResize(123, 456);
     EXPECT_EQ(stored(QStringLiteral("Top")).toInt(), 123);
     EXPECT_EQ(stored(QStringLiteral("Left")).toInt(), 456);
+    // The same place again writes nothing: a change made meanwhile stays.
+    QSettings(settingsPath, QSettings::NativeFormat).setValue(QStringLiteral("Top"), 7);
+    program.formResize(123, 456);
+    EXPECT_EQ(stored(QStringLiteral("Top")).toInt(), 7);
+    program.formResize(124, 456);
+    EXPECT_EQ(stored(QStringLiteral("Top")).toInt(), 124);
     // Closing does not touch it.
     program.formCloseQuery();
     program.formClose();
-    EXPECT_EQ(stored(QStringLiteral("Top")).toInt(), 123);
+    EXPECT_EQ(stored(QStringLiteral("Top")).toInt(), 124);
 }
 
 TEST_F(ProgramTest, APlaceOffTheScreenIsShownInsideItAndKeptStored)

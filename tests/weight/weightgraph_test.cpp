@@ -191,6 +191,19 @@ TEST_F(WeightGraphTest, KeptRowsFollowEveryChangeOfTheLog)
     EXPECT_TRUE(ui.messages.empty());
 }
 
+// A typed cell is read alone; when its old weight made an end of the scale
+// (row 1's 200s the top, row 3's plan 196 the bottom), the ends are found again.
+TEST_F(WeightGraphTest, KeptRowsFollowATypedWeightAtAnEndOfTheScale)
+{
+    fillSmallLog();
+    paint();
+    for (const auto& [column, row, text] : {std::tuple{PlanColumn, 1, "150"}, {ActualColumn, 1, "150"},
+                                            {PlanColumn, 3, "201"}, {PlanColumn, 1, "x"}, {PlanColumn, 1, "120"}}) {
+        log.editCell(column, row, QString::fromLatin1(text));
+        EXPECT_EQ(paint().calls, firstDrawing()) << text;
+    }
+}
+
 TEST_F(WeightGraphTest, KeptColumnsAreRedrawnWhenTheFirstDayMovesAtTheSameSpan)
 {
     fillSmallLog();

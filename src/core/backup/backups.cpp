@@ -77,8 +77,15 @@ Backups::Backups(Program& program, SettingsStore& settings, MenuPlanner& menu, W
     program_.setHandler(Command::BackUpData, [this] { backUpData(); });
     program_.setHandler(Command::RestoreFromBackup, [this] { restoreFromBackup(); });
     program_.hooks.beforeLoad = [this] { finishInterruptedPlacing(program_.workDir()); };
-    program_.hooks.started = [this] { automaticBackup(); };
+    program_.hooks.started = [this] { startAutomaticBackup(); };
+    program_.hooks.closing = [this] { finishAutomaticBackup(); };
     program_.hooks.userFileUsed = [this](UserFile kind, const QString& path) { remember(kind, path); };
+}
+
+Backups::~Backups()
+{
+    if (running_)
+        running_->written.wait();
 }
 
 QString Backups::backupsFolder() const { return QDir(program_.workDir()).filePath(BackupsFolderName); }
@@ -303,41 +310,76 @@ void Backups::removeLeftovers()
 
 void Backups::automaticBackup()
 {
+    startAutomaticBackup();
+    finishAutomaticBackup();
+}
+
+void Backups::startAutomaticBackup()
+{
+    if (running_)
+        return;
     removeLeftovers();
     const Preferences& preferences = program_.preferences();
     if (preferences.number(AutomaticBackupsKey, 1, 0, 1) == 0)
         return;
     const QString folder = backupsFolder();
-    const QDir dir(folder);
-    std::vector<QDateTime> made;
-    QStringList names;
-    for (const QString& name : dir.entryList({QStringLiteral("*.zip")}, QDir::Files)) {
+    RunningBackup job;
+    for (const QString& name : QDir(folder).entryList({QStringLiteral("*.zip")}, QDir::Files)) {
         if (const auto time = automaticBackupTime(name)) {
-            made.push_back(*time);
-            names.append(name);
+            job.made.push_back(*time);
+            job.names.append(name);
         }
     }
-    const QDateTime time = now();
-    if (!automaticBackupDue(made, time))
+    job.time = now();
+    if (!automaticBackupDue(job.made, job.time))
         return;
-    const CollectedBackup collected = collect();
+    CollectedBackup collected = collect();
     if (collected.contents.files.empty())
         return;
-    const QString name = automaticBackupName(time);
-    if (!QDir().mkpath(folder) || write(dir.filePath(name), collected)) {
+    if (!QDir().mkpath(folder)) {
+        program_.ui().showMessage(warning(backupmsg::automaticFailed(QDir::toNativeSeparators(folder))));
+        return;
+    }
+    job.name = automaticBackupName(job.time);
+    const QString path = QDir(folder).filePath(job.name);
+    job.written = std::async(std::launch::async, [this, path, collected = std::move(collected)] {
+        const bool written = !write(path, collected);
+        QMetaObject::invokeMethod(
+            &notifier_,
+            [this] {
+                if (running_ && running_->written.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
+                    finishAutomaticBackup();
+            },
+            Qt::QueuedConnection);
+        return written;
+    });
+    running_ = std::move(job);
+}
+
+void Backups::finishAutomaticBackup()
+{
+    if (!running_)
+        return;
+    RunningBackup job = std::move(*running_);
+    running_.reset();
+    const QString folder = backupsFolder();
+    if (!job.written.get()) {
         program_.ui().showMessage(warning(backupmsg::automaticFailed(QDir::toNativeSeparators(folder))));
         return;
     }
     // Only after a good new backup does an old one go.
-    made.push_back(*automaticBackupTime(name));
-    names.append(name);
+    job.made.push_back(*automaticBackupTime(job.name));
+    job.names.append(job.name);
+    const Preferences& preferences = program_.preferences();
     const std::vector<QDateTime> keep =
-        backupsToKeep(made, preferences.number(DailyBackupsKey, DefaultDailyBackups, 0, MaxKeptBackups),
-                      preferences.number(WeeklyBackupsKey, DefaultWeeklyBackups, 0, MaxKeptBackups), time);
+        backupsToKeep(job.made, preferences.number(DailyBackupsKey, DefaultDailyBackups, 0, MaxKeptBackups),
+                      preferences.number(WeeklyBackupsKey, DefaultWeeklyBackups, 0, MaxKeptBackups), job.time);
     // The new backup stays whatever the counts say (both 0 keep no other).
-    for (qsizetype i = 0; i < names.size(); ++i)
-        if (names[i] != name && std::find(keep.begin(), keep.end(), made[static_cast<std::size_t>(i)]) == keep.end())
-            QFile::remove(dir.filePath(names[i]));
+    const QDir dir(folder);
+    for (qsizetype i = 0; i < job.names.size(); ++i)
+        if (job.names[i] != job.name &&
+            std::find(keep.begin(), keep.end(), job.made[static_cast<std::size_t>(i)]) == keep.end())
+            QFile::remove(dir.filePath(job.names[i]));
 }
 
 } // namespace tolvane

@@ -11,8 +11,12 @@
 #include "shell/program.h"
 
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 #include <functional>
+#include <future>
+#include <optional>
+#include <vector>
 
 namespace tolvane {
 
@@ -30,12 +34,23 @@ public:
     Backups(Program& program, SettingsStore& settings, MenuPlanner& menu, WeightLog& weights);
     Backups(const Backups&) = delete;
     Backups& operator=(const Backups&) = delete;
+    // Waits for an automatic backup still being written.
+    ~Backups();
 
     void backUpData();
     void restoreFromBackup();
     // At start: writes a backup to the backups folder when the last is older
     // than a day, then removes those the counts no longer keep.
     void automaticBackup();
+    // The same in two halves, so that the window goes on while the archive is
+    // compressed and written in the background: the start collects the files
+    // (as they are now) and hands them to a thread; the finish, run from the
+    // event loop when the thread is done or at the main window's close, waits
+    // for it, then tells a failure or removes the old backups. An archive is
+    // written aside and renamed whole: a kill leaves no partial one.
+    void startAutomaticBackup();
+    void finishAutomaticBackup();
+    bool automaticBackupRunning() const { return running_.has_value(); }
 
     QString backupsFolder() const;
     KnownFiles knownFiles();
@@ -49,7 +64,7 @@ private:
     void remember(UserFile kind, const QString& path);
     CollectedBackup collect();
     // Writes a backup of the files now to `path`; the reason when it failed.
-    std::optional<SaveResult> write(const QString& path, const CollectedBackup& collected);
+    static std::optional<SaveResult> write(const QString& path, const CollectedBackup& collected);
     // Unsaved rows of the weight grid whose file the restore replaces are
     // saved first or let go, as the user says. False: no restore.
     bool saveUnsavedWeights(const RestorePlan& plan);
@@ -67,6 +82,16 @@ private:
     SettingsStore& settings_;
     MenuPlanner& menu_;
     WeightLog& weights_;
+    struct RunningBackup {
+        QString name;                   // in the backups folder
+        std::vector<QDateTime> made;    // the automatic backups before it
+        QStringList names;
+        QDateTime time;
+        std::future<bool> written;
+    };
+    std::optional<RunningBackup> running_;
+    // Lives in the main thread: the writing thread posts its end to it.
+    QObject notifier_;
 };
 
 } // namespace tolvane

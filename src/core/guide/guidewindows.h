@@ -2,8 +2,6 @@
 // The windows of the guide: the tutor and the information window. The main
 // window's side implements them with Qt; tests with a scripted fake.
 
-#include <functional>
-
 namespace tolvane {
 
 class Information;
@@ -21,10 +19,6 @@ public:
     // Shows the tutor's text and place now, in the middle of a step that goes
     // on to open another window (the preview's title prompt).
     virtual void showTutorStep(Tutor& /*tutor*/) {}
-    // Runs `action` once the main window is on the screen and painted, from
-    // the event loop, so that windows opened over it have something to point
-    // at. Without a screen (tests) it runs at once.
-    virtual void whenMainWindowShown(std::function<void()> action) { action(); }
 };
 
 } // namespace tolvane

@@ -76,7 +76,7 @@ Tutor::Tutor(Program& program, GuideWindows& windows, MenuPrinting& printing)
     program_.setHandler(Command::Tutor, [this] { open(); });
     // The first start's tutor points at the main window: it waits until the
     // window is really there.
-    program_.hooks.openTutor = [this] { windows_.whenMainWindowShown([this] { open(); }); };
+    program_.hooks.openTutor = [this] { program_.ui().whenMainWindowShown([this] { open(); }); };
 }
 
 void Tutor::place(int top, int left)

@@ -1,6 +1,7 @@
 #include "menu/menuplanner.h"
 
 #include "menu/menustore.h"
+#include "storage/safesave.h"
 #include "menu/targetsplitdialogs.h"
 #include "menu/targetsplitform.h"
 #include "shell/filechoice.h"
@@ -36,7 +37,10 @@ MenuPlanner::MenuPlanner(Program& program, FoodList& foods)
                              {QString(), MenuFileFilter, MenuFileSuffix, program_.workDir()},
                              [this] { return unsaved_; },
                              [this] { return writeMenuImage(image()); },
-                             [this] { unsaved_ = false; }});
+                             [this] {
+                                 unsaved_ = false;
+                                 onDisk_ = writeMenuImage(image());
+                             }});
 }
 
 int MenuPlanner::currentDay() const { return program_.currentDay(); }
@@ -90,15 +94,25 @@ void MenuPlanner::loadCurrentMenu()
         applyImage(MenuImage{});
         break;
     }
-    case MenuFileState::Read: applyImage(load.read.image); break;
+    case MenuFileState::Read:
+        applyImage(load.read.image);
+        onDisk_ = writeMenuImage(image());
+        return;
     }
+    onDisk_.clear();
 }
 
 bool MenuPlanner::saveCurrentMenu()
 {
-    const SaveResult result = writeMenuFile(QDir(program_.workDir()).filePath(CurrentMenuFileName), image());
+    // A tab shown again, the start's first showing: the file holds this week
+    // already, and a write would only wait for the disk twice.
+    QByteArray bytes = writeMenuImage(image());
+    if (!unsaved_ && bytes == onDisk_)
+        return true;
+    const SaveResult result = saveFileAtomically(QDir(program_.workDir()).filePath(CurrentMenuFileName), bytes);
     if (result == SaveResult::Saved) {
         unsaved_ = false;
+        onDisk_ = std::move(bytes);
         return true;
     }
     // Every tab click writes the menu: one warning until a write succeeds.

@@ -10,6 +10,7 @@
 #include "menu/menufile.h"
 #include "menu/targetsplit.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -179,6 +180,8 @@ private:
     std::optional<FocusTarget> focusRequest_;
     bool entryDropped_ = false;  // the meal list's drag ended on the trash can
     bool unsaved_ = false;
+    // The current menu file's bytes as this run last read or wrote them.
+    QByteArray onDisk_;
 };
 
 } // namespace tolvane

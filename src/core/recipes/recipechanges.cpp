@@ -92,8 +92,12 @@ void Recipes::beginChange()
 
 void Recipes::recordChange(const QString& text)
 {
+    // The history settles typed texts before it keeps a change: this one's
+    // difference from `kept_` is no typing.
+    recordingOwn_ = true;
     program_.changes.record(text, kept_,
                             {[this] { return undoBytes(); }, [this](const QByteArray& bytes) { restoreBytes(bytes); }});
+    recordingOwn_ = false;
     kept_ = undoBytes();
 }
 

@@ -60,7 +60,10 @@ Recipes::Recipes(Program& program, FoodList& foods) : program_(program), foods_(
         recordChange(recipechange::Clear);
     });
     program_.setHandler(Command::ChangeIngredientServings, [this] { changeIngredientServings(); });
-    program_.changes.addSettler([this] { beginChange(); });
+    program_.changes.addSettler([this] {
+        if (!recordingOwn_)
+            beginChange();
+    });
     program_.setHandler(Command::PrintRecipe, [this] {
         printRecipe(program_.ui(), program_.preferences(), *this,
                     memoScreenLines ? memoScreenLines() : memoLines(instructions_));
@@ -109,6 +112,8 @@ void Recipes::reset()
 {
     totals_ = Nutrients{};
     panel_ = startRecipePanel(panel_);
+    // What the user types first is taken back to this.
+    kept_ = undoBytes();
 }
 
 void Recipes::totals(int index)

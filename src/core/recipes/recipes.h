@@ -152,6 +152,7 @@ private:
     bool trashOpen_ = false;
     std::optional<RecipeFocus> focusRequest_;
     QByteArray kept_;  // the recipe as the last kept change left it
+    bool recordingOwn_ = false;  // while one of the recipe's own changes is being kept
 };
 
 // The ingredient list's line: "(", the servings with one decimal in at least

@@ -1,6 +1,7 @@
 #include "shell/changes.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tolvane {
 
@@ -33,10 +34,21 @@ void ImageChange::put(bool back)
         image_.restore(*image);
 }
 
+void ChangeHistory::settle()
+{
+    // A settler keeps its edit through record(), which settles again.
+    if (std::exchange(settling_, true))
+        return;
+    for (const auto& settler : settlers_)
+        settler();
+    settling_ = false;
+}
+
 void ChangeHistory::record(const QString& text, const QByteArray& before, const ChangedImage& image)
 {
     if (!recorder_)
         return;
+    settle();
     ImageSplice splice = spliceBetween(before, image.current());
     if (!splice.isEmpty())
         recorder_(std::make_unique<ImageChange>(text, std::move(splice), image));
@@ -44,8 +56,10 @@ void ChangeHistory::record(const QString& text, const QByteArray& before, const 
 
 void ChangeHistory::record(std::unique_ptr<Change> change)
 {
-    if (recorder_)
-        recorder_(std::move(change));
+    if (!recorder_)
+        return;
+    settle();
+    recorder_(std::move(change));
 }
 
 } // namespace tolvane

@@ -89,18 +89,16 @@ public:
             forgetAll();
     }
     bool recording() const { return static_cast<bool>(recorder_); }
-    // Before an undo or redo: edits that are not kept one by one (typed
-    // texts) become a change of their own.
+    // Before an undo or redo, and before any other change is kept: edits that
+    // are not kept one by one (typed texts) become a change of their own, so
+    // that the history keeps the order in which the user made them.
     void addSettler(std::function<void()> settler) { settlers_.push_back(std::move(settler)); }
-    void settle()
-    {
-        for (const auto& settler : settlers_)
-            settler();
-    }
+    void settle();
 
 private:
     Recorder recorder_;
     std::vector<std::function<void()>> settlers_;
+    bool settling_ = false;
 };
 
 } // namespace tolvane

@@ -62,12 +62,18 @@ StartResult Program::formCreate()
     };
     windowTop_ = restore(TopKey, DefaultTop);
     windowLeft_ = restore(LeftKey, DefaultLeft);
+    storedPlace_ = QPoint(windowLeft_, windowTop_);
     if (!settings_.close()) {
         ui_.showMessage(Message::plain(SettingsErrorText, SettingsErrorCaption, Icon::None, only(Button::Ok)));
         return {false, SettingsErrorExitStatus};
     }
     run(hooks.restoreChoices);
-    run(hooks.started);
+    // The window shows without waiting for the weight log (up to 100000 rows)
+    // or the automatic backup; a question of either comes over the window.
+    ui_.whenMainWindowShown([this] {
+        run(hooks.restoreWeightLog);
+        run(hooks.started);
+    });
     return {};
 }
 
@@ -137,18 +143,24 @@ void Program::formResize(int top, int left)
         top = windowTop_;
         left = windowLeft_;
     }
+    windowTop_ = top;
+    windowLeft_ = left;
+    // The first showing at the stored place writes nothing (the settings'
+    // write waits for the disk twice).
+    if (storedPlace_ == QPoint(left, top))
+        return;
     if (!openSettings()) {
         ui_.endProgram(SettingsErrorExitStatus);
         return;
     }
     settings_.writeInt(TopKey, top);
     settings_.writeInt(LeftKey, left);
-    windowTop_ = top;
-    windowLeft_ = left;
     if (!settings_.close()) {
         ui_.showMessage(Message::plain(SettingsErrorText, SettingsErrorCaption, Icon::None, only(Button::Ok)));
         ui_.endProgram(SettingsErrorExitStatus);
+        return;
     }
+    storedPlace_ = QPoint(left, top);
 }
 
 void Program::formMove(int top, int left)
@@ -188,7 +200,7 @@ bool Program::formCloseQuery()
     return true;
 }
 
-void Program::formClose() {}
+void Program::formClose() { run(hooks.closing); }
 
 void Program::saveAtSessionEnd()
 {

@@ -64,11 +64,13 @@ struct ProgramHooks {
     std::function<void()> saveActivityTable;    // "activity.db"
     std::function<void()> openTutor;            // the tutor, on the first run
     std::function<void()> clearTutorPreview;    // each activation ends a tutor's menu preview
-    std::function<void()> restoreChoices;       // the last run's weight file and calculator inputs
+    std::function<void()> restoreChoices;       // the last run's calculator inputs and units
+    std::function<void()> restoreWeightLog;     // the last run's weight file, the unsaved rows offered back
     std::function<void()> keepChoices;          // at close: what the next run restores
     std::function<void()> keepUnsavedWeight;    // the session ends: unsaved weight rows to their recovery file
     std::function<void()> dropUnsavedWeight;    // an orderly close asked about them: the recovery file goes
-    std::function<void()> started;              // the data files are loaded and the start goes on
+    std::function<void()> started;              // the window is shown: the start goes on (the automatic backup)
+    std::function<void()> closing;              // the main window closes: what still runs ends first
     std::function<void(UserFile, const QString&)> userFileUsed;  // a file loaded or saved (its path)
     std::function<void(UserFile, const QString&)> userFileRestored;  // a backup put the file back (its path)
 };
@@ -185,6 +187,7 @@ private:
     int windowTop_ = DefaultTop;
     int windowLeft_ = DefaultLeft;
     std::optional<QPoint> movedInto_;  // where a stored place off the screen was shown
+    std::optional<QPoint> storedPlace_;  // the place in the settings (left, top)
     bool closing_ = false;
     bool weightChanged_ = false;
     bool activityChanged_ = false;

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -109,6 +110,11 @@ public:
     virtual void closePrintPreview() = 0;
     // Puts the focus in the "# Servings" field of the Menu Planner page.
     virtual void focusServings() = 0;
+    // Runs `action` once the main window is on the screen and painted, from
+    // the event loop: windows opened over it have something to point at, and
+    // what the window need not wait for starts after it. Without a screen
+    // (tests) it runs at once.
+    virtual void whenMainWindowShown(std::function<void()> action) { action(); }
     // The index of the item chosen, or nothing when the user cancelled.
     virtual std::optional<int> chooseItem(const ChoiceRequest& request) = 0;
     // The indexes of the items ticked (none ticked when `current` is out of

@@ -38,6 +38,10 @@ Weight::Weight(Program& program, const QLocale& locale)
     program.hooks.resetWeightPage = [this] { log_.reset(); };
     program.hooks.saveWeightFile = [this] { return log_.saveAtClose(); };
     program.hooks.restoreChoices = [this] { restoreChoices(); };
+    program.hooks.restoreWeightLog = [this] {
+        log_.loadLastFile(program_.preferences().lastWeightFile());
+        log_.offerRecovery(QDir(program_.workDir()).filePath(WeightRecoveryName));
+    };
     program.hooks.keepChoices = [this] { keepChoices(); };
     program.hooks.keepUnsavedWeight = [this] {
         log_.keepRecovery(QDir(program_.workDir()).filePath(WeightRecoveryName));
@@ -76,8 +80,6 @@ void Weight::restoreChoices()
     calculators_.restore(in);
     const int fallback = static_cast<int>(defaultUnits(calculators_.locale()));
     applyUnits(static_cast<Units>(preferences.number(UnitsKey, fallback, 0, 1)));
-    log_.loadLastFile(preferences.lastWeightFile());
-    log_.offerRecovery(QDir(program_.workDir()).filePath(WeightRecoveryName));
 }
 
 void Weight::keepChoices()
@@ -133,12 +135,12 @@ bool Weight::createPlan()
             return false;
     }
 
-    WeightLog::Rows before = log_.rowsNow();
+    // The plan's rows replace the grid's (moved aside for undo, not copied);
+    // a plan of no weeks sets the first row only.
+    WeightLog::Rows before = weeks > 0 ? log_.replaceRows(weeks + 2) : log_.rowsNow();
     log_.setCell(DateColumn, 1, firstDate);
     log_.setCell(PlanColumn, 1, firstWeight);
     log_.setCell(ActualColumn, 1, firstWeight);
-    if (weeks > 0)
-        log_.setRowCount(weeks + 2);
     for (int week = 1; week <= weeks; ++week) {
         log_.setCell(DateColumn, week + 1, log_.dateText(today.addDays(7 * week)));
         const long double planned = fromPounds(plan.weeks[static_cast<std::size_t>(week - 1)], units);

@@ -46,7 +46,7 @@ private:
     void inform(const QString& text);
     // Actual weights that a plan of `weeks` weeks would take from the grid.
     int weightsLostToPlan(int weeks, const QString& firstDate, const QString& firstActual) const;
-    // The last run's weight file and calculator inputs, and keeping them for the next.
+    // The last run's calculator inputs and units, and keeping them for the next.
     void restoreChoices();
     void keepChoices();
 

@@ -12,6 +12,10 @@
 
 namespace tolvane {
 
+namespace {
+constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
+} // namespace
+
 namespace weightchange {
 QString editCell(int column, int row)
 {
@@ -47,6 +51,17 @@ private:
 
 WeightLog::Rows WeightLog::rowsNow() const { return {rows_, fileName_}; }
 
+WeightLog::Rows WeightLog::replaceRows(int rows)
+{
+    Rows before{std::vector<Row>(at(std::max(rows, 2))), fileName_};
+    std::swap(rows_, before.rows);
+    touch(1, static_cast<int>(rows_.size()) - 1, true);
+    for (Row& row : rows_)
+        row.stamp = revision_;
+    setHeadings();
+    return before;
+}
+
 WeightLog::Rows WeightLog::rowsAt(int first, int count) const
 {
     const auto begin = rows_.begin() + first;
@@ -67,7 +82,8 @@ void WeightLog::recordWholeGrid(const QString& text, Rows before)
 void WeightLog::swapRows(int first, int& count, Rows& other)
 {
     const auto otherCount = static_cast<int>(other.rows.size());
-    if (first == 0 && count == rowCount()) {
+    const bool whole = first == 0 && count == rowCount();
+    if (whole) {
         std::swap(rows_, other.rows);
     } else if (count == otherCount) {
         std::swap_ranges(rows_.begin() + first, rows_.begin() + first + count, other.rows.begin());
@@ -79,10 +95,10 @@ void WeightLog::swapRows(int first, int& count, Rows& other)
                      std::make_move_iterator(other.rows.end()));
         other.rows = std::move(live);
     }
+    touch(first, first + otherCount - 1, whole || count != otherCount);
     count = otherCount;
     std::swap(fileName_, other.fileName);
-    ++revision_;
-    for (int r = first; r < first + count; ++r)
+    for (int r = first; r < first + otherCount; ++r)
         rows_[static_cast<std::size_t>(r)].stamp = revision_;
     setHeadings();
     // The grid now differs from any file: the close asks as after typing.

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tolvane {
 
@@ -278,6 +279,85 @@ GraphRowCache::Entry readRow(const WeightLog& log, int r, GraphReading reading, 
 }
 } // namespace
 
+namespace {
+// The rows changed since the points handed back were read, when few: only
+// those are read again into them. False when all are to be read.
+bool readChangedRows(const WeightLog& log, GraphReading reading, GraphRowCache& cache, GraphRead& read)
+{
+    const auto n = static_cast<int>(cache.rows.size());
+    const std::optional<std::pair<int, int>> changed = log.changedRows(cache.revision);
+    if (!std::exchange(cache.spareWhole, false) || static_cast<int>(cache.spare.size()) != n || !changed ||
+        changed->second - changed->first > n / 16)
+        return false;
+    GraphData& data = read.data;
+    data.points = std::move(cache.spare);
+    data.max = cache.max;
+    data.min = cache.min;
+    bool refold = false;
+    for (int r = std::max(changed->first, 1); r <= std::min(changed->second, n); ++r) {
+        GraphRowCache::Entry& kept = cache.rows[static_cast<std::size_t>(r - 1)];
+        const quint64 stamp = log.rowStamp(r);
+        if (kept.stamp != stamp) {
+            const WeightRecord* loaded = log.loadedRecord(r);
+            kept = loaded ? readLoadedRow(log, r, *loaded, cache) : readRow(log, r, reading, cache.today);
+            kept.stamp = stamp;
+        }
+        // Rows before this one are as last read, which was Ok: this is the first that is not.
+        if (kept.status != GraphRead::Status::Ok) {
+            read.status = kept.status;
+            return true;
+        }
+        GraphPoint& point = data.points[static_cast<std::size_t>(r - 1)];
+        // A weight that made an end of the range and is gone: the ends are found again.
+        for (const long double old : {point.plan, point.actual})
+            refold = refold || (old != 0 && (old == data.max || old == data.min));
+        point = kept.point;
+        point.stamp = stamp;
+        fold(data, point.plan);
+        fold(data, point.actual);
+    }
+    if (refold) {
+        data.max = GraphData{}.max;
+        data.min = GraphData{}.min;
+        for (const GraphPoint& point : data.points) {
+            fold(data, point.plan);
+            fold(data, point.actual);
+        }
+    }
+    return true;
+}
+} // namespace
+
+namespace {
+void readAllRows(const WeightLog& log, GraphReading reading, GraphRowCache* cache, GraphRowCache& weights,
+                 const QDate& today, GraphRead& read)
+{
+    GraphData& data = read.data;
+    const int n = log.rowCount() - 1;
+    data.points.reserve(static_cast<std::size_t>(n));
+    for (int r = 1; r <= n; ++r) {
+        GraphRowCache::Entry unkept;
+        GraphRowCache::Entry* kept = cache ? &cache->rows[static_cast<std::size_t>(r - 1)] : nullptr;
+        const quint64 stamp = log.rowStamp(r);
+        if (!kept || kept->stamp != stamp || stamp == 0) {
+            const WeightRecord* loaded = log.loadedRecord(r);
+            GraphRowCache::Entry& entry = kept ? *kept : unkept;
+            entry = loaded ? readLoadedRow(log, r, *loaded, weights) : readRow(log, r, reading, today);
+            entry.stamp = stamp;
+        }
+        const GraphRowCache::Entry& fresh = kept ? *kept : unkept;
+        if (fresh.status != GraphRead::Status::Ok) {
+            read.status = fresh.status;
+            return;
+        }
+        fold(data, fresh.point.plan);
+        fold(data, fresh.point.actual);
+        data.points.push_back(fresh.point);
+        data.points.back().stamp = stamp;
+    }
+}
+} // namespace
+
 GraphRead readGraph(const WeightLog& log, GraphReading reading, GraphRowCache* cache)
 {
     GraphRead read;
@@ -293,35 +373,28 @@ GraphRead readGraph(const WeightLog& log, GraphReading reading, GraphRowCache* c
         if (cache->today != today) {
             cache->rows.clear();
             cache->loadedWeights.clear();
+            cache->spareWhole = false;
         }
         cache->today = today;
         cache->rows.resize(static_cast<std::size_t>(n));
     }
     GraphData& data = read.data;
-    if (cache) {
-        data.points = std::move(cache->spare);
-        data.points.clear();
-    }
-    data.points.reserve(static_cast<std::size_t>(n));
-    for (int r = 1; r <= n; ++r) {
-        GraphRowCache::Entry unkept;
-        GraphRowCache::Entry* kept = cache ? &cache->rows[static_cast<std::size_t>(r - 1)] : nullptr;
-        const quint64 stamp = log.rowStamp(r);
-        if (!kept || kept->stamp != stamp || stamp == 0) {
-            const WeightRecord* loaded = log.loadedRecord(r);
-            GraphRowCache::Entry& entry = kept ? *kept : unkept;
-            entry = loaded ? readLoadedRow(log, r, *loaded, weights) : readRow(log, r, reading, today);
-            entry.stamp = stamp;
-        }
-        const GraphRowCache::Entry& fresh = kept ? *kept : unkept;
-        if (fresh.status != GraphRead::Status::Ok) {
-            read.status = fresh.status;
+    if (cache && readChangedRows(log, reading, *cache, read)) {
+        if (read.status != GraphRead::Status::Ok)
             return read;
+    } else {
+        if (cache) {
+            data.points = std::move(cache->spare);
+            data.points.clear();
         }
-        fold(data, fresh.point.plan);
-        fold(data, fresh.point.actual);
-        data.points.push_back(fresh.point);
-        data.points.back().stamp = stamp;
+        readAllRows(log, reading, cache, weights, today, read);
+        if (read.status != GraphRead::Status::Ok)
+            return read;
+    }
+    if (cache) {
+        cache->revision = log.revision();
+        cache->max = data.max;
+        cache->min = data.min;
     }
     data.range = data.max - data.min;
     if (data.range == 0)
@@ -331,6 +404,8 @@ GraphRead readGraph(const WeightLog& log, GraphReading reading, GraphRowCache* c
         data.span = 1;
     return read;
 }
+
+
 
 void drawWeightGraph(Canvas& canvas, const std::optional<GraphData>& data, Rgb face, const QLocale& locale,
                      GraphPixels* kept, const WeightTrend* trend, Units units)
@@ -560,6 +635,7 @@ void WeightGraph::paint(Canvas& canvas, Rgb face)
         drawWeightGraph(canvas, shown, face, log_.locale(), &screenPixels_, drawn, log_.units());
         description_ = describeWeightGraph(shown, log_.locale(), drawn, log_.units());
         screenRows_.spare = std::move(shown->points);
+        screenRows_.spareWhole = true;
         return;
     }
     drawWeightGraph(canvas, std::nullopt, face, log_.locale(), nullptr, nullptr, log_.units());

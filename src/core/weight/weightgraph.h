@@ -76,6 +76,12 @@ struct GraphRowCache {
     // The points of the last reading, handed back to be filled again: a new
     // table of 100000 points on every keystroke costs more than reading them.
     std::vector<GraphPoint> spare;
+    // `spare` handed back whole after a reading that was Ok, at the log's
+    // `revision`, with its largest and smallest weight: the next reading
+    // starts from it and reads only the rows changed since.
+    bool spareWhole = false;
+    quint64 revision = 0;
+    long double max = 0, min = 0;
 };
 
 GraphRead readGraph(const WeightLog& log, GraphReading reading, GraphRowCache* cache = nullptr);

@@ -81,7 +81,26 @@ QString WeightLog::cell(int column, int row) const
     return r.text[at(column)];
 }
 
-quint64 WeightLog::rowStamp(int row) const { return row >= 1 && row < rowCount() ? rows_[at(row)].stamp : 0; }
+quint64 WeightLog::touch(int first, int last, bool resized)
+{
+    ++revision_;
+    touches_[revision_ % touches_.size()] = {revision_, first, last, resized};
+    return revision_;
+}
+
+std::optional<std::pair<int, int>> WeightLog::changedRows(quint64 revision) const
+{
+    if (revision > revision_ || revision_ - revision > touches_.size())
+        return std::nullopt;
+    std::pair<int, int> rows{rowCount(), 0};
+    for (quint64 r = revision + 1; r <= revision_; ++r) {
+        const Touch& touched = touches_[r % touches_.size()];
+        if (touched.revision != r || touched.resized)
+            return std::nullopt;
+        rows = {std::min(rows.first, touched.first), std::max(rows.second, touched.last)};
+    }
+    return rows;
+}
 
 const WeightRecord* WeightLog::loadedRecord(int row) const
 {
@@ -109,14 +128,14 @@ void WeightLog::store(int column, int row, const QString& text)
     Row& r = rows_[at(row)];
     r.text[at(column)] = text;
     r.loaded &= static_cast<quint8>(~(1u << column));
-    r.stamp = ++revision_;
+    r.stamp = touch(row, row, false);
 }
 
 void WeightLog::resizeRows(std::size_t rows)
 {
     const std::size_t old = rows_.size();
     rows_.resize(rows);
-    ++revision_;
+    touch(static_cast<int>(old), static_cast<int>(rows) - 1, old != rows);
     for (std::size_t r = old; r < rows; ++r)
         rows_[r].stamp = revision_;
 }
@@ -161,7 +180,7 @@ void WeightLog::removeRow()
         resizeRows(rows_.size() - 1);
     } else {
         rows_[1] = Row{};
-        rows_[1].stamp = ++revision_;
+        rows_[1].stamp = touch(1, 1, false);
     }
     changed();
     record(weightchange::RemoveRow, last, rowCount() - last, std::move(before));
@@ -192,10 +211,7 @@ bool WeightLog::clearGrid()
                 return false;
         }
     }
-    Rows before = rowsNow();
-    resizeRows(2);
-    rows_[1] = Row{};
-    rows_[1].stamp = ++revision_;
+    Rows before = replaceRows(2);
     unsaved_ = false;  // nothing left to lose
     graph();
     recordWholeGrid(weightchange::ClearGrid, std::move(before));
@@ -206,14 +222,15 @@ void WeightLog::loadFile()
 {
     const std::optional<QString> path =
         chooseUserFileToOpen(program_, FileKind::WeightLog, {QString(), WeightFileFilter, WeightFileSuffix, QString()});
-    Rows before = rowsNow();
+    Rows before{{}, fileName_};
     // A file refused, or one without rows, is no file to save to.
-    if (path && loadweightfile(*path)) {
+    if (path && loadRows(*path, &before)) {
         fileName_ = emptyFileLoaded_ ? QString() : *path;
         program_.preferences().setLastWeightFile(fileName_);
     }
     graph();
-    if (path)
+    // A refused file left the grid as it was: no change to keep.
+    if (path && !before.rows.empty())
         recordWholeGrid(weightchange::loadFile(QFileInfo(*path).fileName()), std::move(before));
 }
 
@@ -261,7 +278,9 @@ bool WeightLog::saveAtClose()
     }
 }
 
-bool WeightLog::loadweightfile(const QString& fileName)
+bool WeightLog::loadweightfile(const QString& fileName) { return loadRows(fileName, nullptr); }
+
+bool WeightLog::loadRows(const QString& fileName, Rows* replaced)
 {
     UserInterface& ui = program_.ui();
     QFile file(fileName);
@@ -288,25 +307,20 @@ bool WeightLog::loadweightfile(const QString& fileName)
         return false;
     }
     emptyFileLoaded_ = read.records.empty();
-    if (emptyFileLoaded_) {
-        // No rows: the grid shows none either.
-        resizeRows(2);
-        rows_[1] = Row{};
-        rows_[1].stamp = ++revision_;
-        unsaved_ = false;
-        return true;
-    }
+    // The grid's table is made once at the file's size (no file gives fewer
+    // than the heading and one empty row); the rows it held are moved out.
+    Rows before = replaceRows(static_cast<int>(read.records.size()) + 1);
+    if (replaced)
+        replaced->rows = std::move(before.rows);
+    unsaved_ = false;
+    if (emptyFileLoaded_)
+        return true;  // no rows: the grid shows none either
     program_.userFileUsed(UserFile::Weight, fileName);
-    rows_.resize(read.records.size() + 1);
-    const quint64 stamp = ++revision_;
     for (std::size_t i = 0; i < read.records.size(); ++i) {
         Row& row = rows_[i + 1];
-        row = Row{};
         row.record = read.records[i];
         row.loaded = (1u << WeightColumnCount) - 1;
-        row.stamp = stamp;
     }
-    unsaved_ = false;
     return true;
 }
 
@@ -375,7 +389,7 @@ QString WeightLog::dateText(const QDate& date) const
 void WeightLog::reset()
 {
     rows_.assign(2, Row{});
-    rows_[1].stamp = ++revision_;
+    rows_[1].stamp = touch(1, 1, true);
     setHeadings();
     fileName_.clear();
     unsaved_ = false;

@@ -17,6 +17,8 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace tolvane {
@@ -140,7 +142,14 @@ public:
     // Grows with every change of a cell or of the row count.
     quint64 revision() const { return revision_; }
     // The revision of a data row's last change; 0 outside the grid.
-    quint64 rowStamp(int row) const;
+    quint64 rowStamp(int row) const
+    {
+        return row >= 1 && row < rowCount() ? rows_[static_cast<std::size_t>(row)].stamp : 0;
+    }
+    // The data rows changed since `revision`, first to last (none when first
+    // is past last), so that a reader redoes only those; nothing when rows
+    // were added, removed or replaced since, or it is too long ago to tell.
+    std::optional<std::pair<int, int>> changedRows(quint64 revision) const;
     // The record a data row was loaded from while all its cells still show
     // it, so that readers can take its values without reading the texts.
     const WeightRecord* loadedRecord(int row) const;
@@ -149,6 +158,9 @@ public:
     // a change of the whole grid (a plan) is recorded from it.
     struct Rows;
     Rows rowsNow() const;
+    // The grid becomes `rows` empty rows (heading included); the rows it held
+    // are handed back, moved, not copied.
+    Rows replaceRows(int rows);
     void recordWholeGrid(const QString& text, Rows before);
 
 private:
@@ -168,6 +180,11 @@ private:
     QString loadedText(const WeightRecord& record, int column) const;
     void store(int column, int row, const QString& text);
     void resizeRows(std::size_t rows);
+    // A new revision, for the rows from `first` to `last` (all of them and
+    // their number when `resized`).
+    quint64 touch(int first, int last, bool resized);
+    // Reads a weight file into new rows; the grid's rows go to `replaced`.
+    bool loadRows(const QString& fileName, Rows* replaced);
     void changed();
     void graph();
     void setHeadings();
@@ -177,6 +194,12 @@ private:
     bool twoDigitYear_;
     std::vector<Row> rows_;
     quint64 revision_ = 0;
+    struct Touch {
+        quint64 revision = 0;
+        int first = 0, last = 0;
+        bool resized = true;
+    };
+    std::array<Touch, 32> touches_{};  // the last revisions', by revision
     QString fileName_;
     bool unsaved_ = false;
     bool emptyFileLoaded_ = false;  // the last file loaded had no rows

@@ -3,15 +3,18 @@
 // in a scrolling window that opens showing a whole page, with "&Print",
 // "Print &Setup" and "&Exit" in its menu bar and the zoom in a tool bar
 // ("Fit Page" Ctrl+0, "Fit Width", "Zoom In" Ctrl++, "Zoom Out" Ctrl+-, the
-// wheel with Ctrl); Page Up and Page Down go from page to page. The pages are
-// drawn anew for each scale at the screen's pixel ratio. One window serves
-// the whole run; each preview redraws it.
+// wheel with Ctrl); Page Up and Page Down go from page to page. A page is
+// drawn when it first comes into view, at the scale shown and the screen's
+// pixel ratio, and kept for that scale: opening shows the first page without
+// drawing the others, and zooming back to a scale shown before draws nothing.
+// One window serves the whole run; each preview starts it afresh.
 
 #include "printing/previewzoom.h"
 #include "printing/printsurface.h"
 
 #include <QDialog>
 #include <QImage>
+#include <deque>
 #include <vector>
 
 class QLabel;
@@ -33,12 +36,16 @@ public:
     static std::vector<QImage> renderPages(const std::function<void(Canvas&)>& draw, qreal ratio = 1.0);
     // The first of them.
     static QImage render(const std::function<void(Canvas&)>& draw);
+    // Page `index` alone (-1: none): `draw` runs whole, only that page's
+    // figures reach the image. `pageCount`, when given, learns the pages.
+    static QImage renderPage(const std::function<void(Canvas&)>& draw, int index, qreal ratio, int* pageCount = nullptr);
 
-    // Draws the request's pages and takes its menu commands.
+    // Shows the request's first page and takes its menu commands.
     void setRequest(const PreviewRequest& request);
 
-    const std::vector<QImage>& pages() const { return pages_; }
-    const QImage& page() const { return pages_.front(); }
+    int pageCount() const { return pageCount_; }
+    // A page of the request at 100%, drawn anew (the shown ones are at the zoom's scale).
+    QImage pageImage(int index) const;
     QMenuBar* menuBar() const { return menuBar_; }
     QToolBar* zoomBar() const { return zoomBar_; }
     QScrollArea* scrollArea() const { return scroll_; }
@@ -52,13 +59,23 @@ protected:
 private:
     void addZoomBar();
     void addPageKeys();
-    // Draws the pages at the zoom's scale and places them.
+    // Places the pages at the zoom's scale and draws the ones in view.
     void showPages();
+    // Draws the pages in view that are not drawn yet, or takes them from the kept ones.
+    void drawShownPages();
+    std::vector<QImage>& keptPages(qreal ratio);
     // The view the pages are shown in, less a scroll bar where the column is taller.
     QSize viewSize() const;
 
     PreviewRequest request_;
-    std::vector<QImage> pages_;
+    int pageCount_ = 1;
+    // The pages drawn at the last few ratios, the latest first; a null image is not drawn yet.
+    struct KeptPages {
+        qreal ratio;
+        std::vector<QImage> pages;
+    };
+    std::deque<KeptPages> kept_;
+    std::vector<bool> pageShown_;
     PreviewZoom zoom_;
     bool sized_ = false;
     QMenuBar* menuBar_;

@@ -2,6 +2,8 @@
 
 #include "weight/weightlog.h"
 
+#include <algorithm>
+
 namespace tolvane {
 
 WeightGridModel::WeightGridModel(WeightLog& log, QObject* parent)
@@ -68,6 +70,7 @@ void WeightGridModel::showLog()
     }
     if (log_.revision() == shownRevision_)
         return;
+    const std::optional<std::pair<int, int>> changed = log_.changedRows(shownRevision_);
     shownRevision_ = log_.revision();
     const int rows = log_.rowCount() - 1;
     if (rows != shownRows_) {
@@ -76,9 +79,13 @@ void WeightGridModel::showLog()
         endResetModel();
         return;
     }
-    // The view asks again only for the cells it shows.
-    if (rows > 0)
-        emit dataChanged(this->index(0, 0), this->index(rows - 1, WeightColumnCount - 1));
+    // The rows that changed, or all of them when the log cannot tell; the
+    // view asks again only for the cells it shows.
+    const auto [from, to] = changed ? *changed : std::pair{1, rows};
+    const int first = std::max(from, 1);
+    const int last = std::min(to, rows);
+    if (first <= last)
+        emit dataChanged(this->index(first - 1, 0), this->index(last - 1, WeightColumnCount - 1));
 }
 
 } // namespace tolvane
