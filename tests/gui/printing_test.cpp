@@ -308,6 +308,13 @@ TEST(PrintPreviewWidget, OpensOnAWholePageAndFitsZoomsAndTurnsPages)
     const QPixmap pixels = window.pageWidgets().front()->pixmap();
     EXPECT_EQ(pixels.deviceIndependentSize().toSize(), page());
     EXPECT_EQ(pixels.size(), page() * window.devicePixelRatio());
+    // Zoomed in and scrolled down into the last page, Page Down never goes back up.
+    QTest::keyClick(&window, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_Plus, Qt::ControlModifier);
+    bar->setValue(bar->maximum() - 40);
+    const int inside = bar->value();
+    QTest::keyClick(&window, Qt::Key_PageDown);
+    EXPECT_GE(bar->value(), inside);
     window.close();
 }
 

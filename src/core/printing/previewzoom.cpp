@@ -68,10 +68,11 @@ int PreviewZoom::pageAt(int scrollTop, int pages) const
     return page;
 }
 
-// A page's top shows with the margin above it.
+// A page's top shows with the margin above it. Inside the last page there is
+// no next top: the view stays (it never goes back up).
 int PreviewZoom::nextPageTop(int scrollTop, int pages) const
 {
-    return pageTop(std::min(pageAt(scrollTop, pages) + 1, std::max(pages - 1, 0))) - Margin;
+    return std::max(scrollTop, pageTop(std::min(pageAt(scrollTop, pages) + 1, std::max(pages - 1, 0))) - Margin);
 }
 
 int PreviewZoom::previousPageTop(int scrollTop, int pages) const
